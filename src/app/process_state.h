@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/resource_paths.h"
+#include "drawing/drawing_state.h"
+#include "platform/cursor_file.h"
+
+#include <cstdint>
+
+namespace app {
+
+// Screen cursor numbers registered at start-up.
+enum CursorNumber : int { cursor_brush = 50, cursor_fill = 51, cursor_eraser = 52, cursor_pipette = 53 };
+
+// The process-wide state, owned by the main window and passed by reference to the subsystems.
+struct ProcessState {
+    ResourcePaths paths;
+    drawing::DrawingState drawing;
+    // Which paint jar is chosen, 1 (red) to 8 (black).
+    std::int32_t color_index = 1;
+    // Scroll position of the preview strip.
+    std::int32_t preview_pos = 1;
+    // Whether the work page background is loaded.
+    bool work_page_shown = false;
+    platform::ScreenCursors screen_cursors;
+};
+
+} // namespace app

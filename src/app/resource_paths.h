@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace app {
+
+// Absolute paths of the resource tree beside the executable, each ending in '/'. Computed once
+// at start-up and never changed.
+struct ResourcePaths {
+    QString app_dir;
+    QString preview_dir;
+    QString clipart_dir;
+    QString interface_dir;
+    QString gradients_dir;
+    QString instruments_dir;
+    QString buttons_dir;
+    QString curs_dir;
+    QString info_dir;
+    QString banks_dir;
+    QString tmp_dir;
+
+    // `app_dir` may come with or without its trailing separator.
+    static ResourcePaths under(const QString& app_dir);
+    QString save_dir() const { return app_dir + "save/"; }
+    QString pic_dop_dir() const { return app_dir + "res/pic-dop/"; }
+    // The skin engine is given the directory without a trailing separator.
+    QString skin_dir() const { return app_dir + "res/skins"; }
+};
+
+} // namespace app

@@ -1,0 +1,7 @@
+#include "catalogue/page_switcher.h"
+
+namespace catalogue {
+
+void PageSwitcher::connect_handlers() {}
+
+} // namespace catalogue

@@ -1,0 +1,7 @@
+#include "colours/colour_panel.h"
+
+namespace colours {
+
+void ColourPanel::connect_handlers() {}
+
+} // namespace colours

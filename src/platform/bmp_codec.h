@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/bitmap.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// Windows BMP: reads 1, 4, 8, 16, 24 and 32 bits, RLE4 and RLE8, core, info, V4 and V5 headers,
+// bottom-up and top-down. A malformed file throws ImageError(bitmap_not_valid); absurd
+// dimensions are refused before anything is allocated.
+Bitmap decode_bmp(const QByteArray& bytes);
+// Writes 1, 4 and 8 bits with the bitmap's own colour table, everything deeper as 24 bits.
+QByteArray encode_bmp(const Bitmap& bitmap);
+
+// Throws FileError (the path and the system's reason) when the file cannot be read.
+Bitmap read_bmp(const QString& path);
+// Written to a temporary file beside `path` and renamed over it, so a failed write never
+// destroys the file that was there. Throws FileError.
+void write_bmp(const Bitmap& bitmap, const QString& path);
+
+} // namespace platform

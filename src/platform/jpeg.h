@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace platform {
+
+// Decodes a whole JPEG file through libjpeg into Format_RGB32. A missing file throws FileError,
+// a corrupt or truncated one ImageError naming the file: never a half-decoded picture.
+QImage read_jpeg(const QString& path);
+// Decodes with libjpeg's DCT scaling to the smallest scale not below `target`, then scales
+// smoothly to exactly `target` (thumbnails of 123 x 123). Errors as read_jpeg.
+QImage read_jpeg_scaled(const QString& path, QSize target);
+
+} // namespace platform
