@@ -4,4 +4,6 @@ namespace catalogue {
 
 void PageSwitcher::connect_handlers() {}
 
+void PageSwitcher::Image2Click(platform::PictureControl*) {}
+
 } // namespace catalogue

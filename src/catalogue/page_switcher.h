@@ -11,6 +11,8 @@ public:
     PageSwitcher(app::Form1Controls& controls, app::ProcessState& state) : controls_(controls), state_(state) {}
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
+    // The click of every thumbnail of the preview strip; the sender carries the picture name as its hint.
+    void Image2Click(platform::PictureControl* sender);
 
 private:
     app::Form1Controls& controls_;
