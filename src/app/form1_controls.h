@@ -86,6 +86,13 @@ struct Form1Controls {
 
     // The jar row order.
     std::array<Picture*, 8> jars() const { return {Image4, Image5, Image6, Image7, Image8, Image9, Image10, Image45}; }
+    // The jars and tools a picture opened for colouring enables, in the order they are enabled.
+    std::array<Picture*, 27> drawing_controls() const
+    {
+        return {Image4,  Image5,  Image6,  Image7,  Image8,  Image9,  Image10, Image45, Image11,
+                Image12, Image13, Image14, Image15, Image16, Image17, Image18, Image19, Image20,
+                Image21, Image22, Image25, Image29, Image33, Image34, Image35, Image36, Image37};
+    }
     // The fill-pattern buttons, patterns 1 to 6.
     std::array<Picture*, 6> pattern_buttons() const { return {Image17, Image18, Image19, Image20, Image21, Image22}; }
     // Their frames, patterns 1 to 6.
