@@ -1,7 +1,136 @@
 #include "drawing/canvas.h"
 
+#include "colours/paint_banks.h"
+#include "drawing/shape_steps.h"
+#include "history/snapshot.h"
+#include "platform/error_guard.h"
+
 namespace drawing {
 
-void Canvas::connect_handlers() {}
+namespace {
+
+using platform::BrushStyle;
+
+// The brush of the canvas fill for `fill_style` 1 to 6; other values keep the brush's style.
+std::optional<BrushStyle> fill_brush_style(std::int32_t fill_style)
+{
+    switch (fill_style) {
+    case 1:
+        return BrushStyle::Solid;
+    case 2:
+        return BrushStyle::Horizontal;
+    case 3:
+        return BrushStyle::Vertical;
+    case 4:
+        return BrushStyle::ForwardDiagonal;
+    case 5:
+        return BrushStyle::BackwardDiagonal;
+    case 6:
+        return BrushStyle::Cross;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void Canvas::connect_handlers()
+{
+    auto* canvas = controls_.Image1;
+    QObject::connect(canvas, &platform::PictureControl::pressed, canvas,
+                     [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                         platform::guarded([&] { Image1MouseDown(button, shift, x, y); });
+                     });
+    QObject::connect(canvas, &platform::PictureControl::moved, canvas,
+                     [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) {
+                         platform::guarded([&] { Image1MouseMove(buttons, shift, x, y); });
+                     });
+    QObject::connect(canvas, &platform::PictureControl::released, canvas,
+                     [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                         platform::guarded([&] { Image1MouseUp(button, shift, x, y); });
+                     });
+}
+
+platform::DrawingSurface& Canvas::surface()
+{
+    // The control keeps one picture object for its whole life, so the surface can be made once.
+    if (!surface_)
+        surface_.emplace(controls_.Image1->picture());
+    return *surface_;
+}
+
+void Canvas::repaint(const QRect& changed)
+{
+    if (!changed.isEmpty())
+        controls_.Image1->picture_changed(changed);
+}
+
+void Canvas::Image1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    DrawingState& drawing = state_.drawing;
+    // A second button pressed during a shape drag must not leave the first rubber band behind.
+    if (drawing.shape_drag) {
+        repaint(surface().focus_rect(drawing.shape_rect));
+        drawing.shape_drag = false;
+    }
+    history::write_snapshot(controls_, state_.paths);
+    const QPoint point(x, y);
+    if (drawing.current_tool == tool_pipette) {
+        pick_colour(point);
+    } else if (drawing.current_tool == tool_fill) {
+        fill(point);
+    } else if (drawing.current_tool == tool_brush) {
+        drawing.stroke_active = 1;
+        paint_dot(point, drawing.brush_size * 3);
+    } else if (is_shape_tool(drawing.current_tool)) {
+        repaint(shape_press(surface(), drawing, point));
+    }
+}
+
+void Canvas::Image1MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)
+{
+    DrawingState& drawing = state_.drawing;
+    if (drawing.current_tool == tool_brush && drawing.stroke_active == 1)
+        paint_dot(QPoint(x, y), drawing.brush_size * 4);
+    else if (is_shape_tool(drawing.current_tool))
+        repaint(shape_move(surface(), drawing, QPoint(x, y)));
+}
+
+void Canvas::Image1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    DrawingState& drawing = state_.drawing;
+    drawing.stroke_active = 0;
+    if (is_shape_tool(drawing.current_tool))
+        repaint(shape_release(surface(), drawing, QPoint(x, y)));
+}
+
+void Canvas::pick_colour(QPoint point)
+{
+    for (auto* jar : controls_.jars())
+        jar->setEnabled(false);
+    colours::refresh_jar_row(controls_, state_.paths, 0);
+    if (controls_.Image1->picture().contains(point.x(), point.y()))
+        state_.drawing.current_color = surface().pixel(point);
+    colours::paint_banks(controls_, state_);
+}
+
+void Canvas::fill(QPoint point)
+{
+    platform::Brush& brush = surface().brush();
+    if (const auto style = fill_brush_style(state_.drawing.fill_style))
+        brush.style = *style;
+    brush.colour = state_.drawing.current_color;
+    repaint(surface().flood_fill(point));
+}
+
+void Canvas::paint_dot(QPoint point, int width)
+{
+    // The eraser is the brush in eraser mode and paints white whatever the current colour is.
+    platform::Pen& pen = surface().pen();
+    pen.width = width;
+    pen.colour = state_.drawing.eraser_mode == 1 ? platform::white_word : state_.drawing.current_color;
+    surface().move_to(point);
+    repaint(surface().line_to(point));
+}
 
 } // namespace drawing
