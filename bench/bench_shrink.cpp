@@ -1,0 +1,58 @@
+#include "history/shrink_picture.h"
+
+#include <benchmark/benchmark.h>
+#include <opencv2/imgproc.hpp>
+
+#include <QImage>
+#include <random>
+
+namespace {
+
+// A 4000 x 3000 photograph-like picture: noise over a gradient, so no block is uniform.
+QImage large_photo()
+{
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> noise(0, 40);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgb((x / 16 + noise(random)) & 0xFF, (y / 12 + noise(random)) & 0xFF, noise(random) * 5);
+    }
+    return image;
+}
+
+const QImage& photo()
+{
+    static const QImage image = large_photo();
+    return image;
+}
+
+void shrink_picture_4000x3000(benchmark::State& state)
+{
+    for (auto _ : state) {
+        platform::Bitmap source = platform::Bitmap::from_image(photo());
+        platform::Bitmap target(474, 593);
+        history::shrink_picture(source, target);
+        benchmark::DoNotOptimize(target.image().constBits());
+    }
+}
+
+void opencv_resize_area_4000x3000(benchmark::State& state)
+{
+    for (auto _ : state) {
+        // The same work as above: a private copy of the source pixels, then the area resize.
+        const QImage copy = photo().copy();
+        const cv::Mat source(copy.height(), copy.width(), CV_8UC4, const_cast<uchar*>(copy.constBits()),
+                             static_cast<std::size_t>(copy.bytesPerLine()));
+        cv::Mat target;
+        cv::resize(source, target, cv::Size(474, 593), 0, 0, cv::INTER_AREA);
+        benchmark::DoNotOptimize(target.data);
+    }
+}
+
+} // namespace
+
+BENCHMARK(shrink_picture_4000x3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(opencv_resize_area_4000x3000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
