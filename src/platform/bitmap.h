@@ -29,6 +29,7 @@ public:
     bool has_colour_table() const { return depth_ <= 8; }
     QList<QRgb> colour_table() const { return image_.colorTable(); }
 
+    // invalid_word outside the bitmap.
     ColourWord pixel(int x, int y) const;
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width() && y < height(); }
     // The colour word a pixel takes when asked to show `colour`: itself, or the nearest table entry.

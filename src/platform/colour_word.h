@@ -11,6 +11,8 @@ using ColourWord = std::uint32_t;
 
 constexpr ColourWord white_word = 0x00FFFFFF;
 constexpr ColourWord black_word = 0x00000000;
+// What reading a pixel outside a bitmap gives, as the window system answers such a read.
+constexpr ColourWord invalid_word = 0xFFFFFFFF;
 
 constexpr ColourWord colour_word(int red, int green, int blue)
 {
@@ -18,9 +20,18 @@ constexpr ColourWord colour_word(int red, int green, int blue)
            static_cast<ColourWord>(blue & 0xFF) << 16;
 }
 
-constexpr int red_of(ColourWord word) { return static_cast<int>(word & 0xFF); }
-constexpr int green_of(ColourWord word) { return static_cast<int>(word >> 8 & 0xFF); }
-constexpr int blue_of(ColourWord word) { return static_cast<int>(word >> 16 & 0xFF); }
+constexpr int red_of(ColourWord word)
+{
+    return static_cast<int>(word & 0xFF);
+}
+constexpr int green_of(ColourWord word)
+{
+    return static_cast<int>(word >> 8 & 0xFF);
+}
+constexpr int blue_of(ColourWord word)
+{
+    return static_cast<int>(word >> 16 & 0xFF);
+}
 
 // Opaque QRgb (0xAARRGGBB with alpha 255).
 constexpr QRgb to_qrgb(ColourWord word)
@@ -35,7 +46,13 @@ constexpr ColourWord from_qrgb(QRgb rgb)
                        static_cast<int>(rgb & 0xFF));
 }
 
-inline QColor to_qcolor(ColourWord word) { return QColor(red_of(word), green_of(word), blue_of(word)); }
-inline ColourWord from_qcolor(const QColor& colour) { return colour_word(colour.red(), colour.green(), colour.blue()); }
+inline QColor to_qcolor(ColourWord word)
+{
+    return QColor(red_of(word), green_of(word), blue_of(word));
+}
+inline ColourWord from_qcolor(const QColor& colour)
+{
+    return colour_word(colour.red(), colour.green(), colour.blue());
+}
 
 } // namespace platform

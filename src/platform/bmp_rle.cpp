@@ -1,0 +1,103 @@
+#include "platform/bmp_format.h"
+
+#include <algorithm>
+#include <new>
+
+namespace platform::bmp {
+
+namespace {
+
+// Walks the commands of a run-length encoded bitmap. Rows count from the bottom; pixels that
+// fall outside the bitmap are dropped, never written.
+class RleDecoder {
+public:
+    RleDecoder(const ByteReader& file, const Header& header)
+        : file_(file), four_bits_(header.compression == rle4), width_(header.width), height_(header.height),
+          image_(header.width, header.height, QImage::Format_Indexed8), pos_(header.pixels_at)
+    {
+        if (image_.isNull())
+            throw std::bad_alloc();
+        image_.fill(0);
+        bits_ = image_.bits();
+        stride_ = image_.bytesPerLine();
+    }
+
+    // Data that ends without its end-of-bitmap mark is whole only when every row was given.
+    QImage run()
+    {
+        while (y_ < height_) {
+            const std::uint8_t count = file_.u8(pos_);
+            const std::uint8_t value = file_.u8(pos_ + 1);
+            pos_ += 2;
+            if (count > 0)
+                encoded(count, value);
+            else if (value == 0)
+                next_line();
+            else if (value == 1)
+                break;
+            else if (value == 2)
+                delta();
+            else
+                absolute(value);
+        }
+        return std::move(image_);
+    }
+
+private:
+    void put(int index)
+    {
+        if (x_ < width_)
+            bits_[(height_ - 1 - y_) * stride_ + x_] = static_cast<uchar>(index);
+        x_ = std::min(x_ + 1, width_);
+    }
+
+    void encoded(int count, std::uint8_t value)
+    {
+        for (int i = 0; i < count && x_ < width_; ++i)
+            put(four_bits_ ? (i % 2 == 0 ? value >> 4 : value & 0x0F) : value);
+    }
+
+    void absolute(int count)
+    {
+        const qint64 bytes = four_bits_ ? (count + 1) / 2 : count;
+        const uchar* data = file_.at(pos_, bytes);
+        for (int i = 0; i < count; ++i)
+            put(four_bits_ ? (i % 2 == 0 ? data[i / 2] >> 4 : data[i / 2] & 0x0F) : data[i]);
+        pos_ += (bytes + 1) & ~qint64{1};
+    }
+
+    void next_line()
+    {
+        x_ = 0;
+        ++y_;
+    }
+
+    void delta()
+    {
+        const int dx = file_.u8(pos_);
+        const int dy = file_.u8(pos_ + 1);
+        pos_ += 2;
+        x_ = std::min(x_ + dx, width_);
+        y_ += dy;
+    }
+
+    const ByteReader& file_;
+    bool four_bits_;
+    int width_;
+    int height_;
+    QImage image_;
+    uchar* bits_ = nullptr;
+    qint64 stride_ = 0;
+    qint64 pos_;
+    int x_ = 0;
+    int y_ = 0;
+};
+
+} // namespace
+
+QImage decode_rle(const ByteReader& file, const Header& header)
+{
+    return RleDecoder(file, header).run();
+}
+
+} // namespace platform::bmp
