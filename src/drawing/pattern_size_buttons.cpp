@@ -1,7 +1,46 @@
 #include "drawing/pattern_size_buttons.h"
 
+#include "colours/colour_displays.h"
+#include "drawing/paint_zal.h"
+#include "platform/error_guard.h"
+
+#include <array>
+#include <utility>
+
 namespace drawing {
 
-void PatternSizeButtons::connect_handlers() {}
+void PatternSizeButtons::connect_handlers()
+{
+    const auto buttons = controls_.pattern_buttons();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const auto fill_style = static_cast<std::int32_t>(i + 1);
+        QObject::connect(buttons[i], &platform::PictureControl::clicked, buttons[i],
+                         [this, fill_style] { choose_pattern(fill_style); });
+    }
+    const std::array<std::pair<platform::PictureControl*, std::int32_t>, 4> sizes = {
+        {{controls_.Image14, 1}, {controls_.Image13, 2}, {controls_.Image12, 3}, {controls_.Image33, 4}}};
+    for (const auto& entry : sizes) {
+        const std::int32_t size = entry.second;
+        QObject::connect(
+            entry.first, &platform::PictureControl::pressed, entry.first,
+            [this, size](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { choose_size(size); });
+    }
+}
+
+void PatternSizeButtons::choose_pattern(std::int32_t fill_style)
+{
+    platform::guarded([&] {
+        state_.drawing.fill_style = fill_style;
+        paint_zal(controls_, fill_style);
+    });
+}
+
+void PatternSizeButtons::choose_size(std::int32_t brush_size)
+{
+    platform::guarded([&] {
+        state_.drawing.brush_size = brush_size;
+        colours::paint_size_buttons(controls_, brush_size, state_.drawing.current_color);
+    });
+}
 
 } // namespace drawing

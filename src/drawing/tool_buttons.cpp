@@ -1,7 +1,154 @@
 #include "drawing/tool_buttons.h"
 
-namespace drawing {
+#include "colours/colour_displays.h"
+#include "colours/jar_pictures.h"
+#include "colours/jar_table.h"
+#include "colours/paint_banks.h"
+#include "drawing/paint_zal.h"
+#include "drawing/tool_table.h"
+#include "platform/error_guard.h"
 
-void ToolButtons::connect_handlers() {}
+namespace drawing {
+namespace {
+
+constexpr std::size_t brush_row = 0;
+constexpr std::size_t fill_row = 1;
+constexpr std::size_t eraser_row = 2;
+
+QString instrument(const app::ProcessState& state, const char* file)
+{
+    return state.paths.instruments_dir + QString::fromUtf8(file);
+}
+
+} // namespace
+
+void ToolButtons::connect_handlers()
+{
+    using Handler = void (ToolButtons::*)();
+    const std::array<Handler, 10> handlers = {&ToolButtons::Image15MouseDown, &ToolButtons::Image16MouseDown,
+                                              &ToolButtons::Image25MouseDown, &ToolButtons::Image29MouseDown,
+                                              &ToolButtons::Image34MouseDown, &ToolButtons::Image35MouseDown,
+                                              &ToolButtons::Image36MouseDown, &ToolButtons::Image37MouseDown,
+                                              &ToolButtons::Image43MouseDown, &ToolButtons::Image44MouseDown};
+    for (std::size_t i = 0; i < tool_table.size(); ++i) {
+        platform::PictureControl* button = controls_.*(tool_table[i].control);
+        const Handler handler = handlers[i];
+        QObject::connect(
+            button, &platform::PictureControl::pressed, button,
+            [this, handler](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { (this->*handler)(); });
+    }
+}
+
+void ToolButtons::Image15MouseDown()
+{
+    platform::guarded([&] {
+        set_fill_style(0);
+        leave_eraser();
+        const colours::JarRow* jar = colours::jar_row(state_.color_index);
+        if (jar != nullptr && jar->brush_file != nullptr)
+            controls_.Image15->load_picture(instrument(state_, jar->brush_file));
+        colours::set_jars_enabled(controls_, true);
+        state_.drawing.eraser_mode = 0;
+        state_.drawing.current_tool = tool_brush;
+        set_canvas_cursor(tool_table[brush_row]);
+        load_plain_pictures_except(brush_row);
+    });
+}
+
+void ToolButtons::Image16MouseDown()
+{
+    platform::guarded([&] {
+        set_fill_style(1);
+        leave_eraser();
+        colours::set_jars_enabled(controls_, true);
+        state_.drawing.current_tool = tool_fill;
+        set_canvas_cursor(tool_table[fill_row]);
+        controls_.Image16->load_picture(instrument(state_, tool_table[fill_row].highlighted_file));
+        load_plain_pictures_except(fill_row);
+        colours::fill_display(*controls_.Image16, {20, 20}, state_.drawing.current_color);
+    });
+}
+
+void ToolButtons::Image25MouseDown()
+{
+    platform::guarded([&] {
+        set_fill_style(0);
+        // A second press keeps the colour from before the eraser rather than saving the eraser's white.
+        if (state_.drawing.eraser_mode == 0)
+            state_.drawing.color_before_eraser = state_.drawing.current_color;
+        colours::set_jars_enabled(controls_, false);
+        controls_.Image25->load_picture(instrument(state_, tool_table[eraser_row].highlighted_file));
+        load_plain_pictures_except(eraser_row);
+        state_.drawing.current_color = platform::white_word;
+        colours::paint_banks(controls_, state_);
+        state_.drawing.current_tool = tool_brush;
+        state_.drawing.eraser_mode = 1;
+        set_canvas_cursor(tool_table[eraser_row]);
+    });
+}
+
+void ToolButtons::choose_simple_tool(std::size_t row_number)
+{
+    platform::guarded([&] {
+        const ToolRow& row = tool_table[row_number];
+        set_fill_style(0);
+        state_.drawing.current_tool = row.tool;
+        switch_jars(row);
+        (controls_.*(row.control))->load_picture(instrument(state_, row.highlighted_file));
+        load_plain_pictures_except(row_number);
+        set_canvas_cursor(row);
+    });
+}
+
+void ToolButtons::set_fill_style(std::int32_t fill_style)
+{
+    state_.drawing.fill_style = fill_style;
+    paint_zal(controls_, fill_style);
+}
+
+void ToolButtons::leave_eraser()
+{
+    if (state_.drawing.eraser_mode != 1)
+        return;
+    state_.drawing.eraser_mode = 0;
+    state_.drawing.current_color = state_.drawing.color_before_eraser;
+    colours::paint_banks(controls_, state_);
+    colours::refresh_jar_row(controls_, state_.paths, 0);
+    colours::load_jar(controls_, state_.paths, state_.color_index, true);
+}
+
+void ToolButtons::switch_jars(const ToolRow& row)
+{
+    switch (row.jars) {
+    case JarSwitch::unchanged:
+        return;
+    case JarSwitch::all_enabled:
+    case JarSwitch::all_disabled:
+        colours::set_jars_enabled(controls_, row.jars == JarSwitch::all_enabled);
+        return;
+    case JarSwitch::all_but_black:
+        colours::set_jars_enabled(controls_, true);
+        controls_.Image45->setEnabled(false);
+        return;
+    }
+}
+
+void ToolButtons::load_plain_pictures_except(std::size_t chosen)
+{
+    for (std::size_t i = 0; i < tool_table.size(); ++i)
+        if (i != chosen)
+            (controls_.*(tool_table[i].control))->load_picture(instrument(state_, tool_table[i].plain_file));
+}
+
+void ToolButtons::set_canvas_cursor(const ToolRow& row)
+{
+    controls_.Image1->setCursor(row.cursor == 0 ? QCursor(Qt::CrossCursor)
+                                                : state_.screen_cursors.cursor(row.cursor));
+    // The photograph shows the pipette only while the pipette can take its colours; shapes leave it as it is.
+    if (row.tool == tool_pipette)
+        controls_.Image28->setCursor(state_.screen_cursors.cursor(row.cursor));
+    else if (row.cursor != 0)
+        controls_.Image28->setCursor(Qt::ArrowCursor);
+}
 
 } // namespace drawing

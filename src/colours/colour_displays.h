@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/form1_controls.h"
+#include "platform/colour_word.h"
+#include "platform/drawing_surface.h"
+
+#include <QPoint>
+#include <cstdint>
+#include <vector>
+
+namespace colours {
+
+// The grey of a brush-size button that is not chosen.
+constexpr platform::ColourWord jar_grey = 0x007A7A7A;
+
+// The colour a display region of `picture` takes for `wanted`: itself as the picture can show it,
+// unless that is a colour in `avoid`; then the first colour one step away that is not.
+platform::ColourWord distinct_display_colour(const platform::Bitmap& picture, platform::ColourWord wanted,
+                                             const std::vector<platform::ColourWord>& avoid);
+
+// Surface flood fill of a colour display's own picture from `seed`. A colour equal to that of a
+// neighbouring region, or to the control's transparent colour, is shown one step away from it:
+// otherwise the region would merge with its neighbour or vanish, and every later repaint from
+// the same seed would flood the whole button.
+void fill_display(platform::PictureControl& control, QPoint seed, platform::ColourWord colour,
+                  platform::BrushStyle style = platform::BrushStyle::Solid);
+
+// Paints the four brush-size buttons: the one of `brush_size` in `colour`, the others in
+// jar_grey, in the order Image12, Image13, Image14, Image33. Nothing when the size is not 1 to 4.
+void paint_size_buttons(app::Form1Controls& controls, std::int32_t brush_size, platform::ColourWord colour);
+
+} // namespace colours

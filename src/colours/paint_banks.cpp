@@ -1,0 +1,50 @@
+#include "colours/paint_banks.h"
+
+#include "colours/colour_displays.h"
+#include "colours/jar_pictures.h"
+#include "colours/jar_table.h"
+
+#include <array>
+
+namespace colours {
+namespace {
+
+constexpr std::array<platform::BrushStyle, 6> pattern_styles = {platform::BrushStyle::Solid,
+                                                                platform::BrushStyle::Horizontal,
+                                                                platform::BrushStyle::Vertical,
+                                                                platform::BrushStyle::ForwardDiagonal,
+                                                                platform::BrushStyle::BackwardDiagonal,
+                                                                platform::BrushStyle::Cross};
+
+} // namespace
+
+void paint_banks(app::Form1Controls& controls, app::ProcessState& state)
+{
+    const platform::ColourWord colour = state.drawing.current_color;
+    fill_display(*controls.Image16, {20, 20}, colour);
+    const auto buttons = controls.pattern_buttons();
+    // The hatched buttons start again from the blank button so that no lines of an earlier colour remain.
+    for (std::size_t i = 1; i < buttons.size(); ++i)
+        buttons[i]->load_picture(state.paths.instruments_dir + QStringLiteral("заливка.bmp"));
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        fill_display(*buttons[i], {10, 10}, colour, pattern_styles[i]);
+    paint_size_buttons(controls, state.drawing.brush_size, colour);
+}
+
+void paint_kist(app::Form1Controls& controls, app::ProcessState& state)
+{
+    if (state.drawing.current_tool != drawing::tool_brush)
+        return;
+    const JarRow* row = jar_row(state.color_index);
+    if (row == nullptr || row->brush_file == nullptr)
+        return;
+    controls.Image15->load_picture(state.paths.instruments_dir + QString::fromUtf8(row->brush_file));
+}
+
+void refresh_jar_row(app::Form1Controls& controls, const app::ResourcePaths& paths, int selected)
+{
+    for (const JarRow& row : jar_table)
+        load_jar(controls, paths, row.index, row.index == selected);
+}
+
+} // namespace colours
