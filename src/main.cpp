@@ -1,13 +1,12 @@
+#include "app/form1.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Колоритон"));
-    window.setFixedSize(997, 698);
-    window.show();
+    app::TForm1 form(QCoreApplication::applicationDirPath());
+    form.show();
     return application.exec();
 }

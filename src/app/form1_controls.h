@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/file_dialog_settings.h"
 #include "platform/picture_control.h"
 
 #include <QAction>
@@ -83,6 +84,9 @@ struct Form1Controls {
     QAction* N1 = nullptr; // "Справка"
     QAction* N2 = nullptr; // "О программе"
     QAction* N7 = nullptr; // "Выход"
+
+    FileDialogSettings SaveDialog1 = save_dialog_defaults();
+    FileDialogSettings OpenDialog1 = open_dialog_defaults();
 
     // The jar row order.
     std::array<Picture*, 8> jars() const { return {Image4, Image5, Image6, Image7, Image8, Image9, Image10, Image45}; }

@@ -1,0 +1,41 @@
+#include "app/exit_confirmation.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace app {
+
+ExitConfirmation::ExitConfirmation(const ProcessState& state, QWidget* window)
+    : state_(state), window_(window), question_([this] { return ask_default(); })
+{
+}
+
+bool ExitConfirmation::ask_default() const
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Выход"), QStringLiteral("Вы уверены?"),
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool ExitConfirmation::FormClose()
+{
+    if (!question_())
+        return false;
+    // A snapshot that cannot be removed does not keep the program open.
+    for (const char* name : {"tmp.bmp", "tmp1.bmp"}) {
+        const QString path = state_.paths.tmp_dir + QString::fromUtf8(name);
+        if (QFile::exists(path))
+            QFile::remove(path);
+    }
+    return true;
+}
+
+void ExitConfirmation::Image40Click()
+{
+    window_->close();
+}
+
+} // namespace app

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/process_state.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace app {
+
+// The confirmed exit: every way of closing the main window asks "Вы уверены?" first, and a Yes
+// removes the undo snapshot files before the window closes.
+class ExitConfirmation {
+public:
+    // Asks the user; true means Yes.
+    using Question = std::function<bool()>;
+
+    ExitConfirmation(const ProcessState& state, QWidget* window);
+    // Replaces the message box, for tests.
+    void set_question(Question question) { question_ = std::move(question); }
+
+    // The main window's close handler: whether the window may close.
+    bool FormClose();
+    // The exit button and the menu item: a close request that FormClose decides.
+    void Image40Click();
+
+private:
+    bool ask_default() const;
+
+    const ProcessState& state_;
+    QWidget* window_;
+    Question question_;
+};
+
+} // namespace app

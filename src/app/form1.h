@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/exit_confirmation.h"
+#include "app/form1_controls.h"
+#include "app/highlighting.h"
+#include "app/process_state.h"
+
+#include <QMainWindow>
+#include <memory>
+
+namespace catalogue {
+class PageSwitcher;
+class InfoPanel;
+class PreviewStrip;
+} // namespace catalogue
+namespace colours {
+class ColourPanel;
+}
+namespace drawing {
+class PatternSizeButtons;
+class ToolButtons;
+class Canvas;
+} // namespace drawing
+namespace history {
+class UndoRedo;
+class DrawingFiles;
+} // namespace history
+
+namespace app {
+
+// The main window: a fixed 997 x 698 client area of picture controls over one background picture,
+// the menu bar, and the subsystems that serve them. The window holds no drawing logic.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr QSize client_size{997, 698};
+
+    // `app_dir` is the folder that holds res/, Tmp/ and save/.
+    explicit TForm1(const QString& app_dir, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Form1Controls& controls() { return controls_; }
+    ProcessState& state() { return state_; }
+    catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
+    // Replaces the exit question's message box, for tests.
+    void set_exit_question(ExitConfirmation::Question question) { exit_.set_question(std::move(question)); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void set_up_window();
+    void create_menu();
+    void create_subsystems();
+    void FormCreate(const QString& app_dir);
+    void register_cursors();
+
+    ProcessState state_;
+    Form1Controls controls_;
+    ExitConfirmation exit_;
+    Highlighting highlighting_;
+    std::unique_ptr<catalogue::PageSwitcher> page_switcher_;
+    std::unique_ptr<catalogue::InfoPanel> info_panel_;
+    std::unique_ptr<catalogue::PreviewStrip> preview_strip_;
+    std::unique_ptr<colours::ColourPanel> colour_panel_;
+    std::unique_ptr<drawing::PatternSizeButtons> pattern_size_buttons_;
+    std::unique_ptr<drawing::ToolButtons> tool_buttons_;
+    std::unique_ptr<drawing::Canvas> canvas_;
+    std::unique_ptr<history::UndoRedo> undo_redo_;
+    std::unique_ptr<history::DrawingFiles> drawing_files_;
+};
+
+} // namespace app

@@ -1,0 +1,38 @@
+#include "catalogue/catalogue_listing.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <algorithm>
+
+namespace catalogue {
+
+QStringList list_catalogue(const QString& preview_dir)
+{
+    QStringList names;
+    const QFileInfoList entries = QDir(preview_dir).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (entry.isFile() && !entry.isHidden() && name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
+            names.append(name);
+    }
+    // The names are Russian words: collate them as Russian whatever the user's locale, and break
+    // the collator's ties by code points so that the order never depends on the listing's.
+    QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
+
+QString picture_name(const QString& entry)
+{
+    const qsizetype dot = entry.indexOf(QLatin1Char('.'));
+    return dot < 0 ? entry : entry.left(dot);
+}
+
+} // namespace catalogue

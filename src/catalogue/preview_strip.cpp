@@ -1,0 +1,105 @@
+#include "catalogue/preview_strip.h"
+
+#include "catalogue/catalogue_listing.h"
+#include "platform/error_guard.h"
+#include "platform/jpeg.h"
+
+namespace catalogue {
+
+PreviewStrip::PreviewStrip(app::Form1Controls& controls, app::ProcessState& state, PageSwitcher& pages)
+    : controls_(controls), state_(state), pages_(pages)
+{
+}
+
+void PreviewStrip::connect_handlers()
+{
+    using platform::PictureControl;
+    QObject::connect(controls_.Image23, &PictureControl::clicked, controls_.Image23,
+                     [this] { platform::guarded([this] { Image23Click(); }); });
+    QObject::connect(controls_.Image24, &PictureControl::clicked, controls_.Image24,
+                     [this] { platform::guarded([this] { Image24Click(); }); });
+}
+
+void PreviewStrip::list_catalogue()
+{
+    controls_.ListBox1->clear();
+    controls_.ListBox1->addItems(catalogue::list_catalogue(state_.paths.preview_dir));
+}
+
+int PreviewStrip::catalogue_size() const
+{
+    return controls_.ListBox1->count();
+}
+
+void PreviewStrip::first_fill()
+{
+    show_entries(0, std::min(catalogue_size(), slot_count));
+}
+
+void PreviewStrip::Image23Click()
+{
+    const int n = catalogue_size();
+    ++state_.preview_pos;
+    if (n < slot_count) {
+        show_entries(0, n);
+        return;
+    }
+    if (n - 1 > state_.preview_pos + 1) {
+        show_entries(state_.preview_pos - 1, slot_count);
+        return;
+    }
+    state_.preview_pos = 1;
+    show_entries(0, slot_count);
+}
+
+void PreviewStrip::Image24Click()
+{
+    const int n = catalogue_size();
+    --state_.preview_pos;
+    if (n < slot_count) {
+        show_entries(0, n);
+        return;
+    }
+    if (state_.preview_pos != 0) {
+        show_entries(state_.preview_pos - 1, slot_count);
+        return;
+    }
+    state_.preview_pos = n - 3;
+    show_entries(n - slot_count, slot_count);
+}
+
+void PreviewStrip::show_entries(int first, int count)
+{
+    for (int slot = 0; slot < count; ++slot)
+        make_thumbnail(first + slot, slot);
+}
+
+void PreviewStrip::make_thumbnail(int entry, int slot)
+{
+    const QString file = controls_.ListBox1->item(entry)->text();
+    // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
+    const QImage image = platform::read_jpeg_scaled(state_.paths.preview_dir + file, thumbnail_size);
+    platform::PictureControl* thumbnail = slot_control(slot);
+    thumbnail->set_hint(picture_name(file));
+    thumbnail->set_picture(platform::Bitmap::from_image(image));
+    thumbnail->raise();
+    thumbnail->show();
+}
+
+platform::PictureControl* PreviewStrip::slot_control(int slot)
+{
+    if (slots_[slot])
+        return slots_[slot];
+    auto* thumbnail = new platform::PictureControl(controls_.Image3->parentWidget());
+    thumbnail->setGeometry(10, slot * 130 + 45, thumbnail_size.width(), thumbnail_size.height());
+    thumbnail->set_stretch(true);
+    thumbnail->set_show_hint(false);
+    thumbnail->setCursor(Qt::PointingHandCursor);
+    QObject::connect(thumbnail, &platform::PictureControl::clicked, thumbnail, [this, thumbnail] {
+        platform::guarded([this, thumbnail] { pages_.Image2Click(thumbnail); });
+    });
+    slots_[slot] = thumbnail;
+    return thumbnail;
+}
+
+} // namespace catalogue

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/form1_controls.h"
+#include "app/process_state.h"
+#include "catalogue/page_switcher.h"
+
+#include <QPointer>
+#include <QSize>
+#include <array>
+
+namespace catalogue {
+
+// The column of up to four thumbnails between the up button Image24 and the down button Image23,
+// scrolled one picture per press with wrap-around at both ends. The four slot controls are made
+// once and get new pictures on every press, so scrolling never adds widgets or memory.
+class PreviewStrip {
+public:
+    static constexpr int slot_count = 4;
+    static constexpr QSize thumbnail_size{123, 123};
+
+    PreviewStrip(app::Form1Controls& controls, app::ProcessState& state, PageSwitcher& pages);
+    // Connects the two scroll buttons.
+    void connect_handlers();
+
+    // Lists the catalogue into ListBox1; it is never listed again.
+    void list_catalogue();
+    // The strip at start-up, position 1.
+    void first_fill();
+    // Scrolls one picture down the list, wrapping to the top.
+    void Image23Click();
+    // Scrolls one picture up the list, wrapping to the bottom.
+    void Image24Click();
+
+    // The thumbnail in `slot`, or nullptr while none was ever made there.
+    platform::PictureControl* thumbnail(int slot) const { return slots_.at(slot); }
+
+private:
+    int catalogue_size() const;
+    // Entries first .. first + count - 1 into slots 0 .. count - 1, top slot first.
+    void show_entries(int first, int count);
+    void make_thumbnail(int entry, int slot);
+    platform::PictureControl* slot_control(int slot);
+
+    app::Form1Controls& controls_;
+    app::ProcessState& state_;
+    PageSwitcher& pages_;
+    std::array<QPointer<platform::PictureControl>, slot_count> slots_;
+};
+
+} // namespace catalogue
