@@ -1,0 +1,59 @@
+#include "platform/error_guard.h"
+
+#include "platform/errors.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+namespace platform {
+
+namespace {
+
+ErrorReporter& installed_reporter()
+{
+    static ErrorReporter reporter;
+    return reporter;
+}
+
+void show_message_box(const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void report(const QString& message)
+{
+    if (installed_reporter())
+        installed_reporter()(message);
+    else
+        show_message_box(message);
+}
+
+} // namespace
+
+void guarded(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const UserError& error) {
+        report(error.text());
+    } catch (const std::exception& error) {
+        report(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        report(QStringLiteral("An unexpected error occurred"));
+    }
+}
+
+void set_error_reporter(ErrorReporter reporter)
+{
+    installed_reporter() = std::move(reporter);
+}
+
+void reset_error_reporter()
+{
+    installed_reporter() = nullptr;
+}
+
+} // namespace platform
