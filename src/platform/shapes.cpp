@@ -1,0 +1,102 @@
+#include "platform/drawing_surface.h"
+#include "platform/hatch.h"
+#include "platform/pixel_writer.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+
+constexpr QRgb pen_mark = 0xFFFF0000u;
+constexpr QRgb brush_mark = 0xFF0000FFu;
+
+// The line the pen's centre follows: through the centres of the outermost pixels of the
+// rectangle for an odd width, along its pixel corners for an even one, so the outline is exactly
+// as wide as the pen on every side.
+QRectF centre_line(RectEdges edges, int pen_width)
+{
+    const double left = std::min(sane_coordinate(edges.left), sane_coordinate(edges.right));
+    const double right = std::max(sane_coordinate(edges.left), sane_coordinate(edges.right));
+    const double top = std::min(sane_coordinate(edges.top), sane_coordinate(edges.bottom));
+    const double bottom = std::max(sane_coordinate(edges.top), sane_coordinate(edges.bottom));
+    if (pen_width % 2 == 0)
+        return QRectF(left, top, right - left, bottom - top);
+    return QRectF(left + 0.5, top + 0.5, std::max(right - left - 1, 0.0), std::max(bottom - top - 1, 0.0));
+}
+
+// The shape is rasterised without anti-aliasing into a mask of the part of the bitmap it can
+// reach: pen pixels in one mark, interior pixels not under the pen in another.
+QImage shape_mask(const QPainterPath& centre, int pen_width, const QRect& area)
+{
+    QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(0);
+    QPainterPathStroker stroker;
+    stroker.setWidth(pen_width);
+    stroker.setCapStyle(Qt::RoundCap);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    QPainterPath outline = stroker.createStroke(centre);
+    outline.setFillRule(Qt::WindingFill);
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(-area.topLeft());
+    painter.fillPath(centre, QColor::fromRgba(brush_mark));
+    painter.fillPath(outline, QColor::fromRgba(pen_mark));
+    return mask;
+}
+
+QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, const Brush& brush)
+{
+    const int width = sane_pen_width(pen.width);
+    const QRect reach = centre.boundingRect().toAlignedRect().adjusted(-width, -width, width, width);
+    const QRect area = reach.intersected(bitmap.rect());
+    if (area.isEmpty())
+        return {};
+    const QImage mask = shape_mask(centre, width, area);
+    PixelWriter pen_writer(bitmap, pen.colour);
+    PixelWriter brush_writer(bitmap, brush.colour);
+    for (int my = 0; my < mask.height(); ++my) {
+        const auto* marks = reinterpret_cast<const QRgb*>(mask.constScanLine(my));
+        const int y = area.top() + my;
+        for (int mx = 0; mx < mask.width(); ++mx) {
+            const int x = area.left() + mx;
+            if (marks[mx] == pen_mark)
+                pen_writer.set(x, y);
+            else if (marks[mx] == brush_mark && hatch_covers(brush.style, x, y))
+                brush_writer.set(x, y);
+        }
+    }
+    ChangedBox changed;
+    changed.add(pen_writer.changed());
+    changed.add(brush_writer.changed());
+    return changed.rect();
+}
+
+} // namespace
+
+QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+{
+    QPainterPath centre;
+    centre.addRect(centre_line(edges, sane_pen_width(pen.width)));
+    return draw_shape(bitmap, centre, pen, brush);
+}
+
+QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+{
+    QPainterPath centre;
+    centre.addEllipse(centre_line(edges, sane_pen_width(pen.width)));
+    return draw_shape(bitmap, centre, pen, brush);
+}
+
+QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+{
+    constexpr double corner_radius = 10.0;
+    QPainterPath centre;
+    centre.addRoundedRect(centre_line(edges, sane_pen_width(pen.width)), corner_radius, corner_radius);
+    return draw_shape(bitmap, centre, pen, brush);
+}
+
+} // namespace platform
