@@ -1,0 +1,18 @@
+#pragma once
+
+#include "art_output.h"
+
+namespace artgen {
+
+// One family of pictures each; every function writes its files and throws on failure.
+void render_jars(const Output& out);
+void render_strips(const Output& out);
+void render_tools(const Output& out);
+void render_small_buttons(const Output& out);
+void render_buttons(const Output& out);
+void render_bottom_bar(const Output& out);
+void render_backgrounds(const Output& out);
+void render_cursors(const Output& out);
+void render_extra_pictures(const Output& out);
+
+} // namespace artgen

@@ -1,0 +1,123 @@
+#include "catalogue.h"
+#include "svg_variants.h"
+
+#include "platform/bmp_codec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <stdexcept>
+
+namespace artgen {
+
+namespace {
+
+constexpr QSize page_size(474, 593);
+constexpr int photo_side = 200;
+constexpr int preview_side = 246;
+
+struct Picture {
+    QString name;
+    QString svg;
+    QString text;   // empty when the picture has no description
+    bool rtf = false;
+};
+
+QByteArray read_all(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error((path + ": " + file.errorString()).toStdString());
+    return file.readAll();
+}
+
+void write_all(const QString& path, const QByteArray& bytes)
+{
+    ensure_dir(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error((path + ": " + file.errorString()).toStdString());
+}
+
+QList<Picture> pictures_in(const QString& dir)
+{
+    QList<Picture> pictures;
+    for (const QFileInfo& svg : QDir(dir).entryInfoList({"*.svg"}, QDir::Files, QDir::Name)) {
+        Picture picture{svg.completeBaseName(), svg.filePath(), {}, false};
+        const QString base = dir + '/' + picture.name;
+        if (QFileInfo::exists(base + ".rtf"))
+            picture.text = base + ".rtf", picture.rtf = true;
+        else if (QFileInfo::exists(base + ".txt"))
+            picture.text = base + ".txt";
+        pictures << picture;
+    }
+    return pictures;
+}
+
+QStringList outputs_of(const Output& out, const Picture& picture)
+{
+    QStringList files = {out.res_dir + "clipart/" + picture.name + ".bmp", out.res_dir + "info/" + picture.name + ".bmp",
+                         out.res_dir + "preview/" + picture.name + ".jpg"};
+    if (!picture.text.isEmpty())
+        files << out.res_dir + "info/" + picture.name + ".txt";
+    return files;
+}
+
+// Rendering is the slow part of a build, so a picture whose outputs are newer than its sources
+// and the renderer is left alone.
+bool up_to_date(const Output& out, const Picture& picture, const QDateTime& tool_time)
+{
+    QDateTime newest_source = std::max(tool_time, QFileInfo(picture.svg).lastModified());
+    if (!picture.text.isEmpty())
+        newest_source = std::max(newest_source, QFileInfo(picture.text).lastModified());
+    for (const QString& file : outputs_of(out, picture))
+        if (!QFileInfo::exists(file) || QFileInfo(file).lastModified() < newest_source)
+            return false;
+    return true;
+}
+
+void render_picture(const Output& out, const Picture& picture)
+{
+    const QByteArray svg = read_all(picture.svg);
+    const QImage line = thresholded(render_svg(line_svg(svg), page_size, picture.name));
+    const QImage scene = render_svg(scene_svg(svg), page_size, picture.name);
+    check_line_drawing(picture.name, line, render_svg(svg, page_size, picture.name));
+    out.bmp("clipart/" + picture.name + ".bmp", line);
+    out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, scene, line, photo_side));
+    out.jpeg(out.res_dir + "preview/" + picture.name + ".jpg",
+             photograph(picture.name, scene, line, preview_side), 90);
+    if (!picture.text.isEmpty())
+        write_all(out.res_dir + "info/" + picture.name + ".txt",
+                  description_1251(picture.name, read_all(picture.text), picture.rtf));
+    else
+        QTextStream(stderr) << "artgen: warning: " << picture.name << " has no description\n";
+}
+
+// A picture whose source was removed must leave the catalogue too.
+void remove_stale(const Output& out, const QStringList& names)
+{
+    for (const char* sub : {"clipart", "info", "preview"})
+        for (const QFileInfo& file : QDir(out.res_dir + sub).entryInfoList(QDir::Files))
+            if (!names.contains(file.completeBaseName()))
+                QFile::remove(file.filePath());
+}
+
+} // namespace
+
+void render_catalogue(const Output& out, const CatalogueJob& job)
+{
+    const QList<Picture> pictures = pictures_in(job.source_dir);
+    QStringList names;
+    for (const Picture& picture : pictures) {
+        names << picture.name;
+        if (!up_to_date(out, picture, job.tool_time))
+            render_picture(out, picture);
+    }
+    for (const char* sub : {"clipart", "info", "preview"})
+        ensure_dir(out.res_dir + sub);
+    remove_stale(out, names);
+    write_contact_sheet(job.contact_sheet, names, out);
+}
+
+} // namespace artgen

@@ -1,0 +1,61 @@
+#include "catalogue.h"
+
+#include "platform/text_1251.h"
+
+#include <QRegularExpression>
+#include <QTextStream>
+
+namespace artgen {
+
+namespace {
+
+// RTF keeps to 7-bit bytes: a character of the code page becomes \'xx, anything else \uN?.
+QByteArray escaped_rtf(const QString& text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            bytes.append(static_cast<char>(c.unicode()));
+            continue;
+        }
+        const QByteArray encoded = platform::encode_windows_1251(QString(c));
+        if (encoded != "?")
+            bytes.append("\\'" + QByteArray::number(static_cast<unsigned char>(encoded[0]), 16).rightJustified(2, '0'));
+        else
+            bytes.append("\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?');
+    }
+    if (!bytes.contains("\\ansicpg"))
+        bytes.replace("{\\rtf1\\ansi", "{\\rtf1\\ansi\\ansicpg1251");
+    return bytes;
+}
+
+int word_count(QString text, bool rtf)
+{
+    if (rtf)
+        text.remove(QRegularExpression(R"(\\[a-z]+-?\d* ?|[{}]|\\'[0-9a-f]{2})"));
+    return static_cast<int>(text.split(QRegularExpression(R"([\s\-–—]+)"), Qt::SkipEmptyParts)
+                                .filter(QRegularExpression(R"(\w)", QRegularExpression::UseUnicodePropertiesOption))
+                                .size());
+}
+
+} // namespace
+
+QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rtf)
+{
+    QString text = QString::fromUtf8(utf8);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    text.replace("\r\n", "\n").replace('\n', "\r\n");
+    const int words = word_count(text, rtf);
+    if (words < 60 || words > 200)
+        QTextStream(stderr) << "artgen: warning: " << name << ": the description has " << words
+                            << " words; 60 to 200 read well\n";
+    if (rtf)
+        return escaped_rtf(text);
+    const QByteArray bytes = platform::encode_windows_1251(text);
+    if (bytes.count('?') > text.count('?'))
+        QTextStream(stderr) << "artgen: warning: " << name << ": characters outside Windows-1251 became '?'\n";
+    return bytes;
+}
+
+} // namespace artgen

@@ -1,0 +1,60 @@
+#include "artgen.h"
+#include "catalogue.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <exception>
+
+namespace {
+
+void register_fonts()
+{
+    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        if (QFileInfo::exists(file))
+            QFontDatabase::addApplicationFont(file);
+}
+
+void render_all(const artgen::Output& out, const artgen::CatalogueJob& job)
+{
+    artgen::ensure_dir(out.res_dir + "skins");
+    artgen::render_backgrounds(out);
+    artgen::render_bottom_bar(out);
+    artgen::render_buttons(out);
+    artgen::render_jars(out);
+    artgen::render_strips(out);
+    artgen::render_tools(out);
+    artgen::render_small_buttons(out);
+    artgen::render_cursors(out);
+    artgen::render_extra_pictures(out);
+    artgen::render_catalogue(out, job);
+}
+
+} // namespace
+
+// artgen <art folder> <res folder> <design folder> <contact sheet PNG>
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() != 5) {
+        err << "usage: artgen <art folder> <res folder> <design folder> <contact sheet PNG>\n";
+        return 2;
+    }
+    register_fonts();
+    const artgen::Output out{QDir(args[2]).absolutePath() + '/', QDir(args[3]).absolutePath() + '/'};
+    const artgen::CatalogueJob job{args[1] + "/catalogue", args[4],
+                                   QFileInfo(app.applicationFilePath()).lastModified()};
+    try {
+        render_all(out, job);
+    } catch (const std::exception& error) {
+        err << "artgen: error: " << QString::fromUtf8(error.what()) << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,169 @@
+#include "artgen.h"
+#include "effects.h"
+#include "palette.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace artgen {
+
+namespace {
+
+const QColor outline(70, 50, 40);
+
+// The bucket's inside or its paint: the area that the colour displays recolour from 20,20.
+const QColor bucket_inside(150, 160, 172);
+
+QImage finish(const QImage& art, bool selected)
+{
+    return keyed(selected ? with_glow(art, 4, glow) : art, panel);
+}
+
+// A round brush lying from the upper right (handle) to the lower left (tip).
+QImage brush_art(int w, int h, const QColor& bristles)
+{
+    QImage art = transparent_canvas(w, h);
+    QPainter p(&art);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(w / 2.0, h / 2.0);
+    p.rotate(32);
+    p.setPen(QPen(outline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(226, 96, 60));
+    p.drawRoundedRect(QRectF(-6, -44, 12, 50), 6, 6);
+    p.setBrush(QColor(205, 212, 222));
+    p.drawRect(QRectF(-7, 4, 14, 12));
+    QPainterPath tuft;
+    tuft.moveTo(-7, 16);
+    tuft.cubicTo(-10, 28, -4, 38, 0, 44);
+    tuft.cubicTo(4, 38, 10, 28, 7, 16);
+    tuft.closeSubpath();
+    p.setBrush(bristles);
+    p.drawPath(tuft);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 110));
+    p.drawRoundedRect(QRectF(-3, -40, 3, 40), 2, 2);
+    return art;
+}
+
+// A tin bucket seen a little from above; the inside (or paint) is one aliased flat area around 20,20.
+QImage bucket_art(bool with_paint)
+{
+    QImage art = transparent_canvas(84, 102);
+    QPainter p(&art);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(outline, 3, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(10, 2, 64, 54), 0, 180 * 16);
+    p.setPen(QPen(outline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath body;
+    body.moveTo(6, 27);
+    body.lineTo(16, 92);
+    body.quadTo(42, 100, 68, 92);
+    body.lineTo(78, 27);
+    body.closeSubpath();
+    QLinearGradient metal(6, 0, 78, 0);
+    metal.setColorAt(0, QColor(228, 236, 244));
+    metal.setColorAt(0.45, QColor(176, 192, 210));
+    metal.setColorAt(1, QColor(122, 138, 158));
+    p.setBrush(metal);
+    p.drawPath(body);
+    p.setPen(QPen(QColor(110, 124, 140), 2));
+    p.drawLine(QPointF(11, 60), QPointF(73, 60));
+    p.setPen(QPen(outline, 2));
+    p.setBrush(QColor(212, 222, 232));
+    p.drawEllipse(QRectF(5, 13, 74, 28));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(with_paint ? QColor(255, 0, 0) : bucket_inside);
+    p.drawEllipse(QRect(10, 16, 64, 21));
+    if (with_paint) {
+        p.drawRect(QRect(58, 30, 7, 26));
+        p.drawEllipse(QRect(56, 50, 11, 12));
+    }
+    return art;
+}
+
+QImage eraser_art()
+{
+    QImage art = transparent_canvas(73, 59);
+    QPainter p(&art);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(outline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QPolygonF top({QPointF(6, 34), QPointF(36, 8), QPointF(68, 18), QPointF(38, 44)});
+    const QPolygonF front({QPointF(6, 34), QPointF(38, 44), QPointF(38, 55), QPointF(6, 45)});
+    const QPolygonF side({QPointF(38, 44), QPointF(68, 18), QPointF(68, 29), QPointF(38, 55)});
+    p.setBrush(QColor(255, 150, 170));
+    p.drawPolygon(top);
+    p.setBrush(QColor(226, 104, 128));
+    p.drawPolygon(front);
+    p.setBrush(QColor(196, 80, 104));
+    p.drawPolygon(side);
+    p.setBrush(QColor(90, 150, 230));
+    p.drawPolygon(QPolygonF({QPointF(36, 8), QPointF(68, 18), QPointF(55, 29), QPointF(22, 20)}));
+    p.setBrush(QColor(60, 110, 190));
+    p.drawPolygon(QPolygonF({QPointF(55, 29), QPointF(68, 18), QPointF(68, 29), QPointF(55, 40)}));
+    return art;
+}
+
+QImage pipette_art()
+{
+    QImage art = transparent_canvas(52, 63);
+    QPainter p(&art);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(26, 31);
+    p.rotate(35);
+    p.setPen(QPen(outline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(226, 60, 70));
+    p.drawRoundedRect(QRectF(-8, -30, 16, 20), 8, 8);
+    p.setBrush(QColor(90, 90, 100));
+    p.drawRect(QRectF(-9, -12, 18, 5));
+    QPainterPath tube;
+    tube.moveTo(-5, -7);
+    tube.lineTo(-5, 16);
+    tube.lineTo(0, 28);
+    tube.lineTo(5, 16);
+    tube.lineTo(5, -7);
+    tube.closeSubpath();
+    p.setBrush(QColor(214, 238, 250));
+    p.drawPath(tube);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 140, 230));
+    p.drawRect(QRectF(-4, 6, 8, 10));
+    p.drawEllipse(QRectF(-3, 29, 6, 6));
+    return art;
+}
+
+struct ToolFile {
+    const char* name;
+    const char* control;
+    QImage art;
+};
+
+} // namespace
+
+void render_tools(const Output& out)
+{
+    const QImage plain_brush = brush_art(70, 92, QColor(196, 150, 96));
+    out.bmp("instruments/кисть.bmp", finish(plain_brush, false));
+    out.bmp("instruments/кисть_.bmp", finish(plain_brush, true));
+    out.design_bmp("Image15", finish(plain_brush, false));
+    for (const JarColour& jar : jar_colours)
+        if (jar.letter != "ч")
+            out.bmp("instruments/кисть_" + jar.letter + ".bmp", finish(brush_art(70, 92, jar.base), true));
+
+    const QImage empty = keyed(bucket_art(false), panel);
+    out.bmp("instruments/ведро пустое.bmp", empty);
+    out.bmp("instruments/ведро пустое_.bmp", empty);
+    out.bmp("instruments/с краской.bmp", keyed(bucket_art(true), panel));
+    out.bmp("instruments/с краской_.bmp", keyed(bucket_art(true), panel));
+    out.design_bmp("Image16", empty);
+
+    const ToolFile tools[] = {{"ластик", "Image25", eraser_art()}, {"пипетка", "Image29", pipette_art()}};
+    for (const ToolFile& tool : tools) {
+        out.bmp(QString("instruments/") + tool.name + ".bmp", finish(tool.art, false));
+        out.bmp(QString("instruments/") + tool.name + "_.bmp", finish(tool.art, true));
+        out.design_bmp(tool.control, finish(tool.art, false));
+    }
+}
+
+} // namespace artgen
