@@ -68,6 +68,11 @@ protected:
 
 private:
     void picture_replaced();
+    // The picture as drawn: RGB32, or ARGB32 with the transparent colour cleared when transparent.
+    void rebuild_shown();
+    void refresh_shown(const QRect& area);
+    // The part of the control that shows `area` of the picture.
+    QRect control_area(const QRect& area) const;
 
     Bitmap picture_;
     QImage shown_;
@@ -77,6 +82,7 @@ private:
     bool centre_ = false;
     bool transparent_ = false;
     bool show_hint_ = false;
+    bool left_down_inside_ = false;
     QString hint_;
 };
 

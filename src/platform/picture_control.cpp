@@ -1,0 +1,287 @@
+#include "platform/picture_control.h"
+
+#include "platform/bmp_codec.h"
+#include "platform/errors.h"
+#include "platform/jpeg.h"
+
+#include <QFileInfo>
+#include <QHelpEvent>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+Bitmap read_any_picture(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return read_bmp(path);
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return Bitmap::from_image(read_jpeg(path));
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (!image.isNull())
+        return Bitmap::from_image(image);
+    if (reader.error() == QImageReader::FileNotFoundError || !QFileInfo(path).isReadable())
+        throw FileError(path, reader.errorString());
+    throw ImageError(path + ": " + reader.errorString());
+}
+
+QPoint pixel_position(const QMouseEvent* event)
+{
+    const QPointF position = event->position();
+    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
+} // namespace
+
+PictureControl::PictureControl(QWidget* parent) : QWidget(parent)
+{
+    // Moves are reported with no button held too, as the handlers of the canvas expect.
+    setMouseTracking(true);
+}
+
+void PictureControl::load_picture(const QString& path)
+{
+    set_picture(read_any_picture(path));
+}
+
+void PictureControl::set_picture(Bitmap picture)
+{
+    picture_ = std::move(picture);
+    picture_replaced();
+}
+
+void PictureControl::clear_picture()
+{
+    set_picture(Bitmap());
+}
+
+void PictureControl::picture_replaced()
+{
+    if (auto_size_ && !picture_.is_null())
+        resize(picture_.size());
+    rebuild_shown();
+    update();
+}
+
+void PictureControl::rebuild_shown()
+{
+    if (picture_.is_null()) {
+        shown_ = QImage();
+        return;
+    }
+    shown_ = picture_.to_rgb32();
+    if (transparent_) {
+        shown_ = shown_.convertToFormat(QImage::Format_ARGB32);
+        refresh_shown(picture_.rect());
+    }
+}
+
+void PictureControl::refresh_shown(const QRect& area)
+{
+    const QRect clipped = area.intersected(picture_.rect());
+    if (clipped.isEmpty())
+        return;
+    const QImage source = picture_.image().format() == QImage::Format_RGB32
+                              ? picture_.image()
+                              : picture_.image().copy(clipped).convertToFormat(QImage::Format_RGB32);
+    const QPoint origin = source.size() == picture_.size() ? QPoint(0, 0) : clipped.topLeft();
+    const QRgb hidden = picture_.image().pixel(0, picture_.height() - 1) & 0xFFFFFFu;
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y - origin.y())) - origin.x();
+        auto* to = reinterpret_cast<QRgb*>(shown_.scanLine(y));
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            const QRgb colour = from[x] | 0xFF000000u;
+            to[x] = transparent_ && (colour & 0xFFFFFFu) == hidden ? 0u : colour;
+        }
+    }
+}
+
+void PictureControl::picture_changed(const QRect& area)
+{
+    if (shown_.size() != picture_.size()) {
+        picture_replaced();
+        return;
+    }
+    if (picture_.is_null())
+        return;
+    const QRect clipped = area.intersected(picture_.rect());
+    // The hidden colour is that of the bottom-left pixel, so a change there can change every pixel.
+    if (transparent_ && clipped.contains(0, picture_.height() - 1)) {
+        rebuild_shown();
+        update();
+        return;
+    }
+    refresh_shown(clipped);
+    update(control_area(clipped));
+}
+
+QRect PictureControl::control_area(const QRect& area) const
+{
+    const QRect shown_at = picture_rect();
+    if (shown_at.size() == picture_.size())
+        return area.translated(shown_at.topLeft());
+    const double sx = double(shown_at.width()) / picture_.width();
+    const double sy = double(shown_at.height()) / picture_.height();
+    // One pixel more on each side covers what smooth scaling blends in from the neighbours.
+    const int left = static_cast<int>(std::floor(area.left() * sx)) - 1;
+    const int top = static_cast<int>(std::floor(area.top() * sy)) - 1;
+    const int right = static_cast<int>(std::ceil((area.right() + 1) * sx)) + 1;
+    const int bottom = static_cast<int>(std::ceil((area.bottom() + 1) * sy)) + 1;
+    return QRect(QPoint(left, top), QPoint(right, bottom)).translated(shown_at.topLeft());
+}
+
+QRect PictureControl::picture_rect() const
+{
+    if (picture_.is_null())
+        return {};
+    int w = picture_.width();
+    int h = picture_.height();
+    const int cw = width();
+    const int ch = height();
+    if (stretch_ || (proportional_ && (w > cw || h > ch))) {
+        if (proportional_) {
+            const double aspect = double(w) / h;
+            if (w > h) {
+                w = cw;
+                h = static_cast<int>(cw / aspect);
+                if (h > ch) {
+                    h = ch;
+                    w = static_cast<int>(ch * aspect);
+                }
+            } else {
+                h = ch;
+                w = static_cast<int>(ch * aspect);
+                if (w > cw) {
+                    w = cw;
+                    h = static_cast<int>(cw / aspect);
+                }
+            }
+        } else {
+            w = cw;
+            h = ch;
+        }
+    }
+    QRect result(0, 0, w, h);
+    if (centre_)
+        result.translate((cw - w) / 2, (ch - h) / 2);
+    return result;
+}
+
+void PictureControl::set_auto_size(bool on)
+{
+    auto_size_ = on;
+    if (on && !picture_.is_null())
+        resize(picture_.size());
+}
+
+void PictureControl::set_stretch(bool on)
+{
+    stretch_ = on;
+    update();
+}
+
+void PictureControl::set_proportional(bool on)
+{
+    proportional_ = on;
+    update();
+}
+
+void PictureControl::set_centre(bool on)
+{
+    centre_ = on;
+    update();
+}
+
+void PictureControl::set_transparent(bool on)
+{
+    if (transparent_ == on)
+        return;
+    transparent_ = on;
+    rebuild_shown();
+    update();
+}
+
+void PictureControl::set_hint(const QString& hint)
+{
+    hint_ = hint;
+}
+
+void PictureControl::set_show_hint(bool on)
+{
+    show_hint_ = on;
+}
+
+void PictureControl::paintEvent(QPaintEvent* event)
+{
+    if (shown_.isNull())
+        return;
+    const QRect target = picture_rect();
+    QPainter painter(this);
+    if (target.size() == shown_.size()) {
+        // Unscaled pictures are drawn pixel for pixel, and only where the control needs repainting.
+        const QRect dirty = event->rect().intersected(target);
+        painter.drawImage(dirty.topLeft(), shown_, dirty.translated(-target.topLeft()));
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, shown_);
+}
+
+void PictureControl::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = pixel_position(event);
+    if (event->button() == Qt::LeftButton)
+        left_down_inside_ = rect().contains(at);
+    emit pressed(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void PictureControl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = pixel_position(event);
+    emit moved(event->buttons(), event->modifiers(), at.x(), at.y());
+}
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = pixel_position(event);
+    if (event->button() == Qt::LeftButton) {
+        const bool click = left_down_inside_ && rect().contains(at);
+        left_down_inside_ = false;
+        if (click)
+            emit clicked();
+    }
+    emit released(event->button(), event->modifiers(), at.x(), at.y());
+}
+
+void PictureControl::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    emit entered();
+}
+
+void PictureControl::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    emit left();
+}
+
+bool PictureControl::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        if (show_hint_ && !hint_.isEmpty())
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), hint_, this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+} // namespace platform
