@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QString>
+#include "app/file_dialog_settings.h"
+
 #include <functional>
 #include <optional>
 
@@ -8,20 +9,12 @@ class QWidget;
 
 namespace history {
 
-// What the save or open dialog is asked to show.
-struct FileDialogRequest {
-    enum class Kind { Save, Open };
-    Kind kind = Kind::Open;
-    QString directory;
-    QString file_name;
-    QString filter;
-    QString default_suffix;
-};
+enum class DialogKind { Save, Open };
 
 // Runs a dialog and gives the chosen path, or nothing when it was cancelled.
-using FileDialogRunner = std::function<std::optional<QString>(const FileDialogRequest&)>;
+using FileDialogRunner = std::function<std::optional<QString>(DialogKind, const app::FileDialogSettings&)>;
 
 // The modal QFileDialog of the platform, over `parent`.
-std::optional<QString> run_native_file_dialog(QWidget* parent, const FileDialogRequest& request);
+std::optional<QString> run_native_file_dialog(QWidget* parent, DialogKind kind, const app::FileDialogSettings& settings);
 
 } // namespace history
