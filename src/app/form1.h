@@ -43,6 +43,7 @@ public:
     Form1Controls& controls() { return controls_; }
     ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
+    history::DrawingFiles& drawing_files() { return *drawing_files_; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_.set_question(std::move(question)); }
 
