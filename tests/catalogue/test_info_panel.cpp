@@ -1,0 +1,104 @@
+#include "colours/work_page.h"
+
+using namespace work_page;
+
+namespace {
+
+void verify_jars_plain_and_disabled(Window& w)
+{
+    const char* letters[] = {"к", "о", "ж", "з", "г", "с", "ф", "ч"};
+    for (std::size_t i = 0; i < 8; ++i) {
+        QVERIFY(!w.controls().jars()[i]->isEnabled());
+        QVERIFY(w.controls().jars()[i]->picture() ==
+                w.bmp("banks/" + QString::fromUtf8(letters[i]) + ".bmp"));
+    }
+}
+
+} // namespace
+
+class TestInfoPanel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tabs_switch_without_reading_files()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        const platform::Bitmap photograph = c.Image28->picture();
+        w.tree().remove("res/info/" + w.picture_name(0) + ".bmp");
+        QTest::mouseClick(c.Image27, Qt::RightButton);
+        QVERIFY(c.Image28->isVisible());
+        QTest::mouseClick(c.Image27, Qt::LeftButton);
+        QVERIFY(!c.Image28->isVisible() && c.sRichEdit1->isVisible());
+        const QString text = c.sRichEdit1->toPlainText();
+        QTest::keyClicks(c.sRichEdit1, "abc");
+        QCOMPARE(c.sRichEdit1->toPlainText(), text);
+        QTest::mouseClick(c.Image26, Qt::LeftButton);
+        QVERIFY(c.Image28->isVisible() && !c.sRichEdit1->isVisible());
+        QVERIFY(c.Image28->picture() == photograph);
+        QVERIFY(w.errors().isEmpty());
+    }
+
+    void the_pipette_takes_the_photograph_pixel_with_any_button()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        const platform::Bitmap canvas = c.Image1->picture();
+        press(c.Image28, Qt::LeftButton, {31, 47});
+        QCOMPARE(w.drawing().current_color, 0x000000FFu);
+        QVERIFY(c.Image4->isEnabled());
+        press(c.Image29);
+        QCOMPARE(c.Image28->cursor().pixmap().toImage(),
+                 w.state().screen_cursors.cursor(53).pixmap().toImage());
+        press(c.Image28, Qt::RightButton, {31, 47});
+        const platform::ColourWord expected = c.Image28->picture().pixel(31, 47);
+        QCOMPARE(w.drawing().current_color, expected);
+        QCOMPARE(c.Image16->picture().pixel(20, 20), expected);
+        verify_jars_plain_and_disabled(w);
+        QCOMPARE(w.state().color_index, 1);
+        QVERIFY(c.Image1->picture() == canvas);
+        QVERIFY(!c.Image46->isEnabled());
+        press(c.Image15);
+        QCOMPARE(c.Image28->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // A photograph of another size is shown stretched: the colour is the one under the pointer.
+    void a_small_photograph_gives_the_pixel_under_the_pointer()
+    {
+        Window w;
+        auto& c = w.controls();
+        platform::Bitmap small(100, 100);
+        small.image().setPixel(75, 25, platform::to_qrgb(0x00123456));
+        platform::write_bmp(small, w.tree().path("res/info/" + w.picture_name(0) + ".bmp"));
+        w.open_picture();
+        press(c.Image29);
+        press(c.Image28, Qt::LeftButton, {151, 51});
+        QCOMPARE(w.drawing().current_color, 0x00123456u);
+    }
+
+    void the_pipette_on_the_description_takes_the_colour_seen_there()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        QTest::mouseClick(c.Image27, Qt::LeftButton);
+        press(c.Image29);
+        const QImage seen = c.sRichEdit1->grab().toImage();
+        // The darkest pixel is a letter: a wrong position would take the paper around it.
+        QPoint at;
+        for (int y = 0; y < seen.height() - 20; ++y)
+            for (int x = 0; x < seen.width() - 20; ++x)
+                if (qGray(seen.pixel(x, y)) < qGray(seen.pixel(at)))
+                    at = QPoint(x, y);
+        QVERIFY(qGray(seen.pixel(at)) < 128);
+        QTest::mouseClick(c.sRichEdit1->viewport(), Qt::MiddleButton, {},
+                          c.sRichEdit1->viewport()->mapFrom(c.sRichEdit1, at));
+        QCOMPARE(w.drawing().current_color, platform::from_qrgb(seen.pixel(at)));
+        verify_jars_plain_and_disabled(w);
+    }
+};
+
+QTEST_MAIN(TestInfoPanel)
+#include "test_info_panel.moc"

@@ -1,0 +1,141 @@
+#include "colours/work_page.h"
+#include "platform/jpeg.h"
+#include "platform/rtf_reader.h"
+
+#include <QTextDocumentFragment>
+
+using namespace work_page;
+
+namespace {
+
+QImage shown(const platform::PictureControl* control)
+{
+    return control->picture().to_rgb32();
+}
+QImage jpeg(const QString& path)
+{
+    return platform::read_jpeg(path).convertToFormat(QImage::Format_RGB32);
+}
+
+void verify_page(app::Form1Controls& c, bool work)
+{
+    for (platform::PictureControl* control : c.drawing_controls())
+        QCOMPARE(control->isEnabled(), work);
+    QVERIFY(c.Image43->isEnabled() && c.Image44->isEnabled());
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{c.Image1, c.Image26, c.Image27, c.Shape1, c.Image28})
+        QCOMPARE(widget->isVisible(), work);
+    QVERIFY(!c.sRichEdit1->isVisible());
+}
+
+} // namespace
+
+class TestPageSwitcher : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opening_a_picture_shows_the_work_page_in_red()
+    {
+        Window w;
+        auto& c = w.controls();
+        QTest::mouseClick(c.Image10, Qt::LeftButton);
+        QCOMPARE(w.state().color_index, 1);
+        w.state().color_index = 5;
+        w.drawing().brush_size = 4;
+        w.open_picture(1);
+        const QString name = w.picture_name(1);
+        verify_page(c, true);
+        QVERIFY(c.Shape2->isVisible());
+        QVERIFY(w.state().work_page_shown);
+        QCOMPARE(shown(c.Image3), jpeg(w.tree().path("res/interface/work.jpg")));
+        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + name + ".bmp"));
+        QCOMPARE(c.Image1->size(), c.Image1->picture().size());
+        QVERIFY(c.Image28->picture() == w.bmp("info/" + name + ".bmp"));
+        QFile text(w.tree().path("res/info/" + name + ".txt"));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        const QString description =
+            QTextDocumentFragment::fromHtml(platform::description_html(text.readAll())).toPlainText();
+        QCOMPARE(c.sRichEdit1->toPlainText().simplified(), description.simplified());
+        QVERIFY(c.Image4->picture() == w.bmp("banks/к_.bmp"));
+        QVERIFY(c.Image45->picture() == w.bmp("banks/ч.bmp"));
+        QVERIFY(c.Image11->picture() == w.bmp("gradients/к.bmp"));
+        QCOMPARE(w.drawing().current_color, 0x000000FFu);
+        QCOMPARE(c.Image16->picture().pixel(20, 20), 0x000000FFu);
+        QCOMPARE(c.Image33->picture().pixel(10, 10), 0x000000FFu);
+        QCOMPARE(w.state().color_index, 5);
+        QCOMPARE(w.drawing().current_tool, 2);
+        QVERIFY(!c.Image46->isEnabled());
+        QVERIFY(w.errors().isEmpty());
+    }
+
+    void the_background_is_reloaded_only_after_the_start_page()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture(0);
+        const QImage work = shown(c.Image3);
+        w.tree().remove("res/interface/work.jpg");
+        w.open_picture(1);
+        QVERIFY(w.errors().isEmpty());
+        QCOMPARE(shown(c.Image3), work);
+        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
+        QTest::mouseClick(c.Image39, Qt::LeftButton);
+        verify_page(c, false);
+        QVERIFY(!w.state().work_page_shown);
+        QCOMPARE(shown(c.Image3), jpeg(w.tree().path("res/interface/main.jpg")));
+        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
+        const QString other = w.tree().path("res/preview/" + w.picture_name(2) + ".jpg");
+        QVERIFY(QFile::copy(other, w.tree().path("res/interface/work.jpg")));
+        w.open_picture(0);
+        QCOMPARE(shown(c.Image3), jpeg(other));
+    }
+
+    void the_menu_leads_to_the_start_page_as_the_button_does()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        QTest::mouseClick(c.Image27, Qt::LeftButton);
+        c.N3->trigger();
+        verify_page(c, false);
+        QVERIFY(c.Shape2->isVisible());
+    }
+
+    void a_picture_without_its_line_drawing_keeps_the_canvas()
+    {
+        Window w;
+        auto& c = w.controls();
+        const platform::Bitmap design = c.Image1->picture();
+        w.tree().remove("res/clipart/" + w.picture_name(0) + ".bmp");
+        w.tree().remove("res/info/" + w.picture_name(0) + ".txt");
+        w.open_picture(0);
+        QVERIFY(c.Image1->picture() == design);
+        QVERIFY(c.Image1->isVisible());
+        w.open_picture(1);
+        const QString description = c.sRichEdit1->toPlainText();
+        w.tree().remove("res/clipart/" + w.picture_name(2) + ".bmp");
+        w.tree().remove("res/info/" + w.picture_name(2) + ".txt");
+        w.open_picture(2);
+        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
+        QVERIFY(c.Image28->picture() == w.bmp("info/" + w.picture_name(2) + ".bmp"));
+        QCOMPARE(c.sRichEdit1->toPlainText(), description);
+        QVERIFY(w.errors().isEmpty());
+    }
+
+    void a_missing_background_is_reported_and_the_rest_skipped()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.tree().remove("res/interface/work.jpg");
+        w.open_picture();
+        QCOMPARE(w.errors().size(), 1);
+        QVERIFY(w.errors().first().contains("work.jpg"));
+        QVERIFY(c.Image4->isEnabled());
+        QVERIFY(c.Image4->picture() == w.bmp("banks/к_.bmp"));
+        QVERIFY(!c.Image1->isVisible());
+        QVERIFY(!w.state().work_page_shown);
+    }
+};
+
+QTEST_MAIN(TestPageSwitcher)
+#include "test_page_switcher.moc"

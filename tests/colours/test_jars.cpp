@@ -1,0 +1,190 @@
+#include "colours/jar_table.h"
+#include "colours/work_page.h"
+#include "platform/drawing_surface.h"
+
+#include <set>
+
+using namespace work_page;
+using platform::BrushStyle;
+
+namespace {
+
+constexpr platform::ColourWord violet = 0x00C118B1;
+constexpr platform::ColourWord grey = 0x007A7A7A;
+
+// `after` must be `before` with the hatch of `style` in `colour` over the seed's region, and nothing else.
+void verify_fill(const platform::Bitmap& after, const platform::Bitmap& before, QPoint seed,
+                 platform::ColourWord colour, BrushStyle style)
+{
+    platform::Bitmap expected = before;
+    for (const QPoint p : region(before, seed))
+        if (platform::hatch_covers(style, p.x() % 8, p.y() % 8))
+            expected.image().setPixel(p, platform::to_qrgb(colour));
+    QVERIFY(after == expected);
+}
+
+// The hatch lines of one direction share one value of `line` modulo 8.
+int lines_of(const platform::Bitmap& picture, platform::ColourWord colour, int (*line)(int, int))
+{
+    std::set<int> values;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) == colour)
+                values.insert(((line(x, y) % 8) + 8) % 8);
+    return static_cast<int>(values.size());
+}
+
+QString jar_file(const colours::JarRow& row, bool selected)
+{
+    return "banks/" + QString::fromUtf8(row.letter) + (selected ? "_.bmp" : ".bmp");
+}
+
+} // namespace
+
+class TestJars : public QObject {
+    Q_OBJECT
+
+private slots:
+    void violet_jar_with_the_brush_recolours_every_display()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        press(c.Image15);
+        const platform::Bitmap solid = c.Image17->picture();
+        QTest::mouseClick(c.Image10, Qt::LeftButton);
+        QCOMPARE(w.drawing().current_color, violet);
+        QCOMPARE(w.state().color_index, 7);
+        QVERIFY(c.Image11->picture() == w.bmp("gradients/ф.bmp"));
+        for (const colours::JarRow& row : colours::jar_table)
+            QVERIFY((c.*(row.control))->picture() == w.bmp(jar_file(row, row.index == 7)));
+        QVERIFY(c.Image15->picture() == w.bmp("instruments/кисть_ф.bmp"));
+        verify_fill(c.Image16->picture(), w.bmp("instruments/ведро пустое.bmp"), {20, 20}, violet,
+                    BrushStyle::Solid);
+        verify_fill(c.Image17->picture(), solid, {10, 10}, violet, BrushStyle::Solid);
+        const platform::Bitmap blank = w.bmp("instruments/заливка.bmp");
+        const std::array styles = {BrushStyle::Horizontal, BrushStyle::Vertical, BrushStyle::ForwardDiagonal,
+                                   BrushStyle::BackwardDiagonal, BrushStyle::Cross};
+        for (std::size_t i = 0; i < styles.size(); ++i)
+            verify_fill(c.pattern_buttons()[i + 1]->picture(), blank, {10, 10}, violet, styles[i]);
+        QCOMPARE(lines_of(c.Image18->picture(), violet, [](int, int y) { return y; }), 1);
+        QCOMPARE(lines_of(c.Image19->picture(), violet, [](int x, int) { return x; }), 1);
+        QCOMPARE(lines_of(c.Image20->picture(), violet, [](int x, int y) { return x - y; }), 1);
+        QCOMPARE(lines_of(c.Image21->picture(), violet, [](int x, int y) { return x + y; }), 1);
+        QCOMPARE(c.Image12->picture().pixel(10, 10), violet);
+        QCOMPARE(c.Image13->picture().pixel(10, 10), grey);
+        QCOMPARE(c.Image14->picture().pixel(5, 5), grey);
+        QCOMPARE(c.Image33->picture().pixel(10, 10), grey);
+        QVERIFY(w.errors().isEmpty());
+    }
+
+    void red_and_black_take_any_press_the_others_a_left_click()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        press(c.Image45, Qt::RightButton);
+        QCOMPARE(w.state().color_index, 8);
+        QCOMPARE(w.drawing().current_color, 0u);
+        QVERIFY(c.Image11->picture() == w.bmp("gradients/б.bmp"));
+        press(c.Image4, Qt::RightButton);
+        QCOMPARE(w.state().color_index, 1);
+        for (const colours::JarRow& row : colours::jar_table) {
+            if (row.event != colours::JarEvent::left_click)
+                continue;
+            const std::int32_t before = w.state().color_index;
+            press(c.*(row.control), Qt::RightButton);
+            QCOMPARE(w.state().color_index, before);
+            press(c.*(row.control), Qt::LeftButton);
+            QCOMPARE(w.state().color_index, row.index);
+            QCOMPARE(w.drawing().current_color, row.colour);
+        }
+    }
+
+    void shade_strip_takes_the_exact_pixel_and_keeps_the_jar()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        press(c.Image15);
+        QTest::mouseClick(c.Image6, Qt::LeftButton);
+        const platform::Bitmap jar = c.Image6->picture();
+        const platform::Bitmap brush = c.Image15->picture();
+        press(c.Image11, Qt::MiddleButton, {137, 21});
+        QCOMPARE(w.drawing().current_color, w.bmp("gradients/ж.bmp").pixel(137, 21));
+        QCOMPARE(w.state().color_index, 3);
+        QVERIFY(c.Image6->picture() == jar);
+        QVERIFY(c.Image15->picture() == brush);
+        QCOMPARE(c.Image17->picture().pixel(12, 12), w.drawing().current_color);
+    }
+
+    void the_brush_picture_follows_only_coloured_jars_while_the_brush_is_chosen()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        press(c.Image15);
+        QTest::mouseClick(c.Image10, Qt::LeftButton);
+        press(c.Image45);
+        QCOMPARE(w.drawing().current_color, 0u);
+        QVERIFY(c.Image15->picture() == w.bmp("instruments/кисть_ф.bmp"));
+        press(c.Image16);
+        QTest::mouseClick(c.Image5, Qt::LeftButton);
+        QVERIFY(c.Image15->picture() == w.bmp("instruments/кисть.bmp"));
+    }
+
+    void a_colour_change_keeps_the_chosen_pattern_and_its_frame()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        QTest::mouseClick(c.Image19, Qt::LeftButton);
+        QTest::mouseClick(c.Image5, Qt::LeftButton);
+        press(c.Image4);
+        QCOMPARE(w.drawing().fill_style, 3);
+        for (std::size_t i = 0; i < 6; ++i)
+            QCOMPARE(c.pattern_frames()[i]->isVisible(), i == 2);
+    }
+
+    void missing_strip_or_jar_picture_is_reported_and_stops_there()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        const platform::Bitmap red_strip = c.Image11->picture();
+        w.tree().remove("res/gradients/ф.bmp");
+        QTest::mouseClick(c.Image10, Qt::LeftButton);
+        QCOMPARE(w.errors().size(), 1);
+        QVERIFY(w.errors().first().contains("ф.bmp"));
+        QVERIFY(c.Image11->picture() == red_strip);
+        QCOMPARE(w.state().color_index, 1);
+        w.tree().remove("res/banks/ж.bmp");
+        QTest::mouseClick(c.Image5, Qt::LeftButton);
+        QCOMPARE(w.errors().size(), 2);
+        QVERIFY(w.errors().last().contains("ж.bmp"));
+        QVERIFY(c.Image11->picture() == w.bmp("gradients/о.bmp"));
+        QVERIFY(c.Image4->picture() == w.bmp("banks/к.bmp"));
+        QVERIFY(c.Image5->picture() == w.bmp("banks/о_.bmp"));
+        QCOMPARE(w.drawing().current_color, 0x000000FFu);
+    }
+
+    // White from the eraser (or a pipette on paper) must not merge a size disc with its white
+    // background: the disc would vanish and every later colour would flood the whole button.
+    void size_buttons_keep_their_disc_through_white()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        const platform::Bitmap before = c.Image12->picture();
+        press(c.Image25);
+        QVERIFY(c.Image12->picture().pixel(10, 10) != before.pixel(0, 0));
+        press(c.Image15);
+        platform::Bitmap expected = before;
+        for (const QPoint p : region(before, {10, 10}))
+            expected.image().setPixel(p, platform::to_qrgb(0x000000FF));
+        QVERIFY(c.Image12->picture() == expected);
+    }
+};
+
+QTEST_MAIN(TestJars)
+#include "test_jars.moc"

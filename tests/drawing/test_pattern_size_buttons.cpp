@@ -1,0 +1,55 @@
+#include "colours/work_page.h"
+
+using namespace work_page;
+
+class TestPatternSizeButtons : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_pattern_moves_the_frame_and_keeps_the_tool()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        press(c.Image15);
+        for (int style = 1; style <= 6; ++style) {
+            QTest::mouseClick(c.pattern_buttons()[style % 6], Qt::RightButton);
+            QTest::mouseClick(c.pattern_buttons()[style - 1], Qt::LeftButton);
+            QCOMPARE(w.drawing().fill_style, style);
+            for (int frame = 1; frame <= 6; ++frame)
+                QCOMPARE(c.pattern_frames()[frame - 1]->isVisible(), frame == style);
+        }
+        QCOMPARE(w.drawing().current_tool, 1);
+        press(c.Image16);
+        QCOMPARE(w.drawing().fill_style, 1);
+        QVERIFY(c.Shape2->isVisible() && !c.Shape7->isVisible());
+    }
+
+    void a_size_colours_its_own_disc_and_greys_the_others()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        QTest::mouseClick(c.Image9, Qt::LeftButton);
+        const platform::Bitmap canvas = c.Image1->picture();
+        const std::array<platform::PictureControl*, 4> buttons = {c.Image14, c.Image13, c.Image12, c.Image33};
+        const std::array<platform::Bitmap, 4> before = {c.Image14->picture(), c.Image13->picture(),
+                                                        c.Image12->picture(), c.Image33->picture()};
+        for (int size = 1; size <= 4; ++size) {
+            press(buttons[size - 1], Qt::RightButton);
+            QCOMPARE(w.drawing().brush_size, size);
+            for (int b = 1; b <= 4; ++b) {
+                const QPoint seed = b == 1 ? QPoint(5, 5) : QPoint(10, 10);
+                platform::Bitmap expected = before[b - 1];
+                for (const QPoint p : region(before[b - 1], seed))
+                    expected.image().setPixel(p, platform::to_qrgb(b == size ? 0x00FF0000 : 0x007A7A7A));
+                QVERIFY(buttons[b - 1]->picture() == expected);
+            }
+        }
+        QCOMPARE(w.drawing().current_tool, 2);
+        QVERIFY(c.Image1->picture() == canvas);
+    }
+};
+
+QTEST_MAIN(TestPatternSizeButtons)
+#include "test_pattern_size_buttons.moc"
