@@ -28,6 +28,26 @@ QRectF centre_line(RectEdges edges, int pen_width)
     return QRectF(left + 0.5, top + 0.5, std::max(right - left - 1, 0.0), std::max(bottom - top - 1, 0.0));
 }
 
+// An interior pixel beside an outside one is where an outline thinner than a pixel on a curve
+// let the two touch; it becomes outline, so a fill inside the shape never runs out of it.
+void seal_outline(QImage& mask)
+{
+    const int width = mask.width();
+    const int height = mask.height();
+    auto outside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < width && y < height &&
+               reinterpret_cast<const QRgb*>(mask.constScanLine(y))[x] == 0;
+    };
+    for (int y = 0; y < height; ++y) {
+        auto* marks = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (marks[x] == brush_mark &&
+                (outside(x - 1, y) || outside(x + 1, y) || outside(x, y - 1) || outside(x, y + 1)))
+                marks[x] = pen_mark;
+        }
+    }
+}
+
 // The shape is rasterised without anti-aliasing into a mask of the part of the bitmap it can
 // reach: pen pixels in one mark, interior pixels not under the pen in another.
 QImage shape_mask(const QPainterPath& centre, int pen_width, const QRect& area)
@@ -35,16 +55,21 @@ QImage shape_mask(const QPainterPath& centre, int pen_width, const QRect& area)
     QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(0);
     QPainterPathStroker stroker;
-    stroker.setWidth(pen_width);
+    // A hair narrower than the pen, so pixel centres lying exactly on its edge drop out on both
+    // sides alike and curves come out symmetric.
+    stroker.setWidth(pen_width - 0.02);
     stroker.setCapStyle(Qt::RoundCap);
     stroker.setJoinStyle(Qt::RoundJoin);
     QPainterPath outline = stroker.createStroke(centre);
     outline.setFillRule(Qt::WindingFill);
-    QPainter painter(&mask);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.translate(-area.topLeft());
-    painter.fillPath(centre, QColor::fromRgba(brush_mark));
-    painter.fillPath(outline, QColor::fromRgba(pen_mark));
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.translate(-area.topLeft());
+        painter.fillPath(centre, QColor::fromRgba(brush_mark));
+        painter.fillPath(outline, QColor::fromRgba(pen_mark));
+    }
+    seal_outline(mask);
     return mask;
 }
 
