@@ -70,9 +70,9 @@ void colourful_title(QPainter& p, const QRectF& box)
     font.setPixelSize(64);
     font.setBold(true);
     const QString title = QStringLiteral("Колоритон");
-    const QColor letters[] = {QColor(255, 0, 0),  QColor(255, 102, 0),  QColor(240, 200, 0),
-                              QColor(59, 188, 9), QColor(55, 186, 219), QColor(0, 0, 255),
-                              QColor(177, 24, 193), QColor(255, 0, 0),  QColor(255, 102, 0)};
+    const QColor letters[] = {QColor(255, 0, 0),    QColor(255, 102, 0),  QColor(240, 200, 0),
+                              QColor(59, 188, 9),   QColor(55, 186, 219), QColor(0, 0, 255),
+                              QColor(177, 24, 193), QColor(255, 0, 0),    QColor(255, 102, 0)};
     QPainterPath path;
     path.addText(0, 0, font, title);
     const QRectF bounds = path.boundingRect();
@@ -97,8 +97,9 @@ void start_page_art(QPainter& p)
 {
     const QRectF c(canvas_area);
     colourful_title(p, QRectF(c.left(), c.top() + 40, c.width(), 90));
-    const QColor bands[] = {QColor(255, 0, 0), QColor(255, 102, 0), QColor(255, 230, 0), QColor(59, 188, 9),
-                            QColor(55, 186, 219), QColor(0, 0, 255), QColor(177, 24, 193)};
+    const QColor bands[] = {QColor(255, 0, 0),   QColor(255, 102, 0),  QColor(255, 230, 0),
+                            QColor(59, 188, 9),  QColor(55, 186, 219), QColor(0, 0, 255),
+                            QColor(177, 24, 193)};
     for (int i = 0; i < 7; ++i) {
         p.setPen(QPen(bands[i], 14, Qt::SolidLine, Qt::FlatCap));
         const double r = 180 - i * 14;

@@ -21,7 +21,8 @@ QPointF at(const QRectF& box, double fx, double fy)
 
 QRectF part(const QRectF& box, double fx, double fy, double fw, double fh)
 {
-    return {box.left() + box.width() * fx, box.top() + box.height() * fy, box.width() * fw, box.height() * fh};
+    return {box.left() + box.width() * fx, box.top() + box.height() * fy, box.width() * fw,
+            box.height() * fh};
 }
 
 } // namespace
@@ -98,8 +99,9 @@ void draw_floppy(QPainter& p, const QRectF& box)
     outlined(p, Qt::white, 4);
     p.drawRoundedRect(part(box, 0.16, 0.5, 0.68, 0.42), 6, 6);
     outlined(p, QColor(80, 190, 80), 3);
-    p.drawPolygon(QPolygonF({at(box, 0.43, 0.54), at(box, 0.57, 0.54), at(box, 0.57, 0.68), at(box, 0.67, 0.68),
-                             at(box, 0.5, 0.88), at(box, 0.33, 0.68), at(box, 0.43, 0.68)}));
+    p.drawPolygon(
+        QPolygonF({at(box, 0.43, 0.54), at(box, 0.57, 0.54), at(box, 0.57, 0.68), at(box, 0.67, 0.68),
+                   at(box, 0.5, 0.88), at(box, 0.33, 0.68), at(box, 0.43, 0.68)}));
 }
 
 void draw_door(QPainter& p, const QRectF& box)
@@ -107,7 +109,8 @@ void draw_door(QPainter& p, const QRectF& box)
     outlined(p, QColor(110, 70, 40));
     p.drawRect(part(box, 0.08, 0.06, 0.62, 0.92));
     outlined(p, QColor(196, 120, 60));
-    p.drawPolygon(QPolygonF({at(box, 0.08, 0.06), at(box, 0.48, 0.14), at(box, 0.48, 0.92), at(box, 0.08, 0.98)}));
+    p.drawPolygon(
+        QPolygonF({at(box, 0.08, 0.06), at(box, 0.48, 0.14), at(box, 0.48, 0.92), at(box, 0.08, 0.98)}));
     outlined(p, QColor(255, 210, 60), 3);
     p.drawEllipse(part(box, 0.38, 0.5, 0.07, 0.05));
     outlined(p, QColor(80, 190, 80), 4);

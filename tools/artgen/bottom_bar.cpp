@@ -30,7 +30,10 @@ const BarButton bar_buttons[] = {
 };
 
 // The bar picture is shown scaled down proportionally and centred in its control.
-double bar_scale() { return std::min(double(bar_control.width()) / bar_width, double(bar_control.height()) / bar_height); }
+double bar_scale()
+{
+    return std::min(double(bar_control.width()) / bar_width, double(bar_control.height()) / bar_height);
+}
 
 QPointF bar_origin()
 {
@@ -44,7 +47,8 @@ QRectF in_bar(const QRect& control)
 {
     const double s = bar_scale();
     const QPointF o = bar_origin();
-    return {(control.left() - o.x()) / s, (control.top() - o.y()) / s, control.width() / s, control.height() / s};
+    return {(control.left() - o.x()) / s, (control.top() - o.y()) / s, control.width() / s,
+            control.height() / s};
 }
 
 // Where a symbol sits: inside its button, kept within the picture, square-ish for the small ones.
@@ -74,7 +78,8 @@ QImage bar_picture()
 QImage highlight_picture(const BarButton& button)
 {
     const QRectF area = in_bar(button.control);
-    const int w = static_cast<int>(std::lround(area.width())), h = static_cast<int>(std::lround(area.height()));
+    const int w = static_cast<int>(std::lround(area.width())),
+              h = static_cast<int>(std::lround(area.height()));
     QImage symbol = transparent_canvas(w, h);
     {
         QPainter p(&symbol);

@@ -52,7 +52,8 @@ QImage history_button(bool forward, bool coloured)
     arrow.cubicTo(118, 50, 90, 44, 44, 46);
     arrow.lineTo(44, 62);
     arrow.closeSubpath();
-    const QColor face = coloured ? (forward ? QColor(96, 196, 70) : QColor(255, 140, 40)) : QColor(190, 190, 190);
+    const QColor face =
+        coloured ? (forward ? QColor(96, 196, 70) : QColor(255, 140, 40)) : QColor(190, 190, 190);
     const QColor edge = coloured ? outline : QColor(120, 120, 120);
     QLinearGradient shade(0, 0, 0, 80);
     shade.setColorAt(0, mixed(face, Qt::white, 0.35));

@@ -20,7 +20,7 @@ constexpr int preview_side = 246;
 struct Picture {
     QString name;
     QString svg;
-    QString text;   // empty when the picture has no description
+    QString text; // empty when the picture has no description
     bool rtf = false;
 };
 
@@ -57,7 +57,8 @@ QList<Picture> pictures_in(const QString& dir)
 
 QStringList outputs_of(const Output& out, const Picture& picture)
 {
-    QStringList files = {out.res_dir + "clipart/" + picture.name + ".bmp", out.res_dir + "info/" + picture.name + ".bmp",
+    QStringList files = {out.res_dir + "clipart/" + picture.name + ".bmp",
+                         out.res_dir + "info/" + picture.name + ".bmp",
                          out.res_dir + "preview/" + picture.name + ".jpg"};
     if (!picture.text.isEmpty())
         files << out.res_dir + "info/" + picture.name + ".txt";
@@ -111,8 +112,15 @@ void render_catalogue(const Output& out, const CatalogueJob& job)
     QStringList names;
     for (const Picture& picture : pictures) {
         names << picture.name;
-        if (!up_to_date(out, picture, job.tool_time))
+        if (up_to_date(out, picture, job.tool_time))
+            continue;
+        try {
             render_picture(out, picture);
+        } catch (const std::exception& error) {
+            const QString what = QString::fromUtf8(error.what());
+            throw std::runtime_error(
+                (what.startsWith(picture.name + ':') ? what : picture.name + ": " + what).toStdString());
+        }
     }
     for (const char* sub : {"clipart", "info", "preview"})
         ensure_dir(out.res_dir + sub);

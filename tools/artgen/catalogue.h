@@ -9,9 +9,9 @@
 namespace artgen {
 
 struct CatalogueJob {
-    QString source_dir;      // art/catalogue
-    QString contact_sheet;   // PNG written beside the build
-    QDateTime tool_time;     // outputs older than the renderer itself are rendered again
+    QString source_dir;    // art/catalogue
+    QString contact_sheet; // PNG written beside the build
+    QDateTime tool_time;   // outputs older than the renderer itself are rendered again
 };
 
 // Renders every <name>.svg with its description into clipart/, info/ and preview/, removes what

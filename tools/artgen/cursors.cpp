@@ -91,8 +91,8 @@ platform::CursorImage pipette_cursor()
     QPainter p(&image);
     pen(p);
     p.setBrush(QColor(214, 238, 250));
-    p.drawPolygon(QPolygonF({QPointF(1, 30), QPointF(4, 23), QPointF(17, 10), QPointF(21, 14),
-                             QPointF(8, 27)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(1, 30), QPointF(4, 23), QPointF(17, 10), QPointF(21, 14), QPointF(8, 27)}));
     p.setBrush(QColor(90, 90, 100));
     p.drawPolygon(QPolygonF({QPointF(16, 9), QPointF(19, 6), QPointF(25, 12), QPointF(22, 15)}));
     p.setBrush(QColor(226, 60, 70));

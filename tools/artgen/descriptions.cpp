@@ -20,7 +20,9 @@ QByteArray escaped_rtf(const QString& text)
         }
         const QByteArray encoded = platform::encode_windows_1251(QString(c));
         if (encoded != "?")
-            bytes.append("\\'" + QByteArray::number(static_cast<unsigned char>(encoded[0]), 16).rightJustified(2, '0'));
+            bytes.append(
+                "\\'" +
+                QByteArray::number(static_cast<unsigned char>(encoded[0]), 16).rightJustified(2, '0'));
         else
             bytes.append("\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?');
     }
@@ -33,9 +35,10 @@ int word_count(QString text, bool rtf)
 {
     if (rtf)
         text.remove(QRegularExpression(R"(\\[a-z]+-?\d* ?|[{}]|\\'[0-9a-f]{2})"));
-    return static_cast<int>(text.split(QRegularExpression(R"([\s\-–—]+)"), Qt::SkipEmptyParts)
-                                .filter(QRegularExpression(R"(\w)", QRegularExpression::UseUnicodePropertiesOption))
-                                .size());
+    return static_cast<int>(
+        text.split(QRegularExpression(R"([\s\-–—]+)"), Qt::SkipEmptyParts)
+            .filter(QRegularExpression(R"(\w)", QRegularExpression::UseUnicodePropertiesOption))
+            .size());
 }
 
 } // namespace
@@ -54,7 +57,8 @@ QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rt
         return escaped_rtf(text);
     const QByteArray bytes = platform::encode_windows_1251(text);
     if (bytes.count('?') > text.count('?'))
-        QTextStream(stderr) << "artgen: warning: " << name << ": characters outside Windows-1251 became '?'\n";
+        QTextStream(stderr) << "artgen: warning: " << name
+                            << ": characters outside Windows-1251 became '?'\n";
     return bytes;
 }
 

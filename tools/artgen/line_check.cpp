@@ -54,7 +54,10 @@ void check_line_drawing(const QString& name, const QImage& line_drawing, const Q
     QStringList small;
     for (const Region& region : map.regions)
         if (region.pixels < smallest_region)
-            small << QString("%1 pixels at %2,%3").arg(region.pixels).arg(region.first.x()).arg(region.first.y());
+            small << QString("%1 pixels at %2,%3")
+                         .arg(region.pixels)
+                         .arg(region.first.x())
+                         .arg(region.first.y());
     if (!small.isEmpty())
         throw std::runtime_error(QString("%1: white areas too small to colour (under %2 pixels): %3")
                                      .arg(name)

@@ -8,7 +8,10 @@ namespace artgen {
 
 namespace {
 
-int clamp255(double v) { return std::clamp(static_cast<int>(v + 0.5), 0, 255); }
+int clamp255(double v)
+{
+    return std::clamp(static_cast<int>(v + 0.5), 0, 255);
+}
 
 // The sky is the area of the top-left corner when the scene shows it bluish there.
 int sky_region(const RegionMap& map, const QImage& scene)
@@ -55,8 +58,9 @@ void light_and_shadow(QImage& scene, const QImage& line_drawing, const RegionMap
             if (sx >= 0 && sy >= 0 && map.at(x, y) != sky && map.at(x, y) >= 0)
                 shade -= 0.35 * qAlpha(shadow.pixel(sx, sy)) / 255.0;
             const QRgb c = scene.pixel(x, y);
-            scene.setPixel(x, y, qRgb(clamp255(qRed(c) * light * shade), clamp255(qGreen(c) * light * shade),
-                                      clamp255(qBlue(c) * light * shade)));
+            scene.setPixel(x, y,
+                           qRgb(clamp255(qRed(c) * light * shade), clamp255(qGreen(c) * light * shade),
+                                clamp255(qBlue(c) * light * shade)));
         }
 }
 
@@ -67,8 +71,9 @@ void add_grain(QImage& image, quint32 seed)
         for (int x = 0; x < image.width(); ++x) {
             seed = seed * 1664525u + 1013904223u;
             const int grain = static_cast<int>(seed >> 28) - 8;
-            row[x] = qRgb(std::clamp(qRed(row[x]) + grain, 0, 255), std::clamp(qGreen(row[x]) + grain, 0, 255),
-                          std::clamp(qBlue(row[x]) + grain, 0, 255));
+            row[x] =
+                qRgb(std::clamp(qRed(row[x]) + grain, 0, 255), std::clamp(qGreen(row[x]) + grain, 0, 255),
+                     std::clamp(qBlue(row[x]) + grain, 0, 255));
         }
     }
 }
@@ -84,7 +89,8 @@ QImage photograph(const QString& name, const QImage& scene, const QImage& line_d
         paint_sky(lit, map, sky);
     light_and_shadow(lit, line_drawing, map, sky);
     const QImage scaled = lit.scaledToWidth(side, Qt::SmoothTransformation);
-    QImage photo = scaled.copy(0, (scaled.height() - side) / 2, side, side).convertToFormat(QImage::Format_RGB32);
+    QImage photo =
+        scaled.copy(0, (scaled.height() - side) / 2, side, side).convertToFormat(QImage::Format_RGB32);
     add_grain(photo, qHash(name));
     return photo;
 }

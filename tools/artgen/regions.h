@@ -8,7 +8,7 @@ namespace artgen {
 
 struct Region {
     int pixels = 0;
-    QPoint first;   // the first pixel in reading order
+    QPoint first; // the first pixel in reading order
     int top = 0;
     int bottom = 0;
 };

@@ -43,7 +43,8 @@ void rewrite_element(QDomElement element, const Rewrite& rewrite)
         rewrite_element(child, rewrite);
 }
 
-QByteArray rewritten(const QByteArray& svg, const Rewrite& rewrite, const std::function<void(QDomElement)>& root_setup)
+QByteArray rewritten(const QByteArray& svg, const Rewrite& rewrite,
+                     const std::function<void(QDomElement)>& root_setup)
 {
     QDomDocument document;
     if (!document.setContent(svg))

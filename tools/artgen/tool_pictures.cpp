@@ -14,9 +14,20 @@ const QColor outline(70, 50, 40);
 // The bucket's inside or its paint: the area that the colour displays recolour from 20,20.
 const QColor bucket_inside(150, 160, 172);
 
+// The chosen tool sits on a lit plate and glows, so the selection reads at a glance.
 QImage finish(const QImage& art, bool selected)
 {
-    return keyed(selected ? with_glow(art, 4, glow) : art, panel);
+    if (!selected)
+        return keyed(art, panel);
+    QImage plate = transparent_canvas(art.width(), art.height());
+    QPainter p(&plate);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(glow, 3));
+    p.setBrush(highlight_fill);
+    p.drawRoundedRect(QRectF(plate.rect()).adjusted(2, 2, -2, -2), 14, 14);
+    p.drawImage(0, 0, with_glow(art, 3, Qt::white));
+    p.end();
+    return keyed(plate, panel);
 }
 
 // A round brush lying from the upper right (handle) to the lower left (tip).
@@ -26,22 +37,23 @@ QImage brush_art(int w, int h, const QColor& bristles)
     QPainter p(&art);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(w / 2.0, h / 2.0);
-    p.rotate(32);
+    p.rotate(30);
     p.setPen(QPen(outline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(226, 96, 60));
-    p.drawRoundedRect(QRectF(-6, -44, 12, 50), 6, 6);
+    p.drawRoundedRect(QRectF(-9, -46, 18, 48), 9, 9);
     p.setBrush(QColor(205, 212, 222));
-    p.drawRect(QRectF(-7, 4, 14, 12));
+    p.drawRect(QRectF(-11, 0, 22, 14));
     QPainterPath tuft;
-    tuft.moveTo(-7, 16);
-    tuft.cubicTo(-10, 28, -4, 38, 0, 44);
-    tuft.cubicTo(4, 38, 10, 28, 7, 16);
+    tuft.moveTo(-11, 14);
+    tuft.cubicTo(-18, 28, -6, 40, 0, 47);
+    tuft.cubicTo(6, 40, 18, 28, 11, 14);
     tuft.closeSubpath();
     p.setBrush(bristles);
     p.drawPath(tuft);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 110));
-    p.drawRoundedRect(QRectF(-3, -40, 3, 40), 2, 2);
+    p.drawRoundedRect(QRectF(-5, -42, 4, 40), 2, 2);
+    p.drawEllipse(QRectF(-6, 18, 4, 12));
     return art;
 }
 
@@ -112,6 +124,7 @@ QImage pipette_art()
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(26, 31);
     p.rotate(35);
+    p.scale(1.3, 1.0);
     p.setPen(QPen(outline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(226, 60, 70));
     p.drawRoundedRect(QRectF(-8, -30, 16, 20), 8, 8);

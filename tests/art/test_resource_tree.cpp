@@ -1,0 +1,504 @@
+#include "platform/bmp_codec.h"
+#include "platform/cursor_file.h"
+#include "platform/drawing_surface.h"
+#include "platform/jpeg.h"
+#include "platform/text_1251.h"
+#include "support/test_tree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <set>
+#include <vector>
+
+using platform::Bitmap;
+using platform::ColourWord;
+
+namespace {
+
+constexpr ColourWord key = platform::colour_word(255, 0, 255);
+constexpr ColourWord disc_grey = platform::colour_word(122, 122, 122);
+
+QString res(const QString& relative)
+{
+    return testing_support::generated_res_dir() + '/' + relative;
+}
+Bitmap bmp(const QString& relative)
+{
+    return platform::read_bmp(res(relative));
+}
+
+// The 4-connected area of the seed's colour, by pixel count.
+int area_at(const Bitmap& picture, QPoint seed)
+{
+    Bitmap copy = picture;
+    const ColourWord marker = picture.pixel(seed.x(), seed.y()) == 0x00010203 ? 0x00040506 : 0x00010203;
+    platform::flood_fill(copy, seed, {marker, platform::BrushStyle::Solid});
+    int count = 0;
+    for (int y = 0; y < copy.height(); ++y)
+        for (int x = 0; x < copy.width(); ++x)
+            count += copy.pixel(x, y) == marker;
+    return count;
+}
+
+// Sizes of all 4-connected white areas of a black-and-white drawing.
+std::vector<int> white_regions(const Bitmap& drawing)
+{
+    Bitmap copy = drawing;
+    std::vector<int> sizes;
+    for (int y = 0; y < copy.height(); ++y)
+        for (int x = 0; x < copy.width(); ++x)
+            if (copy.pixel(x, y) == platform::white_word) {
+                const QRect changed =
+                    platform::flood_fill(copy, {x, y}, {0x00808080, platform::BrushStyle::Solid});
+                int count = 0;
+                for (int yy = changed.top(); yy <= changed.bottom(); ++yy)
+                    for (int xx = changed.left(); xx <= changed.right(); ++xx)
+                        if (copy.pixel(xx, yy) == 0x00808080) {
+                            ++count;
+                            copy.image().setPixel(xx, yy, platform::to_qrgb(0x00404040));
+                        }
+                sizes.push_back(count);
+            }
+    return sizes;
+}
+
+std::set<ColourWord> colours_of(const Bitmap& picture)
+{
+    std::set<ColourWord> found;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            found.insert(picture.pixel(x, y));
+    return found;
+}
+
+int count_of(const Bitmap& picture, ColourWord colour)
+{
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            count += picture.pixel(x, y) == colour;
+    return count;
+}
+
+// A transparent picture: key colour in the bottom-left pixel, and real art on most of it.
+void verify_transparent(const QString& relative, const Bitmap& picture)
+{
+    QVERIFY2(picture.pixel(0, picture.height() - 1) == key, qPrintable(relative));
+    const int total = picture.width() * picture.height();
+    QVERIFY2(count_of(picture, key) < total * 8 / 10, qPrintable(relative + " is nearly empty"));
+}
+
+int pixels_differing(const Bitmap& a, const Bitmap& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
+QStringList catalogue_names()
+{
+    QStringList names;
+    for (const QFileInfo& file : QDir(res("preview")).entryInfoList({"*.jpg"}, QDir::Files, QDir::Name))
+        names << file.completeBaseName();
+    return names;
+}
+
+// The words a reader sees in a description: RTF control words, groups of tables and braces removed.
+QStringList words_of(const QByteArray& bytes)
+{
+    QByteArray raw = bytes;
+    const bool rtf = raw.startsWith("{\\rtf");
+    if (rtf) {
+        static const QRegularExpression escape("\\\\'([0-9a-fA-F]{2})");
+        QByteArray plain;
+        qsizetype last = 0;
+        for (auto it = escape.globalMatch(QString::fromLatin1(raw)); it.hasNext();) {
+            const auto match = it.next();
+            plain += raw.mid(last, match.capturedStart() - last);
+            plain += static_cast<char>(match.captured(1).toInt(nullptr, 16));
+            last = match.capturedEnd();
+        }
+        raw = plain + raw.mid(last);
+    }
+    QString text = platform::decode_windows_1251(raw);
+    if (rtf) {
+        text.remove(QRegularExpression("\\{\\\\(fonttbl|colortbl|\\*)[^{}]*(\\{[^{}]*\\}[^{}]*)*\\}"));
+        text.remove(QRegularExpression("\\\\[a-zA-Z]+-?\\d* ?"));
+        text.remove(QRegularExpression("[{}\\\\]"));
+    }
+    return text.split(QRegularExpression("[\\s\\-–—]+"), Qt::SkipEmptyParts)
+        .filter(QRegularExpression("\\w", QRegularExpression::UseUnicodePropertiesOption));
+}
+
+// The renderer, run by the build from tools/artgen beside the runnable folder.
+QString artgen_path()
+{
+    return QDir(testing_support::generated_res_dir() + "/../..").absoluteFilePath("tools/artgen/artgen");
+}
+
+struct ArtgenRun {
+    int exit_code = -1;
+    QString errors;
+};
+
+ArtgenRun run_artgen(const QString& art_dir, const QString& out_dir)
+{
+    QProcess process;
+    process.start(artgen_path(), {art_dir, out_dir + "/res", out_dir + "/design", out_dir + "/sheet.png"});
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void write_file(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// A small scene after the catalogue's convention: sky, ground and a house with a door.
+const QByteArray good_svg =
+    "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 474 593\" width=\"474\" height=\"593\">\n"
+    "<g stroke=\"#000\" stroke-width=\"4\" stroke-linejoin=\"round\">\n"
+    "<rect x=\"-10\" y=\"-10\" width=\"494\" height=\"400\" fill=\"#7cc0f0\"/>\n"
+    "<rect x=\"-10\" y=\"390\" width=\"494\" height=\"213\" fill=\"#6cbf4a\"/>\n"
+    "<rect x=\"140\" y=\"250\" width=\"200\" height=\"200\" fill=\"#ffe07a\"/>\n"
+    "<rect x=\"210\" y=\"350\" width=\"60\" height=\"100\" fill=\"#a0522d\"/>\n"
+    "<circle cx=\"400\" cy=\"80\" r=\"40\" fill=\"#ffd23f\"/></g></svg>";
+
+} // namespace
+
+class TestResourceTree : public QObject {
+    Q_OBJECT
+
+private slots:
+    void every_name_of_the_tree_is_there()
+    {
+        const QStringList letters = {"к", "о", "ж", "з", "г", "с", "ф", "ч"};
+        QStringList names = {"interface/main.jpg",
+                             "interface/work.jpg",
+                             "interface/главная!.bmp",
+                             "interface/печать!.bmp",
+                             "interface/открыть!.bmp",
+                             "interface/сохранить!.bmp",
+                             "interface/выход!.bmp",
+                             "buttons/вв.bmp",
+                             "buttons/вв_.bmp",
+                             "buttons/вн.bmp",
+                             "buttons/вн_.bmp",
+                             "buttons/назад.bmp",
+                             "buttons/назад чб.bmp",
+                             "buttons/вперед.bmp",
+                             "buttons/вперед чб.bmp",
+                             "gradients/б.bmp",
+                             "curs/кисть.cur",
+                             "curs/залив.cur",
+                             "curs/ластик.cur",
+                             "curs/пипетка.cur",
+                             "instruments/кисть.bmp",
+                             "instruments/ведро пустое.bmp",
+                             "instruments/с краской.bmp",
+                             "instruments/заливка.bmp"};
+        for (const QString& letter : letters) {
+            names << "banks/" + letter + ".bmp"
+                  << "banks/" + letter + "_.bmp";
+            if (letter != "ч")
+                names << "gradients/" + letter + ".bmp"
+                      << "instruments/кисть_" + letter + ".bmp";
+        }
+        for (const QString tool : {"ластик", "пипетка", "прямоугольник", "прямоугольникк", "эллипс", "прямая",
+                                   "треугольник", "ромб"})
+            names << "instruments/" + tool + ".bmp"
+                  << "instruments/" + tool + "_.bmp";
+        for (const QString& name : names)
+            QVERIFY2(QFileInfo(res(name)).isFile(), qPrintable(name));
+        QVERIFY(QFileInfo(res("skins")).isDir());
+        QCOMPARE(platform::read_jpeg(res("interface/main.jpg")).size(), QSize(1000, 700));
+        QCOMPARE(platform::read_jpeg(res("interface/work.jpg")).size(), QSize(1000, 700));
+    }
+
+    void jars_have_their_sizes_colours_and_an_unmistakable_selected_look()
+    {
+        const struct {
+            const char* letter;
+            QSize size;
+            ColourWord base;
+        } jars[] = {{"к", {52, 73}, 0x000000FF}, {"о", {52, 72}, 0x000066FF}, {"ж", {52, 72}, 0x0000FFFF},
+                    {"з", {52, 75}, 0x0009BC3B}, {"г", {52, 73}, 0x00DBBA37}, {"с", {53, 75}, 0x00FF0000},
+                    {"ф", {52, 73}, 0x00C118B1}, {"ч", {53, 73}, 0x00000000}};
+        for (const auto& jar : jars) {
+            const QString name = QString("banks/") + jar.letter;
+            const Bitmap plain = bmp(name + ".bmp"), selected = bmp(name + "_.bmp");
+            QCOMPARE(plain.size(), jar.size);
+            QCOMPARE(selected.size(), jar.size);
+            verify_transparent(name, plain);
+            verify_transparent(name + "_", selected);
+            QVERIFY2(count_of(plain, jar.base) > 300,
+                     qPrintable(name + ": the paint is not the base colour"));
+            QVERIFY2(pixels_differing(plain, selected) > plain.width() * plain.height() / 5,
+                     qPrintable(name));
+        }
+    }
+
+    void shade_strips_run_from_dark_to_light_one_colour_a_column()
+    {
+        for (const QString letter : {"к", "о", "ж", "з", "г", "с", "ф", "б"}) {
+            const Bitmap strip = bmp("gradients/" + letter + ".bmp");
+            QCOMPARE(strip.size(), QSize(230, 30));
+            for (int x = 0; x < 230; ++x)
+                for (int y = 1; y < 30; ++y)
+                    QCOMPARE(strip.pixel(x, y), strip.pixel(x, 0));
+            const auto brightness = [&](int x) { return qGray(platform::to_qrgb(strip.pixel(x, 0))); };
+            QVERIFY2(brightness(0) + 120 < brightness(229), qPrintable(letter));
+            QVERIFY(colours_of(strip).size() > 40);
+        }
+        const std::set<ColourWord> greys = colours_of(bmp("gradients/б.bmp"));
+        QVERIFY(std::all_of(greys.begin(), greys.end(), [](ColourWord c) {
+            return platform::red_of(c) == platform::green_of(c) &&
+                   platform::green_of(c) == platform::blue_of(c);
+        }));
+    }
+
+    void colour_displays_take_a_fill_at_their_seed_points()
+    {
+        for (const QString bucket : {"instruments/с краской.bmp", "instruments/ведро пустое.bmp"}) {
+            Bitmap picture = bmp(bucket);
+            QCOMPARE(picture.size(), QSize(84, 102));
+            verify_transparent(bucket, picture);
+            const ColourWord seed = picture.pixel(20, 20);
+            QVERIFY(seed != key && seed != platform::black_word);
+            QVERIFY2(area_at(picture, {20, 20}) > 600, qPrintable(bucket));
+        }
+        const Bitmap blank = bmp("instruments/заливка.bmp");
+        QCOMPARE(blank.size(), QSize(24, 24));
+        QCOMPARE(blank.pixel(10, 10), platform::white_word);
+        QVERIFY(area_at(blank, {10, 10}) >= 20 * 20);
+        Bitmap hatched = blank;
+        platform::flood_fill(hatched, {10, 10}, {0x00C118B1, platform::BrushStyle::Cross});
+        QVERIFY(count_of(hatched, 0x00C118B1) > 60);
+    }
+
+    void design_discs_fill_their_squares_in_grey()
+    {
+        const struct {
+            const char* control;
+            int side;
+            QPoint seed;
+        } discs[] = {{"Image33", 36, {10, 10}},
+                     {"Image12", 24, {10, 10}},
+                     {"Image13", 16, {10, 10}},
+                     {"Image14", 8, {5, 5}}};
+        for (const auto& disc : discs) {
+            QFile file(QString(":/design/") + disc.control + ".bmp");
+            QVERIFY2(file.open(QIODevice::ReadOnly), disc.control);
+            const Bitmap picture = platform::decode_bmp(file.readAll());
+            QCOMPARE(picture.size(), QSize(disc.side, disc.side));
+            QCOMPARE(picture.pixel(disc.seed.x(), disc.seed.y()), disc_grey);
+            QCOMPARE(picture.pixel(0, disc.side / 2), disc_grey);
+            QCOMPARE(picture.pixel(disc.side - 1, disc.side / 2), disc_grey);
+            QCOMPARE(picture.pixel(0, 0), platform::white_word);
+            QCOMPARE(area_at(picture, disc.seed), count_of(picture, disc_grey));
+        }
+    }
+
+    void design_pictures_have_the_layout_sizes()
+    {
+        const struct {
+            const char* control;
+            QSize size;
+        } pictures[] = {
+            {"Image1", {474, 593}},   {"Image11", {230, 30}}, {"Image15", {70, 92}},  {"Image16", {84, 102}},
+            {"Image17", {24, 24}},    {"Image22", {24, 24}},  {"Image25", {73, 59}},  {"Image29", {52, 63}},
+            {"Image34", {24, 24}},    {"Image44", {24, 24}},  {"Image26", {80, 21}},  {"Image27", {120, 21}},
+            {"Image24", {123, 33}},   {"Image23", {123, 33}}, {"Image46", {143, 80}}, {"Image47", {143, 80}},
+            {"Image41", {1014, 220}}, {"Image4", {52, 73}},   {"Image45", {53, 73}}};
+        for (const auto& picture : pictures) {
+            QFile file(QString(":/design/") + picture.control + ".bmp");
+            QVERIFY2(file.open(QIODevice::ReadOnly), picture.control);
+            QCOMPARE(platform::decode_bmp(file.readAll()).size(), picture.size);
+        }
+        QFile drawing(":/design/Image1.bmp");
+        QVERIFY(drawing.open(QIODevice::ReadOnly));
+        const Bitmap canvas = platform::decode_bmp(drawing.readAll());
+        QCOMPARE(canvas.depth(), 8);
+        QVERIFY(count_of(canvas, platform::white_word) > canvas.width() * canvas.height() * 8 / 10);
+        QFile ramp(":/design/Image11.bmp");
+        QVERIFY(ramp.open(QIODevice::ReadOnly));
+        const Bitmap strip = platform::decode_bmp(ramp.readAll());
+        QCOMPARE(strip.pixel(0, 0), platform::colour_word(37, 37, 37));
+        QCOMPARE(strip.pixel(229, 29), platform::colour_word(253, 253, 253));
+        QCOMPARE(QImage(":/design/Image3.jpg").size(), QSize(1000, 700));
+    }
+
+    void tools_buttons_and_highlights_are_transparent_pictures_of_their_size()
+    {
+        const struct {
+            QString name;
+            QSize size;
+        } pictures[] = {{"instruments/кисть", {70, 92}},   {"instruments/кисть_к", {70, 92}},
+                        {"instruments/пипетка", {52, 63}}, {"instruments/пипетка_", {52, 63}},
+                        {"instruments/ластик", {73, 59}},  {"instruments/ластик_", {73, 59}},
+                        {"buttons/вв", {123, 33}},         {"buttons/вн_", {123, 33}},
+                        {"buttons/назад", {143, 80}},      {"buttons/вперед чб", {143, 80}}};
+        for (const auto& picture : pictures) {
+            const Bitmap loaded = bmp(picture.name + ".bmp");
+            QCOMPARE(loaded.size(), picture.size);
+            verify_transparent(picture.name, loaded);
+        }
+        for (const QString shape :
+             {"прямоугольник", "прямоугольникк", "эллипс", "прямая", "треугольник", "ромб"}) {
+            const Bitmap plain = bmp("instruments/" + shape + ".bmp");
+            QCOMPARE(plain.size(), QSize(24, 24));
+            QVERIFY(pixels_differing(plain, bmp("instruments/" + shape + "_.bmp")) > 100);
+        }
+        for (const QString button : {"главная", "печать", "открыть", "сохранить", "выход"})
+            verify_transparent(button, bmp("interface/" + button + "!.bmp"));
+        QVERIFY(pixels_differing(bmp("buttons/назад.bmp"), bmp("buttons/назад чб.bmp")) > 1000);
+    }
+
+    void cursors_are_readable_with_the_hotspot_on_the_drawing()
+    {
+        for (const QString name : {"кисть", "залив", "ластик", "пипетка"}) {
+            QFile file(res("curs/" + name + ".cur"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const platform::CursorImage cursor = platform::decode_cursor(file.readAll());
+            QCOMPARE(cursor.image.size(), QSize(32, 32));
+            QVERIFY2(cursor.image.rect().contains(cursor.hotspot), qPrintable(name));
+            int near = 0;
+            for (int dy = -2; dy <= 2; ++dy)
+                for (int dx = -2; dx <= 2; ++dx)
+                    if (cursor.image.rect().contains(cursor.hotspot + QPoint(dx, dy)))
+                        near += qAlpha(cursor.image.pixel(cursor.hotspot + QPoint(dx, dy))) > 128;
+            QVERIFY2(near > 0, qPrintable(name + ": the hotspot is off the drawing"));
+        }
+    }
+
+    void extra_pictures_offer_small_large_8_and_24_bit_bitmaps()
+    {
+        bool small = false, large = false, eight = false, twenty_four = false;
+        const QFileInfoList files = QDir(res("pic-dop")).entryInfoList({"*.bmp"}, QDir::Files);
+        QVERIFY(files.size() >= 4);
+        for (const QFileInfo& file : files) {
+            const Bitmap picture = platform::read_bmp(file.filePath());
+            small |= picture.width() <= 150 && picture.height() <= 150;
+            large |= picture.width() > 474 && picture.height() > 593;
+            eight |= picture.depth() == 8;
+            twenty_four |= picture.depth() == 24;
+        }
+        QVERIFY(small && large && eight && twenty_four);
+    }
+
+    void every_line_drawing_is_two_coloured_and_colourable()
+    {
+        const QStringList names = catalogue_names();
+        QVERIFY2(names.size() >= 16, qPrintable(QString("only %1 pictures").arg(names.size())));
+        for (const QString& name : names) {
+            const Bitmap drawing = bmp("clipart/" + name + ".bmp");
+            QCOMPARE(drawing.depth(), 24);
+            QCOMPARE(drawing.size(), QSize(474, 593));
+            QVERIFY2(colours_of(drawing) ==
+                         (std::set<ColourWord>{platform::black_word, platform::white_word}),
+                     qPrintable(name));
+            const std::vector<int> regions = white_regions(drawing);
+            QVERIFY2(regions.size() >= 12, qPrintable(name + ": too few areas to colour"));
+            QVERIFY2(*std::min_element(regions.begin(), regions.end()) >= 150, qPrintable(name));
+            // A gap in an outline joins the sky to what lies under it into one huge area.
+            QVERIFY2(*std::max_element(regions.begin(), regions.end()) < 474 * 593 / 2, qPrintable(name));
+        }
+    }
+
+    void every_picture_has_its_photograph_thumbnail_and_description()
+    {
+        int rich = 0;
+        for (const QString& name : catalogue_names()) {
+            const Bitmap photo = bmp("info/" + name + ".bmp");
+            QCOMPARE(photo.size(), QSize(200, 200));
+            QCOMPARE(photo.depth(), 24);
+            QVERIFY2(colours_of(photo).size() > 2000, qPrintable(name + ": too few shades for the pipette"));
+            QVERIFY(platform::read_jpeg(res("preview/" + name + ".jpg")).width() >= 123);
+            QFile text(res("info/" + name + ".txt"));
+            QVERIFY2(text.open(QIODevice::ReadOnly), qPrintable(name));
+            const QByteArray bytes = text.readAll();
+            rich += bytes.startsWith("{\\rtf");
+            const QStringList words = words_of(bytes);
+            QVERIFY2(words.size() >= 60 && words.size() <= 200,
+                     qPrintable(QString("%1: %2 words").arg(name).arg(words.size())));
+            const QString joined = words.join(' ');
+            const auto cyrillic = std::count_if(joined.begin(), joined.end(), [](QChar c) {
+                return c.unicode() >= 0x0410 && c.unicode() <= 0x044F;
+            });
+            QVERIFY2(cyrillic > joined.size() * 6 / 10,
+                     qPrintable(name + " is not Russian Windows-1251 text"));
+        }
+        QVERIFY(rich >= 3);
+    }
+
+    void artgen_fails_on_an_area_too_small_to_colour_and_names_the_picture()
+    {
+        QTemporaryDir dir;
+        QByteArray svg = good_svg;
+        svg.replace("</g>", "<circle cx=\"100\" cy=\"100\" r=\"5\" fill=\"#fff\"/></g>");
+        write_file(dir.filePath("art/catalogue/пятнышко.svg"), svg);
+        const ArtgenRun run = run_artgen(dir.filePath("art"), dir.filePath("out"));
+        QVERIFY(run.exit_code > 0);
+        QVERIFY2(run.errors.contains("пятнышко") && run.errors.contains("too small"), qPrintable(run.errors));
+        QVERIFY(!QFile::exists(dir.filePath("out/res/clipart/пятнышко.bmp")));
+    }
+
+    void artgen_fails_on_a_malformed_drawing_and_names_it()
+    {
+        QTemporaryDir dir;
+        write_file(dir.filePath("art/catalogue/обрывок.svg"), good_svg.left(200));
+        const ArtgenRun run = run_artgen(dir.filePath("art"), dir.filePath("out"));
+        QVERIFY(run.exit_code > 0);
+        QVERIFY2(run.errors.contains("обрывок"), qPrintable(run.errors));
+    }
+
+    void artgen_converts_descriptions_and_drops_pictures_whose_source_is_gone()
+    {
+        QTemporaryDir dir;
+        const QString art = dir.filePath("art"), out = dir.filePath("out");
+        write_file(art + "/catalogue/домик.svg", good_svg);
+        write_file(art + "/catalogue/домик.rtf", "{\\rtf1\\ansi {\\b Домик} ёлка \\par}");
+        write_file(art + "/catalogue/дача.svg", good_svg);
+        write_file(art + "/catalogue/дача.txt", "Дача «у\xc2\xa0реки» — ёж\n");
+        QCOMPARE(run_artgen(art, out).exit_code, 0);
+
+        QFile rtf(out + "/res/info/домик.txt");
+        QVERIFY(rtf.open(QIODevice::ReadOnly));
+        const QByteArray escaped = rtf.readAll();
+        QVERIFY(std::all_of(escaped.begin(), escaped.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+        QVERIFY2(escaped.contains("{\\b \\'c4\\'ee\\'ec\\'e8\\'ea} \\'b8\\'eb\\'ea\\'e0"),
+                 escaped.constData());
+        QFile plain(out + "/res/info/дача.txt");
+        QVERIFY(plain.open(QIODevice::ReadOnly));
+        QCOMPARE(platform::decode_windows_1251(plain.readAll()),
+                 QString::fromUtf8("Дача «у\xc2\xa0реки» — ёж\r\n"));
+
+        const Bitmap drawing = platform::read_bmp(out + "/res/clipart/домик.bmp");
+        QVERIFY(colours_of(drawing) == (std::set<ColourWord>{platform::black_word, platform::white_word}));
+        QCOMPARE(white_regions(drawing).size(), std::size_t(5));
+        QCOMPARE(platform::read_bmp(out + "/res/info/домик.bmp").size(), QSize(200, 200));
+        QVERIFY(QFileInfo(out + "/sheet.png").size() > 0);
+
+        QVERIFY(QFile::remove(art + "/catalogue/дача.svg"));
+        QCOMPARE(run_artgen(art, out).exit_code, 0);
+        for (const QString gone :
+             {"/res/clipart/дача.bmp", "/res/info/дача.bmp", "/res/info/дача.txt", "/res/preview/дача.jpg"})
+            QVERIFY2(!QFile::exists(out + gone), qPrintable(gone));
+        QVERIFY(QFile::exists(out + "/res/preview/домик.jpg"));
+    }
+};
+
+QTEST_MAIN(TestResourceTree)
+#include "test_resource_tree.moc"
