@@ -1,0 +1,243 @@
+#include "app/form1.h"
+#include "history/drawing_files.h"
+#include "platform/bmp_codec.h"
+#include "support/captured_errors.h"
+#include "support/test_tree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+using platform::Bitmap;
+using testing_support::CapturedErrors;
+using testing_support::TestTree;
+
+namespace {
+
+// A 24-bit drawing with a different colour in every pixel, so any change shows.
+Bitmap patterned(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x * 7 + y * 3) & 0xFF));
+    return Bitmap::from_image(image);
+}
+
+Bitmap grey_8_bit(int width, int height)
+{
+    QList<QRgb> table;
+    for (int i = 0; i < 256; ++i)
+        table.append(qRgb(i, i, i));
+    QImage image(width, height, QImage::Format_Indexed8);
+    image.setColorTable(table);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, static_cast<uint>((x + y) & 0xFF));
+    return Bitmap::adopt(image, 8);
+}
+
+struct Fixture {
+    TestTree tree;
+    app::TForm1 form{tree.app_dir()};
+    CapturedErrors errors;
+    QStringList answers;
+    QList<app::FileDialogSettings> asked;
+
+    Fixture()
+    {
+        form.drawing_files().set_dialog_runner(
+            [this](history::DialogKind, const app::FileDialogSettings& settings) -> std::optional<QString> {
+                asked.append(settings);
+                if (answers.isEmpty() || answers.constFirst().isNull()) {
+                    if (!answers.isEmpty())
+                        answers.removeFirst();
+                    return std::nullopt;
+                }
+                return answers.takeFirst();
+            });
+        form.show();
+    }
+    app::Form1Controls& controls() { return form.controls(); }
+    Bitmap& canvas() { return controls().Image1->picture(); }
+    void save_as(const QString& path)
+    {
+        answers = {path};
+        QTest::mouseClick(controls().Image30, Qt::LeftButton);
+    }
+    void open(const QString& path)
+    {
+        answers = {path};
+        QTest::mouseClick(controls().Image31, Qt::LeftButton);
+    }
+    void cancel_open()
+    {
+        answers = {QString()};
+        controls().N5->trigger();
+    }
+};
+
+bool all_drawing_controls_enabled(const app::Form1Controls& controls)
+{
+    const auto list = controls.drawing_controls();
+    return std::all_of(list.begin(), list.end(), [](const QWidget* control) { return control->isEnabled(); });
+}
+
+} // namespace
+
+class DrawingFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_saved_drawing_opens_back_identical_at_24_bits()
+    {
+        Fixture fixture;
+        fixture.controls().Image1->set_picture(patterned(474, 593));
+        const Bitmap drawn = fixture.canvas();
+        fixture.save_as(fixture.tree.path("save/picture"));
+        QVERIFY(fixture.errors.messages().isEmpty());
+        QCOMPARE(platform::read_bmp(fixture.tree.path("save/picture.bmp")), drawn);
+
+        fixture.controls().Image1->set_picture(Bitmap(474, 593));
+        fixture.open(fixture.tree.path("save/picture.bmp"));
+        QVERIFY(fixture.errors.messages().isEmpty());
+        QCOMPARE(fixture.canvas(), drawn);
+        QVERIFY(fixture.controls().Image1->isVisible());
+    }
+
+    void an_8_bit_canvas_is_saved_as_8_bits()
+    {
+        Fixture fixture;
+        fixture.controls().Image1->set_picture(grey_8_bit(474, 593));
+        fixture.save_as(fixture.tree.path("save/grey.bmp"));
+        const Bitmap saved = platform::read_bmp(fixture.tree.path("save/grey.bmp"));
+        QCOMPARE(saved.depth(), 8);
+        QCOMPARE(saved, fixture.canvas());
+    }
+
+    void the_bmp_test_is_case_sensitive_over_the_whole_path_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "save/a" << "save/a.bmp";
+        QTest::newRow("capitals") << "save/b.BMP" << "save/b.BMP.bmp";
+        QTest::newRow("another type") << "save/c.png" << "save/c.png.bmp";
+        QTest::newRow("further extension") << "save/d.bmp.old" << "save/d.bmp.old";
+        QTest::newRow("folder holds it") << "save/e.bmpfolder/e" << "save/e.bmpfolder/e";
+    }
+
+    void the_bmp_test_is_case_sensitive_over_the_whole_path()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        Fixture fixture;
+        QDir(fixture.tree.app_dir()).mkpath("save/e.bmpfolder");
+        fixture.save_as(fixture.tree.path(typed));
+        QVERIFY2(fixture.errors.messages().isEmpty(), qPrintable(fixture.errors.messages().join('\n')));
+        QVERIFY(QFile::exists(fixture.tree.path(written)));
+    }
+
+    void the_save_dialog_starts_in_save_and_offers_the_last_name()
+    {
+        Fixture fixture;
+        fixture.save_as(fixture.tree.path("save/first.bmp"));
+        fixture.answers = {QString()};
+        fixture.controls().N6->trigger();
+        QCOMPARE(fixture.asked.size(), 2);
+        QCOMPARE(fixture.asked[0].initial_dir, fixture.tree.path("save/"));
+        QCOMPARE(fixture.asked[0].file_name, QStringLiteral("save"));
+        QCOMPARE(fixture.asked[1].file_name, fixture.tree.path("save/first.bmp"));
+    }
+
+    void a_failed_save_names_the_file_and_keeps_the_old_one()
+    {
+        Fixture fixture;
+        fixture.save_as(fixture.tree.path("no such folder/x.bmp"));
+        QCOMPARE(fixture.errors.messages().size(), 1);
+        QVERIFY(fixture.errors.messages().constFirst().contains("x.bmp"));
+
+        // A folder in the way of the target cannot be replaced; nothing beside it is left behind.
+        QDir(fixture.tree.app_dir()).mkpath("save/taken.bmp");
+        fixture.errors.clear();
+        fixture.save_as(fixture.tree.path("save/taken.bmp"));
+        QCOMPARE(fixture.errors.messages().size(), 1);
+        QVERIFY(QFileInfo(fixture.tree.path("save/taken.bmp")).isDir());
+        QCOMPARE(QDir(fixture.tree.path("save")).entryList(QDir::Files), QStringList());
+    }
+
+    void a_cancelled_open_on_the_start_page_still_sets_up_drawing()
+    {
+        Fixture fixture;
+        const QImage start_background = fixture.controls().Image3->picture().image();
+        fixture.cancel_open();
+        QVERIFY(fixture.errors.messages().isEmpty());
+        QVERIFY(all_drawing_controls_enabled(fixture.controls()));
+        QVERIFY(fixture.controls().Image1->isVisible());
+        QVERIFY(!fixture.controls().Image28->isVisible());
+        QVERIFY(!fixture.controls().Image26->isVisible());
+        QVERIFY(!fixture.form.state().work_page_shown);
+        QCOMPARE(fixture.controls().Image3->picture().image(), start_background);
+        QCOMPARE(fixture.form.state().drawing.current_color, platform::ColourWord{0x000000FF});
+        QCOMPARE(fixture.controls().OpenDialog1.initial_dir, fixture.tree.path("res/pic-dop/"));
+    }
+
+    void a_small_picture_sets_the_canvas_size_for_the_next_opening()
+    {
+        Fixture fixture;
+        platform::write_bmp(patterned(120, 90), fixture.tree.path("save/small.bmp"));
+        platform::write_bmp(patterned(600, 450), fixture.tree.path("save/large.bmp"));
+        fixture.open(fixture.tree.path("save/small.bmp"));
+        QCOMPARE(fixture.canvas().size(), QSize(120, 90));
+        QCOMPARE(fixture.controls().Image1->size(), QSize(120, 90));
+        QVERIFY(fixture.form.state().work_page_shown);
+        fixture.open(fixture.tree.path("save/large.bmp"));
+        QCOMPARE(fixture.canvas().size(), QSize(120, 90));
+        QCOMPARE(fixture.canvas().depth(), 24);
+        QVERIFY(fixture.errors.messages().isEmpty());
+    }
+
+    void a_bad_file_changes_nothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QByteArray whole = platform::encode_bmp(patterned(200, 200));
+        QTest::newRow("truncated") << whole.left(whole.size() / 2) << "Bitmap image is not valid";
+        QTest::newRow("malformed") << QByteArray("BM this is not a bitmap at all") << "Bitmap image is not valid";
+        QTest::newRow("missing") << QByteArray() << "missing.bmp";
+    }
+
+    void a_bad_file_changes_nothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        Fixture fixture;
+        const QString name = bytes.isEmpty() ? "save/missing.bmp" : "save/bad.bmp";
+        if (!bytes.isEmpty())
+            fixture.tree.write(name, bytes);
+        const QString path = fixture.tree.path(name);
+        const Bitmap canvas = fixture.canvas();
+        fixture.open(path);
+        QCOMPARE(fixture.errors.messages().size(), 1);
+        QVERIFY2(fixture.errors.messages().constFirst().contains(message),
+                 qPrintable(fixture.errors.messages().constFirst()));
+        QCOMPARE(fixture.canvas(), canvas);
+        QVERIFY(!fixture.controls().Image1->isVisible());
+        QVERIFY(!fixture.controls().Image4->isEnabled());
+        QVERIFY(!fixture.form.state().work_page_shown);
+    }
+
+    void another_picture_type_typed_by_name_opens_as_24_bits()
+    {
+        Fixture fixture;
+        QImage png(100, 60, QImage::Format_ARGB32);
+        png.fill(qRgb(10, 200, 30));
+        QVERIFY(png.save(fixture.tree.path("save/typed.png")));
+        fixture.open(fixture.tree.path("save/typed.png"));
+        QVERIFY(fixture.errors.messages().isEmpty());
+        QCOMPARE(fixture.canvas().size(), QSize(100, 60));
+        QCOMPARE(fixture.canvas().pixel(50, 30), platform::colour_word(10, 200, 30));
+    }
+};
+
+QTEST_MAIN(DrawingFilesTest)
+#include "test_drawing_files.moc"
