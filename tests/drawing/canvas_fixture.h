@@ -1,0 +1,115 @@
+#pragma once
+
+#include "app/form1.h"
+#include "catalogue/preview_strip.h"
+#include "history/snapshot.h"
+#include "platform/bmp_codec.h"
+#include "support/captured_errors.h"
+#include "support/test_tree.h"
+
+#include <QPainter>
+#include <QtTest>
+
+namespace canvas_fixture {
+
+// The real main window over a private copy of the resource tree, driven by real mouse events.
+class Window {
+public:
+    Window() : form_(tree_.app_dir()) { form_.show(); }
+
+    testing_support::TestTree& tree() { return tree_; }
+    app::Form1Controls& controls() { return form_.controls(); }
+    app::ProcessState& state() { return form_.state(); }
+    drawing::DrawingState& drawing() { return form_.state().drawing; }
+    const QStringList& errors() const { return errors_.messages(); }
+
+    void open_picture(int slot = 0) { QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton); }
+    // A picture of the tree, read as the program reads it.
+    platform::Bitmap bmp(const QString& relative) { return platform::read_bmp(tree_.path("res/" + relative)); }
+
+private:
+    testing_support::CapturedErrors errors_;
+    testing_support::TestTree tree_;
+    app::TForm1 form_;
+};
+
+// A press and release of `button` at `at`, as a child clicks with any button.
+inline void press(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = {})
+{
+    QTest::mousePress(widget, button, {}, at);
+    QTest::mouseRelease(widget, button, {}, at);
+}
+
+constexpr platform::ColourWord red = 0x000000FF;
+constexpr platform::ColourWord blue = 0x00FF0000;
+constexpr platform::ColourWord white = platform::white_word;
+constexpr platform::ColourWord black = platform::black_word;
+
+// A drawing with known regions: a closed black frame 4 pixels wide around (100, 100)-(299, 299)
+// with white inside and outside, and a red block at (20, 400)-(79, 559).
+inline platform::Bitmap known_picture(int width = 474, int height = 593)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.fillRect(100, 100, 200, 200, Qt::black);
+    painter.fillRect(104, 104, 192, 192, Qt::white);
+    painter.fillRect(20, 400, 60, 160, QColor(255, 0, 0));
+    painter.end();
+    return platform::Bitmap::from_image(image);
+}
+
+// The main window on its work page with `picture` on the canvas.
+inline void show_on_canvas(Window& w, platform::Bitmap picture = known_picture())
+{
+    w.open_picture();
+    w.controls().Image1->set_picture(std::move(picture));
+}
+
+// The rectangle of pixels that differ between two pictures of one size.
+inline QRect changed_area(const platform::Bitmap& before, const platform::Bitmap& after)
+{
+    QRect area;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                area |= QRect(x, y, 1, 1);
+    return area;
+}
+
+// The colour word the canvas widget shows at a picture pixel, as a child sees it.
+// The 4-connected pixels of the seed's colour around `seed`.
+inline QList<QPoint> region(const platform::Bitmap& picture, QPoint seed)
+{
+    const platform::ColourWord colour = picture.pixel(seed.x(), seed.y());
+    QList<QPoint> found{seed};
+    QList<bool> seen(picture.width() * picture.height());
+    seen[seed.y() * picture.width() + seed.x()] = true;
+    for (qsizetype i = 0; i < found.size(); ++i)
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint next = found[i] + step;
+            if (!picture.contains(next.x(), next.y()) || seen[next.y() * picture.width() + next.x()] ||
+                picture.pixel(next.x(), next.y()) != colour)
+                continue;
+            seen[next.y() * picture.width() + next.x()] = true;
+            found.append(next);
+        }
+    return found;
+}
+
+inline platform::ColourWord shown_pixel(platform::PictureControl* canvas, QPoint at)
+{
+    return platform::from_qrgb(canvas->grab().toImage().pixel(at));
+}
+
+inline platform::Bitmap undo_snapshot(Window& w)
+{
+    return platform::read_bmp(history::undo_snapshot_path(w.state().paths));
+}
+
+inline platform::Bitmap redo_snapshot(Window& w)
+{
+    return platform::read_bmp(history::redo_snapshot_path(w.state().paths));
+}
+
+} // namespace canvas_fixture

@@ -1,0 +1,210 @@
+#include "drawing/canvas_fixture.h"
+
+using namespace canvas_fixture;
+
+namespace {
+
+void click_canvas(Window& w, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    press(w.controls().Image1, button, at);
+}
+
+} // namespace
+
+class TestCanvasTools : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_fill_on_the_outline_recolours_the_whole_outline_only()
+    {
+        Window w;
+        auto& c = w.controls();
+        show_on_canvas(w);
+        click_canvas(w, {100, 150});
+        const platform::Bitmap& picture = c.Image1->picture();
+        for (const QPoint p : {QPoint(100, 150), QPoint(299, 299), QPoint(200, 102), QPoint(297, 120)})
+            QCOMPARE(picture.pixel(p.x(), p.y()), red);
+        QCOMPARE(picture.pixel(200, 200), white);
+        QCOMPARE(picture.pixel(50, 50), white);
+        QCOMPARE(shown_pixel(c.Image1, {299, 299}), red);
+        QVERIFY(undo_snapshot(w) == known_picture());
+        QVERIFY(c.Image46->isEnabled());
+        QVERIFY(w.errors().isEmpty());
+    }
+
+    void a_fill_that_changes_nothing_still_replaces_the_snapshot()
+    {
+        Window w;
+        auto& c = w.controls();
+        show_on_canvas(w);
+        click_canvas(w, {200, 200});
+        const platform::Bitmap filled = c.Image1->picture();
+        QCOMPARE(filled.pixel(104, 104), red);
+        QCOMPARE(filled.pixel(50, 50), white);
+        QTest::mouseClick(c.Image46, Qt::LeftButton);
+        QVERIFY(!c.Image46->isEnabled());
+        QVERIFY(c.Image1->picture() == known_picture());
+        QTest::mouseClick(c.Image47, Qt::LeftButton);
+        click_canvas(w, {250, 250});
+        QVERIFY(c.Image1->picture() == filled);
+        QVERIFY(undo_snapshot(w) == filled);
+        QVERIFY(c.Image46->isEnabled());
+    }
+
+    void hatched_fills_paint_only_their_lines_aligned_to_the_corner()
+    {
+        Window w;
+        auto& c = w.controls();
+        show_on_canvas(w);
+        QTest::mouseClick(c.Image18, Qt::LeftButton);
+        click_canvas(w, {200, 200});
+        QTest::mouseClick(c.Image19, Qt::LeftButton);
+        w.drawing().current_color = blue;
+        click_canvas(w, {50, 450});
+        const platform::Bitmap& picture = c.Image1->picture();
+        const platform::Bitmap start = known_picture();
+        int lines = 0;
+        for (const auto& [seed, style, colour] :
+             {std::tuple{QPoint(200, 200), platform::BrushStyle::Horizontal, red},
+              std::tuple{QPoint(50, 450), platform::BrushStyle::Vertical, blue}})
+            for (const QPoint p : region(start, seed)) {
+                const bool line = platform::hatch_covers(style, p.x(), p.y());
+                lines += line;
+                QCOMPARE(picture.pixel(p.x(), p.y()), line ? colour : start.pixel(p.x(), p.y()));
+            }
+        // Lines 8 apart: 24 rows inside the frame and 7 columns of the red block.
+        QCOMPARE(lines, 24 * 192 + 7 * 160);
+        QCOMPARE(picture.pixel(100, 100), black);
+        QCOMPARE(picture.pixel(50, 50), white);
+    }
+
+    void the_brush_dot_at_the_press_is_smaller_than_the_dots_of_the_movement()
+    {
+        for (const int size : {3, 4}) {
+            Window w;
+            auto& c = w.controls();
+            show_on_canvas(w);
+            press(c.Image15);
+            w.drawing().brush_size = size;
+            QTest::mousePress(c.Image1, Qt::LeftButton, {}, {200, 200});
+            const QRect press_dot = changed_area(known_picture(), c.Image1->picture());
+            QVERIFY(press_dot.contains(200, 200));
+            QVERIFY(press_dot.width() >= 3 * size - 1 && press_dot.width() <= 3 * size);
+            QCOMPARE(press_dot.height(), press_dot.width());
+            QCOMPARE(shown_pixel(c.Image1, {200, 200}), red);
+            const platform::Bitmap after_press = c.Image1->picture();
+            QTest::mouseMove(c.Image1, {400, 200});
+            const QRect move_dot = changed_area(after_press, c.Image1->picture());
+            QVERIFY(move_dot.contains(400, 200));
+            QVERIFY(move_dot.width() >= 4 * size - 1 && move_dot.width() <= 4 * size);
+            QCOMPARE(c.Image1->picture().pixel(300, 200), white);
+            QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {400, 200});
+            QCOMPARE(w.drawing().stroke_active, 0);
+            const platform::Bitmap stroke = c.Image1->picture();
+            QTest::mouseMove(c.Image1, {400, 500});
+            QVERIFY(c.Image1->picture() == stroke);
+        }
+    }
+
+    void the_eraser_paints_white_after_a_shade_was_taken()
+    {
+        Window w;
+        auto& c = w.controls();
+        show_on_canvas(w);
+        press(c.Image25);
+        press(c.Image11, Qt::LeftButton, {100, 15});
+        QCOMPARE(w.drawing().current_color, c.Image11->picture().pixel(100, 15));
+        QVERIFY(w.drawing().current_color != white);
+        QTest::mousePress(c.Image1, Qt::LeftButton, {}, {50, 420});
+        QTest::mouseMove(c.Image1, {50, 500});
+        QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {50, 500});
+        const platform::Bitmap& picture = c.Image1->picture();
+        QCOMPARE(picture.pixel(50, 420), white);
+        QCOMPARE(picture.pixel(50, 500), white);
+        QCOMPARE(picture.pixel(50, 460), red);
+        QCOMPARE(shown_pixel(c.Image1, {50, 500}), white);
+    }
+
+    void the_pipette_takes_exactly_the_pixel_under_it()
+    {
+        Window w;
+        auto& c = w.controls();
+        show_on_canvas(w);
+        QTest::mouseClick(c.Image20, Qt::LeftButton);
+        click_canvas(w, {200, 200});
+        const platform::Bitmap hatched = c.Image1->picture();
+        press(c.Image29);
+        const auto line = hatched.pixel(200, 200) == red ? QPoint(200, 200) : QPoint(201, 200);
+        QCOMPARE(hatched.pixel(line.x(), line.y()), red);
+        w.drawing().current_color = blue;
+        click_canvas(w, line, Qt::RightButton);
+        QCOMPARE(w.drawing().current_color, red);
+        QCOMPARE(c.Image16->picture().pixel(20, 20), red);
+        for (auto* jar : c.jars())
+            QVERIFY(!jar->isEnabled());
+        QVERIFY(c.Image4->picture() == w.bmp("banks/к.bmp"));
+        click_canvas(w, line + QPoint(1, 0));
+        QCOMPARE(w.drawing().current_color, white);
+        QCOMPARE(c.Image16->picture().pixel(20, 20), white);
+        QCOMPARE(w.drawing().current_tool, 4);
+        QVERIFY(c.Image1->picture() == hatched);
+        QVERIFY(undo_snapshot(w) == hatched);
+    }
+
+    void every_button_draws_alike()
+    {
+        const auto drawn = [](Qt::MouseButton button, bool brush) {
+            Window w;
+            show_on_canvas(w);
+            if (brush)
+                press(w.controls().Image15);
+            QTest::mousePress(w.controls().Image1, button, {}, {200, 200});
+            QTest::mouseMove(w.controls().Image1, {220, 230});
+            QTest::mouseRelease(w.controls().Image1, button, {}, {220, 230});
+            return w.controls().Image1->picture();
+        };
+        for (const bool brush : {false, true}) {
+            const platform::Bitmap left = drawn(Qt::LeftButton, brush);
+            QVERIFY(!(left == known_picture()));
+            QVERIFY(drawn(Qt::RightButton, brush) == left);
+            QVERIFY(drawn(Qt::MiddleButton, brush) == left);
+        }
+    }
+
+    void dots_outside_the_canvas_paint_their_part_inside()
+    {
+        Window w;
+        auto& c = w.controls();
+        show_on_canvas(w);
+        press(c.Image15);
+        QTest::mousePress(c.Image1, Qt::LeftButton, {}, {30, 300});
+        QTest::mouseMove(c.Image1, {-3, 300});
+        QTest::mouseMove(c.Image1, {476, 595});
+        QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {476, 595});
+        const platform::Bitmap& picture = c.Image1->picture();
+        for (const QPoint p : {QPoint(0, 300), QPoint(2, 300), QPoint(0, 297), QPoint(473, 592), QPoint(472, 591)})
+            QCOMPARE(picture.pixel(p.x(), p.y()), red);
+        for (const QPoint p : {QPoint(5, 300), QPoint(0, 292), QPoint(465, 592), QPoint(473, 584)})
+            QCOMPARE(picture.pixel(p.x(), p.y()), white);
+        QVERIFY(w.errors().isEmpty());
+    }
+
+    void an_indexed_drawing_stays_indexed()
+    {
+        Window w;
+        auto& c = w.controls();
+        const QList<QRgb> table{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(200, 0, 0), qRgb(0, 0, 200)};
+        show_on_canvas(w, platform::Bitmap(200, 150, 8, table));
+        press(c.Image15);
+        click_canvas(w, {50, 50});
+        QCOMPARE(c.Image1->picture().depth(), 8);
+        QCOMPARE(c.Image1->picture().pixel(50, 50), platform::colour_word(200, 0, 0));
+        QCOMPARE(undo_snapshot(w).depth(), 8);
+        QTest::mouseClick(c.Image46, Qt::LeftButton);
+        QCOMPARE(c.Image1->picture().depth(), 8);
+        QCOMPARE(c.Image1->picture().pixel(50, 50), white);
+    }
+};
+
+QTEST_MAIN(TestCanvasTools)
+#include "test_canvas_tools.moc"
