@@ -137,4 +137,12 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void TForm1::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Some window managers maximise a window whatever its size limits say; the layout is fixed.
+    if (event->type() == QEvent::WindowStateChange && windowState().testFlag(Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
 } // namespace app

@@ -1,0 +1,82 @@
+#include "app/form1.h"
+#include "catalogue/preview_strip.h"
+#include "platform/error_guard.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// The runnable folder of the build: the generated res/ lies in it.
+QString application_folder()
+{
+    return QDir(QStringLiteral(KOLORITON_RES_DIR "/..")).absolutePath();
+}
+
+double resident_megabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : -1;
+}
+
+// One press of the down button: four thumbnails decoded, placed and painted.
+void BM_ScrollPress(benchmark::State& state)
+{
+    app::TForm1 form(application_folder());
+    form.show();
+    QCoreApplication::processEvents();
+    catalogue::PreviewStrip& strip = form.preview_strip();
+    for (auto _ : state) {
+        strip.Image23Click();
+        form.centralWidget()->repaint();
+    }
+    state.counters["catalogue"] = form.controls().ListBox1->count();
+}
+BENCHMARK(BM_ScrollPress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// Resident size before and after 10,000 presses: flat when earlier thumbnails are not kept.
+void BM_ScrollMemory(benchmark::State& state)
+{
+    app::TForm1 form(application_folder());
+    form.show();
+    QCoreApplication::processEvents();
+    catalogue::PreviewStrip& strip = form.preview_strip();
+    for (int i = 0; i < 50; ++i) {
+        strip.Image23Click();
+        QCoreApplication::processEvents();
+    }
+    const double before = resident_megabytes();
+    for (auto _ : state) {
+        for (int i = 0; i < 10000; ++i) {
+            strip.Image23Click();
+            QCoreApplication::processEvents();
+        }
+    }
+    state.counters["rss_before_MB"] = before;
+    state.counters["rss_after_MB"] = resident_megabytes();
+}
+BENCHMARK(BM_ScrollMemory)->Unit(benchmark::kSecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    // A message box would wait for a click that never comes.
+    platform::set_error_reporter(
+        [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
