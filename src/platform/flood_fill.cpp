@@ -4,18 +4,13 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <vector>
 
 namespace platform {
 
 namespace {
-
-struct Span {
-    int y;
-    int x1;
-    int x2;
-};
 
 // A run of the row y - dy still to be looked at from row y.
 struct Pending {
@@ -25,14 +20,11 @@ struct Pending {
     int dy;
 };
 
-// Scanline fill of the 4-connected area of `seed_value` around (x, y): every pixel of the area
-// takes `mark`, and every horizontal run taken is reported to `taken`. The mark only has to differ
-// from the seed value; it is what keeps a pixel from being taken twice.
-template <typename Pixel, typename Taken>
-void fill_area(std::span<Pixel* const> rows, int width, QPoint seed, Pixel mark, Taken taken)
+// Scanline fill of the 4-connected area around `seed` that the rows of `area` call inside: each
+// pixel found is taken once, and each horizontal run taken is reported to `taken`.
+template <typename Area, typename Taken>
+void fill_area(Area& area, int width, int height, QPoint seed, Taken taken)
 {
-    const int height = static_cast<int>(rows.size());
-    const Pixel seed_value = rows[seed.y()][seed.x()];
     std::vector<Pending> pending;
     pending.reserve(256);
     pending.push_back({seed.x(), seed.x(), seed.y(), 1});
@@ -42,33 +34,32 @@ void fill_area(std::span<Pixel* const> rows, int width, QPoint seed, Pixel mark,
         pending.pop_back();
         if (y < 0 || y >= height)
             continue;
-        Pixel* row = rows[y];
+        auto row = area.row(y);
         int x = x1;
-        if (row[x] == seed_value) {
-            while (x > 0 && row[x - 1] == seed_value)
-                row[--x] = mark;
+        if (row.inside(x)) {
+            while (x > 0 && row.inside(x - 1))
+                row.take(--x);
             if (x < x1)
                 pending.push_back({x, x1 - 1, y - dy, -dy});
         }
         while (x1 <= x2) {
-            while (x1 < width && row[x1] == seed_value)
-                row[x1++] = mark;
+            while (x1 < width && row.inside(x1))
+                row.take(x1++);
             if (x1 > x) {
-                taken(Span{y, x, x1 - 1});
+                taken(y, x, x1 - 1);
                 pending.push_back({x, x1 - 1, y + dy, dy});
                 if (x1 - 1 > x2)
                     pending.push_back({x2 + 1, x1 - 1, y - dy, -dy});
             }
             ++x1;
-            while (x1 < x2 && row[x1] != seed_value)
+            while (x1 < x2 && !row.inside(x1))
                 ++x1;
             x = x1;
         }
     }
 }
 
-template <typename Pixel>
-std::vector<Pixel*> row_pointers(QImage& image)
+template <typename Pixel> std::vector<Pixel*> row_pointers(QImage& image)
 {
     std::vector<Pixel*> rows(static_cast<std::size_t>(image.height()));
     uchar* bits = image.bits();
@@ -78,44 +69,93 @@ std::vector<Pixel*> row_pointers(QImage& image)
     return rows;
 }
 
-// With a hatch the area is first taken with a mark, then each run is written again with the
-// brush colour under the hatch lines and the seed colour between them.
+// The pixels of the seed's value; each is taken by writing `mark`, a value other than the seed's,
+// so a taken pixel is its own record of having been visited.
+template <typename Pixel> struct SeedArea {
+    struct Row {
+        Pixel* pixels;
+        Pixel seed;
+        Pixel mark;
+        bool inside(int x) const { return pixels[x] == seed; }
+        void take(int x) { pixels[x] = mark; }
+    };
+
+    Row row(int y) { return Row{rows[static_cast<std::size_t>(y)], seed, mark}; }
+
+    std::span<Pixel* const> rows;
+    Pixel seed;
+    Pixel mark;
+};
+
+struct Span {
+    int y;
+    int x1;
+    int x2;
+};
+
+// Writes the hatch over a run of an area taken before: the brush colour under the lines, the
+// seed colour between them, eight pixels at a time where the run allows.
+template <typename Pixel> void write_hatch(Pixel* row, const std::array<Pixel, 8>& pattern, int x1, int x2)
+{
+    for (; x1 <= x2 && (x1 & 7) != 0; ++x1)
+        row[x1] = pattern[static_cast<std::size_t>(x1 & 7)];
+    for (; x1 + 7 <= x2; x1 += 8)
+        std::memcpy(row + x1, pattern.data(), sizeof(pattern));
+    for (; x1 <= x2; ++x1)
+        row[x1] = pattern[static_cast<std::size_t>(x1 & 7)];
+}
+
+// Only the pixels under the hatch lines change; the box is theirs, not the whole area's.
+void add_hatched_run(ChangedBox& changed, std::uint8_t bits, const Span& span)
+{
+    int x1 = span.x1;
+    int x2 = span.x2;
+    while (x1 <= x2 && (bits >> (x1 & 7) & 1u) == 0)
+        ++x1;
+    while (x2 >= x1 && (bits >> (x2 & 7) & 1u) == 0)
+        --x2;
+    changed.add(span.y, x1, x2);
+}
+
+// The gaps of a hatch keep the seed colour, so the area is first taken with a mark of another
+// value and then written again run by run.
 template <typename Pixel>
 QRect fill_hatched(std::span<Pixel* const> rows, int width, QPoint seed, Pixel paint, BrushStyle style)
 {
-    const Pixel seed_value = rows[seed.y()][seed.x()];
+    const Pixel seed_value = rows[static_cast<std::size_t>(seed.y())][seed.x()];
+    SeedArea<Pixel> area{rows, seed_value, static_cast<Pixel>(seed_value ^ 1u)};
     std::vector<Span> spans;
-    fill_area<Pixel>(rows, width, seed, static_cast<Pixel>(seed_value ^ 1u), [&](Span s) { spans.push_back(s); });
+    fill_area(area, width, static_cast<int>(rows.size()), seed, [&](int y, int x1, int x2) {
+        spans.push_back({y, x1, x2});
+    });
+    std::array<std::uint8_t, 8> bits{};
+    std::array<std::array<Pixel, 8>, 8> patterns{};
+    for (std::size_t y = 0; y < 8; ++y) {
+        bits[y] = hatch_row_bits(style, static_cast<int>(y));
+        for (std::size_t x = 0; x < 8; ++x)
+            patterns[y][x] = (bits[y] >> x & 1u) != 0 ? paint : seed_value;
+    }
     ChangedBox changed;
-    for (const Span& s : spans) {
-        const std::uint8_t bits = hatch_row_bits(style, s.y);
-        std::array<Pixel, 8> values;
-        for (int i = 0; i < 8; ++i)
-            values[static_cast<std::size_t>(i)] = (bits >> i & 1u) != 0 ? paint : seed_value;
-        Pixel* row = rows[s.y];
-        for (int x = s.x1; x <= s.x2; ++x)
-            row[x] = values[static_cast<std::size_t>(x & 7)];
-        int first = s.x1;
-        while (first <= s.x2 && (bits >> (first & 7) & 1u) == 0)
-            ++first;
-        int last = s.x2;
-        while (last >= first && (bits >> (last & 7) & 1u) == 0)
-            --last;
-        changed.add(s.y, first, last);
+    for (const Span& span : spans) {
+        const auto cell_row = static_cast<std::size_t>(span.y & 7);
+        write_hatch(rows[static_cast<std::size_t>(span.y)], patterns[cell_row], span.x1, span.x2);
+        add_hatched_run(changed, bits[cell_row], span);
     }
     return changed.rect();
 }
 
-template <typename Pixel>
-QRect fill_pixels(QImage& image, QPoint seed, Pixel paint, BrushStyle style)
+template <typename Pixel> QRect fill_pixels(QImage& image, QPoint seed, Pixel paint, BrushStyle style)
 {
     const std::vector<Pixel*> rows = row_pointers<Pixel>(image);
-    if (rows[seed.y()][seed.x()] == paint)
+    const Pixel seed_value = rows[static_cast<std::size_t>(seed.y())][seed.x()];
+    if (seed_value == paint)
         return {};
     if (is_hatch(style))
         return fill_hatched<Pixel>(rows, image.width(), seed, paint, style);
+    SeedArea<Pixel> area{rows, seed_value, paint};
     ChangedBox changed;
-    fill_area<Pixel>(rows, image.width(), seed, paint, [&](Span s) { changed.add(s.y, s.x1, s.x2); });
+    fill_area(area, image.width(), image.height(), seed,
+              [&](int y, int x1, int x2) { changed.add(y, x1, x2); });
     return changed.rect();
 }
 

@@ -10,7 +10,13 @@ namespace platform {
 std::uint8_t hatch_row_bits(BrushStyle style, int y);
 
 // Whether a brush paints anything at all, and whether it paints every pixel it covers.
-inline bool paints(BrushStyle style) { return style != BrushStyle::Clear; }
-inline bool is_hatch(BrushStyle style) { return style != BrushStyle::Clear && style != BrushStyle::Solid; }
+inline bool paints(BrushStyle style)
+{
+    return style != BrushStyle::Clear;
+}
+inline bool is_hatch(BrushStyle style)
+{
+    return style != BrushStyle::Clear && style != BrushStyle::Solid;
+}
 
 } // namespace platform

@@ -4,11 +4,20 @@
 
 namespace platform {
 
-int sane_coordinate(int value) { return std::clamp(value, -coordinate_limit, coordinate_limit); }
+int sane_coordinate(int value)
+{
+    return std::clamp(value, -coordinate_limit, coordinate_limit);
+}
 
-int sane_pen_width(int width) { return std::clamp(width, 1, 4096); }
+int sane_pen_width(int width)
+{
+    return std::clamp(width, 1, 4096);
+}
 
-bool stores_indices(const Bitmap& bitmap) { return bitmap.image().depth() == 8; }
+bool stores_indices(const Bitmap& bitmap)
+{
+    return bitmap.image().depth() == 8;
+}
 
 std::uint32_t stored_value(const Bitmap& bitmap, ColourWord colour)
 {
@@ -73,8 +82,7 @@ void PixelWriter::fill_run(int y, int x1, int x2)
         write(reinterpret_cast<std::uint32_t*>(row), y, x1, x2);
 }
 
-template <typename Pixel>
-void PixelWriter::write(Pixel* row, int y, int x1, int x2)
+template <typename Pixel> void PixelWriter::write(Pixel* row, int y, int x1, int x2)
 {
     const auto value = static_cast<Pixel>(value_);
     int first = x2 + 1;

@@ -47,8 +47,7 @@ public:
     QRect changed() const { return changed_.rect(); }
 
 private:
-    template <typename Pixel>
-    void write(Pixel* row, int y, int x1, int x2);
+    template <typename Pixel> void write(Pixel* row, int y, int x1, int x2);
 
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;

@@ -46,7 +46,10 @@ inline int count_colour(const Bitmap& bitmap, ColourWord colour, const QRect& ar
     return count;
 }
 
-inline int count_colour(const Bitmap& bitmap, ColourWord colour) { return count_colour(bitmap, colour, bitmap.rect()); }
+inline int count_colour(const Bitmap& bitmap, ColourWord colour)
+{
+    return count_colour(bitmap, colour, bitmap.rect());
+}
 
 // Why a returned rectangle is wrong for the change it claims to describe, or empty when it is
 // right: it must hold every changed pixel, lie inside the bitmap, and be empty for no change.

@@ -60,8 +60,9 @@ Bitmap blotchy(QRandomGenerator& random, int width, int height, const QList<QRgb
     return bitmap;
 }
 
-const BrushStyle every_style[] = {BrushStyle::Solid,           BrushStyle::Horizontal, BrushStyle::Vertical,
-                                  BrushStyle::ForwardDiagonal, BrushStyle::BackwardDiagonal, BrushStyle::Cross};
+const BrushStyle every_style[] = {
+    BrushStyle::Solid,           BrushStyle::Horizontal,       BrushStyle::Vertical,
+    BrushStyle::ForwardDiagonal, BrushStyle::BackwardDiagonal, BrushStyle::Cross};
 
 } // namespace
 
@@ -115,13 +116,15 @@ private slots:
         }
         Bitmap indexed(20, 20, 8, {qRgb(255, 255, 255), qRgb(200, 0, 0)});
         const Bitmap before = indexed;
-        QCOMPARE(flood_fill(indexed, QPoint(3, 3), Brush{colour_word(250, 250, 240), BrushStyle::Solid}), QRect());
+        QCOMPARE(flood_fill(indexed, QPoint(3, 3), Brush{colour_word(250, 250, 240), BrushStyle::Solid}),
+                 QRect());
         QVERIFY(indexed == before);
     }
 
     void a_fill_reaches_every_edge_of_the_bitmap()
     {
-        for (const QPoint seed : {QPoint(0, 0), QPoint(36, 0), QPoint(0, 22), QPoint(36, 22), QPoint(17, 11)}) {
+        for (const QPoint seed :
+             {QPoint(0, 0), QPoint(36, 0), QPoint(0, 22), QPoint(36, 22), QPoint(17, 11)}) {
             Bitmap bitmap(37, 23);
             QCOMPARE(flood_fill(bitmap, seed, Brush{red, BrushStyle::Solid}), bitmap.rect());
             QCOMPARE(count_colour(bitmap, red), 37 * 23);

@@ -17,7 +17,8 @@ Bitmap random_bitmap(QRandomGenerator& random, int width, int height, const QLis
             if (table.isEmpty())
                 bitmap.image().setPixel(x, y, 0xFF000000u | random.bounded(0x1000000));
             else
-                bitmap.image().setPixel(x, y, static_cast<uint>(random.bounded(static_cast<int>(table.size()))));
+                bitmap.image().setPixel(x, y,
+                                        static_cast<uint>(random.bounded(static_cast<int>(table.size()))));
         }
     return bitmap;
 }

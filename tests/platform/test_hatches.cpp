@@ -38,7 +38,10 @@ Cell cell_of(BrushStyle style)
     }
 }
 
-bool cell_covers(BrushStyle style, int x, int y) { return cell_of(style)[y & 7][x & 7] == 'x'; }
+bool cell_covers(BrushStyle style, int x, int y)
+{
+    return cell_of(style)[y & 7][x & 7] == 'x';
+}
 
 const BrushStyle hatches[] = {BrushStyle::Horizontal, BrushStyle::Vertical, BrushStyle::ForwardDiagonal,
                               BrushStyle::BackwardDiagonal, BrushStyle::Cross};
@@ -83,8 +86,9 @@ private slots:
             QVERIFY(area.contains(changed));
             for (int y = 0; y < bitmap.height(); ++y)
                 for (int x = 0; x < bitmap.width(); ++x) {
-                    const ColourWord expected =
-                        !area.contains(x, y) ? white_word : cell_covers(style, x, y) ? violet : yellow;
+                    const ColourWord expected = !area.contains(x, y)       ? white_word
+                                                : cell_covers(style, x, y) ? violet
+                                                                           : yellow;
                     QCOMPARE(bitmap.pixel(x, y), expected);
                 }
         }
@@ -105,8 +109,8 @@ private slots:
     {
         Bitmap bitmap(40, 40);
         fill_box(bitmap, bitmap.rect(), yellow);
-        const QRect changed =
-            draw_rectangle(bitmap, RectEdges{4, 4, 36, 30}, Pen{black_word, 1}, Brush{violet, BrushStyle::Cross});
+        const QRect changed = draw_rectangle(bitmap, RectEdges{4, 4, 36, 30}, Pen{black_word, 1},
+                                             Brush{violet, BrushStyle::Cross});
         QCOMPARE(changed, QRect(4, 4, 32, 26));
         for (int y = 5; y < 29; ++y)
             for (int x = 5; x < 35; ++x)
@@ -124,7 +128,8 @@ private slots:
         QCOMPARE(bitmap.colour_table(), table);
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                QCOMPARE(bitmap.image().pixelIndex(x, y), cell_covers(BrushStyle::BackwardDiagonal, x, y) ? 2 : 0);
+                QCOMPARE(bitmap.image().pixelIndex(x, y),
+                         cell_covers(BrushStyle::BackwardDiagonal, x, y) ? 2 : 0);
     }
 };
 

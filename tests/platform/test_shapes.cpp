@@ -21,9 +21,8 @@ struct NamedShape {
     ShapeFunction draw;
 };
 
-const NamedShape closed_shapes[] = {{"rectangle", draw_rectangle},
-                                    {"ellipse", draw_ellipse},
-                                    {"rounded rectangle", draw_rounded_rectangle}};
+const NamedShape closed_shapes[] = {
+    {"rectangle", draw_rectangle}, {"ellipse", draw_ellipse}, {"rounded rectangle", draw_rounded_rectangle}};
 
 // Distance from the point (px, py) to the segment from a to b.
 double segment_distance(double px, double py, QPointF a, QPointF b)
@@ -81,8 +80,9 @@ private slots:
                     const int my = changed.top() + changed.bottom() - y;
                     QCOMPARE(bitmap.pixel(mx, y), bitmap.pixel(x, y));
                     QCOMPARE(bitmap.pixel(x, my), bitmap.pixel(x, y));
-                    QCOMPARE(bitmap.pixel(changed.left() + y - changed.top(), changed.top() + x - changed.left()),
-                             bitmap.pixel(x, y));
+                    QCOMPARE(
+                        bitmap.pixel(changed.left() + y - changed.top(), changed.top() + x - changed.left()),
+                        bitmap.pixel(x, y));
                 }
             if (width >= 5) {
                 QCOMPARE(bitmap.pixel(changed.left(), changed.top()), white_word);
@@ -94,12 +94,11 @@ private slots:
 
     void a_wide_line_is_the_pen_swept_along_the_segment()
     {
-        const std::array<std::pair<QPoint, QPoint>, 5> segments = {
-            {{QPoint(5, 20), QPoint(50, 20)},
-             {QPoint(30, 3), QPoint(30, 50)},
-             {QPoint(4, 4), QPoint(50, 50)},
-             {QPoint(50, 8), QPoint(9, 31)},
-             {QPoint(12, 44), QPoint(17, 6)}}};
+        const std::array<std::pair<QPoint, QPoint>, 5> segments = {{{QPoint(5, 20), QPoint(50, 20)},
+                                                                    {QPoint(30, 3), QPoint(30, 50)},
+                                                                    {QPoint(4, 4), QPoint(50, 50)},
+                                                                    {QPoint(50, 8), QPoint(9, 31)},
+                                                                    {QPoint(12, 44), QPoint(17, 6)}}};
         for (const auto& [from, to] : segments)
             for (int width : {2, 3, 6, 9, 16}) {
                 Bitmap bitmap(60, 60);
@@ -154,7 +153,8 @@ private slots:
                 break;
             }
             default:
-                changed = closed_shapes[round % 3].draw(bitmap, RectEdges{a.x(), a.y(), b.x(), b.y()}, pen, brush);
+                changed =
+                    closed_shapes[round % 3].draw(bitmap, RectEdges{a.x(), a.y(), b.x(), b.y()}, pen, brush);
             }
             const QString fault = rect_fault(before, bitmap, changed);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
@@ -183,7 +183,8 @@ private slots:
     {
         for (int width = 1; width <= 8; ++width) {
             Bitmap bitmap(60, 60);
-            draw_rectangle(bitmap, RectEdges{10, 12, 50, 40}, Pen{green, width}, Brush{grey, BrushStyle::Clear});
+            draw_rectangle(bitmap, RectEdges{10, 12, 50, 40}, Pen{green, width},
+                           Brush{grey, BrushStyle::Clear});
             // Odd pens centre on the outermost pixels (10 and 49), even pens on the corners (10 and 50).
             const int outside = width / 2;
             const int row = 26;
@@ -231,7 +232,8 @@ private slots:
     void the_rounded_rectangle_has_corners_of_a_twenty_pixel_ellipse()
     {
         Bitmap bitmap(60, 60);
-        draw_rounded_rectangle(bitmap, RectEdges{10, 10, 51, 51}, Pen{green, 1}, Brush{grey, BrushStyle::Clear});
+        draw_rounded_rectangle(bitmap, RectEdges{10, 10, 51, 51}, Pen{green, 1},
+                               Brush{grey, BrushStyle::Clear});
         // Straight edges run between the corners and the corner arcs leave the rectangle's corner.
         QCOMPARE(count_colour(bitmap, green, QRect(20, 10, 21, 1)), 21);
         QCOMPARE(count_colour(bitmap, green, QRect(10, 20, 1, 21)), 21);
@@ -245,7 +247,8 @@ private slots:
         for (int width = 1; width <= 8; ++width) {
             for (const NamedShape& shape : closed_shapes) {
                 Bitmap bitmap(64, 48);
-                shape.draw(bitmap, RectEdges{7, 5, 57, 43}, Pen{black_word, width}, Brush{grey, BrushStyle::Clear});
+                shape.draw(bitmap, RectEdges{7, 5, 57, 43}, Pen{black_word, width},
+                           Brush{grey, BrushStyle::Clear});
                 QVERIFY2(holds_a_fill(bitmap, QPoint(32, 24), QPoint(0, 0)), shape.name);
             }
             for (int height = 2 * width + 3; height < 40; height += 5) {
@@ -257,7 +260,8 @@ private slots:
                 QVERIFY(holds_a_fill(thin, QPoint(32, 24), QPoint(63, 47)));
             }
             Bitmap triangle(64, 48);
-            const std::array<QPoint, 4> corners = {QPoint(4, 44), QPoint(60, 44), QPoint(32, 3), QPoint(4, 44)};
+            const std::array<QPoint, 4> corners = {QPoint(4, 44), QPoint(60, 44), QPoint(32, 3),
+                                                   QPoint(4, 44)};
             draw_polyline(triangle, corners, Pen{black_word, width});
             QVERIFY(holds_a_fill(triangle, QPoint(32, 30), QPoint(0, 0)));
             Bitmap rhombus(64, 48);
@@ -270,7 +274,8 @@ private slots:
 
     void an_indexed_bitmap_draws_in_its_nearest_entries_and_keeps_its_table()
     {
-        const QList<QRgb> table = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(60, 180, 20), qRgb(120, 120, 130)};
+        const QList<QRgb> table = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(60, 180, 20),
+                                   qRgb(120, 120, 130)};
         Bitmap bitmap(40, 40, 8, table);
         draw_line(bitmap, QPoint(5, 5), QPoint(30, 20), Pen{green, 5});
         draw_ellipse(bitmap, RectEdges{2, 22, 38, 38}, Pen{black_word, 2}, Brush{grey, BrushStyle::Solid});
