@@ -35,14 +35,18 @@ const std::unordered_map<char16_t, char>& encoding_table()
 
 } // namespace
 
+QChar windows_1251_char(char byte)
+{
+    const auto code = static_cast<unsigned char>(byte);
+    return QChar(code < 0x80 ? char16_t(code) : upper_half[code - 0x80]);
+}
+
 QString decode_windows_1251(const QByteArray& bytes)
 {
     QString text;
     text.reserve(bytes.size());
-    for (char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        text.append(QChar(code < 0x80 ? char16_t(code) : upper_half[code - 0x80]));
-    }
+    for (char byte : bytes)
+        text.append(windows_1251_char(byte));
     return text;
 }
 

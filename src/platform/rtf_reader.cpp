@@ -1,0 +1,480 @@
+#include "platform/rtf_reader.h"
+
+#include "platform/text_1251.h"
+
+#include <QColor>
+#include <QList>
+#include <QSet>
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// Deeper nesting than any real document uses; groups beyond it are skipped, not followed.
+constexpr int max_depth = 200;
+constexpr int max_word_length = 32;
+
+struct CharFormat {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    int half_points = 0; // 0: the text box's own size
+    int colour = 0;      // index into the colour table; 0 is the automatic colour
+
+    friend bool operator==(const CharFormat&, const CharFormat&) = default;
+};
+
+struct GroupState {
+    CharFormat format;
+    QString alignment;
+    int unicode_skip = 1;
+    bool skipped = false;
+    bool colour_table = false;
+};
+
+const QSet<QByteArray>& ignored_destinations()
+{
+    static const QSet<QByteArray> words{
+        "fonttbl",
+        "filetbl",
+        "stylesheet",
+        "listtable",
+        "listoverridetable",
+        "revtbl",
+        "rsidtbl",
+        "info",
+        "pict",
+        "object",
+        "themedata",
+        "colorschememapping",
+        "datastore",
+        "generator",
+        "xmlnstbl",
+        "latentstyles",
+        "header",
+        "headerl",
+        "headerr",
+        "headerf",
+        "footer",
+        "footerl",
+        "footerr",
+        "footerf",
+        "footnote",
+        "fldinst",
+        "nonshppict",
+        "mmathPr",
+        "bkmkstart",
+        "bkmkend",
+        "template",
+        "pgdsctbl",
+        "shp",
+        "shpinst",
+        "listtext",
+        "pntext",
+    };
+    return words;
+}
+
+QString escaped(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'&')
+            out += QLatin1String("&amp;");
+        else if (c == u'<')
+            out += QLatin1String("&lt;");
+        else if (c == u'>')
+            out += QLatin1String("&gt;");
+        else if (c == u'"')
+            out += QLatin1String("&quot;");
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Control characters and halves of surrogate pairs that arrived alone would upset the text box.
+QString cleaned(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out += c;
+            out += text.at(++i);
+        } else if (c.isSurrogate()) {
+            out += QChar(QChar::ReplacementCharacter);
+        } else if (c.unicode() >= 0x20 || c == u'\t') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString paragraph_html(const QString& content, const QString& alignment)
+{
+    // Qt drops an empty paragraph unless it is marked as one, as its own HTML export does.
+    QString html =
+        content.isEmpty()
+            ? QStringLiteral("<p style=\"-qt-paragraph-type:empty; margin:0; white-space:pre-wrap\"")
+            : QStringLiteral("<p style=\"margin:0; white-space:pre-wrap\"");
+    if (!alignment.isEmpty())
+        html += QStringLiteral(" align=\"%1\"").arg(alignment);
+    return html + '>' + (content.isEmpty() ? QStringLiteral("<br />") : content) + QStringLiteral("</p>");
+}
+
+class RtfReader {
+public:
+    explicit RtfReader(const QByteArray& bytes) : in_(bytes) {}
+    QString html();
+
+private:
+    GroupState& state() { return stack_.back(); }
+    bool skipping() const { return stack_.back().skipped; }
+    void open_group();
+    void close_group();
+    void control();
+    void control_word(const QByteArray& word, bool has_parameter, int parameter);
+    bool character_format(const QByteArray& word, bool has_parameter, int parameter);
+    bool paragraph_format(const QByteArray& word);
+    void text(QChar c);
+    void raw_byte(char byte);
+    void flush_run();
+    void end_paragraph();
+    void colour_table_word(const QByteArray& word, int parameter);
+    QString span_style(const CharFormat& format) const;
+
+    const QByteArray& in_;
+    qsizetype pos_ = 0;
+    std::vector<GroupState> stack_{GroupState{}};
+    int depth_ = 0;
+    int excess_depth_ = 0;
+    int pending_skip_ = 0;
+    bool done_ = false;
+
+    QList<QColor> colours_;
+    QColor colour_entry_;
+    bool colour_entry_set_ = false;
+
+    QString run_;
+    CharFormat run_format_;
+    QString paragraph_;
+    QString body_;
+};
+
+QString RtfReader::html()
+{
+    while (pos_ < in_.size() && !done_) {
+        const char c = in_.at(pos_++);
+        if (excess_depth_ > 0) {
+            if (c == '{')
+                ++excess_depth_;
+            else if (c == '}')
+                --excess_depth_;
+            else if (c == '\\' && pos_ < in_.size())
+                ++pos_;
+            continue;
+        }
+        if (c == '{')
+            open_group();
+        else if (c == '}')
+            close_group();
+        else if (c == '\\')
+            control();
+        else if (c != '\r' && c != '\n')
+            raw_byte(c);
+    }
+    flush_run();
+    if (!paragraph_.isEmpty())
+        end_paragraph();
+    return body_;
+}
+
+void RtfReader::open_group()
+{
+    pending_skip_ = 0;
+    if (depth_ >= max_depth) {
+        excess_depth_ = 1;
+        return;
+    }
+    ++depth_;
+    GroupState inner = state();
+    inner.colour_table = false;
+    stack_.push_back(inner);
+}
+
+void RtfReader::close_group()
+{
+    pending_skip_ = 0;
+    if (depth_ == 0)
+        return;
+    stack_.pop_back();
+    // The document ends with the group it began with; anything after it is not shown.
+    if (--depth_ == 0)
+        done_ = true;
+}
+
+void RtfReader::control()
+{
+    if (pos_ >= in_.size())
+        return;
+    const char c = in_.at(pos_);
+    if (!std::isalpha(static_cast<unsigned char>(c))) {
+        ++pos_;
+        switch (c) {
+        case '\'': {
+            const QByteArray hex = in_.mid(pos_, 2);
+            if (hex.size() == 2 && std::isxdigit(static_cast<unsigned char>(hex[0])) &&
+                std::isxdigit(static_cast<unsigned char>(hex[1]))) {
+                pos_ += 2;
+                raw_byte(static_cast<char>(hex.toInt(nullptr, 16)));
+            }
+            return;
+        }
+        case '~':
+            return text(QChar(0x00A0));
+        case '_':
+            return text(QChar(0x2011));
+        case '-':
+            return;
+        case '*':
+            state().skipped = true;
+            return;
+        case '\r':
+        case '\n':
+            return control_word("par", false, 0);
+        case '\\':
+        case '{':
+        case '}':
+            return raw_byte(c);
+        default:
+            return;
+        }
+    }
+    const qsizetype start = pos_;
+    while (pos_ < in_.size() && pos_ - start < max_word_length &&
+           std::isalpha(static_cast<unsigned char>(in_.at(pos_))))
+        ++pos_;
+    const QByteArray word = in_.mid(start, pos_ - start);
+    bool negative = false;
+    if (pos_ < in_.size() && in_.at(pos_) == '-') {
+        negative = true;
+        ++pos_;
+    }
+    qint64 value = 0;
+    int digits = 0;
+    while (pos_ < in_.size() && std::isdigit(static_cast<unsigned char>(in_.at(pos_)))) {
+        if (digits++ < 10)
+            value = value * 10 + (in_.at(pos_) - '0');
+        ++pos_;
+    }
+    if (pos_ < in_.size() && in_.at(pos_) == ' ')
+        ++pos_;
+    value = std::clamp<qint64>(negative ? -value : value, -2147483647, 2147483647);
+    control_word(word, digits > 0, static_cast<int>(value));
+}
+
+void RtfReader::control_word(const QByteArray& word, bool has_parameter, int parameter)
+{
+    // Binary data may hold any byte, braces included, so it is stepped over by its length.
+    if (word == "bin" && parameter > 0) {
+        pos_ += std::min<qsizetype>(parameter, in_.size() - pos_);
+        return;
+    }
+    if (word == "u" && has_parameter) {
+        text(QChar(static_cast<char16_t>(parameter < 0 ? parameter + 65536 : parameter)));
+        pending_skip_ = state().unicode_skip;
+        return;
+    }
+    if (pending_skip_ > 0) {
+        --pending_skip_;
+        return;
+    }
+    if (word == "colortbl") {
+        state().colour_table = true;
+        state().skipped = true;
+        colours_.clear();
+        colour_entry_ = QColor(0, 0, 0);
+        colour_entry_set_ = false;
+        return;
+    }
+    if (state().colour_table)
+        return colour_table_word(word, parameter);
+    if (ignored_destinations().contains(word)) {
+        state().skipped = true;
+        return;
+    }
+    if (word == "uc") {
+        state().unicode_skip = std::clamp(parameter, 0, 16);
+        return;
+    }
+    if (skipping() || character_format(word, has_parameter, parameter) || paragraph_format(word))
+        return;
+    static const QList<std::pair<QByteArray, char16_t>> symbols{
+        {"tab", u'\t'},      {"emdash", 0x2014},  {"endash", 0x2013},    {"bullet", 0x2022},
+        {"lquote", 0x2018},  {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D},
+        {"emspace", 0x2003}, {"enspace", 0x2002}, {"qmspace", 0x2005},
+    };
+    for (const auto& [name, character] : symbols) {
+        if (word == name)
+            return text(QChar(character));
+    }
+}
+
+bool RtfReader::character_format(const QByteArray& word, bool has_parameter, int parameter)
+{
+    CharFormat& format = state().format;
+    const bool on = !has_parameter || parameter != 0;
+    if (word == "b")
+        format.bold = on;
+    else if (word == "i")
+        format.italic = on;
+    else if (word == "ul")
+        format.underline = on;
+    else if (word == "ulnone")
+        format.underline = false;
+    else if (word == "fs")
+        format.half_points = has_parameter ? std::clamp(parameter, 0, 3276) : 0;
+    else if (word == "cf")
+        format.colour = std::max(parameter, 0);
+    else if (word == "plain")
+        format = CharFormat{};
+    else
+        return false;
+    return true;
+}
+
+bool RtfReader::paragraph_format(const QByteArray& word)
+{
+    if (word == "par") {
+        end_paragraph();
+    } else if (word == "line") {
+        flush_run();
+        paragraph_ += QStringLiteral("<br />");
+    } else if (word == "pard") {
+        state().alignment.clear();
+    } else if (word == "ql") {
+        state().alignment.clear();
+    } else if (word == "qc") {
+        state().alignment = QStringLiteral("center");
+    } else if (word == "qr") {
+        state().alignment = QStringLiteral("right");
+    } else if (word == "qj") {
+        state().alignment = QStringLiteral("justify");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void RtfReader::colour_table_word(const QByteArray& word, int parameter)
+{
+    const int level = std::clamp(parameter, 0, 255);
+    if (word == "red")
+        colour_entry_.setRed(level);
+    else if (word == "green")
+        colour_entry_.setGreen(level);
+    else if (word == "blue")
+        colour_entry_.setBlue(level);
+    else
+        return;
+    colour_entry_set_ = true;
+}
+
+void RtfReader::raw_byte(char byte)
+{
+    if (pending_skip_ > 0) {
+        --pending_skip_;
+        return;
+    }
+    if (state().colour_table) {
+        // An entry ends at its semicolon; one without components is the automatic colour.
+        if (byte == ';') {
+            colours_.append(colour_entry_set_ ? colour_entry_ : QColor());
+            colour_entry_ = QColor(0, 0, 0);
+            colour_entry_set_ = false;
+        }
+        return;
+    }
+    text(windows_1251_char(byte));
+}
+
+void RtfReader::text(QChar c)
+{
+    if (skipping())
+        return;
+    if (state().format != run_format_)
+        flush_run();
+    run_format_ = state().format;
+    run_ += c;
+}
+
+QString RtfReader::span_style(const CharFormat& format) const
+{
+    QStringList style;
+    if (format.bold)
+        style << QStringLiteral("font-weight:700");
+    if (format.italic)
+        style << QStringLiteral("font-style:italic");
+    if (format.underline)
+        style << QStringLiteral("text-decoration:underline");
+    if (format.half_points > 0)
+        style << QStringLiteral("font-size:%1pt").arg(format.half_points / 2.0);
+    if (format.colour < colours_.size() && colours_[format.colour].isValid())
+        style << QStringLiteral("color:%1").arg(colours_[format.colour].name());
+    return style.join(QLatin1String("; "));
+}
+
+void RtfReader::flush_run()
+{
+    if (run_.isEmpty())
+        return;
+    const QString content = escaped(cleaned(run_));
+    const QString style = span_style(run_format_);
+    paragraph_ +=
+        style.isEmpty() ? content : QStringLiteral("<span style=\"%1\">%2</span>").arg(style, content);
+    run_.clear();
+}
+
+void RtfReader::end_paragraph()
+{
+    flush_run();
+    body_ += paragraph_html(paragraph_, state().alignment);
+    paragraph_.clear();
+}
+
+} // namespace
+
+bool is_rtf(const QByteArray& bytes)
+{
+    return bytes.startsWith("{\\rtf");
+}
+
+QString rtf_to_html(const QByteArray& bytes)
+{
+    return RtfReader(bytes).html();
+}
+
+QString description_html(const QByteArray& bytes)
+{
+    if (is_rtf(bytes))
+        return rtf_to_html(bytes);
+    QString text = decode_windows_1251(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    const QStringList lines = text.split(u'\n');
+    QString html;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // A final line break closes the last line; it does not open another.
+        if (i + 1 == lines.size() && lines[i].isEmpty() && i > 0)
+            break;
+        html += paragraph_html(escaped(cleaned(lines[i])), {});
+    }
+    return html;
+}
+
+} // namespace platform
