@@ -93,26 +93,34 @@ struct Channel {
     }
 };
 
+void decode_24_row(const uchar* from, QRgb* to, int width)
+{
+    for (int x = 0; x < width; ++x, from += 3)
+        to[x] = 0xFF000000u | std::uint32_t{from[2]} << 16 | std::uint32_t{from[1]} << 8 | from[0];
+}
+
+void decode_masked_row(const uchar* from, QRgb* to, const Header& header)
+{
+    const Channel red(header.masks[0]), green(header.masks[1]), blue(header.masks[2]);
+    const int bytes = header.bits / 8;
+    for (int x = 0; x < header.width; ++x, from += bytes) {
+        std::uint32_t pixel = std::uint32_t{from[0]} | std::uint32_t{from[1]} << 8;
+        if (bytes == 4)
+            pixel |= std::uint32_t{from[2]} << 16 | std::uint32_t{from[3]} << 24;
+        to[x] = qRgb(red.scaled(pixel), green.scaled(pixel), blue.scaled(pixel));
+    }
+}
+
 QImage decode_rgb(const ByteReader& file, const Header& header)
 {
     const RowLocator rows(file, header);
     QImage image = allocate(header.width, header.height, QImage::Format_RGB32);
-    const Channel red(header.masks[0]), green(header.masks[1]), blue(header.masks[2]);
     for (int y = 0; y < header.height; ++y) {
-        const uchar* from = rows.row(y);
         QRgb* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < header.width; ++x) {
-            if (header.bits == 24) {
-                to[x] = qRgb(from[3 * x + 2], from[3 * x + 1], from[3 * x]);
-                continue;
-            }
-            const std::uint32_t pixel =
-                header.bits == 16
-                    ? std::uint32_t{from[2 * x]} | std::uint32_t{from[2 * x + 1]} << 8
-                    : std::uint32_t{from[4 * x]} | std::uint32_t{from[4 * x + 1]} << 8 |
-                          std::uint32_t{from[4 * x + 2]} << 16 | std::uint32_t{from[4 * x + 3]} << 24;
-            to[x] = qRgb(red.scaled(pixel), green.scaled(pixel), blue.scaled(pixel));
-        }
+        if (header.bits == 24)
+            decode_24_row(rows.row(y), to, header.width);
+        else
+            decode_masked_row(rows.row(y), to, header);
     }
     return image;
 }
