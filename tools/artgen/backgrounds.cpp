@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 #include <cstdint>
 
 namespace artgen {
@@ -93,6 +94,56 @@ void colourful_title(QPainter& p, const QRectF& box)
     p.restore();
 }
 
+void fluffy_cloud(QPainter& p, QPointF centre)
+{
+    QPainterPath cloud;
+    cloud.setFillRule(Qt::WindingFill);
+    cloud.addEllipse(centre, 44, 26);
+    cloud.addEllipse(centre + QPointF(-34, 10), 30, 20);
+    cloud.addEllipse(centre + QPointF(34, 10), 30, 20);
+    cloud.addRoundedRect(QRectF(centre.x() - 64, centre.y() + 4, 128, 26), 13, 13);
+    p.setPen(QPen(QColor(150, 180, 210), 3));
+    p.setBrush(Qt::white);
+    p.drawPath(cloud.simplified());
+}
+
+void smiling_sun(QPainter& p, QPointF centre, double r)
+{
+    p.setPen(QPen(QColor(230, 150, 0), 5, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * M_PI / 6;
+        p.drawLine(centre + QPointF(std::cos(a), std::sin(a)) * (r + 8),
+                   centre + QPointF(std::cos(a), std::sin(a)) * (r + 20));
+    }
+    p.setPen(QPen(QColor(200, 120, 0), 4));
+    p.setBrush(QColor(255, 220, 60));
+    p.drawEllipse(centre, r, r);
+    p.setPen(QPen(QColor(120, 60, 10), 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawPoint(centre + QPointF(-12, -8));
+    p.drawPoint(centre + QPointF(12, -8));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(centre.x() - 16, centre.y() - 10, 32, 26), 200 * 16, 140 * 16);
+}
+
+// A box of crayons standing upright, one for every jar colour.
+void crayons(QPainter& p, QPointF bottom_left)
+{
+    const QColor colours[] = {QColor(255, 0, 0),   QColor(255, 102, 0),  QColor(255, 230, 0),
+                              QColor(59, 188, 9),  QColor(55, 186, 219), QColor(0, 0, 255),
+                              QColor(177, 24, 193)};
+    p.setPen(QPen(QColor(70, 40, 20), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (int i = 0; i < 7; ++i) {
+        const double x = bottom_left.x() + i * 26, top = bottom_left.y() - 90 - (i % 2) * 12;
+        p.setBrush(colours[i]);
+        p.drawPolygon(QPolygonF({QPointF(x, top + 22), QPointF(x + 10, top), QPointF(x + 20, top + 22)}));
+        p.drawRect(QRectF(x, top + 22, 20, bottom_left.y() - top - 22));
+        p.setBrush(QColor(255, 255, 255, 150));
+        p.drawRect(QRectF(x, top + 44, 20, 12));
+    }
+    p.setBrush(QColor(240, 170, 60));
+    p.drawRoundedRect(QRectF(bottom_left.x() - 8, bottom_left.y() - 40, 7 * 26 + 10, 48), 6, 6);
+}
+
 void start_page_art(QPainter& p)
 {
     const QRectF c(canvas_area);
@@ -105,17 +156,10 @@ void start_page_art(QPainter& p)
         const double r = 180 - i * 14;
         p.drawArc(QRectF(c.center().x() - r, 400 - r, 2 * r, 2 * r), 0, 180 * 16);
     }
-    p.setPen(QPen(QColor(200, 140, 0), 4));
-    p.setBrush(QColor(255, 220, 60));
-    p.drawEllipse(QPointF(c.right() - 80, 200), 38, 38);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    for (const QPointF& cloud : {QPointF(c.center().x() - 160, 405), QPointF(c.center().x() + 160, 405)}) {
-        p.setPen(QPen(QColor(150, 180, 210), 3));
-        p.drawEllipse(cloud, 44, 26);
-        p.drawEllipse(cloud + QPointF(-30, 8), 30, 20);
-        p.drawEllipse(cloud + QPointF(30, 8), 30, 20);
-    }
+    smiling_sun(p, QPointF(c.right() - 80, 190), 38);
+    for (const QPointF& cloud : {QPointF(c.center().x() - 160, 405), QPointF(c.center().x() + 160, 405)})
+        fluffy_cloud(p, cloud);
+    crayons(p, QPointF(c.right() - 215, c.bottom() - 30));
     QPainterPath arrow;
     const double y = 520;
     arrow.moveTo(c.left() + 30, y);

@@ -3,6 +3,7 @@
 #include "palette.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -65,27 +66,30 @@ QImage history_button(bool forward, bool coloured)
     return keyed(coloured ? with_glow(art, 3, glow) : art, paper);
 }
 
-// A tab of the photograph panel: a rounded top edge, a small symbol and its word.
-QImage tab(int width, const QString& word, bool photo)
+// A tab of the photograph panel: a rounded top edge and its word, shrunk to fit the part of the
+// tab that the neighbouring tab leaves visible.
+QImage tab(int width, int visible, const QString& word, bool photo)
 {
     QImage art = transparent_canvas(width, 21);
     QPainter p(&art);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath shape;
     shape.addRoundedRect(QRectF(1, 1, width - 2, 26), 8, 8);
+    QPainterPath clip;
+    clip.addRect(0, 0, width, 20);
     p.setPen(QPen(outline, 1.5));
     p.setBrush(photo ? QColor(255, 214, 140) : QColor(190, 226, 160));
-    p.drawPath(shape.intersected([&] {
-        QPainterPath clip;
-        clip.addRect(0, 0, width, 20);
-        return clip;
-    }()));
+    p.drawPath(shape.intersected(clip));
     QFont font("Tahoma");
-    font.setPixelSize(11);
     font.setBold(true);
+    for (int size = 11; size > 7; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(word) <= visible - 8)
+            break;
+    }
     p.setFont(font);
     p.setPen(QColor(70, 40, 20));
-    p.drawText(QRectF(2, 2, width - 4, 18), Qt::AlignCenter, word);
+    p.drawText(QRectF(3, 2, visible - 6, 18), Qt::AlignCenter, word);
     p.end();
     return keyed(art, paper);
 }
@@ -108,8 +112,8 @@ void render_buttons(const Output& out)
     out.design_bmp("Image46", history_button(false, false));
     out.design_bmp("Image47", history_button(true, false));
 
-    out.design_bmp("Image26", tab(80, "Фотография", true));
-    out.design_bmp("Image27", tab(120, "Описание", false));
+    out.design_bmp("Image26", tab(80, 70, "Фотография", true));
+    out.design_bmp("Image27", tab(120, 120, "Описание", false));
 }
 
 } // namespace artgen
