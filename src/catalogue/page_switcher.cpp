@@ -2,6 +2,7 @@
 
 #include "app/frame_shape.h"
 #include "colours/paint_banks.h"
+#include "drawing/paint_zal.h"
 #include "platform/error_guard.h"
 #include "platform/errors.h"
 #include "platform/rtf_reader.h"
@@ -39,9 +40,11 @@ void PageSwitcher::open_picture(const QString& name)
 {
     for (platform::PictureControl* control : controls_.drawing_controls())
         control->setEnabled(true);
-    for (QWidget* widget : std::initializer_list<QWidget*>{controls_.Image26, controls_.Image27,
-                                                           controls_.Shape2, controls_.Shape1})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{controls_.Image26, controls_.Image27, controls_.Shape1})
         widget->show();
+    // The frame marks the pattern the next fill uses, which opening a picture keeps.
+    drawing::paint_zal(controls_, state_.drawing.fill_style);
     const app::ResourcePaths& paths = state_.paths;
     if (is_file(paths.clipart_dir + name + ".bmp"))
         controls_.Image1->load_picture(paths.clipart_dir + name + ".bmp");

@@ -90,15 +90,20 @@ private slots:
         QCOMPARE(shown(c.Image3), jpeg(other));
     }
 
-    void the_menu_leads_to_the_start_page_as_the_button_does()
+    void the_menu_leads_to_the_start_page_and_the_pattern_stays_marked()
     {
         Window w;
         auto& c = w.controls();
         w.open_picture();
         QTest::mouseClick(c.Image27, Qt::LeftButton);
+        QTest::mouseClick(c.Image20, Qt::LeftButton);
         c.N3->trigger();
         verify_page(c, false);
-        QVERIFY(c.Shape2->isVisible());
+        QVERIFY(c.Shape5->isVisible());
+        w.open_picture(1);
+        QCOMPARE(w.drawing().fill_style, 4);
+        for (std::size_t i = 0; i < 6; ++i)
+            QCOMPARE(c.pattern_frames()[i]->isVisible(), i == 3);
     }
 
     void a_picture_without_its_line_drawing_keeps_the_canvas()
