@@ -85,9 +85,10 @@ void render_picture(const Output& out, const Picture& picture)
     const QImage scene = render_svg(scene_svg(svg), page_size, picture.name);
     check_line_drawing(picture.name, line, render_svg(svg, page_size, picture.name));
     out.bmp("clipart/" + picture.name + ".bmp", line);
-    out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, scene, line, photo_side));
-    out.jpeg(out.res_dir + "preview/" + picture.name + ".jpg",
-             photograph(picture.name, scene, line, preview_side), 90);
+    const QImage lit = lit_scene(scene, line);
+    out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, lit, photo_side));
+    out.jpeg(out.res_dir + "preview/" + picture.name + ".jpg", photograph(picture.name, lit, preview_side),
+             90);
     if (!picture.text.isEmpty())
         write_all(out.res_dir + "info/" + picture.name + ".txt",
                   description_1251(picture.name, read_all(picture.text), picture.rtf));

@@ -20,8 +20,10 @@ void render_catalogue(const Output& out, const CatalogueJob& job);
 
 // Fails on a white area too small to hit with the largest brush; warns about likely gaps.
 void check_line_drawing(const QString& name, const QImage& line_drawing, const QImage& scene);
-// The photograph of the scene at side x side: sky gradient, light, shadows and a little grain.
-QImage photograph(const QString& name, const QImage& scene, const QImage& line_drawing, int side);
+// The coloured scene with a gradient sky, light from the upper left and soft shadows.
+QImage lit_scene(const QImage& scene, const QImage& line_drawing);
+// A square photograph cut from the middle of the lit scene, with a little grain.
+QImage photograph(const QString& name, const QImage& lit, int side);
 // A description in Windows-1251: plain text as it is, RTF with \'xx escapes.
 QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rtf);
 void write_contact_sheet(const QString& path, const QStringList& names, const Output& out);

@@ -60,6 +60,9 @@ QImage blurred(const QImage& image, int radius, int passes)
 {
     QImage current = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int w = current.width(), h = current.height();
+    const auto at = [](QImage& img, int x, int y) -> QRgb& {
+        return reinterpret_cast<QRgb*>(img.scanLine(y))[x];
+    };
     for (int pass = 0; pass < passes * 2; ++pass) {
         const bool horizontal = pass % 2 == 0;
         QImage next(current.size(), current.format());
@@ -68,11 +71,11 @@ QImage blurred(const QImage& image, int radius, int passes)
             for (int i = 0; i < inner; ++i) {
                 int sum[4] = {0, 0, 0, 0}, n = 0;
                 for (int k = std::max(0, i - radius); k <= std::min(inner - 1, i + radius); ++k, ++n) {
-                    const QRgb c = horizontal ? current.pixel(k, o) : current.pixel(o, k);
+                    const QRgb c = horizontal ? at(current, k, o) : at(current, o, k);
                     sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), sum[3] += qAlpha(c);
                 }
-                const QRgb c = qRgba(sum[0] / n, sum[1] / n, sum[2] / n, sum[3] / n);
-                horizontal ? next.setPixel(i, o, c) : next.setPixel(o, i, c);
+                (horizontal ? at(next, i, o) : at(next, o, i)) =
+                    qRgba(sum[0] / n, sum[1] / n, sum[2] / n, sum[3] / n);
             }
         current = next;
     }

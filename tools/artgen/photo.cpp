@@ -80,7 +80,7 @@ void add_grain(QImage& image, quint32 seed)
 
 } // namespace
 
-QImage photograph(const QString& name, const QImage& scene, const QImage& line_drawing, int side)
+QImage lit_scene(const QImage& scene, const QImage& line_drawing)
 {
     const RegionMap map = find_regions(line_drawing);
     QImage lit = scene.convertToFormat(QImage::Format_RGB32);
@@ -88,6 +88,11 @@ QImage photograph(const QString& name, const QImage& scene, const QImage& line_d
     if (sky >= 0)
         paint_sky(lit, map, sky);
     light_and_shadow(lit, line_drawing, map, sky);
+    return lit;
+}
+
+QImage photograph(const QString& name, const QImage& lit, int side)
+{
     const QImage scaled = lit.scaledToWidth(side, Qt::SmoothTransformation);
     QImage photo =
         scaled.copy(0, (scaled.height() - side) / 2, side, side).convertToFormat(QImage::Format_RGB32);
