@@ -37,64 +37,17 @@ struct GroupState {
 
 const QSet<QByteArray>& ignored_destinations()
 {
-    static const QSet<QByteArray> words{
-        "fonttbl",
-        "filetbl",
-        "stylesheet",
-        "listtable",
-        "listoverridetable",
-        "revtbl",
-        "rsidtbl",
-        "info",
-        "pict",
-        "object",
-        "themedata",
-        "colorschememapping",
-        "datastore",
-        "generator",
-        "xmlnstbl",
-        "latentstyles",
-        "header",
-        "headerl",
-        "headerr",
-        "headerf",
-        "footer",
-        "footerl",
-        "footerr",
-        "footerf",
-        "footnote",
-        "fldinst",
-        "nonshppict",
-        "mmathPr",
-        "bkmkstart",
-        "bkmkend",
-        "template",
-        "pgdsctbl",
-        "shp",
-        "shpinst",
-        "listtext",
-        "pntext",
-    };
+    static const QSet<QByteArray> words = [] {
+        const QByteArray names =
+            "fonttbl filetbl stylesheet listtable listoverridetable revtbl rsidtbl info pict "
+            "object themedata colorschememapping datastore generator xmlnstbl latentstyles "
+            "header headerl headerr headerf footer footerl footerr footerf footnote fldinst "
+            "nonshppict mmathPr bkmkstart bkmkend template pgdsctbl shp shpinst listtext "
+            "pntext";
+        const QList<QByteArray> list = names.split(' ');
+        return QSet<QByteArray>(list.begin(), list.end());
+    }();
     return words;
-}
-
-QString escaped(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text) {
-        if (c == u'&')
-            out += QLatin1String("&amp;");
-        else if (c == u'<')
-            out += QLatin1String("&lt;");
-        else if (c == u'>')
-            out += QLatin1String("&gt;");
-        else if (c == u'"')
-            out += QLatin1String("&quot;");
-        else
-            out += c;
-    }
-    return out;
 }
 
 // Control characters and halves of surrogate pairs that arrived alone would upset the text box.
@@ -434,7 +387,7 @@ void RtfReader::flush_run()
 {
     if (run_.isEmpty())
         return;
-    const QString content = escaped(cleaned(run_));
+    const QString content = cleaned(run_).toHtmlEscaped();
     const QString style = span_style(run_format_);
     paragraph_ +=
         style.isEmpty() ? content : QStringLiteral("<span style=\"%1\">%2</span>").arg(style, content);
@@ -472,7 +425,7 @@ QString description_html(const QByteArray& bytes)
         // A final line break closes the last line; it does not open another.
         if (i + 1 == lines.size() && lines[i].isEmpty() && i > 0)
             break;
-        html += paragraph_html(escaped(cleaned(lines[i])), {});
+        html += paragraph_html(cleaned(lines[i]).toHtmlEscaped(), {});
     }
     return html;
 }
