@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -363,6 +364,41 @@ private slots:
         for (const QString button : {"главная", "печать", "открыть", "сохранить", "выход"})
             verify_transparent(button, bmp("interface/" + button + "!.bmp"));
         QVERIFY(pixels_differing(bmp("buttons/назад.bmp"), bmp("buttons/назад чб.bmp")) > 1000);
+    }
+
+    void bar_art_lies_under_each_button_and_its_highlight_covers_it_exactly()
+    {
+        QFile file(":/design/Image41.bmp");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const Bitmap bar = platform::decode_bmp(file.readAll());
+        QVERIFY(bar.pixel(0, bar.height() - 1) == key);
+        // The bar is shown proportionally scaled into 264,609 388 x 81 and centred.
+        const double scale = std::min(388.0 / bar.width(), 81.0 / bar.height());
+        const QPointF origin(264 + (388 - bar.width() * scale) / 2, 609 + (81 - bar.height() * scale) / 2);
+        const struct {
+            const char* file;
+            QRect control;
+        } buttons[] = {{"главная", {266, 610, 55, 76}},
+                       {"печать", {334, 645, 40, 42}},
+                       {"открыть", {388, 610, 140, 76}},
+                       {"сохранить", {540, 645, 42, 40}},
+                       {"выход", {600, 609, 45, 77}}};
+        for (const auto& button : buttons) {
+            const QRect under = QRectF((button.control.left() - origin.x()) / scale,
+                                       (button.control.top() - origin.y()) / scale,
+                                       button.control.width() / scale, button.control.height() / scale)
+                                    .toRect()
+                                    .intersected(bar.rect());
+            int art = 0;
+            for (int y = under.top(); y <= under.bottom(); ++y)
+                for (int x = under.left(); x <= under.right(); ++x)
+                    art += bar.pixel(x, y) != key;
+            QVERIFY2(art > under.width() * under.height() / 4, button.file);
+            const Bitmap highlight = bmp(QString("interface/") + button.file + "!.bmp");
+            const double aspect = double(highlight.width()) / highlight.height();
+            const double control_aspect = double(button.control.width()) / button.control.height();
+            QVERIFY2(std::abs(aspect - control_aspect) < 0.02, button.file);
+        }
     }
 
     void cursors_are_readable_with_the_hotspot_on_the_drawing()
