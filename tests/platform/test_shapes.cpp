@@ -130,6 +130,26 @@ private slots:
         QVERIFY(outside == before);
     }
 
+    void a_shape_far_larger_than_the_bitmap_draws_its_visible_part()
+    {
+        Bitmap bitmap(50, 30);
+        const QRect changed = draw_rectangle(bitmap, RectEdges{-2000000000, 5, 2000000000, 20}, Pen{green, 3},
+                                             Brush{grey, BrushStyle::Solid});
+        QCOMPARE(changed, QRect(0, 4, 50, 17));
+        for (int y = 0; y < 30; ++y) {
+            const ColourWord expected = y < 4 || y > 20 ? white_word : y < 7 || y > 17 ? green : grey;
+            QCOMPARE(count_colour(bitmap, expected, QRect(0, y, 50, 1)), 50);
+        }
+        Bitmap ellipse(50, 30);
+        const Bitmap before = ellipse;
+        const QRect arc = draw_ellipse(ellipse, RectEdges{-1000000, 5, 1000000, 2000000}, Pen{green, 2},
+                                       Brush{grey, BrushStyle::Solid});
+        QVERIFY(rect_fault(before, ellipse, arc).isEmpty());
+        QCOMPARE(ellipse.pixel(25, 5), green);
+        QCOMPARE(ellipse.pixel(25, 29), grey);
+        QCOMPARE(ellipse.pixel(25, 2), white_word);
+    }
+
     void every_returned_rect_holds_what_changed()
     {
         QRandomGenerator random(77);
