@@ -1,4 +1,5 @@
 #include "artgen.h"
+#include "catalogue.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -91,10 +92,18 @@ QImage rainbow(int width, int height)
 
 void render_extra_pictures(const Output& out)
 {
-    out.bmp("pic-dop/мяч.bmp", ball(120));
-    out.bmp("pic-dop/бабочка.bmp", butterfly(474, 593));
-    out.bmp("pic-dop/подсолнух.bmp", sunflower(474, 593), 8);
-    out.bmp("pic-dop/радуга.bmp", rainbow(800, 1000));
+    const struct {
+        const char* name;
+        QImage picture;
+        int depth;
+    } pictures[] = {{"мяч", ball(120), 24},
+                    {"бабочка", butterfly(474, 593), 24},
+                    {"подсолнух", sunflower(474, 593), 8},
+                    {"радуга", rainbow(800, 1000), 24}};
+    for (const auto& extra : pictures) {
+        check_line_drawing(extra.name, extra.picture, extra.picture);
+        out.bmp(QString("pic-dop/") + extra.name + ".bmp", extra.picture, extra.depth);
+    }
 }
 
 } // namespace artgen
