@@ -163,7 +163,7 @@ template <typename Pixel> QRect fill_pixels(QImage& image, QPoint seed, Pixel pa
 
 QRect flood_fill(Bitmap& bitmap, QPoint seed, const Brush& brush)
 {
-    if (!paints(brush.style) || !bitmap.contains(seed.x(), seed.y()))
+    if (!paints(brush.style) || !drawable(bitmap) || !bitmap.contains(seed.x(), seed.y()))
         return {};
     QImage& image = bitmap.image();
     const std::uint32_t paint = stored_value(bitmap, brush.colour);

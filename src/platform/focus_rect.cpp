@@ -59,7 +59,7 @@ QRect draw_focus_rect(Bitmap& bitmap, RectEdges edges)
     const int right = std::max(edges.left, edges.right) - 1;
     const int top = std::min(edges.top, edges.bottom);
     const int bottom = std::max(edges.top, edges.bottom) - 1;
-    if (left > right || top > bottom || bitmap.is_null())
+    if (left > right || top > bottom || !drawable(bitmap))
         return {};
     const int x1 = std::max(left, 0);
     const int x2 = std::min(right, bitmap.width() - 1);

@@ -14,6 +14,11 @@ int sane_pen_width(int width)
     return std::clamp(width, 1, 4096);
 }
 
+bool drawable(const Bitmap& bitmap)
+{
+    return !bitmap.is_null() && (bitmap.image().depth() == 8 || bitmap.image().depth() == 32);
+}
+
 bool stores_indices(const Bitmap& bitmap)
 {
     return bitmap.image().depth() == 8;
@@ -61,7 +66,7 @@ PixelWriter::PixelWriter(Bitmap& bitmap, ColourWord colour)
     : width_(bitmap.width()), height_(bitmap.height()), indexed_(stores_indices(bitmap)),
       value_(stored_value(bitmap, colour))
 {
-    if (bitmap.is_null())
+    if (!drawable(bitmap))
         return;
     bits_ = bitmap.image().bits();
     stride_ = bitmap.image().bytesPerLine();

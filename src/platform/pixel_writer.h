@@ -14,6 +14,8 @@ int sane_coordinate(int value);
 // Pen widths below one draw one pixel, as the window system's pens do; absurd widths are capped.
 int sane_pen_width(int width);
 
+// Whether the storage is one the pixel algorithms can write: Format_RGB32 or Format_Indexed8.
+bool drawable(const Bitmap& bitmap);
 // Whether the bitmap's storage is one byte a pixel (a colour table) rather than Format_RGB32.
 bool stores_indices(const Bitmap& bitmap);
 // The raw storage value that shows `colour`: an opaque QRgb, or the nearest table index.

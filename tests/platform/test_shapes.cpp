@@ -308,6 +308,19 @@ private slots:
         QCOMPARE(bitmap.image().pixelIndex(39, 0), 0);
     }
 
+    void storage_of_another_format_is_left_alone()
+    {
+        QImage mono(16, 16, QImage::Format_Mono);
+        mono.fill(0);
+        Bitmap bitmap = Bitmap::adopt(mono, 1);
+        const RectEdges edges{2, 2, 14, 14};
+        QCOMPARE(draw_line(bitmap, QPoint(0, 0), QPoint(15, 15), Pen{green, 5}), QRect());
+        QCOMPARE(draw_rectangle(bitmap, edges, Pen{green, 3}, Brush{grey, BrushStyle::Solid}), QRect());
+        QCOMPARE(flood_fill(bitmap, QPoint(8, 8), Brush{grey, BrushStyle::Solid}), QRect());
+        QCOMPARE(draw_focus_rect(bitmap, edges), QRect());
+        QCOMPARE(bitmap.image(), mono);
+    }
+
     void the_surface_draws_from_its_pen_position()
     {
         Bitmap bitmap(30, 30);
