@@ -35,7 +35,8 @@ struct Window {
     {
         form.show();
         const QStringList drawings = QDir(QStringLiteral(KOLORITON_RES_DIR "/clipart")).entryList({"*.bmp"});
-        canvas()->set_picture(platform::read_bmp(QStringLiteral(KOLORITON_RES_DIR "/clipart/") + drawings.first()));
+        canvas()->set_picture(
+            platform::read_bmp(QStringLiteral(KOLORITON_RES_DIR "/clipart/") + drawings.first()));
         canvas()->show();
         form.state().drawing.current_tool = tool;
         form.state().drawing.current_color = 0x000000FF;
@@ -45,8 +46,8 @@ struct Window {
 
     void send(QEvent::Type type, QPoint at, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, at, canvas()->mapTo(&form, at), canvas()->mapToGlobal(at), Qt::LeftButton, held,
-                          Qt::NoModifier);
+        QMouseEvent event(type, at, canvas()->mapTo(&form, at), canvas()->mapToGlobal(at), Qt::LeftButton,
+                          held, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas(), &event);
     }
     // Press, optionally drag, release, and let the widget repaint what changed.
@@ -70,7 +71,11 @@ void BM_PressFill(benchmark::State& state)
         window.click({5, 5}, {5, 5});
     }
 }
-BENCHMARK(BM_PressFill)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PressFill)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // One dot of the brush at the press.
 void BM_PressBrush(benchmark::State& state)
@@ -79,7 +84,11 @@ void BM_PressBrush(benchmark::State& state)
     for (auto _ : state)
         window.click({237, 296}, {237, 296});
 }
-BENCHMARK(BM_PressBrush)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PressBrush)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // A rectangle dragged over most of the drawing: press, one move of the rubber band and the release.
 void BM_PressRectangle(benchmark::State& state)
@@ -88,7 +97,11 @@ void BM_PressRectangle(benchmark::State& state)
     for (auto _ : state)
         window.click({40, 40}, {430, 550});
 }
-BENCHMARK(BM_PressRectangle)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PressRectangle)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 
@@ -97,7 +110,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     // A message box would wait for a click that never comes.
-    platform::set_error_reporter([](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+    platform::set_error_reporter(
+        [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

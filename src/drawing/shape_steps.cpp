@@ -22,8 +22,8 @@ QRect draw_outline(platform::DrawingSurface& surface, std::int32_t tool, const R
         return surface.rounded_rectangle(r);
     case tool_triangle: {
         const int mx = midpoint(r.left, r.right);
-        const std::array<QPoint, 4> points{QPoint(r.left, r.bottom), QPoint(r.right, r.bottom), QPoint(mx, r.top),
-                                           QPoint(r.left, r.bottom)};
+        const std::array<QPoint, 4> points{QPoint(r.left, r.bottom), QPoint(r.right, r.bottom),
+                                           QPoint(mx, r.top), QPoint(r.left, r.bottom)};
         return surface.polyline(points);
     }
     case tool_rhombus: {

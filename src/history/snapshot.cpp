@@ -4,9 +4,15 @@
 
 namespace history {
 
-QString undo_snapshot_path(const app::ResourcePaths& paths) { return paths.tmp_dir + "tmp.bmp"; }
+QString undo_snapshot_path(const app::ResourcePaths& paths)
+{
+    return paths.tmp_dir + "tmp.bmp";
+}
 
-QString redo_snapshot_path(const app::ResourcePaths& paths) { return paths.tmp_dir + "tmp1.bmp"; }
+QString redo_snapshot_path(const app::ResourcePaths& paths)
+{
+    return paths.tmp_dir + "tmp1.bmp";
+}
 
 void write_snapshot(app::Form1Controls& controls, const app::ResourcePaths& paths)
 {

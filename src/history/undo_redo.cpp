@@ -11,11 +11,13 @@ namespace history {
 void UndoRedo::connect_handlers()
 {
     QObject::connect(controls_.Image46, &platform::PictureControl::pressed, controls_.Image46,
-            [this] { platform::guarded([this] { Image46MouseDown(); }); });
+                     [this] { platform::guarded([this] { Image46MouseDown(); }); });
     QObject::connect(controls_.Image47, &platform::PictureControl::pressed, controls_.Image47,
-            [this] { platform::guarded([this] { Image47MouseDown(); }); });
-    QObject::connect(controls_.N8, &QAction::triggered, controls_.N8, [this] { platform::guarded([this] { N8Click(); }); });
-    QObject::connect(controls_.N9, &QAction::triggered, controls_.N9, [this] { platform::guarded([this] { N9Click(); }); });
+                     [this] { platform::guarded([this] { Image47MouseDown(); }); });
+    QObject::connect(controls_.N8, &QAction::triggered, controls_.N8,
+                     [this] { platform::guarded([this] { N8Click(); }); });
+    QObject::connect(controls_.N9, &QAction::triggered, controls_.N9,
+                     [this] { platform::guarded([this] { N9Click(); }); });
 }
 
 void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
@@ -41,8 +43,14 @@ void UndoRedo::Image47MouseDown()
     controls_.Image47->load_picture(state_.paths.buttons_dir + "вперед чб.bmp");
 }
 
-void UndoRedo::N8Click() { swap_canvas(redo_snapshot_path(state_.paths), undo_snapshot_path(state_.paths)); }
+void UndoRedo::N8Click()
+{
+    swap_canvas(redo_snapshot_path(state_.paths), undo_snapshot_path(state_.paths));
+}
 
-void UndoRedo::N9Click() { swap_canvas(undo_snapshot_path(state_.paths), redo_snapshot_path(state_.paths)); }
+void UndoRedo::N9Click()
+{
+    swap_canvas(undo_snapshot_path(state_.paths), redo_snapshot_path(state_.paths));
+}
 
 } // namespace history

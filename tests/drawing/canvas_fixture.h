@@ -23,9 +23,15 @@ public:
     drawing::DrawingState& drawing() { return form_.state().drawing; }
     const QStringList& errors() const { return errors_.messages(); }
 
-    void open_picture(int slot = 0) { QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton); }
+    void open_picture(int slot = 0)
+    {
+        QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton);
+    }
     // A picture of the tree, read as the program reads it.
-    platform::Bitmap bmp(const QString& relative) { return platform::read_bmp(tree_.path("res/" + relative)); }
+    platform::Bitmap bmp(const QString& relative)
+    {
+        return platform::read_bmp(tree_.path("res/" + relative));
+    }
 
 private:
     testing_support::CapturedErrors errors_;

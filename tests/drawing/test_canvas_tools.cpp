@@ -182,7 +182,8 @@ private slots:
         QTest::mouseMove(c.Image1, {476, 595});
         QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {476, 595});
         const platform::Bitmap& picture = c.Image1->picture();
-        for (const QPoint p : {QPoint(0, 300), QPoint(2, 300), QPoint(0, 297), QPoint(473, 592), QPoint(472, 591)})
+        for (const QPoint p :
+             {QPoint(0, 300), QPoint(2, 300), QPoint(0, 297), QPoint(473, 592), QPoint(472, 591)})
             QCOMPARE(picture.pixel(p.x(), p.y()), red);
         for (const QPoint p : {QPoint(5, 300), QPoint(0, 292), QPoint(465, 592), QPoint(473, 584)})
             QCOMPARE(picture.pixel(p.x(), p.y()), white);

@@ -14,7 +14,10 @@ struct Drag {
     QPoint to;
 };
 
-int half_to_even(int a, int b) { return static_cast<int>(std::nearbyint((a + b) / 2.0)); }
+int half_to_even(int a, int b)
+{
+    return static_cast<int>(std::nearbyint((a + b) / 2.0));
+}
 
 // The outline the release should leave, drawn straight onto a copy of the start picture.
 platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform::Pen& pen)
@@ -24,8 +27,8 @@ platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform
     const platform::Brush clear{white, platform::BrushStyle::Clear};
     const int mx = half_to_even(r.left, r.right);
     const int my = half_to_even(r.top, r.bottom);
-    const std::array<QPoint, 4> triangle{QPoint(r.left, r.bottom), QPoint(r.right, r.bottom), QPoint(mx, r.top),
-                                         QPoint(r.left, r.bottom)};
+    const std::array<QPoint, 4> triangle{QPoint(r.left, r.bottom), QPoint(r.right, r.bottom),
+                                         QPoint(mx, r.top), QPoint(r.left, r.bottom)};
     const std::array<QPoint, 5> rhombus{QPoint(r.left, my), QPoint(mx, r.bottom), QPoint(r.right, my),
                                         QPoint(mx, r.top), QPoint(r.left, my)};
     switch (tool) {
@@ -142,7 +145,8 @@ private slots:
         QTest::mouseMove(c.Image1, {280, 290});
         QTest::mouseRelease(c.Image1, Qt::RightButton, {}, {280, 290});
         platform::Bitmap expected = hatched;
-        platform::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2}, {white, platform::BrushStyle::Clear});
+        platform::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2},
+                               {white, platform::BrushStyle::Clear});
         QVERIFY(c.Image1->picture() == expected);
         QCOMPARE(c.Image1->picture().pixel(200, 200), hatched.pixel(200, 200));
         QTest::mouseClick(c.Image46, Qt::LeftButton);
