@@ -7,23 +7,18 @@ namespace platform::bmp {
 
 namespace {
 
-// Walks the commands of a run-length encoded bitmap. Rows count from the bottom; pixels that
-// fall outside the bitmap are dropped, never written.
+// Walks the commands of a run-length encoded bitmap, writing into `bits` unless it is null. Rows
+// count from the bottom; pixels that fall outside the bitmap are dropped, never written.
 class RleDecoder {
 public:
-    RleDecoder(const ByteReader& file, const Header& header)
+    RleDecoder(const ByteReader& file, const Header& header, uchar* bits, qint64 stride)
         : file_(file), four_bits_(header.compression == rle4), width_(header.width), height_(header.height),
-          image_(header.width, header.height, QImage::Format_Indexed8), pos_(header.pixels_at)
+          bits_(bits), stride_(stride), pos_(header.pixels_at)
     {
-        if (image_.isNull())
-            throw std::bad_alloc();
-        image_.fill(0);
-        bits_ = image_.bits();
-        stride_ = image_.bytesPerLine();
     }
 
     // Data that ends without its end-of-bitmap mark is whole only when every row was given.
-    QImage run()
+    void run()
     {
         while (y_ < height_) {
             const std::uint8_t count = file_.u8(pos_);
@@ -40,13 +35,12 @@ public:
             else
                 absolute(value);
         }
-        return std::move(image_);
     }
 
 private:
     void put(int index)
     {
-        if (x_ < width_)
+        if (bits_ != nullptr && x_ < width_)
             bits_[(height_ - 1 - y_) * stride_ + x_] = static_cast<uchar>(index);
         x_ = std::min(x_ + 1, width_);
     }
@@ -85,9 +79,8 @@ private:
     bool four_bits_;
     int width_;
     int height_;
-    QImage image_;
-    uchar* bits_ = nullptr;
-    qint64 stride_ = 0;
+    uchar* bits_;
+    qint64 stride_;
     qint64 pos_;
     int x_ = 0;
     int y_ = 0;
@@ -97,7 +90,14 @@ private:
 
 QImage decode_rle(const ByteReader& file, const Header& header)
 {
-    return RleDecoder(file, header).run();
+    // A damaged stream is refused before the picture it claims is allocated.
+    RleDecoder(file, header, nullptr, 0).run();
+    QImage image(header.width, header.height, QImage::Format_Indexed8);
+    if (image.isNull())
+        throw std::bad_alloc();
+    image.fill(0);
+    RleDecoder(file, header, image.bits(), image.bytesPerLine()).run();
+    return image;
 }
 
 } // namespace platform::bmp

@@ -2,7 +2,9 @@
 #include "platform/errors.h"
 
 #include "crafted_bmp.h"
+#include "support/test_tree.h"
 
+#include <QDir>
 #include <QtTest>
 #include <sys/resource.h>
 #include <vector>
@@ -62,6 +64,23 @@ Bitmap patterned(int depth, int width, int height)
         for (int x = 0; x < width; ++x)
             bitmap.image().setPixel(x, y, static_cast<uint>((x * 3 + y * 5) % colours));
     return bitmap;
+}
+
+// Qt widens a 5- or 6-bit channel by a shift, so that its maximum stays below 255; we scale to
+// the full range, rounded.
+QImage full_range(QImage image, int green_bits)
+{
+    auto widen = [](int shifted, int bits) {
+        const int max = (1 << bits) - 1;
+        const int value = shifted >> (8 - bits);
+        return (value * 255 + max / 2) / max;
+    };
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            image.setPixel(x, y, qRgb(widen(qRed(p), 5), widen(qGreen(p), green_bits), widen(qBlue(p), 5)));
+        }
+    return image;
 }
 
 // Keeps the process's address space near its present size, so that a decoder that allocated
@@ -278,6 +297,26 @@ private slots:
         QCOMPARE(indices_of(decode_bmp(crafted::file(bmp))), (std::vector<int>{0, 0, 0, 0, 0, 0}));
     }
 
+    void files_of_another_writer_read_as_qt_reads_them_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir folder(testing_support::test_data_dir() + "/bmp");
+        const QStringList names = folder.entryList({"*.bmp"}, QDir::Files);
+        QVERIFY(names.size() >= 9);
+        for (const QString& name : names)
+            QTest::newRow(qPrintable(name)) << folder.filePath(name);
+    }
+    void files_of_another_writer_read_as_qt_reads_them()
+    {
+        QFETCH(QString, path);
+        const Bitmap bitmap = read_bmp(path);
+        QImage expected = QImage(path, "BMP").convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!expected.isNull());
+        if (path.contains("16_bits"))
+            expected = full_range(expected, path.contains("565") ? 6 : 5);
+        QCOMPARE(bitmap.to_rgb32(), expected);
+    }
+
     void round_trips_keep_pixels_table_and_file_bytes_data()
     {
         QTest::addColumn<int>("depth");
@@ -357,8 +396,11 @@ private slots:
         crafted::Bmp huge_rle = crafted::make(30000, 30000, 8, 1);
         huge_rle.palette = ramp(2);
         huge_rle.pixels = bytes({0, 1});
+        crafted::Bmp cut_rle = crafted::make(16384, 16384, 8, 1);
+        cut_rle.palette = ramp(2);
+        cut_rle.pixels = bytes({255, 1, 0, 2, 0, 255});
         const QList<QByteArray> files{crafted::file(huge), crafted::file(huge_one_bit),
-                                      crafted::file(huge_rle)};
+                                      crafted::file(huge_rle), crafted::file(cut_rle)};
         const AddressSpaceLimit limit(64u << 20);
         for (const QByteArray& file : files) {
             try {
