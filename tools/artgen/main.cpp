@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <exception>
 
@@ -39,6 +40,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A build machine often has no session; a private runtime folder keeps Qt from warning about it.
+    QTemporaryDir runtime_dir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime_dir.isValid())
+        qputenv("XDG_RUNTIME_DIR", runtime_dir.path().toLocal8Bit());
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
