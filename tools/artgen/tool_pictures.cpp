@@ -89,8 +89,13 @@ QImage bucket_art(bool with_paint)
     p.setBrush(with_paint ? QColor(255, 0, 0) : bucket_inside);
     p.drawEllipse(QRect(10, 16, 64, 21));
     if (with_paint) {
-        p.drawRect(QRect(58, 30, 7, 26));
-        p.drawEllipse(QRect(56, 50, 11, 12));
+        QPainterPath drip;
+        drip.moveTo(54, 32);
+        drip.lineTo(68, 30);
+        drip.cubicTo(66, 40, 67, 48, 68, 54);
+        drip.cubicTo(69, 62, 57, 63, 58, 54);
+        drip.cubicTo(59, 46, 57, 40, 54, 32);
+        p.drawPath(drip);
     }
     return art;
 }
