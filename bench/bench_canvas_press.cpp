@@ -103,6 +103,26 @@ BENCHMARK(BM_PressRectangle)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
+// The release of that rectangle alone: the rubber band removed and the outline drawn and shown.
+void BM_ReleaseRectangle(benchmark::State& state)
+{
+    Window window(7);
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.send(QEvent::MouseButtonPress, {40, 40}, Qt::LeftButton);
+        window.send(QEvent::MouseMove, {430, 550}, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        window.send(QEvent::MouseButtonRelease, {430, 550}, Qt::NoButton);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ReleaseRectangle)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 } // namespace
 
 int main(int argc, char** argv)
