@@ -74,8 +74,7 @@ ColourWord Bitmap::pixel(int x, int y) const
         return invalid_word;
     if (image_.format() == QImage::Format_Indexed8) {
         const int index = image_.constScanLine(y)[x];
-        const QList<QRgb> table = image_.colorTable();
-        return index < table.size() ? from_qrgb(table[index]) : black_word;
+        return index < image_.colorCount() ? from_qrgb(image_.color(index)) : black_word;
     }
     return from_qrgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
 }

@@ -98,6 +98,15 @@ inline QByteArray file(const Bmp& bmp)
     return out + body + bmp.pixels;
 }
 
+// A colour table whose entries all differ.
+inline QList<QRgb> ramp(int count)
+{
+    QList<QRgb> table;
+    for (int i = 0; i < count; ++i)
+        table.append(qRgb(i * 16 % 256, 255 - i, i * 7 % 256));
+    return table;
+}
+
 inline QByteArray bytes(std::initializer_list<int> values)
 {
     QByteArray out;
