@@ -271,6 +271,51 @@ private slots:
         QCOMPARE(platform::decode_cursor(bytes).hotspot, QPoint(3, 12));
     }
 
+    void sample_files_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("hotspot");
+        QTest::addColumn<QPoint>("opaque_at");
+        QTest::addColumn<QRgb>("opaque");
+        QTest::addColumn<QPoint>("clear_at");
+        QTest::newRow("1 bit") << "arrow_1bit.cur" << QSize(32, 32) << QPoint(0, 0) << QPoint(1, 10)
+                               << qRgb(255, 255, 255) << QPoint(20, 2);
+        QTest::newRow("1 bit outline") << "arrow_1bit.cur" << QSize(32, 32) << QPoint(0, 0) << QPoint(0, 5)
+                                       << qRgb(0, 0, 0) << QPoint(31, 31);
+        QTest::newRow("8 bits") << "bucket_8bit.cur" << QSize(16, 16) << QPoint(8, 15) << QPoint(13, 10)
+                                << qRgb(20, 40, 230) << QPoint(5, 1);
+        QTest::newRow("24 bits") << "cross_24bit.cur" << QSize(20, 20) << QPoint(10, 10) << QPoint(10, 3)
+                                 << qRgb(255, 128, 0) << QPoint(3, 3);
+        QTest::newRow("32 bits") << "brush_32bit.cur" << QSize(32, 32) << QPoint(3, 28) << QPoint(5, 5)
+                                 << qRgb(0x20, 0x30, 0x80) << QPoint(20, 2);
+        QTest::newRow("32 bits, soft edge") << "brush_32bit.cur" << QSize(32, 32) << QPoint(3, 28)
+                                            << QPoint(6, 5) << qRgba(0x20, 0x30, 0x80, 0x40) << QPoint(0, 31);
+        QTest::newRow("png") << "pipette_png.cur" << QSize(32, 32) << QPoint(0, 31) << QPoint(0, 31)
+                             << qRgb(0x30, 0x50, 0x70) << QPoint(5, 5);
+    }
+
+    void sample_files()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, hotspot);
+        QFETCH(QPoint, opaque_at);
+        QFETCH(QRgb, opaque);
+        QFETCH(QPoint, clear_at);
+        const QString path = qEnvironmentVariable("KOLORITON_TEST_DATA") + "/cursor/" + name;
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const CursorImage cursor = platform::decode_cursor(file.readAll());
+        QCOMPARE(cursor.image.size(), size);
+        QCOMPARE(cursor.hotspot, hotspot);
+        QCOMPARE(at(cursor, opaque_at.x(), opaque_at.y()), opaque);
+        QCOMPARE(qAlpha(at(cursor, clear_at.x(), clear_at.y())), 0);
+        const auto loaded = platform::load_cursor_file(path);
+        QVERIFY(loaded.has_value());
+        QCOMPARE(loaded->hotSpot(), hotspot);
+    }
+
     void loading_from_files()
     {
         QTemporaryDir dir;
