@@ -11,7 +11,6 @@ namespace artgen {
 inline const QColor paper(252, 243, 222);
 inline const QColor panel(255, 248, 232);
 inline const QColor panel_edge(222, 186, 132);
-inline const QColor ink(74, 52, 40);
 inline const QColor glow(255, 214, 64);
 inline const QColor highlight_fill(255, 236, 160);
 

@@ -2,7 +2,6 @@
 
 #include <QDomDocument>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <functional>
 #include <stdexcept>
