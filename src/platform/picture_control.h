@@ -7,7 +7,10 @@
 namespace platform {
 
 // The layout's picture control: a widget that shows one Bitmap with the display flags of the
-// window layout and reports the mouse as the handlers expect it.
+// window layout and reports the mouse as the handlers expect it. Moves are reported with or
+// without a button held; from a press to its release the control keeps the mouse, so moves and
+// the release outside it arrive with coordinates outside it. A disabled control reports no
+// presses, moves or releases, but enter and leave still, as the layout's toolkit does.
 class PictureControl : public QWidget {
     Q_OBJECT
 

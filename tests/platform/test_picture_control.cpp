@@ -352,6 +352,9 @@ private slots:
         QCOMPARE(clicked.size(), 1);
         QTest::mouseClick(scene.handle(), Qt::LeftButton, {}, Scene::on_control(0, 0));
         QCOMPARE(clicked.size(), 2);
+        // Each press of a quick double click counts, so a scroll button moves once per press.
+        QTest::mouseDClick(scene.handle(), Qt::LeftButton, {}, Scene::on_control(3, 3));
+        QCOMPARE(clicked.size(), 4);
     }
 
     void enter_and_leave()
