@@ -24,10 +24,10 @@ public:
         bool only_while_enabled;
     };
 
+private:
     void mouse_enter(const Button& button);
     void mouse_leave(const Button& button);
 
-private:
     Form1Controls& controls_;
     ProcessState& state_;
 };

@@ -2,7 +2,6 @@
 
 #include <QCollator>
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 
@@ -10,13 +9,11 @@ namespace catalogue {
 
 QStringList list_catalogue(const QString& preview_dir)
 {
+    // Without QDir::Hidden and QDir::Dirs the listing holds neither hidden files nor folders.
     QStringList names;
-    const QFileInfoList entries = QDir(preview_dir).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
-    for (const QFileInfo& entry : entries) {
-        const QString name = entry.fileName();
-        if (entry.isFile() && !entry.isHidden() && name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
+    for (const QString& name : QDir(preview_dir).entryList(QDir::Files))
+        if (name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
             names.append(name);
-    }
     // The names are Russian words: collate them as Russian whatever the user's locale, and break
     // the collator's ties by code points so that the order never depends on the listing's.
     QCollator collator{QLocale(QLocale::Russian, QLocale::Russia)};
