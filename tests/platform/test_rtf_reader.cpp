@@ -97,6 +97,25 @@ private slots:
         QVERIFY(!html.contains(QString::fromUtf8("Автор")));
     }
 
+    void sample_files_decode_the_same_text()
+    {
+        QTextDocument document;
+        document.setHtml(description_html(sample("unicode.rtf")));
+        QCOMPARE(document.blockCount(), 2);
+        QCOMPARE(document.firstBlock().text(), QString::fromUtf8("Маяк"));
+        QVERIFY(document.firstBlock().blockFormat().alignment() & Qt::AlignHCenter);
+        QCOMPARE(document.lastBlock().text(),
+                 QString::fromUtf8("Волны \u2014 зелёные\u00A0и\tсиние\u2028№ 7"));
+        const QList<Fragment> fragments = fragments_of(document.toHtml());
+        QCOMPARE(find(fragments, QString::fromUtf8("Маяк")).format.fontWeight(), int(QFont::Bold));
+        QCOMPARE(find(fragments, QString::fromUtf8("зелёные")).format.foreground().color(),
+                 QColor(0, 128, 0));
+
+        QCOMPARE(blocks_of(description_html(sample("plain.txt"))),
+                 (QList<QString>{QString::fromUtf8("Маяк"),
+                                 QString::fromUtf8("Стоит на скале & светит <ночью>.")}));
+    }
+
     void alignment_and_empty_paragraphs()
     {
         QTextDocument document;
