@@ -128,7 +128,13 @@ QImage decode_file(const QString& path, QSize target)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw FileError(path, file.errorString());
+    return decode_jpeg(bytes, path, target);
+}
 
+} // namespace
+
+QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target)
+{
     jpeg_decompress_struct info{};
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
@@ -139,11 +145,9 @@ QImage decode_file(const QString& path, QSize target)
     const bool whole = decode(info, errors, bytes, target, &image);
     jpeg_destroy_decompress(&info);
     if (!whole)
-        throw ImageError(path + ": " + QString::fromLocal8Bit(errors.message));
+        throw ImageError(name + ": " + QString::fromLocal8Bit(errors.message));
     return image;
 }
-
-} // namespace
 
 QImage read_jpeg(const QString& path)
 {

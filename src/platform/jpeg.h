@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -8,6 +9,9 @@ namespace platform {
 // Decodes a whole JPEG file through libjpeg into Format_RGB32. A missing file throws FileError,
 // a corrupt or truncated one ImageError naming the file: never a half-decoded picture.
 QImage read_jpeg(const QString& path);
+// Decodes JPEG bytes; with a valid `target`, at the smallest DCT scale whose output is not below
+// it. A damaged picture throws ImageError whose text begins with `name`.
+QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target = QSize());
 // Decodes with libjpeg's DCT scaling to the smallest scale not below `target`, then scales
 // smoothly to exactly `target` (thumbnails of 123 x 123). Errors as read_jpeg.
 QImage read_jpeg_scaled(const QString& path, QSize target);
