@@ -12,6 +12,7 @@
 #include "drawing/tool_buttons.h"
 #include "history/drawing_files.h"
 #include "history/undo_redo.h"
+#include "output/output_windows.h"
 #include "platform/error_guard.h"
 
 #include <QCloseEvent>
@@ -81,6 +82,7 @@ void TForm1::create_subsystems()
     canvas_ = std::make_unique<drawing::Canvas>(controls_, state_);
     undo_redo_ = std::make_unique<history::UndoRedo>(controls_, state_);
     drawing_files_ = std::make_unique<history::DrawingFiles>(controls_, state_);
+    output_windows_ = new output::OutputWindows(controls_, this);
 
     page_switcher_->connect_handlers();
     info_panel_->connect_handlers();
@@ -91,6 +93,7 @@ void TForm1::create_subsystems()
     canvas_->connect_handlers();
     undo_redo_->connect_handlers();
     drawing_files_->connect_handlers();
+    output_windows_->connect_handlers();
     highlighting_.connect_handlers();
 
     connect(controls_.Image40, &platform::PictureControl::clicked, this,

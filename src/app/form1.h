@@ -25,6 +25,9 @@ namespace history {
 class UndoRedo;
 class DrawingFiles;
 } // namespace history
+namespace output {
+class OutputWindows;
+}
 
 namespace app {
 
@@ -44,6 +47,8 @@ public:
     ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
+    // The print and help windows and their handlers.
+    output::OutputWindows& output_windows() { return *output_windows_; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_.set_question(std::move(question)); }
 
@@ -71,6 +76,7 @@ private:
     std::unique_ptr<drawing::Canvas> canvas_;
     std::unique_ptr<history::UndoRedo> undo_redo_;
     std::unique_ptr<history::DrawingFiles> drawing_files_;
+    output::OutputWindows* output_windows_ = nullptr;
 };
 
 } // namespace app

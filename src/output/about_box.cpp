@@ -1,0 +1,184 @@
+#include "output/about_box.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+namespace output {
+
+namespace {
+
+enum class RowFont { product, plain, commission, authors };
+
+struct Row {
+    const char* entry;
+    const char* prefix;
+    RowFont font;
+};
+
+const Row rows[] = {
+    {"ProductName", "", RowFont::product},
+    {"FileVersion", "Версия: ", RowFont::plain},
+    {"LegalCopyright", "", RowFont::commission},
+    {"CompanyName", "Авторы: ", RowFont::authors},
+    {"FileDescription", "Аппаратные требования: ", RowFont::plain},
+    {"InternalName", "Контакты: ", RowFont::plain},
+};
+
+constexpr QPoint icon_position{10, 10};
+constexpr QSize commission_box{400, 70};
+constexpr QSize button_size{75, 25};
+constexpr int row_gap = 5;
+// The window system makes no captioned window narrower than this, whatever it is asked for.
+constexpr int minimum_outer_width = 112;
+
+QFont row_font(RowFont kind)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(kind == RowFont::product || kind == RowFont::commission ? 10
+                      : kind == RowFont::authors                              ? 9
+                                                                              : 8);
+    font.setBold(kind == RowFont::product);
+    return font;
+}
+
+// The name of the first translation: language then code page, eight upper-case hex digits.
+QString table_name(unsigned translation)
+{
+    return QStringLiteral("%1%2")
+        .arg(translation & 0xFFFFu, 4, 16, QLatin1Char('0'))
+        .arg(translation >> 16, 4, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+QPixmap application_icon()
+{
+    QIcon icon = QApplication::windowIcon();
+    if (icon.isNull())
+        icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    return icon.pixmap(32, 32);
+}
+
+// A single raised line along the top edge, the rest of the band left to the window.
+class TopLineBevel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(0, 0, width() - 1, 0);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawLine(0, 1, width() - 1, 1);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<AboutBox> AboutBox::build(const platform::VersionInfo& version, QWidget* parent)
+{
+    if (version.size() == 0)
+        return nullptr;
+    const std::optional<unsigned> translation = version.translation();
+    const QString table = translation ? table_name(*translation) : QString();
+    return std::unique_ptr<AboutBox>(new AboutBox(version, table, parent));
+}
+
+AboutBox::AboutBox(const platform::VersionInfo& version, const QString& table, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("О программе: ") + QGuiApplication::applicationDisplayName());
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    add_icon();
+    add_rows(version, table);
+    outer_size_.setHeight(last_added_->geometry().bottom() + 1 + 85);
+    int width = 10;
+    for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->objectName() != QLatin1String("Icon"))
+            width = std::max(width, label->x() + label->width() + 20);
+    outer_size_.setWidth(std::max(width, minimum_outer_width));
+    setFixedSize(outer_size_ - dialog_frame);
+    add_button_and_bevel();
+}
+
+void AboutBox::add_icon()
+{
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Icon"));
+    const QPixmap pixmap = application_icon();
+    icon->setPixmap(pixmap);
+    icon->setGeometry(QRect(icon_position, pixmap.deviceIndependentSize().toSize()));
+    last_added_ = icon;
+}
+
+void AboutBox::add_rows(const platform::VersionInfo& version, const QString& table)
+{
+    const QWidget* icon = last_added_;
+    const int x0 = icon->x() + icon->width() + 10;
+    for (const Row& row : rows) {
+        const QString entry = QString::fromLatin1(row.entry);
+        const std::optional<platform::VersionValue> value =
+            version.query(QStringLiteral("StringFileInfo\\") + table + QLatin1Char('\\') + entry);
+        if (!value || value->length <= 1)
+            continue;
+        auto* label = new QLabel(QString::fromUtf8(row.prefix) + value->text, this);
+        label->setObjectName(entry);
+        label->setFont(row_font(row.font));
+        label->setContentsMargins(0, 0, 0, 0);
+        label->setIndent(0);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (row.font == RowFont::product) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+            label->setPalette(palette);
+        }
+        QSize size = commission_box;
+        if (row.font == RowFont::commission) {
+            label->setWordWrap(true);
+        } else {
+            const QFontMetrics metrics(label->font());
+            size = QSize(metrics.horizontalAdvance(label->text()), metrics.height());
+        }
+        const int top =
+            row.font == RowFont::product ? icon->y() : last_added_->geometry().bottom() + 1 + row_gap;
+        label->setGeometry(QRect(QPoint(x0, top), size));
+        last_added_ = label;
+    }
+}
+
+void AboutBox::add_button_and_bevel()
+{
+    auto* bevel = new TopLineBevel(this);
+    bevel->setObjectName(QStringLiteral("Bevel"));
+    // The bevel is as high as the button plus 20, aligned to the bottom of the client area.
+    const int bevel_height = button_size.height() + 20;
+    bevel->setGeometry(0, height() - bevel_height, width(), bevel_height);
+
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("Ok"));
+    ok->setCursor(Qt::PointingHandCursor);
+    ok->setDefault(true);
+    const int left = static_cast<int>(outer_size_.width() / 2.0 - button_size.width() / 2.0);
+    ok->setGeometry(QRect(QPoint(left, outer_size_.height() - 60), button_size));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void showabout(QWidget* parent)
+{
+    const std::unique_ptr<AboutBox> box = AboutBox::build(platform::VersionInfo::of_executable(), parent);
+    if (!box)
+        return;
+    if (const QScreen* screen = box->screen())
+        box->move(screen->availableGeometry().center() - box->rect().center());
+    box->exec();
+}
+
+} // namespace output

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/bitmap.h"
+#include "platform/picture_control.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+
+namespace output {
+
+// The print window: the drawing, its title, author and date, laid out as they go on paper.
+class TForm2 : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr QSize client_size{791, 830};
+    // Where a print job goes; the default printer unless a test chooses another.
+    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+
+    explicit TForm2(QWidget* parent = nullptr);
+
+    // Restores the editing look and takes an independent copy of the drawing and today's date.
+    void prepare(const platform::Bitmap& drawing);
+    // Tidies the window for paper, prints its client area as one page and closes; on a failure
+    // the window stays open as tidied and the error propagates.
+    void BitBtn1Click();
+
+    void set_printer_source(PrinterSource source) { printer_source_ = std::move(source); }
+    // The client area as last rendered for paper.
+    const QImage& last_page() const { return last_page_; }
+
+    platform::PictureControl* Image1 = nullptr; // the drawing, fitted into its frame
+    QLabel* Label1 = nullptr;                   // "Наименование работы"
+    QLabel* Label2 = nullptr;                   // "Автор"
+    QLabel* Label3 = nullptr;                   // "Дата"
+    QLineEdit* sEdit1 = nullptr;                // title of the work
+    QLineEdit* sEdit2 = nullptr;                // author
+    QLineEdit* sEdit3 = nullptr;                // date, read-only
+    QPushButton* BitBtn1 = nullptr;             // "Распечатать"
+
+private:
+    void create_controls();
+    void tidy_for_paper();
+
+    PrinterSource printer_source_;
+    QImage last_page_;
+};
+
+} // namespace output

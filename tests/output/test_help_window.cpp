@@ -1,0 +1,195 @@
+#include "app/form1.h"
+#include "output/help_window.h"
+#include "output/output_windows.h"
+#include "support/test_tree.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+using testing_support::TestTree;
+
+namespace {
+
+const QStringList area_names = {
+    QStringLiteral("Навигация по картинкам"),
+    QStringLiteral("Выбор картинки для раскраски"),
+    QStringLiteral("Поле для рисования"),
+    QStringLiteral("Базовый цвет"),
+    QStringLiteral("Дополнительный цвет"),
+    QStringLiteral("Толщина линии"),
+    QStringLiteral("Инструменты рисования"),
+    QStringLiteral("Фигуры"),
+    QStringLiteral("Штриховка"),
+    QStringLiteral("Фотография и описание"),
+    QStringLiteral("Отмена и повтор"),
+    QStringLiteral("Главная"),
+    QStringLiteral("Печать"),
+    QStringLiteral("Открыть"),
+    QStringLiteral("Сохранить"),
+    QStringLiteral("Выход"),
+};
+
+const QRgb label_fill = qRgb(255, 214, 102);
+const QRgb arrow_colour = qRgb(214, 64, 32);
+
+struct Fixture {
+    TestTree tree;
+    app::TForm1 form{tree.app_dir()};
+    output::TForm3& form3 = form.output_windows().form3();
+
+    Fixture()
+    {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            qFatal("the main window was not exposed");
+    }
+    // Where a control of the main window lands in the help picture.
+    QRect pictured(const QWidget* control, const output::HelpPicture& help) const
+    {
+        const QRect in_window(control->mapTo(&form, QPoint(0, 0)), control->size());
+        const double sx = double(help.window_area.width()) / form.width();
+        const double sy = double(help.window_area.height()) / form.height();
+        return QRect(help.window_area.x() + int(std::lround(in_window.x() * sx)),
+                     help.window_area.y() + int(std::lround(in_window.y() * sy)),
+                     int(std::lround(in_window.width() * sx)), int(std::lround(in_window.height() * sy)));
+    }
+};
+
+const output::PlacedCallout* callout(const output::HelpPicture& help, const QString& text)
+{
+    for (const output::PlacedCallout& placed : help.callouts)
+        if (placed.text == text)
+            return &placed;
+    return nullptr;
+}
+
+bool has_colour_near(const QImage& image, QPoint at, QRgb colour, int radius)
+{
+    for (int y = at.y() - radius; y <= at.y() + radius; ++y)
+        for (int x = at.x() - radius; x <= at.x() + radius; ++x)
+            if (image.valid(x, y) && image.pixel(x, y) == colour)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void the_menu_shows_the_help_window_modally();
+    void every_area_has_a_label_inside_the_picture_that_overlaps_no_other();
+    void the_arrows_point_into_their_areas();
+    void the_picture_shows_the_main_window_as_it_is_now();
+};
+
+void HelpWindowTest::the_menu_shows_the_help_window_modally()
+{
+    Fixture f;
+    bool shown = false;
+    QTimer::singleShot(0, &f.form3, [&] {
+        shown = f.form3.isVisible() && QApplication::activeModalWidget() == &f.form3;
+        f.form3.close();
+    });
+    f.form.controls().N1->trigger();
+    QVERIFY(shown);
+    QVERIFY(!f.form3.isVisible());
+    QCOMPARE(f.form3.windowTitle(), QStringLiteral("Справка"));
+    QCOMPARE(f.form3.size(), QSize(1003, 749));
+    QCOMPARE(f.form3.minimumSize(), f.form3.maximumSize());
+    QVERIFY(f.form3.windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(f.form3.Image1->geometry(), QRect(0, 0, 1003, 749));
+    QCOMPARE(f.form3.Image1->picture().size(), QSize(1005, 747));
+    // Unscaled from the top-left corner: the picture is one pixel too wide and two too short.
+    QCOMPARE(f.form3.Image1->picture_rect(), QRect(0, 0, 1005, 747));
+}
+
+void HelpWindowTest::every_area_has_a_label_inside_the_picture_that_overlaps_no_other()
+{
+    Fixture f;
+    const output::HelpPicture help = f.form3.refresh_picture();
+    QCOMPARE(help.image.size(), QSize(1005, 747));
+    QCOMPARE(help.callouts.size(), area_names.size());
+    const QRect picture(QPoint(0, 0), help.image.size());
+    for (const QString& name : area_names) {
+        const output::PlacedCallout* placed = callout(help, name);
+        QVERIFY2(placed, qPrintable(name));
+        QVERIFY2(picture.contains(placed->box), qPrintable(name));
+        QVERIFY2(!placed->box.intersects(help.window_area), qPrintable(name));
+        QCOMPARE(help.image.pixel(placed->box.left() + 4, placed->box.top() + 4), label_fill);
+        for (const output::PlacedCallout& other : help.callouts)
+            if (&other != placed)
+                QVERIFY2(!placed->box.intersects(other.box), qPrintable(name + " / " + other.text));
+    }
+}
+
+void HelpWindowTest::the_arrows_point_into_their_areas()
+{
+    Fixture f;
+    const app::Form1Controls& c = f.form.controls();
+    const output::HelpPicture help = f.form3.refresh_picture();
+    const std::pair<const char*, QList<const QWidget*>> areas[] = {
+        {"Поле для рисования", {c.Image1}},
+        {"Навигация по картинкам", {c.Image24, c.Image23}},
+        {"Отмена и повтор", {c.Image46, c.Image47}},
+        {"Дополнительный цвет", {c.Image11}},
+        {"Главная", {c.Image39}},
+        {"Печать", {c.Image42}},
+        {"Открыть", {c.Image31}},
+        {"Сохранить", {c.Image30}},
+        {"Выход", {c.Image40}},
+    };
+    for (const auto& [name, controls] : areas) {
+        const output::PlacedCallout* placed = callout(help, QString::fromUtf8(name));
+        QVERIFY(placed);
+        QCOMPARE(placed->arrows.size(), controls.size());
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QLine arrow = placed->arrows[i];
+            QVERIFY2(f.pictured(controls[i], help).contains(arrow.p2()), name);
+            QVERIFY2(placed->box.adjusted(-2, -2, 2, 2).contains(arrow.p1()), name);
+            QVERIFY2(has_colour_near(help.image, arrow.p2(), arrow_colour, 3), name);
+        }
+    }
+    // Every arrow of every label ends inside the pictured window.
+    for (const output::PlacedCallout& placed : help.callouts)
+        for (const QLine& arrow : placed.arrows)
+            QVERIFY2(help.window_area.contains(arrow.p2()), qPrintable(placed.text));
+}
+
+void HelpWindowTest::the_picture_shows_the_main_window_as_it_is_now()
+{
+    Fixture f;
+    // A canvas in a colour no art uses, shown as on the work page.
+    platform::Bitmap canvas(474, 593);
+    canvas.image().fill(qRgb(0, 200, 0));
+    f.form.controls().Image1->set_picture(canvas);
+    f.form.controls().Image1->show();
+    QTimer::singleShot(0, &f.form3, [&] { f.form3.close(); });
+    f.form.controls().N1->trigger();
+
+    const QImage shown = f.form3.Image1->picture().to_rgb32();
+    const output::HelpPicture help = f.form3.refresh_picture();
+    QCOMPARE(shown, help.image.convertToFormat(QImage::Format_RGB32));
+    const QRect canvas_area = f.pictured(f.form.controls().Image1, help);
+    // Away from the arrow that points into it, the pictured canvas is the canvas's colour.
+    const QPoint probe(canvas_area.left() + 10, canvas_area.bottom() - 10);
+    QCOMPARE(help.image.pixel(probe), qRgb(0, 200, 0));
+
+    // The reduced window as a whole matches the window itself.
+    const QImage window = f.form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage reduced =
+        window.scaled(help.window_area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage drawn = help.image.copy(help.window_area);
+    qint64 difference = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            difference += std::abs(qGreen(drawn.pixel(x, y)) - qGreen(reduced.pixel(x, y)));
+    QVERIFY2(difference / (drawn.width() * drawn.height()) < 12, qPrintable(QString::number(difference)));
+}
+
+QTEST_MAIN(HelpWindowTest)
+#include "test_help_window.moc"

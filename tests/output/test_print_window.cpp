@@ -1,0 +1,421 @@
+#include "app/form1.h"
+#include "output/output_windows.h"
+#include "output/print_page.h"
+#include "output/print_window.h"
+#include "platform/colour_word.h"
+#include "platform/errors.h"
+#include "support/captured_errors.h"
+#include "support/test_tree.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFile>
+#include <QLocale>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using testing_support::CapturedErrors;
+using testing_support::TestTree;
+
+namespace {
+
+const QRgb white = qRgb(255, 255, 255);
+const QRect title_row(75, 727, 708, 27);
+const QRect author_row(75, 760, 708, 27);
+const QRect date_row(75, 790, 326, 28);
+
+// Types text as key presses, Cyrillic included (QTest::keyClicks takes Latin-1 only).
+void type(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+struct Fixture {
+    TestTree tree;
+    app::TForm1 form{tree.app_dir()};
+    output::TForm2& form2 = form.output_windows().form2();
+    QTemporaryDir out;
+
+    QString pdf_path() const { return out.filePath("page.pdf"); }
+    void print_into_pdf(const QString& path)
+    {
+        form2.set_printer_source([path] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(path);
+            return printer;
+        });
+    }
+    // Clicks the bottom bar's print button; `while_open` runs inside the modal print window.
+    void open_print_window(const std::function<void()>& while_open)
+    {
+        bool ran = false;
+        QTimer::singleShot(0, &form2, [&] {
+            ran = true;
+            while_open();
+            // A failed check inside must not leave the modal window waiting.
+            if (form2.isVisible())
+                form2.reject();
+        });
+        QTest::mouseClick(form.controls().Image42, Qt::LeftButton);
+        QVERIFY(ran);
+        QVERIFY(!form2.isVisible());
+    }
+    void fill_and_print(const QString& title, const QString& author)
+    {
+        form2.sEdit1->clear();
+        form2.sEdit2->clear();
+        type(form2.sEdit1, title);
+        type(form2.sEdit2, author);
+        QTest::mouseClick(form2.BitBtn1, Qt::LeftButton);
+    }
+};
+
+bool all_white(const QImage& image, const QRect& area)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != white)
+                return false;
+    return true;
+}
+
+platform::Bitmap solid(int width, int height, QRgb colour)
+{
+    platform::Bitmap bitmap(width, height);
+    bitmap.image().fill(colour);
+    return bitmap;
+}
+
+// Every page object of a PDF file; Qt writes one "/Type /Page" per page.
+int page_count(const QByteArray& pdf)
+{
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+}
+
+// The inflated content of every compressed stream of a PDF file.
+QList<QByteArray> flate_streams(const QByteArray& pdf)
+{
+    QList<QByteArray> streams;
+    for (qsizetype at = pdf.indexOf("/FlateDecode"); at >= 0; at = pdf.indexOf("/FlateDecode", at + 1)) {
+        const qsizetype begin = pdf.indexOf("stream\n", at) + 7;
+        const qsizetype end = pdf.indexOf("endstream", begin);
+        if (begin < 7 || end < 0)
+            break;
+        // qUncompress wants the expected size in front; it grows the buffer when that is too small.
+        QByteArray sized("\x00\x10\x00\x00", 4);
+        sized += pdf.mid(begin, end - begin);
+        streams.append(qUncompress(sized));
+    }
+    return streams;
+}
+
+} // namespace
+
+class PrintWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void the_window_has_its_layout();
+    void the_drawing_is_fitted_and_centred_in_its_frame_data();
+    void the_drawing_is_fitted_and_centred_in_its_frame();
+    void the_print_button_shows_the_canvas_and_todays_date();
+    void the_copy_of_the_drawing_is_independent_of_the_canvas();
+    void empty_rows_are_left_off_the_page_data();
+    void empty_rows_are_left_off_the_page();
+    void the_page_carries_no_button_border_or_text_cursor();
+    void printing_writes_one_page_at_96_pixels_per_inch();
+    void the_next_showing_restores_the_editing_look_and_keeps_the_texts();
+    void a_printer_that_fails_leaves_the_window_open_for_paper_data();
+    void a_printer_that_fails_leaves_the_window_open_for_paper();
+    void without_printers_there_is_no_default_printer();
+    void the_close_box_prints_nothing();
+};
+
+void PrintWindowTest::the_window_has_its_layout()
+{
+    Fixture f;
+    QCOMPARE(f.form2.windowTitle(), QStringLiteral("Печать работы"));
+    QCOMPARE(f.form2.size(), QSize(791, 830));
+    QCOMPARE(f.form2.minimumSize(), f.form2.maximumSize());
+    QVERIFY(f.form2.windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(f.form2.Image1->geometry(), QRect(8, 40, 775, 649));
+    QVERIFY(!f.form2.Image1->isEnabled());
+    QCOMPARE(f.form2.Label1->text(), QStringLiteral("Наименование работы"));
+    QCOMPARE(f.form2.Label2->text(), QStringLiteral("Автор"));
+    QCOMPARE(f.form2.Label3->text(), QStringLiteral("Дата"));
+    QVERIFY(f.form2.Label1->font().bold());
+    QCOMPARE(f.form2.Label1->font().pixelSize(), 16);
+    QCOMPARE(f.form2.sEdit1->geometry(), QRect(280, 727, 503, 27));
+    QCOMPARE(f.form2.sEdit2->geometry(), QRect(280, 760, 503, 27));
+    QCOMPARE(f.form2.sEdit3->geometry(), QRect(280, 793, 121, 25));
+    QVERIFY(f.form2.sEdit3->isReadOnly());
+    QVERIFY(!f.form2.sEdit3->hasFrame());
+    QCOMPARE(f.form2.BitBtn1->text(), QStringLiteral("Распечатать"));
+    QCOMPARE(f.form2.BitBtn1->geometry(), QRect(700, 797, 83, 25));
+    QCOMPARE(f.form2.sEdit1->nextInFocusChain(), f.form2.sEdit2);
+    QCOMPARE(f.form2.sEdit2->nextInFocusChain(), f.form2.sEdit3);
+    QCOMPARE(f.form2.sEdit3->nextInFocusChain(), f.form2.BitBtn1);
+}
+
+void PrintWindowTest::the_drawing_is_fitted_and_centred_in_its_frame_data()
+{
+    QTest::addColumn<QSize>("drawing");
+    QTest::addColumn<QRect>("drawn");
+    QTest::newRow("the initial line drawing is enlarged") << QSize(474, 593) << QRect(128, 0, 518, 649);
+    QTest::newRow("wide, limited by the width") << QSize(1000, 200) << QRect(0, 247, 775, 155);
+    QTest::newRow("wide, then limited by the height") << QSize(800, 700) << QRect(17, 0, 741, 649);
+    QTest::newRow("square counts as tall") << QSize(600, 600) << QRect(63, 0, 649, 649);
+    QTest::newRow("tall and narrow") << QSize(100, 1000) << QRect(355, 0, 64, 649);
+    QTest::newRow("tiny") << QSize(10, 8) << QRect(0, 14, 775, 620);
+    QTest::newRow("one pixel") << QSize(1, 1) << QRect(63, 0, 649, 649);
+}
+
+void PrintWindowTest::the_drawing_is_fitted_and_centred_in_its_frame()
+{
+    QFETCH(QSize, drawing);
+    QFETCH(QRect, drawn);
+    Fixture f;
+    const QRgb red = qRgb(255, 0, 0);
+    f.form2.prepare(solid(drawing.width(), drawing.height(), red));
+    QCOMPARE(f.form2.Image1->picture_rect(), drawn);
+
+    f.form2.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.form2));
+    const QImage page = output::render_client_area(f.form2);
+    QCOMPARE(page.size(), QSize(791, 830));
+    const QRect on_page = drawn.translated(8, 40);
+    QCOMPARE(page.pixel(on_page.center()), red);
+    QCOMPARE(page.pixel(on_page.left() + 2, on_page.top() + 2), red);
+    QCOMPARE(page.pixel(on_page.right() - 2, on_page.bottom() - 2), red);
+    if (on_page.left() > 10)
+        QCOMPARE(page.pixel(on_page.left() - 3, on_page.center().y()), white);
+    if (on_page.top() > 42)
+        QCOMPARE(page.pixel(on_page.center().x(), on_page.top() - 3), white);
+    if (on_page.right() < 780)
+        QCOMPARE(page.pixel(on_page.right() + 3, on_page.center().y()), white);
+}
+
+void PrintWindowTest::the_print_button_shows_the_canvas_and_todays_date()
+{
+    Fixture f;
+    const platform::Bitmap& canvas = f.form.controls().Image1->picture();
+    QCOMPARE(canvas.size(), QSize(474, 593));
+    f.open_print_window([&] {
+        QVERIFY(f.form2.isVisible());
+        QVERIFY(f.form2.isModal());
+        QCOMPARE(QApplication::activeModalWidget(), &f.form2);
+        QVERIFY(f.form2.Image1->picture() == canvas);
+        QCOMPARE(f.form2.sEdit3->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QVERIFY(!f.form2.sEdit3->text().isEmpty());
+        QVERIFY(f.form2.BitBtn1->isVisible());
+        f.form2.reject();
+    });
+    // The menu item runs the same handler.
+    bool ran = false;
+    QTimer::singleShot(0, &f.form2, [&] {
+        ran = f.form2.isVisible();
+        f.form2.reject();
+    });
+    f.form.controls().N4->trigger();
+    QVERIFY(ran);
+}
+
+void PrintWindowTest::the_copy_of_the_drawing_is_independent_of_the_canvas()
+{
+    Fixture f;
+    f.open_print_window([&] { f.form2.reject(); });
+    const platform::Bitmap before = f.form2.Image1->picture();
+    platform::Bitmap& canvas = f.form.controls().Image1->picture();
+    canvas.image().fill(qRgb(0, 0, 255));
+    QVERIFY(f.form2.Image1->picture() == before);
+    QVERIFY(!(f.form2.Image1->picture() == canvas));
+}
+
+void PrintWindowTest::empty_rows_are_left_off_the_page_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("author");
+    QTest::newRow("both empty") << QString() << QString();
+    QTest::newRow("title only") << QStringLiteral("Кремль") << QString();
+    QTest::newRow("author only") << QString() << QStringLiteral("Маша");
+    QTest::newRow("single blanks are not empty") << QStringLiteral(" ") << QStringLiteral(" ");
+}
+
+void PrintWindowTest::empty_rows_are_left_off_the_page()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, author);
+    Fixture f;
+    f.print_into_pdf(f.pdf_path());
+    f.open_print_window([&] { f.fill_and_print(title, author); });
+    const QImage& page = f.form2.last_page();
+    QCOMPARE(page.size(), QSize(791, 830));
+    QCOMPARE(all_white(page, title_row), title.isEmpty());
+    QCOMPARE(all_white(page, author_row), author.isEmpty());
+    QVERIFY(!all_white(page, date_row));
+    QCOMPARE(f.form2.Label1->isHidden(), title.isEmpty());
+    QCOMPARE(f.form2.sEdit1->isHidden(), title.isEmpty());
+    QCOMPARE(f.form2.Label2->isHidden(), author.isEmpty());
+    QCOMPARE(f.form2.sEdit2->isHidden(), author.isEmpty());
+    QVERIFY(QFile::exists(f.pdf_path()));
+}
+
+void PrintWindowTest::the_page_carries_no_button_border_or_text_cursor()
+{
+    Fixture f;
+    f.print_into_pdf(f.pdf_path());
+    f.open_print_window([&] {
+        f.form2.show();
+        const QImage editing = output::render_client_area(f.form2);
+        // In the editing look the button and the field borders are there to be removed.
+        QVERIFY(!all_white(editing, QRect(700, 797, 83, 25)));
+        QVERIFY(!all_white(editing, QRect(280, 727, 503, 1)));
+        f.form2.sEdit1->setFocus();
+        f.fill_and_print(QStringLiteral("Дом"), QStringLiteral("Петя"));
+    });
+    const QImage& page = f.form2.last_page();
+    QVERIFY(all_white(page, QRect(700, 797, 83, 25)));
+    // The fields' outlines: their top and bottom lines and the ends beyond the text.
+    for (const QRect& field : {QRect(280, 727, 503, 27), QRect(280, 760, 503, 27)}) {
+        QVERIFY(all_white(page, QRect(field.left(), field.top(), field.width(), 2)));
+        QVERIFY(all_white(page, QRect(field.left(), field.bottom() - 1, field.width(), 2)));
+        QVERIFY(all_white(page, QRect(field.right() - 100, field.top(), 101, field.height())));
+    }
+    // Nothing of the texts' left margin: no cursor bar in front of them.
+    QVERIFY(all_white(page, QRect(280, 727, 2, 60)));
+}
+
+void PrintWindowTest::printing_writes_one_page_at_96_pixels_per_inch()
+{
+    Fixture f;
+    f.print_into_pdf(f.pdf_path());
+    f.open_print_window([&] { f.fill_and_print(QStringLiteral("Мост"), QStringLiteral("Оля")); });
+    QFile file(f.pdf_path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(page_count(pdf), 1);
+    // A4 in points, as the printer was given it.
+    QVERIFY(pdf.contains("/MediaBox [0 0 595.000000 842.000000]"));
+    // The page is drawn 791 x 830 pixels at 96 per inch in the printer's own pixels.
+    const QRegularExpression placement(
+        QStringLiteral("([\\d.]+) 0 0 ([\\d.]+) 0 0 cm\n791 0 0 -830 0 830 cm"));
+    bool placed = false;
+    for (const QByteArray& stream : flate_streams(pdf)) {
+        const QRegularExpressionMatch match = placement.match(QString::fromLatin1(stream));
+        if (!match.hasMatch())
+            continue;
+        placed = true;
+        const QPrinter printer(QPrinter::HighResolution);
+        QCOMPARE(qRound(match.captured(1).toDouble() * 791), qRound(791.0 * printer.resolution() / 96));
+        QCOMPARE(qRound(match.captured(2).toDouble() * 830), qRound(830.0 * printer.resolution() / 96));
+    }
+    QVERIFY(placed);
+    // The page bitmap goes in whole: 791 x 830 pixels.
+    QVERIFY(pdf.contains("/Width 791"));
+    QVERIFY(pdf.contains("/Height 830"));
+}
+
+void PrintWindowTest::the_next_showing_restores_the_editing_look_and_keeps_the_texts()
+{
+    Fixture f;
+    f.print_into_pdf(f.pdf_path());
+    f.open_print_window([&] { f.fill_and_print(QString(), QString()); });
+    QVERIFY(f.form2.BitBtn1->isHidden());
+    QVERIFY(f.form2.Label1->isHidden());
+    QVERIFY(!f.form2.sEdit1->hasFrame());
+
+    f.open_print_window([&] {
+        QVERIFY(f.form2.BitBtn1->isVisible());
+        QVERIFY(f.form2.Label1->isVisible() && f.form2.sEdit1->isVisible());
+        QVERIFY(f.form2.Label2->isVisible() && f.form2.sEdit2->isVisible());
+        QVERIFY(f.form2.sEdit1->hasFrame() && f.form2.sEdit2->hasFrame());
+        f.fill_and_print(QStringLiteral("Парк"), QStringLiteral("Ваня"));
+    });
+    f.open_print_window([&] {
+        QCOMPARE(f.form2.sEdit1->text(), QStringLiteral("Парк"));
+        QCOMPARE(f.form2.sEdit2->text(), QStringLiteral("Ваня"));
+        f.form2.reject();
+    });
+}
+
+void PrintWindowTest::a_printer_that_fails_leaves_the_window_open_for_paper_data()
+{
+    QTest::addColumn<bool>("to_file");
+    QTest::newRow("a printer that does not exist") << false;
+    QTest::newRow("a file that cannot be written") << true;
+}
+
+void PrintWindowTest::a_printer_that_fails_leaves_the_window_open_for_paper()
+{
+    QFETCH(bool, to_file);
+    Fixture f;
+    CapturedErrors errors;
+    const QString unwritable = f.out.filePath("no/such/folder/page.pdf");
+    if (to_file) {
+        f.print_into_pdf(unwritable);
+    } else {
+        f.form2.set_printer_source([] {
+            auto printer = std::make_unique<QPrinter>();
+            printer->setPrinterName(QStringLiteral("koloriton-no-such-printer"));
+            return printer;
+        });
+    }
+    f.open_print_window([&] {
+        f.fill_and_print(QString(), QStringLiteral("Маша"));
+        QVERIFY(f.form2.isVisible());
+        QCOMPARE(errors.messages().size(), 1);
+        QVERIFY(errors.messages().first().startsWith(QStringLiteral("Не удалось начать печать")));
+        QVERIFY(f.form2.BitBtn1->isHidden());
+        QVERIFY(f.form2.Label1->isHidden() && f.form2.sEdit1->isHidden());
+        QVERIFY(!f.form2.sEdit2->isHidden() && !f.form2.sEdit2->hasFrame());
+        f.form2.reject();
+    });
+    QVERIFY(!QFile::exists(unwritable));
+}
+
+void PrintWindowTest::without_printers_there_is_no_default_printer()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("this machine has a default printer");
+    try {
+        output::default_printer();
+        QFAIL("no error without a printer");
+    } catch (const platform::UserError& error) {
+        QCOMPARE(error.text(), QStringLiteral("Принтер не найден"));
+    }
+    // Through the window: the message, and the window stays as prepared for paper.
+    Fixture f;
+    CapturedErrors errors;
+    f.open_print_window([&] {
+        QTest::mouseClick(f.form2.BitBtn1, Qt::LeftButton);
+        QCOMPARE(errors.messages(), QStringList{QStringLiteral("Принтер не найден")});
+        QVERIFY(f.form2.isVisible());
+        QVERIFY(f.form2.BitBtn1->isHidden());
+        f.form2.reject();
+    });
+}
+
+void PrintWindowTest::the_close_box_prints_nothing()
+{
+    Fixture f;
+    f.print_into_pdf(f.pdf_path());
+    f.open_print_window([&] {
+        type(f.form2.sEdit1, QStringLiteral("Лес"));
+        f.form2.close();
+    });
+    QVERIFY(!QFile::exists(f.pdf_path()));
+    QVERIFY(f.form2.BitBtn1->isVisibleTo(&f.form2));
+    QVERIFY(f.form2.sEdit1->hasFrame());
+    QCOMPARE(f.form2.sEdit1->text(), QStringLiteral("Лес"));
+}
+
+QTEST_MAIN(PrintWindowTest)
+#include "test_print_window.moc"
