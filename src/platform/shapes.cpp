@@ -34,17 +34,19 @@ void seal_outline(QImage& mask)
 {
     const int width = mask.width();
     const int height = mask.height();
-    auto outside = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < width && y < height &&
-               reinterpret_cast<const QRgb*>(mask.constScanLine(y))[x] == 0;
-    };
+    const QRgb* above = nullptr;
     for (int y = 0; y < height; ++y) {
         auto* marks = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        const QRgb* below = y + 1 < height ? reinterpret_cast<const QRgb*>(mask.constScanLine(y + 1)) : nullptr;
         for (int x = 0; x < width; ++x) {
-            if (marks[x] == brush_mark &&
-                (outside(x - 1, y) || outside(x + 1, y) || outside(x, y - 1) || outside(x, y + 1)))
+            if (marks[x] != brush_mark)
+                continue;
+            const bool touches_outside = (x > 0 && marks[x - 1] == 0) || (x + 1 < width && marks[x + 1] == 0) ||
+                                         (above && above[x] == 0) || (below && below[x] == 0);
+            if (touches_outside)
                 marks[x] = pen_mark;
         }
+        above = marks;
     }
 }
 
@@ -83,6 +85,7 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, con
     const QImage mask = shape_mask(centre, width, area);
     PixelWriter pen_writer(bitmap, pen.colour);
     PixelWriter brush_writer(bitmap, brush.colour);
+    const bool paints_interior = brush.style != BrushStyle::Clear;
     for (int my = 0; my < mask.height(); ++my) {
         const auto* marks = reinterpret_cast<const QRgb*>(mask.constScanLine(my));
         const int y = area.top() + my;
@@ -90,7 +93,7 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, con
             const int x = area.left() + mx;
             if (marks[mx] == pen_mark)
                 pen_writer.set(x, y);
-            else if (marks[mx] == brush_mark && hatch_covers(brush.style, x, y))
+            else if (paints_interior && marks[mx] == brush_mark && hatch_covers(brush.style, x, y))
                 brush_writer.set(x, y);
         }
     }
