@@ -168,6 +168,12 @@ bool is_png(const Reader& in, qint64 offset)
 
 QImage decode_png(const QByteArray& bytes, qint64 offset, qint64 length)
 {
+    // The header's size is checked first, so a small file cannot make the decoder allocate a huge image.
+    const Reader in(bytes);
+    const quint32 width = qFromBigEndian<quint32>(in.at(offset + 16, 4));
+    const quint32 height = qFromBigEndian<quint32>(in.at(offset + 20, 4));
+    if (width == 0 || height == 0 || width > max_side || height > max_side)
+        refuse();
     QImage image;
     if (!image.loadFromData(bytes.mid(offset, length), "PNG") || image.width() > max_side ||
         image.height() > max_side)

@@ -256,6 +256,11 @@ private slots:
         QTest::newRow("palette too long") << patched(54, QByteArray("\x03\x00\x00\x00", 4));
         QTest::newRow("small header") << patched(22, QByteArray("\x0C\x00\x00\x00", 4));
         QTest::newRow("bad png") << directory(QPoint(), 12) + QByteArray("\x89PNG\r\n\x1A\nxxxx", 12);
+        QTest::newRow("png header only")
+            << directory(QPoint(), 16) + QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16);
+        QByteArray huge_png =
+            QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x40\0\0\0\x40\0", 24) + QByteArray(40, '\0');
+        QTest::newRow("huge png") << directory(QPoint(), quint32(huge_png.size())) + huge_png;
     }
 
     void malformed_files_are_refused()
