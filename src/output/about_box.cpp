@@ -40,10 +40,21 @@ constexpr int minimum_outer_width = 112;
 QFont row_font(RowFont kind)
 {
     QFont font(QStringLiteral("Tahoma"));
-    font.setPointSize(kind == RowFont::product || kind == RowFont::commission ? 10
-                      : kind == RowFont::authors                              ? 9
-                                                                              : 8);
-    font.setBold(kind == RowFont::product);
+    switch (kind) {
+    case RowFont::product:
+        font.setPointSize(10);
+        font.setBold(true);
+        break;
+    case RowFont::commission:
+        font.setPointSize(10);
+        break;
+    case RowFont::authors:
+        font.setPointSize(9);
+        break;
+    case RowFont::plain:
+        font.setPointSize(8);
+        break;
+    }
     return font;
 }
 

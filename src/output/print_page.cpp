@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -47,6 +48,7 @@ std::unique_ptr<QPrinter> default_printer()
     if (info.isNull())
         throw platform::UserError(QStringLiteral("Принтер не найден"));
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(QGuiApplication::applicationDisplayName());
     if (!printer->isValid())
         throw platform::UserError(QStringLiteral("Принтер недоступен: %1").arg(info.printerName()));
     return printer;
