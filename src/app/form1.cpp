@@ -56,18 +56,28 @@ void TForm1::create_menu()
 {
     controls_.MainMenu1 = menuBar();
     controls_.MainMenu1->setObjectName("MainMenu1");
-    const std::pair<QAction * Form1Controls::*, const char*> items[] = {
-        {&Form1Controls::N3, "Главная"},   {&Form1Controls::N5, "Открыть/загрузить"},
-        {&Form1Controls::N6, "Сохранить"}, {&Form1Controls::N8, "Отменить"},
-        {&Form1Controls::N9, "Повторить"}, {&Form1Controls::N4, "Печать"},
-        {&Form1Controls::N1, "Справка"},   {&Form1Controls::N2, "О программе"},
-        {&Form1Controls::N7, "Выход"},
+    struct MenuItem {
+        QAction* Form1Controls::*slot;
+        const char* name;
+        const char* caption;
     };
-    const char* const names[] = {"N3", "N5", "N6", "N8", "N9", "N4", "N1", "N2", "N7"};
-    for (std::size_t i = 0; i < std::size(items); ++i) {
-        QAction* action = controls_.MainMenu1->addAction(QString::fromUtf8(items[i].second));
-        action->setObjectName(names[i]);
-        controls_.*items[i].first = action;
+    // clang-format off
+    const MenuItem items[] = {
+        {&Form1Controls::N3, "N3", "Главная"},
+        {&Form1Controls::N5, "N5", "Открыть/загрузить"},
+        {&Form1Controls::N6, "N6", "Сохранить"},
+        {&Form1Controls::N8, "N8", "Отменить"},
+        {&Form1Controls::N9, "N9", "Повторить"},
+        {&Form1Controls::N4, "N4", "Печать"},
+        {&Form1Controls::N1, "N1", "Справка"},
+        {&Form1Controls::N2, "N2", "О программе"},
+        {&Form1Controls::N7, "N7", "Выход"},
+    };
+    // clang-format on
+    for (const MenuItem& item : items) {
+        QAction* action = controls_.MainMenu1->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(item.name);
+        controls_.*item.slot = action;
     }
 }
 
