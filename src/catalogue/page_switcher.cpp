@@ -14,8 +14,6 @@
 namespace catalogue {
 namespace {
 
-constexpr platform::ColourWord red_word = 0x000000FF;
-
 bool is_file(const QString& path)
 {
     return QFileInfo(path).isFile();
@@ -60,10 +58,7 @@ void PageSwitcher::open_picture(const QString& name)
         state_.work_page_shown = true;
     }
     controls_.Image1->show();
-    controls_.Image16->load_picture(paths.instruments_dir + QStringLiteral("с краской.bmp"));
-    state_.drawing.current_color = red_word;
-    controls_.Image11->load_picture(paths.gradients_dir + QStringLiteral("к.bmp"));
-    colours::paint_banks(controls_, state_);
+    colours::show_opening_colours(controls_, state_);
 }
 
 void PageSwitcher::load_description(const QString& path)

@@ -47,4 +47,13 @@ void refresh_jar_row(app::Form1Controls& controls, const app::ResourcePaths& pat
         load_jar(controls, paths, row.index, row.index == selected);
 }
 
+void show_opening_colours(app::Form1Controls& controls, app::ProcessState& state)
+{
+    const JarRow& red = jar_table.front();
+    controls.Image16->load_picture(state.paths.instruments_dir + QStringLiteral("с краской.bmp"));
+    state.drawing.current_color = red.colour;
+    controls.Image11->load_picture(state.paths.gradients_dir + QString::fromUtf8(red.strip_file));
+    paint_banks(controls, state);
+}
+
 } // namespace colours

@@ -14,4 +14,8 @@ void paint_kist(app::Form1Controls& controls, app::ProcessState& state);
 // (1 to 8) in its selected look; 0 selects none.
 void refresh_jar_row(app::Form1Controls& controls, const app::ResourcePaths& paths, int selected);
 
+// The colours a picture opened for colouring starts with: the bucket with paint, red as the
+// current colour with its shade strip, and the colour displays repainted.
+void show_opening_colours(app::Form1Controls& controls, app::ProcessState& state);
+
 } // namespace colours

@@ -8,12 +8,6 @@
 
 namespace history {
 
-namespace {
-
-constexpr platform::ColourWord opening_colour = 0x000000FF;
-
-} // namespace
-
 DrawingFiles::DrawingFiles(app::Form1Controls& controls, app::ProcessState& state)
     : controls_(controls), state_(state),
       run_dialog_([&controls](DialogKind kind, const app::FileDialogSettings& settings) {
@@ -84,10 +78,7 @@ void DrawingFiles::enter_drawing_setup()
         panel->hide();
     colours::refresh_jar_row(controls_, state_.paths, 1);
     controls_.Image1->show();
-    controls_.Image16->load_picture(state_.paths.instruments_dir + QStringLiteral("с краской.bmp"));
-    state_.drawing.current_color = opening_colour;
-    controls_.Image11->load_picture(state_.paths.gradients_dir + QStringLiteral("к.bmp"));
-    colours::paint_banks(controls_, state_);
+    colours::show_opening_colours(controls_, state_);
 }
 
 } // namespace history

@@ -1,50 +1,15 @@
 #pragma once
 
-#include "app/form1.h"
-#include "catalogue/preview_strip.h"
 #include "history/snapshot.h"
-#include "platform/bmp_codec.h"
-#include "support/captured_errors.h"
-#include "support/test_tree.h"
+#include "support/main_window.h"
 
 #include <QPainter>
 #include <QtTest>
 
 namespace canvas_fixture {
 
-// The real main window over a private copy of the resource tree, driven by real mouse events.
-class Window {
-public:
-    Window() : form_(tree_.app_dir()) { form_.show(); }
-
-    testing_support::TestTree& tree() { return tree_; }
-    app::Form1Controls& controls() { return form_.controls(); }
-    app::ProcessState& state() { return form_.state(); }
-    drawing::DrawingState& drawing() { return form_.state().drawing; }
-    const QStringList& errors() const { return errors_.messages(); }
-
-    void open_picture(int slot = 0)
-    {
-        QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton);
-    }
-    // A picture of the tree, read as the program reads it.
-    platform::Bitmap bmp(const QString& relative)
-    {
-        return platform::read_bmp(tree_.path("res/" + relative));
-    }
-
-private:
-    testing_support::CapturedErrors errors_;
-    testing_support::TestTree tree_;
-    app::TForm1 form_;
-};
-
-// A press and release of `button` at `at`, as a child clicks with any button.
-inline void press(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = {})
-{
-    QTest::mousePress(widget, button, {}, at);
-    QTest::mouseRelease(widget, button, {}, at);
-}
+using Window = testing_support::MainWindow;
+using testing_support::press;
 
 constexpr platform::ColourWord red = 0x000000FF;
 constexpr platform::ColourWord blue = 0x00FF0000;

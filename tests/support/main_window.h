@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/form1.h"
+#include "catalogue/preview_strip.h"
+#include "platform/bmp_codec.h"
+#include "support/captured_errors.h"
+#include "support/test_tree.h"
+
+#include <QtTest>
+
+namespace testing_support {
+
+// The real main window over a private copy of the resource tree, driven by real mouse events.
+class MainWindow {
+public:
+    MainWindow() : form_(tree_.app_dir()) { form_.show(); }
+
+    TestTree& tree() { return tree_; }
+    app::TForm1& form() { return form_; }
+    app::Form1Controls& controls() { return form_.controls(); }
+    app::ProcessState& state() { return form_.state(); }
+    drawing::DrawingState& drawing() { return form_.state().drawing; }
+    const QStringList& errors() const { return errors_.messages(); }
+
+    QString picture_name(int slot) { return form_.preview_strip().thumbnail(slot)->hint(); }
+    void open_picture(int slot = 0) { QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton); }
+    // A picture of the tree, read as the program reads it.
+    platform::Bitmap bmp(const QString& relative) { return platform::read_bmp(tree_.path("res/" + relative)); }
+
+private:
+    CapturedErrors errors_;
+    TestTree tree_;
+    app::TForm1 form_;
+};
+
+// A press and release of `button` at `at`, as a child clicks with any button.
+inline void press(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = {})
+{
+    QTest::mousePress(widget, button, {}, at);
+    QTest::mouseRelease(widget, button, {}, at);
+}
+
+} // namespace testing_support
