@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "skin/skin_manager.h"
 
 #include <QApplication>
 
@@ -7,6 +8,9 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
     app::TForm1 form(QCoreApplication::applicationDirPath());
+    // The skin comes after every window exists, so the windows are created in their plain look.
+    form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
+    form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
     form.show();
     return application.exec();
 }

@@ -13,7 +13,10 @@
 #include "history/drawing_files.h"
 #include "history/undo_redo.h"
 #include "output/output_windows.h"
+#include "output/print_window.h"
 #include "platform/error_guard.h"
+#include "skin/hint_manager.h"
+#include "skin/skin_manager.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -93,6 +96,9 @@ void TForm1::create_subsystems()
     undo_redo_ = std::make_unique<history::UndoRedo>(controls_, state_);
     drawing_files_ = std::make_unique<history::DrawingFiles>(controls_, state_);
     output_windows_ = new output::OutputWindows(controls_, this);
+    sSkinManager1 = new skin::SkinManager(this);
+    sHintManager1 = new skin::HintManager(this);
+    output_windows_->form2().set_skin_manager(sSkinManager1);
 
     page_switcher_->connect_handlers();
     info_panel_->connect_handlers();

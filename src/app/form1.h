@@ -28,6 +28,10 @@ class DrawingFiles;
 namespace output {
 class OutputWindows;
 }
+namespace skin {
+class SkinManager;
+class HintManager;
+} // namespace skin
 
 namespace app {
 
@@ -49,6 +53,8 @@ public:
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
     // The print and help windows and their handlers.
     output::OutputWindows& output_windows() { return *output_windows_; }
+    skin::SkinManager& skin_manager() { return *sSkinManager1; }
+    skin::HintManager& hint_manager() { return *sHintManager1; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_.set_question(std::move(question)); }
 
@@ -77,6 +83,8 @@ private:
     std::unique_ptr<history::UndoRedo> undo_redo_;
     std::unique_ptr<history::DrawingFiles> drawing_files_;
     output::OutputWindows* output_windows_ = nullptr;
+    skin::SkinManager* sSkinManager1 = nullptr; // the look of every window of the program
+    skin::HintManager* sHintManager1 = nullptr; // balloon hints of the picture controls
 };
 
 } // namespace app

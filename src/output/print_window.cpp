@@ -2,6 +2,7 @@
 
 #include "output/print_page.h"
 #include "platform/error_guard.h"
+#include "skin/skin_manager.h"
 
 #include <QDate>
 #include <QLocale>
@@ -36,6 +37,26 @@ QLineEdit* make_edit(const char* name, const QRect& geometry, QWidget* parent)
     edit->setGeometry(geometry);
     return edit;
 }
+
+// The plain look for the page; the skin comes back whether printing succeeds or fails.
+class PlainLook {
+public:
+    explicit PlainLook(skin::SkinManager* manager) : manager_(manager)
+    {
+        if (manager_ != nullptr)
+            manager_->set_active(false);
+    }
+    ~PlainLook()
+    {
+        if (manager_ != nullptr)
+            manager_->set_active(true);
+    }
+    PlainLook(const PlainLook&) = delete;
+    PlainLook& operator=(const PlainLook&) = delete;
+
+private:
+    skin::SkinManager* manager_;
+};
 
 QString printer_name(const QPrinter& printer)
 {
@@ -122,6 +143,7 @@ void TForm2::tidy_for_paper()
 
 void TForm2::BitBtn1Click()
 {
+    const PlainLook plain(skin_manager_);
     tidy_for_paper();
     last_page_ = render_client_area(*this);
     const std::unique_ptr<QPrinter> printer = printer_source_();

@@ -11,6 +11,9 @@
 #include <memory>
 
 class QPrinter;
+namespace skin {
+class SkinManager;
+}
 
 namespace output {
 
@@ -32,6 +35,8 @@ public:
     void BitBtn1Click();
 
     void set_printer_source(PrinterSource source) { printer_source_ = std::move(source); }
+    // The skin that printing switches off for the page and on again afterwards.
+    void set_skin_manager(skin::SkinManager* manager) { skin_manager_ = manager; }
     // The client area as last rendered for paper.
     const QImage& last_page() const { return last_page_; }
 
@@ -49,6 +54,7 @@ private:
     void tidy_for_paper();
 
     PrinterSource printer_source_;
+    skin::SkinManager* skin_manager_ = nullptr;
     QImage last_page_;
 };
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace skin {
+
+// The skin manager: it loads the named skin from the skin directory and gives every window of
+// the application its look. A skin is a folder named after it that holds the style sheet
+// "skin.qss"; the sheet may name the folder's pictures as "skin:<file>". Finding no skin switches
+// the manager off without a word, and the windows keep their plain look.
+class SkinManager : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr const char* style_sheet_file = "skin.qss";
+    // The prefix under which a style sheet reaches the files of its skin folder.
+    static constexpr const char* search_prefix = "skin";
+
+    explicit SkinManager(QObject* parent = nullptr);
+    ~SkinManager() override;
+
+    // Reloads the named skin from the new directory while the manager is active.
+    void set_skin_directory(const QString& directory);
+    QString skin_directory() const { return directory_; }
+    // Loads the skin of that name while the manager is active.
+    void set_skin_name(const QString& name);
+    QString skin_name() const { return name_; }
+    // Off draws every window plainly at once; on loads the named skin again and applies it.
+    void set_active(bool on);
+    bool active() const { return active_; }
+    // The style sheet of the skin in use; empty while none is applied.
+    QString applied_style_sheet() const { return applied_; }
+
+private:
+    // The skin folder's path, or empty when the directory holds no skin of the name.
+    QString skin_folder() const;
+    void load();
+    void unload();
+
+    QString directory_;
+    QString name_;
+    bool active_ = true;
+    bool loaded_ = false;
+    QString applied_;
+    QString sheet_before_;
+};
+
+} // namespace skin
