@@ -43,7 +43,8 @@ HintManager::HintManager(QObject* parent, const HintSettings& settings)
 
 HintManager::~HintManager()
 {
-    qApp->removeEventFilter(this);
+    if (qApp != nullptr)
+        qApp->removeEventFilter(this);
 }
 
 void HintManager::hide_hint()

@@ -1,9 +1,12 @@
 #include "skin/skin_manager.h"
 
+#include "skin/skin_archive.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace skin {
 
@@ -39,12 +42,33 @@ void SkinManager::set_active(bool on)
     }
 }
 
-QString SkinManager::skin_folder() const
+bool SkinManager::name_is_plain() const
 {
     // A name that climbs out of the directory or into a subfolder is not a skin of this directory.
-    if (directory_.isEmpty() || name_.isEmpty() || name_.contains(QLatin1Char('/')) ||
-        name_ == QLatin1String("..") || name_ == QLatin1String("."))
+    return !directory_.isEmpty() && !name_.isEmpty() && !name_.contains(QLatin1Char('/')) &&
+           name_ != QLatin1String("..") && name_ != QLatin1String(".");
+}
+
+QString SkinManager::unpacked_folder()
+{
+    QFile packed(QDir(directory_).filePath(name_ + QLatin1String(packed_suffix)));
+    if (!QFileInfo(packed).isFile() || packed.size() > max_packed_size || !packed.open(QIODevice::ReadOnly))
         return {};
+    const std::optional<std::vector<ArchiveEntry>> entries = unpack_skin_archive(packed.readAll());
+    const auto has_sheet = [](const ArchiveEntry& entry) {
+        return entry.name == QLatin1String(style_sheet_file);
+    };
+    if (!entries || std::none_of(entries->begin(), entries->end(), has_sheet))
+        return {};
+    auto folder = std::make_unique<QTemporaryDir>();
+    if (!folder->isValid() || !write_skin_entries(*entries, folder->path()))
+        return {};
+    unpacked_ = std::move(folder);
+    return unpacked_->path();
+}
+
+QString SkinManager::skin_folder() const
+{
     const QString folder = QDir(directory_).filePath(name_);
     return QFileInfo(folder).isDir() ? folder : QString();
 }
@@ -52,14 +76,17 @@ QString SkinManager::skin_folder() const
 void SkinManager::load()
 {
     unload();
-    const QString folder = skin_folder();
-    QFile sheet(QDir(folder).filePath(QString::fromLatin1(style_sheet_file)));
-    if (folder.isEmpty() || !sheet.open(QIODevice::ReadOnly)) {
-        active_ = false;
-        return;
+    QString folder;
+    if (name_is_plain()) {
+        folder = unpacked_folder();
+        if (folder.isEmpty())
+            folder = skin_folder();
     }
-    const QString text = QString::fromUtf8(sheet.readAll());
-    if (sheet.error() != QFileDevice::NoError) {
+    QFile sheet(QDir(folder).filePath(QString::fromLatin1(style_sheet_file)));
+    const QString text =
+        folder.isEmpty() || !sheet.open(QIODevice::ReadOnly) ? QString() : QString::fromUtf8(sheet.readAll());
+    if (!sheet.isOpen() || sheet.error() != QFileDevice::NoError) {
+        unpacked_.reset();
         active_ = false;
         return;
     }
@@ -81,6 +108,7 @@ void SkinManager::unload()
     applied_.clear();
     sheet_before_.clear();
     loaded_ = false;
+    unpacked_.reset();
 }
 
 } // namespace skin

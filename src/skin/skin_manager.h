@@ -2,18 +2,24 @@
 
 #include <QObject>
 #include <QString>
+#include <QTemporaryDir>
+#include <memory>
 
 namespace skin {
 
 // The skin manager: it loads the named skin from the skin directory and gives every window of
-// the application its look. A skin is a folder named after it that holds the style sheet
-// "skin.qss"; the sheet may name the folder's pictures as "skin:<file>". Finding no skin switches
-// the manager off without a word, and the windows keep their plain look.
+// the application its look. A skin is a ZIP archive named after it with ".zip", or else a folder
+// of that name; either holds the style sheet "skin.qss", which may name the skin's pictures as
+// "skin:<file>". Finding no skin switches the manager off without a word, and the windows keep
+// their plain look.
 class SkinManager : public QObject {
     Q_OBJECT
 
 public:
     static constexpr const char* style_sheet_file = "skin.qss";
+    static constexpr const char* packed_suffix = ".zip";
+    // A packed skin larger than this is not read.
+    static constexpr qint64 max_packed_size = 32 * 1024 * 1024;
     // The prefix under which a style sheet reaches the files of its skin folder.
     static constexpr const char* search_prefix = "skin";
 
@@ -33,6 +39,9 @@ public:
     QString applied_style_sheet() const { return applied_; }
 
 private:
+    bool name_is_plain() const;
+    // The packed skin unpacked into a private folder, or empty when there is none or it is damaged.
+    QString unpacked_folder();
     // The skin folder's path, or empty when the directory holds no skin of the name.
     QString skin_folder() const;
     void load();
@@ -44,6 +53,7 @@ private:
     bool loaded_ = false;
     QString applied_;
     QString sheet_before_;
+    std::unique_ptr<QTemporaryDir> unpacked_;
 };
 
 } // namespace skin
