@@ -73,16 +73,15 @@ BalloonShape balloon_shape(QSize text_size, QPoint target, const QRect& screen, 
     shape.pointer_base_x = std::clamp(tip_x, min_tip, max_tip);
 
     shape.pointer_above = target.y() + window_size.height() - 1 <= screen.bottom();
-    // Hanging below the body, the pointer reaches further down than the shadow does.
-    if (!shape.pointer_above)
-        window_size.setHeight(body_height + settings.pointer_height +
-                              std::max(0, extent - settings.pointer_height));
     if (shape.pointer_above) {
         shape.body = QRect(0, settings.pointer_height, body_width, body_height);
         shape.tip = QPoint(tip_x, 0);
     } else {
         shape.body = QRect(0, 0, body_width, body_height);
         shape.tip = QPoint(tip_x, body_height + settings.pointer_height - 1);
+        // Hanging below the body, the pointer reaches further down than the shadow does.
+        window_size.setHeight(body_height + settings.pointer_height +
+                              std::max(0, extent - settings.pointer_height));
     }
     shape.window = QRect(target - shape.tip, window_size);
     const QSize text_area(body_width - 2 * settings.margin_horizontal, text_size.height());
@@ -108,6 +107,7 @@ HintBalloon::HintBalloon(const HintSettings& settings)
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setWindowOpacity(1.0 - settings_.transparency / 100.0);
     setFont(hint_font(settings_));
 }
 
