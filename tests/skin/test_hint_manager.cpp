@@ -99,6 +99,13 @@ void HintManagerTest::resting_the_mouse_on_a_control_shows_its_balloon()
     QCOMPARE(hints.balloon().text(), QStringLiteral("[Вверх]"));
     QCOMPARE(hints.shown_for(), up);
     QVERIFY(!QToolTip::isVisible());
+
+    // A disabled jar still explains itself.
+    auto* jar = window.controls().Image4;
+    QVERIFY(!jar->isEnabled());
+    QTest::mouseMove(jar, QPoint(20, 20));
+    QTRY_COMPARE_WITH_TIMEOUT(hints.shown_for(), jar, 3000);
+    QCOMPARE(hints.balloon().text(), QStringLiteral("[Выбор базового цвета]"));
 }
 
 void HintManagerTest::every_control_with_a_shown_hint_gets_its_text_data()
