@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +54,7 @@ private slots:
     void what_is_not_a_skin_folder_is_no_skin();
     void a_skin_folder_gives_every_window_its_look_until_switched_off();
     void the_skin_reaches_its_own_pictures();
+    void the_shipped_skin_gives_the_menu_bar_its_look();
     void a_new_directory_loads_the_skin_from_there();
     void printing_switches_the_skin_off_for_the_page_and_on_again_data();
     void printing_switches_the_skin_off_for_the_page_and_on_again();
@@ -66,6 +68,7 @@ void SkinManagerTest::a_missing_skin_switches_the_manager_off_without_a_word()
     QVERIFY(manager.active());
     const QString skins = window.state().paths.skin_dir();
     QVERIFY(skins.endsWith(QStringLiteral("/res/skins")));
+    QVERIFY(QDir(skins + "/MacOS").removeRecursively());
     manager.set_skin_directory(skins);
     QVERIFY(manager.active());
     manager.set_skin_name(QStringLiteral("MacOS"));
@@ -146,6 +149,22 @@ void SkinManagerTest::a_skin_folder_gives_every_window_its_look_until_switched_o
 
     manager.set_active(true);
     QCOMPARE(pixel_of(*form2.sEdit1, field), green);
+}
+
+void SkinManagerTest::the_shipped_skin_gives_the_menu_bar_its_look()
+{
+    MainWindow window;
+    QMenuBar& menu = *window.controls().MainMenu1;
+    const QRgb plain = pixel_of(menu, QPoint(menu.width() - 2, menu.height() / 2));
+    skin::SkinManager& manager = window.form().skin_manager();
+    manager.set_skin_directory(window.state().paths.skin_dir());
+    manager.set_skin_name(QStringLiteral("MacOS"));
+    QVERIFY(manager.active());
+    QVERIFY(!manager.applied_style_sheet().isEmpty());
+    QVERIFY(window.errors().isEmpty());
+    const QRgb skinned = pixel_of(menu, QPoint(menu.width() - 2, menu.height() / 2));
+    QVERIFY(skinned != plain);
+    QCOMPARE(skinned, qRgb(0xff, 0xf6, 0xe6));
 }
 
 void SkinManagerTest::the_skin_reaches_its_own_pictures()

@@ -14,5 +14,7 @@ void render_bottom_bar(const Output& out);
 void render_backgrounds(const Output& out);
 void render_cursors(const Output& out);
 void render_extra_pictures(const Output& out);
+// The skins are style sheets written by hand: copied as they are.
+void copy_skins(const QString& art_dir, const Output& out);
 
 } // namespace artgen

@@ -18,9 +18,9 @@ void register_fonts()
             QFontDatabase::addApplicationFont(file);
 }
 
-void render_all(const artgen::Output& out, const artgen::CatalogueJob& job)
+void render_all(const QString& art_dir, const artgen::Output& out, const artgen::CatalogueJob& job)
 {
-    artgen::ensure_dir(out.res_dir + "skins");
+    artgen::copy_skins(art_dir, out);
     artgen::render_backgrounds(out);
     artgen::render_bottom_bar(out);
     artgen::render_buttons(out);
@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     const artgen::CatalogueJob job{args[1] + "/catalogue", args[4],
                                    QFileInfo(app.applicationFilePath()).lastModified()};
     try {
-        render_all(out, job);
+        render_all(args[1], out, job);
     } catch (const std::exception& error) {
         err << "artgen: error: " << QString::fromUtf8(error.what()) << '\n';
         return 1;
