@@ -1,14 +1,13 @@
+#include "offscreen_main.h"
+
 #include "app/form1.h"
 #include "platform/bmp_codec.h"
-#include "platform/error_guard.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 
@@ -125,17 +124,4 @@ BENCHMARK(BM_ReleaseRectangle)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    // A message box would wait for a click that never comes.
-    platform::set_error_reporter(
-        [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return run_offscreen_benchmarks(argc, argv); }

@@ -1,6 +1,7 @@
 #include "platform/cursor_file.h"
 
 #include "platform/errors.h"
+#include "platform/little_endian.h"
 
 #include <QFile>
 #include <QPixmap>
@@ -181,20 +182,6 @@ QImage decode_png(const QByteArray& bytes, qint64 offset, qint64 length)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-void put_u16(QByteArray& out, quint16 value)
-{
-    char buffer[2];
-    qToLittleEndian(value, buffer);
-    out.append(buffer, 2);
-}
-
-void put_u32(QByteArray& out, quint32 value)
-{
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    out.append(buffer, 4);
-}
-
 // The image placed in a transparent 32 x 32 square, scaled down if larger, with the hotspot moved along.
 CursorImage fit_to_square(const CursorImage& cursor)
 {
@@ -258,22 +245,22 @@ QByteArray encode_cursor(const CursorImage& cursor)
     const quint32 image_size = static_cast<quint32>(info_header_size + xor_size + and_size);
 
     QByteArray out;
-    put_u16(out, 0);
-    put_u16(out, 2);
-    put_u16(out, 1);
+    append_u16(out, 0);
+    append_u16(out, 2);
+    append_u16(out, 1);
     out.append(char(encoded_side)).append(char(encoded_side)).append(char(0)).append(char(0));
-    put_u16(out, static_cast<quint16>(square.hotspot.x()));
-    put_u16(out, static_cast<quint16>(square.hotspot.y()));
-    put_u32(out, image_size);
-    put_u32(out, directory_size + entry_size);
+    append_u16(out, static_cast<quint16>(square.hotspot.x()));
+    append_u16(out, static_cast<quint16>(square.hotspot.y()));
+    append_u32(out, image_size);
+    append_u32(out, directory_size + entry_size);
 
-    put_u32(out, info_header_size);
-    put_u32(out, encoded_side);
-    put_u32(out, encoded_side * 2);
-    put_u16(out, 1);
-    put_u16(out, 32);
+    append_u32(out, info_header_size);
+    append_u32(out, encoded_side);
+    append_u32(out, encoded_side * 2);
+    append_u16(out, 1);
+    append_u16(out, 32);
     for (int field = 0; field < 6; ++field)
-        put_u32(out, 0);
+        append_u32(out, 0);
 
     QByteArray mask(and_size, '\0');
     for (int row = encoded_side - 1; row >= 0; --row) {

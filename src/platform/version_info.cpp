@@ -1,5 +1,7 @@
 #include "platform/version_info.h"
 
+#include "platform/little_endian.h"
+
 #include <QStringList>
 #include <QtEndian>
 #include <vector>
@@ -24,20 +26,6 @@ struct Node {
     std::vector<Node> children;
 };
 
-void put16(QByteArray& out, quint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 2);
-}
-
-void put32(QByteArray& out, quint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, 4);
-}
-
 void align(QByteArray& out)
 {
     while (out.size() % 4 != 0)
@@ -47,8 +35,8 @@ void align(QByteArray& out)
 void put_text(QByteArray& out, const QString& text)
 {
     for (QChar c : text)
-        put16(out, c.unicode());
-    put16(out, 0);
+        append_u16(out, c.unicode());
+    append_u16(out, 0);
 }
 
 // Offsets are aligned from the start of the block, so a node is written into the block itself.
@@ -56,9 +44,9 @@ void write_node(QByteArray& out, const Node& node)
 {
     align(out);
     const qsizetype start = out.size();
-    put16(out, 0);
-    put16(out, node.value_length);
-    put16(out, node.type);
+    append_u16(out, 0);
+    append_u16(out, node.value_length);
+    append_u16(out, node.type);
     put_text(out, node.key);
     align(out);
     out.append(node.value);
@@ -92,19 +80,19 @@ quint32 packed_version(const QString& text, int half)
 QByteArray fixed_info(const QString& file_version)
 {
     QByteArray info;
-    put32(info, fixed_signature);
-    put32(info, 0x00010000);
-    put32(info, packed_version(file_version, 0));
-    put32(info, packed_version(file_version, 1));
-    put32(info, packed_version(product_version, 0));
-    put32(info, packed_version(product_version, 1));
-    put32(info, 0x3F);       // flags mask
-    put32(info, 0);          // flags
-    put32(info, 0x00040004); // 32-bit Windows
-    put32(info, 1);          // an application
-    put32(info, 0);
-    put32(info, 0);
-    put32(info, 0);
+    append_u32(info, fixed_signature);
+    append_u32(info, 0x00010000);
+    append_u32(info, packed_version(file_version, 0));
+    append_u32(info, packed_version(file_version, 1));
+    append_u32(info, packed_version(product_version, 0));
+    append_u32(info, packed_version(product_version, 1));
+    append_u32(info, 0x3F);       // flags mask
+    append_u32(info, 0);          // flags
+    append_u32(info, 0x00040004); // 32-bit Windows
+    append_u32(info, 1);          // an application
+    append_u32(info, 0);
+    append_u32(info, 0);
+    append_u32(info, 0);
     return info;
 }
 
@@ -114,7 +102,7 @@ QByteArray build_block(const QList<std::pair<QString, QString>>& entries, unsign
     for (const auto& [name, value] : entries)
         table.children.push_back(string_node(name, value));
     Node translations{QStringLiteral("Translation"), binary_value, 4, {}, {}};
-    put32(translations.value, translation);
+    append_u32(translations.value, translation);
 
     const QString file_version = [&] {
         for (const auto& [name, value] : entries) {

@@ -1,5 +1,6 @@
 #include "platform/cursor_file.h"
 #include "platform/errors.h"
+#include "platform/little_endian.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,20 +14,6 @@ using platform::CursorImage;
 using platform::ImageError;
 
 namespace {
-
-void put16(QByteArray& out, quint16 value)
-{
-    char b[2];
-    qToLittleEndian(value, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 value)
-{
-    char b[4];
-    qToLittleEndian(value, b);
-    out.append(b, 4);
-}
 
 // What a hand-made cursor holds: per pixel a palette index (bits <= 8) or a colour, and the mask bit.
 struct HandMade {
@@ -64,29 +51,29 @@ QByteArray pack_rows(int width, int height, int bits, const std::function<quint3
 QByteArray directory(QPoint hotspot, quint32 image_size)
 {
     QByteArray out;
-    put16(out, 0);
-    put16(out, 2);
-    put16(out, 1);
+    platform::append_u16(out, 0);
+    platform::append_u16(out, 2);
+    platform::append_u16(out, 1);
     out.append(char(16)).append(char(16)).append(char(0)).append(char(0));
-    put16(out, quint16(hotspot.x()));
-    put16(out, quint16(hotspot.y()));
-    put32(out, image_size);
-    put32(out, 22);
+    platform::append_u16(out, quint16(hotspot.x()));
+    platform::append_u16(out, quint16(hotspot.y()));
+    platform::append_u32(out, image_size);
+    platform::append_u32(out, 22);
     return out;
 }
 
 QByteArray build(const HandMade& cur)
 {
     QByteArray image;
-    put32(image, 40);
-    put32(image, quint32(cur.width));
-    put32(image, quint32(cur.height * 2));
-    put16(image, 1);
-    put16(image, quint16(cur.bits));
+    platform::append_u32(image, 40);
+    platform::append_u32(image, quint32(cur.width));
+    platform::append_u32(image, quint32(cur.height * 2));
+    platform::append_u16(image, 1);
+    platform::append_u16(image, quint16(cur.bits));
     for (int i = 0; i < 4; ++i)
-        put32(image, 0);
-    put32(image, cur.bits <= 8 ? quint32(cur.palette.size()) : 0);
-    put32(image, 0);
+        platform::append_u32(image, 0);
+    platform::append_u32(image, cur.bits <= 8 ? quint32(cur.palette.size()) : 0);
+    platform::append_u32(image, 0);
     for (QRgb colour : cur.palette) {
         if (cur.bits > 8)
             break;
