@@ -4,19 +4,7 @@
 #include "colours/jar_pictures.h"
 #include "colours/jar_table.h"
 
-#include <array>
-
 namespace colours {
-namespace {
-
-constexpr std::array<platform::BrushStyle, 6> pattern_styles = {platform::BrushStyle::Solid,
-                                                                platform::BrushStyle::Horizontal,
-                                                                platform::BrushStyle::Vertical,
-                                                                platform::BrushStyle::ForwardDiagonal,
-                                                                platform::BrushStyle::BackwardDiagonal,
-                                                                platform::BrushStyle::Cross};
-
-} // namespace
 
 void paint_banks(app::Form1Controls& controls, app::ProcessState& state)
 {
@@ -27,7 +15,7 @@ void paint_banks(app::Form1Controls& controls, app::ProcessState& state)
     for (std::size_t i = 1; i < buttons.size(); ++i)
         buttons[i]->load_picture(state.paths.instruments_dir + QStringLiteral("заливка.bmp"));
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        fill_display(*buttons[i], {10, 10}, colour, pattern_styles[i]);
+        fill_display(*buttons[i], {10, 10}, colour, drawing::fill_pattern_styles[i]);
     paint_size_buttons(controls, state.drawing.brush_size, colour);
 }
 

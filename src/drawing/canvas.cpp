@@ -7,33 +7,6 @@
 
 namespace drawing {
 
-namespace {
-
-using platform::BrushStyle;
-
-// The brush of the canvas fill for `fill_style` 1 to 6; other values keep the brush's style.
-std::optional<BrushStyle> fill_brush_style(std::int32_t fill_style)
-{
-    switch (fill_style) {
-    case 1:
-        return BrushStyle::Solid;
-    case 2:
-        return BrushStyle::Horizontal;
-    case 3:
-        return BrushStyle::Vertical;
-    case 4:
-        return BrushStyle::ForwardDiagonal;
-    case 5:
-        return BrushStyle::BackwardDiagonal;
-    case 6:
-        return BrushStyle::Cross;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
-
 void Canvas::connect_handlers()
 {
     auto* canvas = controls_.Image1;
@@ -117,7 +90,7 @@ void Canvas::pick_colour(QPoint point)
 void Canvas::fill(QPoint point)
 {
     platform::Brush& brush = surface().brush();
-    if (const auto style = fill_brush_style(state_.drawing.fill_style))
+    if (const auto style = fill_pattern_style(state_.drawing.fill_style))
         brush.style = *style;
     brush.colour = state_.drawing.current_color;
     repaint(surface().flood_fill(point));

@@ -3,7 +3,9 @@
 #include "platform/colour_word.h"
 #include "platform/drawing_surface.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace drawing {
 
@@ -34,6 +36,20 @@ struct DrawingState {
     platform::RectEdges shape_rect;
     platform::BrushStyle saved_brush_style = platform::BrushStyle::Solid;
 };
+
+// The brush style of each fill pattern, patterns 1 to 6.
+constexpr std::array<platform::BrushStyle, 6> fill_pattern_styles = {
+    platform::BrushStyle::Solid,           platform::BrushStyle::Horizontal,
+    platform::BrushStyle::Vertical,        platform::BrushStyle::ForwardDiagonal,
+    platform::BrushStyle::BackwardDiagonal, platform::BrushStyle::Cross};
+
+// The brush style of `fill_style` 1 to 6; nothing for any other value.
+constexpr std::optional<platform::BrushStyle> fill_pattern_style(std::int32_t fill_style)
+{
+    if (fill_style < 1 || fill_style > 6)
+        return std::nullopt;
+    return fill_pattern_styles[static_cast<std::size_t>(fill_style - 1)];
+}
 
 constexpr bool is_shape_tool(std::int32_t tool) { return tool >= tool_line && tool <= tool_rhombus; }
 
