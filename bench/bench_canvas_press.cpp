@@ -1,6 +1,6 @@
 #include "offscreen_main.h"
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/bmp_codec.h"
 
 #include <QDir>
@@ -28,7 +28,7 @@ private:
 // The main window showing a catalogue drawing of 474 x 593 on its canvas.
 struct Window {
     Folder folder;
-    app::TForm1 form{folder.path()};
+    app::MainWindow form{folder.path()};
 
     explicit Window(int tool)
     {
@@ -41,7 +41,7 @@ struct Window {
         form.state().drawing.current_color = 0x000000FF;
         QCoreApplication::processEvents();
     }
-    platform::PictureControl* canvas() { return form.controls().Image1; }
+    platform::PictureControl* canvas() { return form.controls().canvas; }
 
     void send(QEvent::Type type, QPoint at, Qt::MouseButtons held)
     {
@@ -124,4 +124,7 @@ BENCHMARK(BM_ReleaseRectangle)
 
 } // namespace
 
-int main(int argc, char** argv) { return run_offscreen_benchmarks(argc, argv); }
+int main(int argc, char** argv)
+{
+    return run_offscreen_benchmarks(argc, argv);
+}

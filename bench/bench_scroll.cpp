@@ -1,6 +1,6 @@
 #include "offscreen_main.h"
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "catalogue/preview_strip.h"
 
 #include <QDir>
@@ -29,33 +29,33 @@ double resident_megabytes()
 // where they changed, as the event loop does after a real press.
 void BM_ScrollPress(benchmark::State& state)
 {
-    app::TForm1 form(application_folder());
+    app::MainWindow form(application_folder());
     form.show();
     QCoreApplication::processEvents();
     catalogue::PreviewStrip& strip = form.preview_strip();
     for (auto _ : state) {
-        strip.Image23Click();
+        strip.scroll_down();
         QCoreApplication::processEvents();
     }
-    state.counters["catalogue"] = form.controls().ListBox1->count();
+    state.counters["catalogue"] = form.controls().catalogue_list->count();
 }
 BENCHMARK(BM_ScrollPress)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // Resident size before and after 10,000 presses: flat when earlier thumbnails are not kept.
 void BM_ScrollMemory(benchmark::State& state)
 {
-    app::TForm1 form(application_folder());
+    app::MainWindow form(application_folder());
     form.show();
     QCoreApplication::processEvents();
     catalogue::PreviewStrip& strip = form.preview_strip();
     for (int i = 0; i < 50; ++i) {
-        strip.Image23Click();
+        strip.scroll_down();
         QCoreApplication::processEvents();
     }
     const double before = resident_megabytes();
     for (auto _ : state) {
         for (int i = 0; i < 10000; ++i) {
-            strip.Image23Click();
+            strip.scroll_down();
             QCoreApplication::processEvents();
         }
     }
@@ -66,4 +66,7 @@ BENCHMARK(BM_ScrollMemory)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
 
-int main(int argc, char** argv) { return run_offscreen_benchmarks(argc, argv); }
+int main(int argc, char** argv)
+{
+    return run_offscreen_benchmarks(argc, argv);
+}

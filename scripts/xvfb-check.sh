@@ -67,7 +67,7 @@ before="$build_dir/xvfb-check-before.png"
 after="$build_dir/xvfb-check.png"
 import -window root "$before"
 
-# The centre of the down button Image23 (10, 562, 123 x 39) in window coordinates.
+# The centre of the down button strip_down_button (10, 562, 123 x 39) in window coordinates.
 xdotool mousemove --window "$window" 71 $((581 + menu_height))
 sleep 0.3
 xdotool click 1

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "skin/skin_manager.h"
 
 #include <QApplication>
@@ -7,7 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
-    app::TForm1 form(QCoreApplication::applicationDirPath());
+    app::MainWindow form(QCoreApplication::applicationDirPath());
     // The skin comes after every window exists, so the windows are created in their plain look.
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));

@@ -6,7 +6,7 @@
 
 namespace app {
 
-ExitConfirmation::ExitConfirmation(const ProcessState& state, QWidget* window)
+ExitConfirmation::ExitConfirmation(const core::ProcessState& state, QWidget* window)
     : state_(state), window_(window), question_([this] { return ask_default(); })
 {
 }
@@ -20,7 +20,7 @@ bool ExitConfirmation::ask_default() const
     return box.exec() == QMessageBox::Yes;
 }
 
-bool ExitConfirmation::FormClose()
+bool ExitConfirmation::confirm_close()
 {
     if (!question_())
         return false;
@@ -33,7 +33,7 @@ bool ExitConfirmation::FormClose()
     return true;
 }
 
-void ExitConfirmation::Image40Click()
+void ExitConfirmation::request_exit()
 {
     window_->close();
 }

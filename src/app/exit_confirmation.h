@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/process_state.h"
+#include "core/process_state.h"
 
 #include <functional>
 
@@ -15,19 +15,19 @@ public:
     // Asks the user; true means Yes.
     using Question = std::function<bool()>;
 
-    ExitConfirmation(const ProcessState& state, QWidget* window);
+    ExitConfirmation(const core::ProcessState& state, QWidget* window);
     // Replaces the message box, for tests.
     void set_question(Question question) { question_ = std::move(question); }
 
     // The main window's close handler: whether the window may close.
-    bool FormClose();
-    // The exit button and the menu item: a close request that FormClose decides.
-    void Image40Click();
+    bool confirm_close();
+    // The exit button and the menu item: a close request that confirm_close decides.
+    void request_exit();
 
 private:
     bool ask_default() const;
 
-    const ProcessState& state_;
+    const core::ProcessState& state_;
     QWidget* window_;
     Question question_;
 };

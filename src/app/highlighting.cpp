@@ -10,15 +10,15 @@ using Button = Highlighting::Button;
 
 // clang-format off
 const Button buttons[] = {
-    {&Form1Controls::Image23, &ResourcePaths::buttons_dir,   "вн_.bmp",        "вн.bmp",         false},
-    {&Form1Controls::Image24, &ResourcePaths::buttons_dir,   "вв_.bmp",        "вв.bmp",         false},
-    {&Form1Controls::Image46, &ResourcePaths::buttons_dir,   "назад.bmp",      "назад чб.bmp",   true},
-    {&Form1Controls::Image47, &ResourcePaths::buttons_dir,   "вперед.bmp",     "вперед чб.bmp",  true},
-    {&Form1Controls::Image39, &ResourcePaths::interface_dir, "главная!.bmp",   "",               false},
-    {&Form1Controls::Image42, &ResourcePaths::interface_dir, "печать!.bmp",    "",               false},
-    {&Form1Controls::Image31, &ResourcePaths::interface_dir, "открыть!.bmp",   "",               false},
-    {&Form1Controls::Image30, &ResourcePaths::interface_dir, "сохранить!.bmp", "",               false},
-    {&Form1Controls::Image40, &ResourcePaths::interface_dir, "выход!.bmp",     "",               false},
+    {&core::MainWindowControls::strip_down_button, &core::ResourcePaths::buttons_dir,   "вн_.bmp",        "вн.bmp",         false},
+    {&core::MainWindowControls::strip_up_button, &core::ResourcePaths::buttons_dir,   "вв_.bmp",        "вв.bmp",         false},
+    {&core::MainWindowControls::undo_button, &core::ResourcePaths::buttons_dir,   "назад.bmp",      "назад чб.bmp",   true},
+    {&core::MainWindowControls::redo_button, &core::ResourcePaths::buttons_dir,   "вперед.bmp",     "вперед чб.bmp",  true},
+    {&core::MainWindowControls::home_button, &core::ResourcePaths::interface_dir, "главная!.bmp",   "",               false},
+    {&core::MainWindowControls::print_button, &core::ResourcePaths::interface_dir, "печать!.bmp",    "",               false},
+    {&core::MainWindowControls::open_button, &core::ResourcePaths::interface_dir, "открыть!.bmp",   "",               false},
+    {&core::MainWindowControls::save_button, &core::ResourcePaths::interface_dir, "сохранить!.bmp", "",               false},
+    {&core::MainWindowControls::exit_button, &core::ResourcePaths::interface_dir, "выход!.bmp",     "",               false},
 };
 // clang-format on
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1_controls.h"
-#include "app/process_state.h"
+#include "core/main_window_controls.h"
+#include "core/process_state.h"
 
 namespace app {
 
@@ -9,15 +9,18 @@ namespace app {
 // Every pass reads the picture file again; nothing is cached.
 class Highlighting {
 public:
-    Highlighting(Form1Controls& controls, ProcessState& state) : controls_(controls), state_(state) {}
+    Highlighting(core::MainWindowControls& controls, core::ProcessState& state)
+        : controls_(controls), state_(state)
+    {
+    }
     // Connects the enter and leave of the nine buttons.
     void connect_handlers();
 
     // How one button reacts to the mouse: the file it loads on entering, and on leaving either
     // the file it loads or, when empty, a cleared picture that lets the art beneath show through.
     struct Button {
-        Form1Controls::Picture* Form1Controls::*control;
-        QString ResourcePaths::*directory;
+        core::MainWindowControls::Picture* core::MainWindowControls::*control;
+        QString core::ResourcePaths::*directory;
         const char* enter_file;
         const char* leave_file;
         // Undo and redo keep the picture the history gave them while they are disabled.
@@ -28,8 +31,8 @@ private:
     void mouse_enter(const Button& button);
     void mouse_leave(const Button& button);
 
-    Form1Controls& controls_;
-    ProcessState& state_;
+    core::MainWindowControls& controls_;
+    core::ProcessState& state_;
 };
 
 } // namespace app

@@ -1,7 +1,7 @@
 #include "catalogue/info_panel.h"
 
+#include "colours/colour_repaint.h"
 #include "colours/jar_pictures.h"
-#include "colours/paint_banks.h"
 #include "platform/error_guard.h"
 
 #include <QMouseEvent>
@@ -10,53 +10,55 @@ namespace catalogue {
 
 void InfoPanel::connect_handlers()
 {
-    QObject::connect(controls_.Image26, &platform::PictureControl::clicked, this, &InfoPanel::Image26Click);
-    QObject::connect(controls_.Image27, &platform::PictureControl::clicked, this, &InfoPanel::Image27Click);
+    QObject::connect(controls_.photo_tab, &platform::PictureControl::clicked, this,
+                     &InfoPanel::show_photograph);
+    QObject::connect(controls_.description_tab, &platform::PictureControl::clicked, this,
+                     &InfoPanel::show_description);
     QObject::connect(
-        controls_.Image28, &platform::PictureControl::pressed, this,
-        [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { Image28MouseDown(x, y); });
+        controls_.photograph, &platform::PictureControl::pressed, this,
+        [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { pick_from_photograph(x, y); });
     // The text box takes its presses in its viewport, inside its frame.
-    controls_.sRichEdit1->viewport()->installEventFilter(this);
+    controls_.description_box->viewport()->installEventFilter(this);
 }
 
 bool InfoPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == controls_.sRichEdit1->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const QPoint at = controls_.sRichEdit1->viewport()->mapTo(
-            controls_.sRichEdit1, static_cast<QMouseEvent*>(event)->position().toPoint());
-        sRichEdit1MouseDown(at.x(), at.y());
+    if (watched == controls_.description_box->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QPoint at = controls_.description_box->viewport()->mapTo(
+            controls_.description_box, static_cast<QMouseEvent*>(event)->position().toPoint());
+        pick_from_description(at.x(), at.y());
     }
     return QObject::eventFilter(watched, event);
 }
 
-void InfoPanel::Image26Click()
+void InfoPanel::show_photograph()
 {
     platform::guarded([&] {
-        controls_.Image28->show();
-        controls_.sRichEdit1->hide();
+        controls_.photograph->show();
+        controls_.description_box->hide();
     });
 }
 
-void InfoPanel::Image27Click()
+void InfoPanel::show_description()
 {
     platform::guarded([&] {
-        controls_.Image28->hide();
-        controls_.sRichEdit1->show();
+        controls_.photograph->hide();
+        controls_.description_box->show();
     });
 }
 
-void InfoPanel::Image28MouseDown(int x, int y)
+void InfoPanel::pick_from_photograph(int x, int y)
 {
     platform::guarded([&] {
-        if (state_.drawing.current_tool == drawing::tool_pipette)
+        if (state_.drawing.current_tool == core::tool_pipette)
             take_colour(photograph_colour(x, y));
     });
 }
 
-void InfoPanel::sRichEdit1MouseDown(int x, int y)
+void InfoPanel::pick_from_description(int x, int y)
 {
     platform::guarded([&] {
-        if (state_.drawing.current_tool == drawing::tool_pipette)
+        if (state_.drawing.current_tool == core::tool_pipette)
             take_colour(description_colour(x, y));
     });
 }
@@ -65,8 +67,8 @@ std::optional<platform::ColourWord> InfoPanel::photograph_colour(int x, int y) c
 {
     // The photograph is shown stretched, so the pixel under the pointer is found through the
     // displayed rectangle; a photograph of any size then gives the colour the child points at.
-    const platform::Bitmap& photograph = controls_.Image28->picture();
-    const QRect shown = controls_.Image28->picture_rect();
+    const platform::Bitmap& photograph = controls_.photograph->picture();
+    const QRect shown = controls_.photograph->picture_rect();
     if (photograph.is_null() || shown.isEmpty() || !shown.contains(x, y))
         return std::nullopt;
     const int px =
@@ -78,7 +80,7 @@ std::optional<platform::ColourWord> InfoPanel::photograph_colour(int x, int y) c
 
 std::optional<platform::ColourWord> InfoPanel::description_colour(int x, int y) const
 {
-    const QImage seen = controls_.sRichEdit1->grab().toImage();
+    const QImage seen = controls_.description_box->grab().toImage();
     const QPoint at = QPoint(x, y) * seen.devicePixelRatio();
     if (!seen.valid(at))
         return std::nullopt;
@@ -92,7 +94,7 @@ void InfoPanel::take_colour(std::optional<platform::ColourWord> colour)
     colours::set_jars_enabled(controls_, false);
     colours::refresh_jar_row(controls_, state_.paths, 0);
     state_.drawing.current_color = *colour;
-    colours::paint_banks(controls_, state_);
+    colours::repaint_colour_displays(controls_, state_);
 }
 
 } // namespace catalogue

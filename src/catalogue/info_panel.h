@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1_controls.h"
-#include "app/process_state.h"
+#include "core/main_window_controls.h"
+#include "core/process_state.h"
 
 #include <QObject>
 #include <QPoint>
@@ -12,16 +12,19 @@ namespace catalogue {
 // The photograph and description panel: its tabs and the pipette presses on it.
 class InfoPanel : public QObject {
 public:
-    InfoPanel(app::Form1Controls& controls, app::ProcessState& state) : controls_(controls), state_(state) {}
+    InfoPanel(core::MainWindowControls& controls, core::ProcessState& state)
+        : controls_(controls), state_(state)
+    {
+    }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
 
-    void Image26Click();
-    void Image27Click();
+    void show_photograph();
+    void show_description();
     // (x, y) in the photograph control's own pixels.
-    void Image28MouseDown(int x, int y);
+    void pick_from_photograph(int x, int y);
     // (x, y) relative to the description box.
-    void sRichEdit1MouseDown(int x, int y);
+    void pick_from_description(int x, int y);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,8 +34,8 @@ private:
     std::optional<platform::ColourWord> description_colour(int x, int y) const;
     void take_colour(std::optional<platform::ColourWord> colour);
 
-    app::Form1Controls& controls_;
-    app::ProcessState& state_;
+    core::MainWindowControls& controls_;
+    core::ProcessState& state_;
 };
 
 } // namespace catalogue

@@ -1,8 +1,8 @@
 #include "catalogue/page_switcher.h"
 
-#include "app/frame_shape.h"
-#include "colours/paint_banks.h"
-#include "drawing/paint_zal.h"
+#include "colours/colour_repaint.h"
+#include "colours/pattern_frames.h"
+#include "core/frame_shape.h"
 #include "platform/error_guard.h"
 #include "platform/errors.h"
 #include "platform/rtf_reader.h"
@@ -23,12 +23,13 @@ bool is_file(const QString& path)
 
 void PageSwitcher::connect_handlers()
 {
-    QObject::connect(controls_.Image39, &platform::PictureControl::clicked, controls_.Image39,
-                     [this] { Image39Click(); });
-    QObject::connect(controls_.N3, &QAction::triggered, controls_.N3, [this] { Image39Click(); });
+    QObject::connect(controls_.home_button, &platform::PictureControl::clicked, controls_.home_button,
+                     [this] { show_start_page(); });
+    QObject::connect(controls_.home_action, &QAction::triggered, controls_.home_action,
+                     [this] { show_start_page(); });
 }
 
-void PageSwitcher::Image2Click(platform::PictureControl* sender)
+void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender)
 {
     const QString name = sender->hint();
     platform::guarded([&] { open_picture(name); });
@@ -38,26 +39,26 @@ void PageSwitcher::open_picture(const QString& name)
 {
     for (platform::PictureControl* control : controls_.drawing_controls())
         control->setEnabled(true);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{controls_.Image26, controls_.Image27, controls_.Shape1})
+    for (QWidget* widget : std::initializer_list<QWidget*>{controls_.photo_tab, controls_.description_tab,
+                                                           controls_.info_frame})
         widget->show();
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
-    drawing::paint_zal(controls_, state_.drawing.fill_style);
-    const app::ResourcePaths& paths = state_.paths;
+    colours::show_pattern_frame(controls_, state_.drawing.fill_style);
+    const core::ResourcePaths& paths = state_.paths;
     if (is_file(paths.clipart_dir + name + ".bmp"))
-        controls_.Image1->load_picture(paths.clipart_dir + name + ".bmp");
+        controls_.canvas->load_picture(paths.clipart_dir + name + ".bmp");
     if (is_file(paths.info_dir + name + ".bmp"))
-        controls_.Image28->load_picture(paths.info_dir + name + ".bmp");
+        controls_.photograph->load_picture(paths.info_dir + name + ".bmp");
     if (is_file(paths.info_dir + name + ".txt"))
         load_description(paths.info_dir + name + ".txt");
-    controls_.Image28->show();
-    controls_.sRichEdit1->hide();
+    controls_.photograph->show();
+    controls_.description_box->hide();
     colours::refresh_jar_row(controls_, paths, 1);
     if (!state_.work_page_shown) {
-        controls_.Image3->load_picture(paths.interface_dir + "work.jpg");
+        controls_.page_background->load_picture(paths.interface_dir + "work.jpg");
         state_.work_page_shown = true;
     }
-    controls_.Image1->show();
+    controls_.canvas->show();
     colours::show_opening_colours(controls_, state_);
 }
 
@@ -69,19 +70,19 @@ void PageSwitcher::load_description(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw platform::FileError(path, file.errorString());
-    controls_.sRichEdit1->setHtml(platform::description_html(bytes));
+    controls_.description_box->setHtml(platform::description_html(bytes));
 }
 
-void PageSwitcher::Image39Click()
+void PageSwitcher::show_start_page()
 {
     platform::guarded([&] {
-        controls_.Image3->load_picture(state_.paths.interface_dir + "main.jpg");
+        controls_.page_background->load_picture(state_.paths.interface_dir + "main.jpg");
         state_.work_page_shown = false;
         for (platform::PictureControl* control : controls_.drawing_controls())
             control->setEnabled(false);
-        for (QWidget* widget :
-             std::initializer_list<QWidget*>{controls_.Image26, controls_.Image27, controls_.Image1,
-                                             controls_.sRichEdit1, controls_.Image28, controls_.Shape1})
+        for (QWidget* widget : std::initializer_list<QWidget*>{controls_.photo_tab, controls_.description_tab,
+                                                               controls_.canvas, controls_.description_box,
+                                                               controls_.photograph, controls_.info_frame})
             widget->hide();
     });
 }

@@ -6,7 +6,7 @@
 
 namespace catalogue {
 
-PreviewStrip::PreviewStrip(app::Form1Controls& controls, app::ProcessState& state, PageSwitcher& pages)
+PreviewStrip::PreviewStrip(core::MainWindowControls& controls, core::ProcessState& state, PageSwitcher& pages)
     : controls_(controls), state_(state), pages_(pages)
 {
 }
@@ -14,21 +14,21 @@ PreviewStrip::PreviewStrip(app::Form1Controls& controls, app::ProcessState& stat
 void PreviewStrip::connect_handlers()
 {
     using platform::PictureControl;
-    QObject::connect(controls_.Image23, &PictureControl::clicked, controls_.Image23,
-                     [this] { platform::guarded([this] { Image23Click(); }); });
-    QObject::connect(controls_.Image24, &PictureControl::clicked, controls_.Image24,
-                     [this] { platform::guarded([this] { Image24Click(); }); });
+    QObject::connect(controls_.strip_down_button, &PictureControl::clicked, controls_.strip_down_button,
+                     [this] { platform::guarded([this] { scroll_down(); }); });
+    QObject::connect(controls_.strip_up_button, &PictureControl::clicked, controls_.strip_up_button,
+                     [this] { platform::guarded([this] { scroll_up(); }); });
 }
 
 void PreviewStrip::list_catalogue()
 {
-    controls_.ListBox1->clear();
-    controls_.ListBox1->addItems(catalogue::list_catalogue(state_.paths.preview_dir));
+    controls_.catalogue_list->clear();
+    controls_.catalogue_list->addItems(catalogue::list_catalogue(state_.paths.preview_dir));
 }
 
 int PreviewStrip::catalogue_size() const
 {
-    return controls_.ListBox1->count();
+    return controls_.catalogue_list->count();
 }
 
 void PreviewStrip::first_fill()
@@ -36,7 +36,7 @@ void PreviewStrip::first_fill()
     show_entries(0, std::min(catalogue_size(), slot_count));
 }
 
-void PreviewStrip::Image23Click()
+void PreviewStrip::scroll_down()
 {
     const int n = catalogue_size();
     ++state_.preview_pos;
@@ -52,7 +52,7 @@ void PreviewStrip::Image23Click()
     show_entries(0, slot_count);
 }
 
-void PreviewStrip::Image24Click()
+void PreviewStrip::scroll_up()
 {
     const int n = catalogue_size();
     --state_.preview_pos;
@@ -76,7 +76,7 @@ void PreviewStrip::show_entries(int first, int count)
 
 void PreviewStrip::make_thumbnail(int entry, int slot)
 {
-    const QString file = controls_.ListBox1->item(entry)->text();
+    const QString file = controls_.catalogue_list->item(entry)->text();
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
     const QImage image = platform::read_jpeg_scaled(state_.paths.preview_dir + file, thumbnail_size);
     platform::PictureControl* thumbnail = slot_control(slot);
@@ -90,13 +90,13 @@ platform::PictureControl* PreviewStrip::slot_control(int slot)
 {
     if (slots_[slot])
         return slots_[slot];
-    auto* thumbnail = new platform::PictureControl(controls_.Image3->parentWidget());
+    auto* thumbnail = new platform::PictureControl(controls_.page_background->parentWidget());
     thumbnail->setGeometry(10, slot * 130 + 45, thumbnail_size.width(), thumbnail_size.height());
     thumbnail->set_stretch(true);
     thumbnail->set_show_hint(false);
     thumbnail->setCursor(Qt::PointingHandCursor);
     QObject::connect(thumbnail, &platform::PictureControl::clicked, thumbnail, [this, thumbnail] {
-        platform::guarded([this, thumbnail] { pages_.Image2Click(thumbnail); });
+        platform::guarded([this, thumbnail] { pages_.open_catalogue_picture(thumbnail); });
     });
     slots_[slot] = thumbnail;
     return thumbnail;

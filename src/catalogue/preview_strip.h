@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/form1_controls.h"
-#include "app/process_state.h"
 #include "catalogue/page_switcher.h"
+#include "core/main_window_controls.h"
+#include "core/process_state.h"
 
 #include <QPointer>
 #include <QSize>
@@ -10,26 +10,26 @@
 
 namespace catalogue {
 
-// The column of up to four thumbnails between the up button Image24 and the down button Image23,
-// scrolled one picture per press with wrap-around at both ends. The four slot controls are made
-// once and get new pictures on every press, so scrolling never adds widgets or memory.
+// The column of up to four thumbnails between the up button strip_up_button and the down button
+// strip_down_button, scrolled one picture per press with wrap-around at both ends. The four slot controls are
+// made once and get new pictures on every press, so scrolling never adds widgets or memory.
 class PreviewStrip {
 public:
     static constexpr int slot_count = 4;
     static constexpr QSize thumbnail_size{123, 123};
 
-    PreviewStrip(app::Form1Controls& controls, app::ProcessState& state, PageSwitcher& pages);
+    PreviewStrip(core::MainWindowControls& controls, core::ProcessState& state, PageSwitcher& pages);
     // Connects the two scroll buttons.
     void connect_handlers();
 
-    // Lists the catalogue into ListBox1; it is never listed again.
+    // Lists the catalogue into catalogue_list; it is never listed again.
     void list_catalogue();
     // The strip at start-up, position 1.
     void first_fill();
     // Scrolls one picture down the list, wrapping to the top.
-    void Image23Click();
+    void scroll_down();
     // Scrolls one picture up the list, wrapping to the bottom.
-    void Image24Click();
+    void scroll_up();
 
     // The thumbnail in `slot`, or nullptr while none was ever made there.
     platform::PictureControl* thumbnail(int slot) const { return slots_.at(slot); }
@@ -41,8 +41,8 @@ private:
     void make_thumbnail(int entry, int slot);
     platform::PictureControl* slot_control(int slot);
 
-    app::Form1Controls& controls_;
-    app::ProcessState& state_;
+    core::MainWindowControls& controls_;
+    core::ProcessState& state_;
     PageSwitcher& pages_;
     std::array<QPointer<platform::PictureControl>, slot_count> slots_;
 };

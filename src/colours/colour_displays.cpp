@@ -9,15 +9,15 @@ namespace {
 
 struct SizeButton {
     std::int32_t size;
-    platform::PictureControl* app::Form1Controls::*control;
+    platform::PictureControl* core::MainWindowControls::*control;
     QPoint seed;
 };
 
 constexpr std::array<SizeButton, 4> size_buttons = {{
-    {3, &app::Form1Controls::Image12, {10, 10}},
-    {2, &app::Form1Controls::Image13, {10, 10}},
-    {1, &app::Form1Controls::Image14, {5, 5}},
-    {4, &app::Form1Controls::Image33, {10, 10}},
+    {3, &core::MainWindowControls::size_3_button, {10, 10}},
+    {2, &core::MainWindowControls::size_2_button, {10, 10}},
+    {1, &core::MainWindowControls::size_1_button, {5, 5}},
+    {4, &core::MainWindowControls::size_4_button, {10, 10}},
 }};
 
 // Colours of the pixels 4-adjacent to the region of the seed's colour around `seed`.
@@ -82,7 +82,8 @@ void fill_display(platform::PictureControl& control, QPoint seed, platform::Colo
         control.picture_changed(changed);
 }
 
-void paint_size_buttons(app::Form1Controls& controls, std::int32_t brush_size, platform::ColourWord colour)
+void paint_size_buttons(core::MainWindowControls& controls, std::int32_t brush_size,
+                        platform::ColourWord colour)
 {
     if (brush_size < 1 || brush_size > 4)
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1_controls.h"
+#include "core/main_window_controls.h"
 #include "platform/colour_word.h"
 #include "platform/drawing_surface.h"
 
@@ -26,7 +26,9 @@ void fill_display(platform::PictureControl& control, QPoint seed, platform::Colo
                   platform::BrushStyle style = platform::BrushStyle::Solid);
 
 // Paints the four brush-size buttons: the one of `brush_size` in `colour`, the others in
-// jar_grey, in the order Image12, Image13, Image14, Image33. Nothing when the size is not 1 to 4.
-void paint_size_buttons(app::Form1Controls& controls, std::int32_t brush_size, platform::ColourWord colour);
+// jar_grey, in the order size_3_button, size_2_button, size_1_button, size_4_button. Nothing when the size is
+// not 1 to 4.
+void paint_size_buttons(core::MainWindowControls& controls, std::int32_t brush_size,
+                        platform::ColourWord colour);
 
 } // namespace colours

@@ -1,8 +1,8 @@
 #include "colours/colour_panel.h"
 
+#include "colours/colour_repaint.h"
 #include "colours/jar_table.h"
-#include "colours/paint_banks.h"
-#include "drawing/paint_zal.h"
+#include "colours/pattern_frames.h"
 #include "platform/error_guard.h"
 
 namespace colours {
@@ -20,35 +20,34 @@ void ColourPanel::connect_handlers()
             QObject::connect(jar, &platform::PictureControl::clicked, jar,
                              [this, index] { select_jar(index); });
     }
-    QObject::connect(
-        controls_.Image11, &platform::PictureControl::pressed, controls_.Image11,
-        [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { Image11MouseDown(x, y); });
+    QObject::connect(controls_.shade_strip, &platform::PictureControl::pressed, controls_.shade_strip,
+                     [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { pick_shade(x, y); });
 }
 
 void ColourPanel::select_jar(std::int32_t index)
 {
     platform::guarded([&] {
         const JarRow* row = jar_row(index);
-        controls_.Image11->load_picture(state_.paths.gradients_dir + QString::fromUtf8(row->strip_file));
+        controls_.shade_strip->load_picture(state_.paths.gradients_dir + QString::fromUtf8(row->strip_file));
         refresh_jar_row(controls_, state_.paths, index);
         state_.drawing.current_color = row->colour;
         state_.color_index = index;
-        paint_banks(controls_, state_);
-        paint_kist(controls_, state_);
+        repaint_colour_displays(controls_, state_);
+        show_brush_colour(controls_, state_);
         // Keeps the yellow frame on the pattern the next fill uses, which a colour change leaves as it is.
-        drawing::paint_zal(controls_, state_.drawing.fill_style);
+        colours::show_pattern_frame(controls_, state_.drawing.fill_style);
     });
 }
 
-void ColourPanel::Image11MouseDown(int x, int y)
+void ColourPanel::pick_shade(int x, int y)
 {
     platform::guarded([&] {
-        const platform::Bitmap& strip = controls_.Image11->picture();
+        const platform::Bitmap& strip = controls_.shade_strip->picture();
         // A strip picture smaller than the control has no shade under the rest of it.
         if (!strip.contains(x, y))
             return;
         state_.drawing.current_color = strip.pixel(x, y);
-        paint_banks(controls_, state_);
+        repaint_colour_displays(controls_, state_);
     });
 }
 

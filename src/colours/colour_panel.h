@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1_controls.h"
-#include "app/process_state.h"
+#include "core/main_window_controls.h"
+#include "core/process_state.h"
 
 #include <cstdint>
 
@@ -10,28 +10,29 @@ namespace colours {
 // The eight paint jars and the shade strip.
 class ColourPanel {
 public:
-    ColourPanel(app::Form1Controls& controls, app::ProcessState& state) : controls_(controls), state_(state)
+    ColourPanel(core::MainWindowControls& controls, core::ProcessState& state)
+        : controls_(controls), state_(state)
     {
     }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
 
-    void Image4MouseDown() { select_jar(1); }
-    void Image5Click() { select_jar(2); }
-    void Image6Click() { select_jar(3); }
-    void Image7Click() { select_jar(4); }
-    void Image8Click() { select_jar(5); }
-    void Image9Click() { select_jar(6); }
-    void Image10Click() { select_jar(7); }
-    void Image45MouseDown() { select_jar(8); }
+    void choose_red_jar() { select_jar(1); }
+    void choose_orange_jar() { select_jar(2); }
+    void choose_yellow_jar() { select_jar(3); }
+    void choose_green_jar() { select_jar(4); }
+    void choose_light_blue_jar() { select_jar(5); }
+    void choose_blue_jar() { select_jar(6); }
+    void choose_violet_jar() { select_jar(7); }
+    void choose_black_jar() { select_jar(8); }
     // Takes the shade under the pointer, (x, y) being the strip picture's own pixel.
-    void Image11MouseDown(int x, int y);
+    void pick_shade(int x, int y);
 
 private:
     void select_jar(std::int32_t index);
 
-    app::Form1Controls& controls_;
-    app::ProcessState& state_;
+    core::MainWindowControls& controls_;
+    core::ProcessState& state_;
 };
 
 } // namespace colours

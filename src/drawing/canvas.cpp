@@ -1,6 +1,6 @@
 #include "drawing/canvas.h"
 
-#include "colours/paint_banks.h"
+#include "colours/colour_repaint.h"
 #include "drawing/shape_steps.h"
 #include "history/snapshot.h"
 #include "platform/error_guard.h"
@@ -9,18 +9,18 @@ namespace drawing {
 
 void Canvas::connect_handlers()
 {
-    auto* canvas = controls_.Image1;
+    auto* canvas = controls_.canvas;
     QObject::connect(canvas, &platform::PictureControl::pressed, canvas,
                      [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-                         platform::guarded([&] { Image1MouseDown(button, shift, x, y); });
+                         platform::guarded([&] { canvas_pressed(button, shift, x, y); });
                      });
     QObject::connect(canvas, &platform::PictureControl::moved, canvas,
                      [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) {
-                         platform::guarded([&] { Image1MouseMove(buttons, shift, x, y); });
+                         platform::guarded([&] { canvas_moved(buttons, shift, x, y); });
                      });
     QObject::connect(canvas, &platform::PictureControl::released, canvas,
                      [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-                         platform::guarded([&] { Image1MouseUp(button, shift, x, y); });
+                         platform::guarded([&] { canvas_released(button, shift, x, y); });
                      });
 }
 
@@ -28,19 +28,19 @@ platform::DrawingSurface& Canvas::surface()
 {
     // The control keeps one picture object for its whole life, so the surface can be made once.
     if (!surface_)
-        surface_.emplace(controls_.Image1->picture());
+        surface_.emplace(controls_.canvas->picture());
     return *surface_;
 }
 
 void Canvas::repaint(const QRect& changed)
 {
     if (!changed.isEmpty())
-        controls_.Image1->picture_changed(changed);
+        controls_.canvas->picture_changed(changed);
 }
 
-void Canvas::Image1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+void Canvas::canvas_pressed(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
-    DrawingState& drawing = state_.drawing;
+    core::DrawingState& drawing = state_.drawing;
     // A second button pressed during a shape drag must not leave the first rubber band behind.
     if (drawing.shape_drag) {
         repaint(surface().focus_rect(drawing.shape_rect));
@@ -48,32 +48,32 @@ void Canvas::Image1MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
     }
     history::write_snapshot(controls_, state_.paths);
     const QPoint point(x, y);
-    if (drawing.current_tool == tool_pipette) {
+    if (drawing.current_tool == core::tool_pipette) {
         pick_colour(point);
-    } else if (drawing.current_tool == tool_fill) {
+    } else if (drawing.current_tool == core::tool_fill) {
         fill(point);
-    } else if (drawing.current_tool == tool_brush) {
+    } else if (drawing.current_tool == core::tool_brush) {
         drawing.stroke_active = 1;
         paint_dot(point, drawing.brush_size * 3);
-    } else if (is_shape_tool(drawing.current_tool)) {
+    } else if (core::is_shape_tool(drawing.current_tool)) {
         repaint(shape_press(surface(), drawing, point));
     }
 }
 
-void Canvas::Image1MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)
+void Canvas::canvas_moved(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)
 {
-    DrawingState& drawing = state_.drawing;
-    if (drawing.current_tool == tool_brush && drawing.stroke_active == 1)
+    core::DrawingState& drawing = state_.drawing;
+    if (drawing.current_tool == core::tool_brush && drawing.stroke_active == 1)
         paint_dot(QPoint(x, y), drawing.brush_size * 4);
-    else if (is_shape_tool(drawing.current_tool))
+    else if (core::is_shape_tool(drawing.current_tool))
         repaint(shape_move(surface(), drawing, QPoint(x, y)));
 }
 
-void Canvas::Image1MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+void Canvas::canvas_released(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
-    DrawingState& drawing = state_.drawing;
+    core::DrawingState& drawing = state_.drawing;
     drawing.stroke_active = 0;
-    if (is_shape_tool(drawing.current_tool))
+    if (core::is_shape_tool(drawing.current_tool))
         repaint(shape_release(surface(), drawing, QPoint(x, y)));
 }
 
@@ -82,15 +82,15 @@ void Canvas::pick_colour(QPoint point)
     for (auto* jar : controls_.jars())
         jar->setEnabled(false);
     colours::refresh_jar_row(controls_, state_.paths, 0);
-    if (controls_.Image1->picture().contains(point.x(), point.y()))
+    if (controls_.canvas->picture().contains(point.x(), point.y()))
         state_.drawing.current_color = surface().pixel(point);
-    colours::paint_banks(controls_, state_);
+    colours::repaint_colour_displays(controls_, state_);
 }
 
 void Canvas::fill(QPoint point)
 {
     platform::Brush& brush = surface().brush();
-    if (const auto style = fill_pattern_style(state_.drawing.fill_style))
+    if (const auto style = core::fill_pattern_style(state_.drawing.fill_style))
         brush.style = *style;
     brush.colour = state_.drawing.current_color;
     repaint(surface().flood_fill(point));

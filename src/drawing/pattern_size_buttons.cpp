@@ -1,7 +1,7 @@
 #include "drawing/pattern_size_buttons.h"
 
 #include "colours/colour_displays.h"
-#include "drawing/paint_zal.h"
+#include "colours/pattern_frames.h"
 #include "platform/error_guard.h"
 
 #include <array>
@@ -18,7 +18,10 @@ void PatternSizeButtons::connect_handlers()
                          [this, fill_style] { choose_pattern(fill_style); });
     }
     const std::array<std::pair<platform::PictureControl*, std::int32_t>, 4> sizes = {
-        {{controls_.Image14, 1}, {controls_.Image13, 2}, {controls_.Image12, 3}, {controls_.Image33, 4}}};
+        {{controls_.size_1_button, 1},
+         {controls_.size_2_button, 2},
+         {controls_.size_3_button, 3},
+         {controls_.size_4_button, 4}}};
     for (const auto& entry : sizes) {
         const std::int32_t size = entry.second;
         QObject::connect(
@@ -31,7 +34,7 @@ void PatternSizeButtons::choose_pattern(std::int32_t fill_style)
 {
     platform::guarded([&] {
         state_.drawing.fill_style = fill_style;
-        paint_zal(controls_, fill_style);
+        colours::show_pattern_frame(controls_, fill_style);
     });
 }
 

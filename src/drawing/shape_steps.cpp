@@ -12,21 +12,21 @@ using platform::RectEdges;
 QRect draw_outline(platform::DrawingSurface& surface, std::int32_t tool, const RectEdges& r)
 {
     switch (tool) {
-    case tool_line:
+    case core::tool_line:
         return surface.line_to(QPoint(r.right, r.bottom));
-    case tool_ellipse:
+    case core::tool_ellipse:
         return surface.ellipse(r);
-    case tool_rectangle:
+    case core::tool_rectangle:
         return surface.rectangle(r);
-    case tool_rounded_rectangle:
+    case core::tool_rounded_rectangle:
         return surface.rounded_rectangle(r);
-    case tool_triangle: {
+    case core::tool_triangle: {
         const int mx = midpoint(r.left, r.right);
         const std::array<QPoint, 4> points{QPoint(r.left, r.bottom), QPoint(r.right, r.bottom),
                                            QPoint(mx, r.top), QPoint(r.left, r.bottom)};
         return surface.polyline(points);
     }
-    case tool_rhombus: {
+    case core::tool_rhombus: {
         const int mx = midpoint(r.left, r.right);
         const int my = midpoint(r.top, r.bottom);
         const std::array<QPoint, 5> points{QPoint(r.left, my), QPoint(mx, r.bottom), QPoint(r.right, my),
@@ -50,17 +50,17 @@ int midpoint(int a, int b)
     return static_cast<int>(half);
 }
 
-QRect shape_press(platform::DrawingSurface& surface, DrawingState& state, QPoint point)
+QRect shape_press(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point)
 {
     state.shape_drag = true;
     state.shape_rect = RectEdges{point.x(), point.y(), point.x(), point.y()};
     const QRect changed = surface.focus_rect(state.shape_rect);
-    if (state.current_tool == tool_line)
+    if (state.current_tool == core::tool_line)
         surface.move_to(point);
     return changed;
 }
 
-QRect shape_move(platform::DrawingSurface& surface, DrawingState& state, QPoint point)
+QRect shape_move(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point)
 {
     if (!state.shape_drag || point.x() <= state.shape_rect.left || point.y() <= state.shape_rect.top)
         return {};
@@ -70,7 +70,7 @@ QRect shape_move(platform::DrawingSurface& surface, DrawingState& state, QPoint 
     return changed | surface.focus_rect(state.shape_rect);
 }
 
-QRect shape_release(platform::DrawingSurface& surface, DrawingState& state, QPoint point)
+QRect shape_release(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point)
 {
     // A release without a drag of its own (its press failed to take the snapshot) draws nothing.
     if (!state.shape_drag)
@@ -78,7 +78,7 @@ QRect shape_release(platform::DrawingSurface& surface, DrawingState& state, QPoi
     QRect changed = surface.focus_rect(state.shape_rect);
     state.shape_rect.right = point.x();
     state.shape_rect.bottom = point.y();
-    const bool outline_only = state.current_tool != tool_line;
+    const bool outline_only = state.current_tool != core::tool_line;
     if (outline_only) {
         state.saved_brush_style = surface.brush().style;
         surface.brush().style = platform::BrushStyle::Clear;

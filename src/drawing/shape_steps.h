@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/drawing_state.h"
+#include "core/drawing_state.h"
 #include "platform/drawing_surface.h"
 
 #include <QPoint>
@@ -15,10 +15,10 @@ int midpoint(int a, int b);
 // it changed, for the repaint.
 
 // Anchors the drag at the press point and shows the (empty) rubber band there.
-QRect shape_press(platform::DrawingSurface& surface, DrawingState& state, QPoint point);
+QRect shape_press(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point);
 // Moves the rubber band while the pointer is right of and below the press point.
-QRect shape_move(platform::DrawingSurface& surface, DrawingState& state, QPoint point);
+QRect shape_move(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point);
 // Removes the rubber band and draws the outline of the shape up to the release point.
-QRect shape_release(platform::DrawingSurface& surface, DrawingState& state, QPoint point);
+QRect shape_release(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point);
 
 } // namespace drawing

@@ -1,10 +1,10 @@
 #include "drawing/tool_buttons.h"
 
 #include "colours/colour_displays.h"
+#include "colours/colour_repaint.h"
 #include "colours/jar_pictures.h"
 #include "colours/jar_table.h"
-#include "colours/paint_banks.h"
-#include "drawing/paint_zal.h"
+#include "colours/pattern_frames.h"
 #include "drawing/tool_table.h"
 #include "platform/error_guard.h"
 
@@ -15,7 +15,7 @@ constexpr std::size_t brush_row = 0;
 constexpr std::size_t fill_row = 1;
 constexpr std::size_t eraser_row = 2;
 
-QString instrument(const app::ProcessState& state, const char* file)
+QString instrument(const core::ProcessState& state, const char* file)
 {
     return state.paths.instruments_dir + QString::fromUtf8(file);
 }
@@ -25,11 +25,11 @@ QString instrument(const app::ProcessState& state, const char* file)
 void ToolButtons::connect_handlers()
 {
     using Handler = void (ToolButtons::*)();
-    const std::array<Handler, 10> handlers = {&ToolButtons::Image15MouseDown, &ToolButtons::Image16MouseDown,
-                                              &ToolButtons::Image25MouseDown, &ToolButtons::Image29MouseDown,
-                                              &ToolButtons::Image34MouseDown, &ToolButtons::Image35MouseDown,
-                                              &ToolButtons::Image36MouseDown, &ToolButtons::Image37MouseDown,
-                                              &ToolButtons::Image43MouseDown, &ToolButtons::Image44MouseDown};
+    const std::array<Handler, 10> handlers = {
+        &ToolButtons::choose_brush,   &ToolButtons::choose_bucket,    &ToolButtons::choose_eraser,
+        &ToolButtons::choose_pipette, &ToolButtons::choose_rectangle, &ToolButtons::choose_rounded_rectangle,
+        &ToolButtons::choose_ellipse, &ToolButtons::choose_line,      &ToolButtons::choose_triangle,
+        &ToolButtons::choose_rhombus};
     for (std::size_t i = 0; i < tool_table.size(); ++i) {
         platform::PictureControl* button = controls_.*(tool_table[i].control);
         const Handler handler = handlers[i];
@@ -39,37 +39,37 @@ void ToolButtons::connect_handlers()
     }
 }
 
-void ToolButtons::Image15MouseDown()
+void ToolButtons::choose_brush()
 {
     platform::guarded([&] {
         set_fill_style(0);
         leave_eraser();
         const colours::JarRow* jar = colours::jar_row(state_.color_index);
         if (jar != nullptr && jar->brush_file != nullptr)
-            controls_.Image15->load_picture(instrument(state_, jar->brush_file));
+            controls_.brush_button->load_picture(instrument(state_, jar->brush_file));
         colours::set_jars_enabled(controls_, true);
         state_.drawing.eraser_mode = 0;
-        state_.drawing.current_tool = tool_brush;
+        state_.drawing.current_tool = core::tool_brush;
         set_canvas_cursor(tool_table[brush_row]);
         load_plain_pictures_except(brush_row);
     });
 }
 
-void ToolButtons::Image16MouseDown()
+void ToolButtons::choose_bucket()
 {
     platform::guarded([&] {
         set_fill_style(1);
         leave_eraser();
         colours::set_jars_enabled(controls_, true);
-        state_.drawing.current_tool = tool_fill;
+        state_.drawing.current_tool = core::tool_fill;
         set_canvas_cursor(tool_table[fill_row]);
-        controls_.Image16->load_picture(instrument(state_, tool_table[fill_row].highlighted_file));
+        controls_.bucket_button->load_picture(instrument(state_, tool_table[fill_row].highlighted_file));
         load_plain_pictures_except(fill_row);
-        colours::fill_display(*controls_.Image16, {20, 20}, state_.drawing.current_color);
+        colours::fill_display(*controls_.bucket_button, {20, 20}, state_.drawing.current_color);
     });
 }
 
-void ToolButtons::Image25MouseDown()
+void ToolButtons::choose_eraser()
 {
     platform::guarded([&] {
         set_fill_style(0);
@@ -77,11 +77,11 @@ void ToolButtons::Image25MouseDown()
         if (state_.drawing.eraser_mode == 0)
             state_.drawing.color_before_eraser = state_.drawing.current_color;
         colours::set_jars_enabled(controls_, false);
-        controls_.Image25->load_picture(instrument(state_, tool_table[eraser_row].highlighted_file));
+        controls_.eraser_button->load_picture(instrument(state_, tool_table[eraser_row].highlighted_file));
         load_plain_pictures_except(eraser_row);
         state_.drawing.current_color = platform::white_word;
-        colours::paint_banks(controls_, state_);
-        state_.drawing.current_tool = tool_brush;
+        colours::repaint_colour_displays(controls_, state_);
+        state_.drawing.current_tool = core::tool_brush;
         state_.drawing.eraser_mode = 1;
         set_canvas_cursor(tool_table[eraser_row]);
     });
@@ -103,7 +103,7 @@ void ToolButtons::choose_simple_tool(std::size_t row_number)
 void ToolButtons::set_fill_style(std::int32_t fill_style)
 {
     state_.drawing.fill_style = fill_style;
-    paint_zal(controls_, fill_style);
+    colours::show_pattern_frame(controls_, fill_style);
 }
 
 void ToolButtons::leave_eraser()
@@ -112,7 +112,7 @@ void ToolButtons::leave_eraser()
         return;
     state_.drawing.eraser_mode = 0;
     state_.drawing.current_color = state_.drawing.color_before_eraser;
-    colours::paint_banks(controls_, state_);
+    colours::repaint_colour_displays(controls_, state_);
     colours::refresh_jar_row(controls_, state_.paths, 0);
     colours::load_jar(controls_, state_.paths, state_.color_index, true);
 }
@@ -128,7 +128,7 @@ void ToolButtons::switch_jars(const ToolRow& row)
         return;
     case JarSwitch::all_but_black:
         colours::set_jars_enabled(controls_, true);
-        controls_.Image45->setEnabled(false);
+        controls_.black_jar->setEnabled(false);
         return;
     }
 }
@@ -142,13 +142,13 @@ void ToolButtons::load_plain_pictures_except(std::size_t chosen)
 
 void ToolButtons::set_canvas_cursor(const ToolRow& row)
 {
-    controls_.Image1->setCursor(row.cursor == 0 ? QCursor(Qt::CrossCursor)
+    controls_.canvas->setCursor(row.cursor == 0 ? QCursor(Qt::CrossCursor)
                                                 : state_.screen_cursors.cursor(row.cursor));
     // The photograph shows the pipette only while the pipette can take its colours; shapes leave it as it is.
-    if (row.tool == tool_pipette)
-        controls_.Image28->setCursor(state_.screen_cursors.cursor(row.cursor));
+    if (row.tool == core::tool_pipette)
+        controls_.photograph->setCursor(state_.screen_cursors.cursor(row.cursor));
     else if (row.cursor != 0)
-        controls_.Image28->setCursor(Qt::ArrowCursor);
+        controls_.photograph->setCursor(Qt::ArrowCursor);
 }
 
 } // namespace drawing

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1_controls.h"
-#include "app/process_state.h"
+#include "core/main_window_controls.h"
+#include "core/process_state.h"
 
 #include <cstddef>
 
@@ -12,22 +12,23 @@ struct ToolRow;
 // The ten tool buttons: brush, fill, eraser, pipette and the six shapes.
 class ToolButtons {
 public:
-    ToolButtons(app::Form1Controls& controls, app::ProcessState& state) : controls_(controls), state_(state)
+    ToolButtons(core::MainWindowControls& controls, core::ProcessState& state)
+        : controls_(controls), state_(state)
     {
     }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
 
-    void Image15MouseDown();
-    void Image16MouseDown();
-    void Image25MouseDown();
-    void Image29MouseDown() { choose_simple_tool(3); }
-    void Image34MouseDown() { choose_simple_tool(4); }
-    void Image35MouseDown() { choose_simple_tool(5); }
-    void Image36MouseDown() { choose_simple_tool(6); }
-    void Image37MouseDown() { choose_simple_tool(7); }
-    void Image43MouseDown() { choose_simple_tool(8); }
-    void Image44MouseDown() { choose_simple_tool(9); }
+    void choose_brush();
+    void choose_bucket();
+    void choose_eraser();
+    void choose_pipette() { choose_simple_tool(3); }
+    void choose_rectangle() { choose_simple_tool(4); }
+    void choose_rounded_rectangle() { choose_simple_tool(5); }
+    void choose_ellipse() { choose_simple_tool(6); }
+    void choose_line() { choose_simple_tool(7); }
+    void choose_triangle() { choose_simple_tool(8); }
+    void choose_rhombus() { choose_simple_tool(9); }
 
 private:
     // The pipette and the shapes, by their row of the tool table.
@@ -38,8 +39,8 @@ private:
     void load_plain_pictures_except(std::size_t row);
     void set_canvas_cursor(const ToolRow& row);
 
-    app::Form1Controls& controls_;
-    app::ProcessState& state_;
+    core::MainWindowControls& controls_;
+    core::ProcessState& state_;
 };
 
 } // namespace drawing

@@ -4,7 +4,8 @@
 
 namespace history {
 
-std::optional<QString> run_native_file_dialog(QWidget* parent, DialogKind kind, const app::FileDialogSettings& settings)
+std::optional<QString> run_native_file_dialog(QWidget* parent, DialogKind kind,
+                                              const core::FileDialogSettings& settings)
 {
     QFileDialog dialog(parent, QString(), settings.initial_dir, settings.filter);
     dialog.setOptions(settings.options);

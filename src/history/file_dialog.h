@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_dialog_settings.h"
+#include "core/file_dialog_settings.h"
 
 #include <functional>
 #include <optional>
@@ -12,9 +12,10 @@ namespace history {
 enum class DialogKind { Save, Open };
 
 // Runs a dialog and gives the chosen path, or nothing when it was cancelled.
-using FileDialogRunner = std::function<std::optional<QString>(DialogKind, const app::FileDialogSettings&)>;
+using FileDialogRunner = std::function<std::optional<QString>(DialogKind, const core::FileDialogSettings&)>;
 
 // The modal QFileDialog of the platform, over `parent`.
-std::optional<QString> run_native_file_dialog(QWidget* parent, DialogKind kind, const app::FileDialogSettings& settings);
+std::optional<QString> run_native_file_dialog(QWidget* parent, DialogKind kind,
+                                              const core::FileDialogSettings& settings);
 
 } // namespace history

@@ -4,20 +4,20 @@
 
 namespace history {
 
-QString undo_snapshot_path(const app::ResourcePaths& paths)
+QString undo_snapshot_path(const core::ResourcePaths& paths)
 {
     return paths.tmp_dir + "tmp.bmp";
 }
 
-QString redo_snapshot_path(const app::ResourcePaths& paths)
+QString redo_snapshot_path(const core::ResourcePaths& paths)
 {
     return paths.tmp_dir + "tmp1.bmp";
 }
 
-void write_snapshot(app::Form1Controls& controls, const app::ResourcePaths& paths)
+void write_snapshot(core::MainWindowControls& controls, const core::ResourcePaths& paths)
 {
-    platform::write_bmp(controls.Image1->picture(), undo_snapshot_path(paths));
-    controls.Image46->setEnabled(true);
+    platform::write_bmp(controls.canvas->picture(), undo_snapshot_path(paths));
+    controls.undo_button->setEnabled(true);
 }
 
 } // namespace history

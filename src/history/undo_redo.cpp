@@ -10,45 +10,45 @@ namespace history {
 
 void UndoRedo::connect_handlers()
 {
-    QObject::connect(controls_.Image46, &platform::PictureControl::pressed, controls_.Image46,
-                     [this] { platform::guarded([this] { Image46MouseDown(); }); });
-    QObject::connect(controls_.Image47, &platform::PictureControl::pressed, controls_.Image47,
-                     [this] { platform::guarded([this] { Image47MouseDown(); }); });
-    QObject::connect(controls_.N8, &QAction::triggered, controls_.N8,
-                     [this] { platform::guarded([this] { N8Click(); }); });
-    QObject::connect(controls_.N9, &QAction::triggered, controls_.N9,
-                     [this] { platform::guarded([this] { N9Click(); }); });
+    QObject::connect(controls_.undo_button, &platform::PictureControl::pressed, controls_.undo_button,
+                     [this] { platform::guarded([this] { undo(); }); });
+    QObject::connect(controls_.redo_button, &platform::PictureControl::pressed, controls_.redo_button,
+                     [this] { platform::guarded([this] { redo(); }); });
+    QObject::connect(controls_.undo_action, &QAction::triggered, controls_.undo_action,
+                     [this] { platform::guarded([this] { undo_from_menu(); }); });
+    QObject::connect(controls_.redo_action, &QAction::triggered, controls_.redo_action,
+                     [this] { platform::guarded([this] { redo_from_menu(); }); });
 }
 
 void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
 {
-    platform::write_bmp(controls_.Image1->picture(), save_to);
+    platform::write_bmp(controls_.canvas->picture(), save_to);
     if (QFileInfo(load_from).isFile())
-        controls_.Image1->set_picture(platform::read_bmp(load_from));
+        controls_.canvas->set_picture(platform::read_bmp(load_from));
 }
 
-void UndoRedo::Image46MouseDown()
+void UndoRedo::undo()
 {
     swap_canvas(redo_snapshot_path(state_.paths), undo_snapshot_path(state_.paths));
-    controls_.Image46->setEnabled(false);
-    controls_.Image47->setEnabled(true);
-    controls_.Image46->load_picture(state_.paths.buttons_dir + "назад чб.bmp");
+    controls_.undo_button->setEnabled(false);
+    controls_.redo_button->setEnabled(true);
+    controls_.undo_button->load_picture(state_.paths.buttons_dir + "назад чб.bmp");
 }
 
-void UndoRedo::Image47MouseDown()
+void UndoRedo::redo()
 {
     swap_canvas(undo_snapshot_path(state_.paths), redo_snapshot_path(state_.paths));
-    controls_.Image47->setEnabled(false);
-    controls_.Image46->setEnabled(true);
-    controls_.Image47->load_picture(state_.paths.buttons_dir + "вперед чб.bmp");
+    controls_.redo_button->setEnabled(false);
+    controls_.undo_button->setEnabled(true);
+    controls_.redo_button->load_picture(state_.paths.buttons_dir + "вперед чб.bmp");
 }
 
-void UndoRedo::N8Click()
+void UndoRedo::undo_from_menu()
 {
     swap_canvas(redo_snapshot_path(state_.paths), undo_snapshot_path(state_.paths));
 }
 
-void UndoRedo::N9Click()
+void UndoRedo::redo_from_menu()
 {
     swap_canvas(undo_snapshot_path(state_.paths), redo_snapshot_path(state_.paths));
 }

@@ -1,15 +1,15 @@
 #include "output/help_window.h"
 
-#include "app/frame_shape.h"
+#include "core/frame_shape.h"
 
 #include <QShowEvent>
 
 namespace output {
 
-TForm3::TForm3(QWidget* main_window, const app::Form1Controls& controls, QWidget* parent)
+HelpWindow::HelpWindow(QWidget* main_window, const core::MainWindowControls& controls, QWidget* parent)
     : QDialog(parent), main_window_(main_window), controls_(controls)
 {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QStringLiteral("help_window"));
     setWindowTitle(QStringLiteral("Справка"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(client_size);
@@ -17,23 +17,23 @@ TForm3::TForm3(QWidget* main_window, const app::Form1Controls& controls, QWidget
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
     setAutoFillBackground(true);
-    Image1 = new platform::PictureControl(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(rect());
+    help_view = new platform::PictureControl(this);
+    help_view->setObjectName(QStringLiteral("help_view"));
+    help_view->setGeometry(rect());
 }
 
-HelpPicture TForm3::refresh_picture()
+HelpPicture HelpWindow::refresh_picture()
 {
     QImage shot = main_window_->grab().toImage();
     if (shot.size() != main_window_->size())
         shot = shot.scaled(main_window_->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     shot.setDevicePixelRatio(1);
     HelpPicture help = draw_help_picture(shot, callouts());
-    Image1->set_picture(platform::Bitmap::from_image(help.image));
+    help_view->set_picture(platform::Bitmap::from_image(help.image));
     return help;
 }
 
-void TForm3::showEvent(QShowEvent* event)
+void HelpWindow::showEvent(QShowEvent* event)
 {
     // The picture shows the main window as the child sees it now, on whichever page.
     if (!event->spontaneous())
@@ -41,12 +41,12 @@ void TForm3::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-QRect TForm3::in_window(const QWidget* control) const
+QRect HelpWindow::in_window(const QWidget* control) const
 {
     return QRect(control->mapTo(main_window_, QPoint(0, 0)), control->size());
 }
 
-QRect TForm3::in_window(std::initializer_list<const QWidget*> controls) const
+QRect HelpWindow::in_window(std::initializer_list<const QWidget*> controls) const
 {
     QRect united;
     for (const QWidget* control : controls)
@@ -54,40 +54,45 @@ QRect TForm3::in_window(std::initializer_list<const QWidget*> controls) const
     return united;
 }
 
-QList<Callout> TForm3::callouts() const
+QList<Callout> HelpWindow::callouts() const
 {
-    const app::Form1Controls& c = controls_;
+    const core::MainWindowControls& c = controls_;
     // The thumbnails are made at run time between the two scroll buttons.
-    const QRect up = in_window(c.Image24);
-    const QRect strip(up.left(), up.bottom() + 1, up.width(), in_window(c.Image23).top() - up.bottom() - 1);
+    const QRect up = in_window(c.strip_up_button);
+    const QRect strip(up.left(), up.bottom() + 1, up.width(),
+                      in_window(c.strip_down_button).top() - up.bottom() - 1);
     QRect jars;
     for (const QWidget* jar : c.jars())
         jars = jars.united(in_window(jar));
     return {
-        {QStringLiteral("Навигация по картинкам"), Side::left, {up, in_window(c.Image23)}},
+        {QStringLiteral("Навигация по картинкам"), Side::left, {up, in_window(c.strip_down_button)}},
         {QStringLiteral("Выбор картинки для раскраски"), Side::left, {strip}},
-        {QStringLiteral("Отмена и повтор"), Side::left, {in_window(c.Image46), in_window(c.Image47)}},
-        {QStringLiteral("Поле для рисования"), Side::top, {in_window(c.Image1)}},
+        {QStringLiteral("Отмена и повтор"), Side::left, {in_window(c.undo_button), in_window(c.redo_button)}},
+        {QStringLiteral("Поле для рисования"), Side::top, {in_window(c.canvas)}},
         {QStringLiteral("Базовый цвет"), Side::right, {jars}},
-        {QStringLiteral("Дополнительный цвет"), Side::right, {in_window(c.Image11)}},
+        {QStringLiteral("Дополнительный цвет"), Side::right, {in_window(c.shade_strip)}},
         {QStringLiteral("Толщина линии"),
          Side::right,
-         {in_window({c.Image33, c.Image12, c.Image13, c.Image14})}},
+         {in_window({c.size_4_button, c.size_3_button, c.size_2_button, c.size_1_button})}},
         {QStringLiteral("Инструменты рисования"),
          Side::right,
-         {in_window({c.Image15, c.Image16, c.Image25, c.Image29})}},
+         {in_window({c.brush_button, c.bucket_button, c.eraser_button, c.pipette_button})}},
         {QStringLiteral("Штриховка"),
          Side::right,
-         {in_window({c.Image17, c.Image18, c.Image19, c.Image20, c.Image21, c.Image22})}},
+         {in_window({c.solid_pattern_button, c.horizontal_pattern_button, c.vertical_pattern_button,
+                     c.right_slope_pattern_button, c.left_slope_pattern_button, c.grid_pattern_button})}},
         {QStringLiteral("Фигуры"),
          Side::right,
-         {in_window({c.Image44, c.Image43, c.Image35, c.Image34, c.Image36, c.Image37})}},
-        {QStringLiteral("Фотография и описание"), Side::right, {in_window({c.Image26, c.Image27, c.Shape1})}},
-        {QStringLiteral("Главная"), Side::bottom, {in_window(c.Image39)}},
-        {QStringLiteral("Печать"), Side::bottom, {in_window(c.Image42)}},
-        {QStringLiteral("Открыть"), Side::bottom, {in_window(c.Image31)}},
-        {QStringLiteral("Сохранить"), Side::bottom, {in_window(c.Image30)}},
-        {QStringLiteral("Выход"), Side::bottom, {in_window(c.Image40)}},
+         {in_window({c.rhombus_button, c.triangle_button, c.rounded_rectangle_button, c.rectangle_button,
+                     c.ellipse_button, c.line_button})}},
+        {QStringLiteral("Фотография и описание"),
+         Side::right,
+         {in_window({c.photo_tab, c.description_tab, c.info_frame})}},
+        {QStringLiteral("Главная"), Side::bottom, {in_window(c.home_button)}},
+        {QStringLiteral("Печать"), Side::bottom, {in_window(c.print_button)}},
+        {QStringLiteral("Открыть"), Side::bottom, {in_window(c.open_button)}},
+        {QStringLiteral("Сохранить"), Side::bottom, {in_window(c.save_button)}},
+        {QStringLiteral("Выход"), Side::bottom, {in_window(c.exit_button)}},
     };
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1_controls.h"
+#include "core/main_window_controls.h"
 #include "output/help_picture.h"
 #include "platform/picture_control.h"
 
@@ -9,19 +9,19 @@
 namespace output {
 
 // The help window: one picture of the main window with labelled arrows naming its areas.
-class TForm3 : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr QSize client_size{1003, 749};
 
     // `main_window` is pictured as it looks whenever the help window opens.
-    TForm3(QWidget* main_window, const app::Form1Controls& controls, QWidget* parent = nullptr);
+    HelpWindow(QWidget* main_window, const core::MainWindowControls& controls, QWidget* parent = nullptr);
 
-    // Pictures the main window afresh into Image1.
+    // Pictures the main window afresh into help_view.
     HelpPicture refresh_picture();
 
-    platform::PictureControl* Image1 = nullptr; // the help picture, unscaled from the top-left corner
+    platform::PictureControl* help_view = nullptr; // the help picture, unscaled from the top-left corner
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,7 +32,7 @@ private:
     QRect in_window(std::initializer_list<const QWidget*> controls) const;
 
     QWidget* main_window_;
-    const app::Form1Controls& controls_;
+    const core::MainWindowControls& controls_;
 };
 
 } // namespace output

@@ -19,35 +19,38 @@ void centre_on_desktop(QWidget& window)
 
 } // namespace
 
-OutputWindows::OutputWindows(app::Form1Controls& controls, QWidget* main_window)
-    : QObject(main_window), controls_(controls), main_window_(main_window), form2_(new TForm2(main_window)),
-      form3_(new TForm3(main_window, controls, main_window))
+OutputWindows::OutputWindows(core::MainWindowControls& controls, QWidget* main_window)
+    : QObject(main_window), controls_(controls), main_window_(main_window),
+      print_window_(new PrintWindow(main_window)),
+      help_window_(new HelpWindow(main_window, controls, main_window))
 {
 }
 
 void OutputWindows::connect_handlers()
 {
-    const auto print = [this] { platform::guarded([this] { Image42Click(); }); };
-    connect(controls_.Image42, &platform::PictureControl::clicked, this, print);
-    connect(controls_.N4, &QAction::triggered, this, print);
-    connect(controls_.N1, &QAction::triggered, this, [this] { platform::guarded([this] { N1Click(); }); });
-    connect(controls_.N2, &QAction::triggered, this, [this] { platform::guarded([this] { N2Click(); }); });
+    const auto print = [this] { platform::guarded([this] { open_print_window(); }); };
+    connect(controls_.print_button, &platform::PictureControl::clicked, this, print);
+    connect(controls_.print_action, &QAction::triggered, this, print);
+    connect(controls_.help_action, &QAction::triggered, this,
+            [this] { platform::guarded([this] { show_help(); }); });
+    connect(controls_.about_action, &QAction::triggered, this,
+            [this] { platform::guarded([this] { show_about(); }); });
 }
 
-void OutputWindows::Image42Click()
+void OutputWindows::open_print_window()
 {
-    form2_->prepare(controls_.Image1->picture());
-    centre_on_desktop(*form2_);
-    form2_->exec();
+    print_window_->prepare(controls_.canvas->picture());
+    centre_on_desktop(*print_window_);
+    print_window_->exec();
 }
 
-void OutputWindows::N1Click()
+void OutputWindows::show_help()
 {
-    centre_on_desktop(*form3_);
-    form3_->exec();
+    centre_on_desktop(*help_window_);
+    help_window_->exec();
 }
 
-void OutputWindows::N2Click()
+void OutputWindows::show_about()
 {
     showabout(main_window_);
 }

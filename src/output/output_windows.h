@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/form1_controls.h"
+#include "core/main_window_controls.h"
 
 #include <QObject>
 
 namespace output {
 
-class TForm2;
-class TForm3;
+class PrintWindow;
+class HelpWindow;
 
 // The main window's handlers of printing, help and About, and the two windows they show.
 class OutputWindows : public QObject {
@@ -15,25 +15,25 @@ class OutputWindows : public QObject {
 
 public:
     // `main_window` owns the print and help windows and is what the help picture shows.
-    OutputWindows(app::Form1Controls& controls, QWidget* main_window);
+    OutputWindows(core::MainWindowControls& controls, QWidget* main_window);
 
     void connect_handlers();
 
     // Prepares the print window with the canvas's drawing and shows it modally.
-    void Image42Click();
+    void open_print_window();
     // Shows the help window modally.
-    void N1Click();
+    void show_help();
     // Shows the About box.
-    void N2Click();
+    void show_about();
 
-    TForm2& form2() { return *form2_; }
-    TForm3& form3() { return *form3_; }
+    PrintWindow& print_window() { return *print_window_; }
+    HelpWindow& help_window() { return *help_window_; }
 
 private:
-    app::Form1Controls& controls_;
+    core::MainWindowControls& controls_;
     QWidget* main_window_;
-    TForm2* form2_;
-    TForm3* form3_;
+    PrintWindow* print_window_;
+    HelpWindow* help_window_;
 };
 
 } // namespace output

@@ -65,9 +65,9 @@ QString printer_name(const QPrinter& printer)
 
 } // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent), printer_source_(default_printer)
+PrintWindow::PrintWindow(QWidget* parent) : QDialog(parent), printer_source_(default_printer)
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("print_window"));
     setWindowTitle(QStringLiteral("Печать работы"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(client_size);
@@ -79,69 +79,70 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent), printer_source_(default_print
     create_controls();
 }
 
-void TForm2::create_controls()
+void PrintWindow::create_controls()
 {
-    Image1 = new platform::PictureControl(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 40, 775, 649);
-    Image1->set_stretch(true);
-    Image1->set_proportional(true);
-    Image1->set_centre(true);
-    Image1->setEnabled(false);
+    drawing_view = new platform::PictureControl(this);
+    drawing_view->setObjectName(QStringLiteral("drawing_view"));
+    drawing_view->setGeometry(8, 40, 775, 649);
+    drawing_view->set_stretch(true);
+    drawing_view->set_proportional(true);
+    drawing_view->set_centre(true);
+    drawing_view->setEnabled(false);
 
-    Label1 = make_label("Наименование работы", "Label1", {75, 727, 191, 19}, this);
-    Label2 = make_label("Автор", "Label2", {75, 760, 51, 19}, this);
-    Label3 = make_label("Дата", "Label3", {75, 790, 41, 19}, this);
-    sEdit1 = make_edit("sEdit1", {280, 727, 503, 27}, this);
-    sEdit2 = make_edit("sEdit2", {280, 760, 503, 27}, this);
-    sEdit3 = make_edit("sEdit3", {280, 793, 121, 25}, this);
-    sEdit3->setReadOnly(true);
-    sEdit3->setFrame(false);
+    title_label = make_label("Наименование работы", "title_label", {75, 727, 191, 19}, this);
+    author_label = make_label("Автор", "author_label", {75, 760, 51, 19}, this);
+    date_label = make_label("Дата", "date_label", {75, 790, 41, 19}, this);
+    title_edit = make_edit("title_edit", {280, 727, 503, 27}, this);
+    author_edit = make_edit("author_edit", {280, 760, 503, 27}, this);
+    date_edit = make_edit("date_edit", {280, 793, 121, 25}, this);
+    date_edit->setReadOnly(true);
+    date_edit->setFrame(false);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Распечатать"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setGeometry(700, 797, 83, 25);
-    BitBtn1->setAutoDefault(false);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { platform::guarded([this] { BitBtn1Click(); }); });
+    print_button = new QPushButton(QStringLiteral("Распечатать"), this);
+    print_button->setObjectName(QStringLiteral("print_button"));
+    print_button->setGeometry(700, 797, 83, 25);
+    print_button->setAutoDefault(false);
+    connect(print_button, &QPushButton::clicked, this,
+            [this] { platform::guarded([this] { print_drawing(); }); });
 
-    setTabOrder(sEdit1, sEdit2);
-    setTabOrder(sEdit2, sEdit3);
-    setTabOrder(sEdit3, BitBtn1);
+    setTabOrder(title_edit, author_edit);
+    setTabOrder(author_edit, date_edit);
+    setTabOrder(date_edit, print_button);
 }
 
-void TForm2::prepare(const platform::Bitmap& drawing)
+void PrintWindow::prepare(const platform::Bitmap& drawing)
 {
-    sEdit3->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    for (QWidget* row : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(sEdit1),
-                         static_cast<QWidget*>(Label2), static_cast<QWidget*>(sEdit2)})
+    date_edit->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    for (QWidget* row : {static_cast<QWidget*>(title_label), static_cast<QWidget*>(title_edit),
+                         static_cast<QWidget*>(author_label), static_cast<QWidget*>(author_edit)})
         row->show();
-    sEdit1->setFrame(true);
-    sEdit2->setFrame(true);
-    Image1->set_picture(drawing);
-    BitBtn1->show();
+    title_edit->setFrame(true);
+    author_edit->setFrame(true);
+    drawing_view->set_picture(drawing);
+    print_button->show();
 }
 
-void TForm2::tidy_for_paper()
+void PrintWindow::tidy_for_paper()
 {
-    BitBtn1->hide();
-    sEdit1->setFrame(false);
-    sEdit2->setFrame(false);
-    if (sEdit1->text().isEmpty()) {
-        Label1->hide();
-        sEdit1->hide();
+    print_button->hide();
+    title_edit->setFrame(false);
+    author_edit->setFrame(false);
+    if (title_edit->text().isEmpty()) {
+        title_label->hide();
+        title_edit->hide();
     }
-    if (sEdit2->text().isEmpty()) {
-        Label2->hide();
-        sEdit2->hide();
+    if (author_edit->text().isEmpty()) {
+        author_label->hide();
+        author_edit->hide();
     }
     // Neither a text cursor nor a selection belongs on paper.
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
-    sEdit1->deselect();
-    sEdit2->deselect();
+    title_edit->deselect();
+    author_edit->deselect();
 }
 
-void TForm2::BitBtn1Click()
+void PrintWindow::print_drawing()
 {
     const PlainLook plain(skin_manager_);
     tidy_for_paper();

@@ -18,7 +18,7 @@ class SkinManager;
 namespace output {
 
 // The print window: the drawing, its title, author and date, laid out as they go on paper.
-class TForm2 : public QDialog {
+class PrintWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -26,13 +26,13 @@ public:
     // Where a print job goes; the default printer unless a test chooses another.
     using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
 
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit PrintWindow(QWidget* parent = nullptr);
 
     // Restores the editing look and takes an independent copy of the drawing and today's date.
     void prepare(const platform::Bitmap& drawing);
     // Tidies the window for paper, prints its client area as one page and closes; on a failure
     // the window stays open as tidied and the error propagates.
-    void BitBtn1Click();
+    void print_drawing();
 
     void set_printer_source(PrinterSource source) { printer_source_ = std::move(source); }
     // The skin that printing switches off for the page and on again afterwards.
@@ -40,14 +40,14 @@ public:
     // The client area as last rendered for paper.
     const QImage& last_page() const { return last_page_; }
 
-    platform::PictureControl* Image1 = nullptr; // the drawing, fitted into its frame
-    QLabel* Label1 = nullptr;                   // "Наименование работы"
-    QLabel* Label2 = nullptr;                   // "Автор"
-    QLabel* Label3 = nullptr;                   // "Дата"
-    QLineEdit* sEdit1 = nullptr;                // title of the work
-    QLineEdit* sEdit2 = nullptr;                // author
-    QLineEdit* sEdit3 = nullptr;                // date, read-only
-    QPushButton* BitBtn1 = nullptr;             // "Распечатать"
+    platform::PictureControl* drawing_view = nullptr; // the drawing, fitted into its frame
+    QLabel* title_label = nullptr;                    // "Наименование работы"
+    QLabel* author_label = nullptr;                   // "Автор"
+    QLabel* date_label = nullptr;                     // "Дата"
+    QLineEdit* title_edit = nullptr;                  // title of the work
+    QLineEdit* author_edit = nullptr;                 // author
+    QLineEdit* date_edit = nullptr;                   // date, read-only
+    QPushButton* print_button = nullptr;              // "Распечатать"
 
 private:
     void create_controls();

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
 
@@ -19,7 +19,7 @@ enum class Way { button, menu, window_close };
 
 struct Fixture {
     TestTree tree;
-    app::TForm1 form{tree.app_dir()};
+    app::MainWindow form{tree.app_dir()};
     int asked = 0;
     bool answer = false;
 
@@ -42,10 +42,10 @@ struct Fixture {
     {
         switch (way) {
         case Way::button:
-            QTest::mouseClick(form.controls().Image40, Qt::LeftButton);
+            QTest::mouseClick(form.controls().exit_button, Qt::LeftButton);
             break;
         case Way::menu:
-            form.controls().N7->trigger();
+            form.controls().exit_action->trigger();
             break;
         case Way::window_close:
             form.close();
@@ -89,14 +89,14 @@ void ExitTest::no_keeps_the_window_the_snapshots_and_the_state()
     QFETCH(Way, way);
     Fixture f;
     f.write_snapshots();
-    f.form.controls().Image46->setEnabled(true);
+    f.form.controls().undo_button->setEnabled(true);
     const int position = f.form.state().preview_pos;
     f.request_exit(way);
     QCOMPARE(f.asked, 1);
     QVERIFY(f.form.isVisible());
     QVERIFY(QFile::exists(f.snapshot("tmp.bmp")));
     QVERIFY(QFile::exists(f.snapshot("tmp1.bmp")));
-    QVERIFY(f.form.controls().Image46->isEnabled());
+    QVERIFY(f.form.controls().undo_button->isEnabled());
     QCOMPARE(f.form.state().preview_pos, position);
 }
 
@@ -151,7 +151,7 @@ void ExitTest::a_snapshot_that_cannot_be_deleted_does_not_keep_the_program_open(
 void ExitTest::the_question_is_asked_in_a_message_box()
 {
     TestTree tree;
-    app::TForm1 form(tree.app_dir());
+    app::MainWindow form(tree.app_dir());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     tree.write("Tmp/tmp.bmp", "undo");

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "platform/bmp_codec.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
@@ -14,7 +14,7 @@ namespace {
 
 struct Fixture {
     TestTree tree;
-    app::TForm1 form{tree.app_dir()};
+    app::MainWindow form{tree.app_dir()};
 
     Fixture()
     {
@@ -51,8 +51,8 @@ void HighlightingTest::scroll_buttons_light_up_and_return_to_their_normal_look()
 {
     Fixture f;
     const QString buttons = f.form.state().paths.buttons_dir;
-    const std::pair<PictureControl*, QString> cases[] = {{f.form.controls().Image23, "вн"},
-                                                         {f.form.controls().Image24, "вв"}};
+    const std::pair<PictureControl*, QString> cases[] = {{f.form.controls().strip_down_button, "вн"},
+                                                         {f.form.controls().strip_up_button, "вв"}};
     for (const auto& [button, name] : cases) {
         f.enter(button);
         QVERIFY2(shows_file(button, buttons + name + "_.bmp"), qPrintable(name));
@@ -65,13 +65,13 @@ void HighlightingTest::bar_buttons_show_their_highlight_and_then_the_art_beneath
 {
     Fixture f;
     CapturedErrors errors;
-    const app::Form1Controls& c = f.form.controls();
+    const core::MainWindowControls& c = f.form.controls();
     const QString interface = f.form.state().paths.interface_dir;
-    const std::pair<PictureControl*, QString> cases[] = {{c.Image39, "главная!.bmp"},
-                                                         {c.Image42, "печать!.bmp"},
-                                                         {c.Image31, "открыть!.bmp"},
-                                                         {c.Image30, "сохранить!.bmp"},
-                                                         {c.Image40, "выход!.bmp"}};
+    const std::pair<PictureControl*, QString> cases[] = {{c.home_button, "главная!.bmp"},
+                                                         {c.print_button, "печать!.bmp"},
+                                                         {c.open_button, "открыть!.bmp"},
+                                                         {c.save_button, "сохранить!.bmp"},
+                                                         {c.exit_button, "выход!.bmp"}};
     for (const auto& [button, file] : cases) {
         const QRect area = button->geometry();
         const QImage before = f.grab(area);
@@ -89,7 +89,7 @@ void HighlightingTest::a_disabled_undo_button_keeps_its_picture()
 {
     Fixture f;
     CapturedErrors errors;
-    for (PictureControl* button : {f.form.controls().Image46, f.form.controls().Image47}) {
+    for (PictureControl* button : {f.form.controls().undo_button, f.form.controls().redo_button}) {
         QVERIFY(!button->isEnabled());
         const platform::Bitmap before = button->picture();
         QVERIFY(!before.is_null());
@@ -101,7 +101,7 @@ void HighlightingTest::a_disabled_undo_button_keeps_its_picture()
     // Even without its files a disabled button reads nothing.
     f.tree.remove("res/buttons/назад.bmp");
     f.tree.remove("res/buttons/назад чб.bmp");
-    f.enter(f.form.controls().Image46);
+    f.enter(f.form.controls().undo_button);
     f.leave();
     QCOMPARE(errors.messages(), QStringList());
 }
@@ -110,8 +110,8 @@ void HighlightingTest::enabled_undo_and_redo_show_colour_under_the_mouse()
 {
     Fixture f;
     const QString buttons = f.form.state().paths.buttons_dir;
-    const std::pair<PictureControl*, QString> cases[] = {{f.form.controls().Image46, "назад"},
-                                                         {f.form.controls().Image47, "вперед"}};
+    const std::pair<PictureControl*, QString> cases[] = {{f.form.controls().undo_button, "назад"},
+                                                         {f.form.controls().redo_button, "вперед"}};
     for (const auto& [button, name] : cases) {
         button->setEnabled(true);
         f.enter(button);
@@ -124,7 +124,7 @@ void HighlightingTest::enabled_undo_and_redo_show_colour_under_the_mouse()
 void HighlightingTest::the_file_is_read_again_on_every_pass()
 {
     Fixture f;
-    PictureControl* down = f.form.controls().Image23;
+    PictureControl* down = f.form.controls().strip_down_button;
     const QString buttons = f.form.state().paths.buttons_dir;
     f.enter(down);
     f.leave();
@@ -140,25 +140,25 @@ void HighlightingTest::a_missing_highlight_file_is_reported_and_the_button_keeps
 {
     Fixture f;
     CapturedErrors errors;
-    const app::Form1Controls& c = f.form.controls();
+    const core::MainWindowControls& c = f.form.controls();
     f.tree.remove("res/buttons/вн_.bmp");
-    const platform::Bitmap down_before = c.Image23->picture();
-    f.enter(c.Image23);
+    const platform::Bitmap down_before = c.strip_down_button->picture();
+    f.enter(c.strip_down_button);
     QCOMPARE(errors.messages().size(), 1);
     QVERIFY2(errors.messages().first().contains("вн_.bmp"), qPrintable(errors.messages().first()));
-    QVERIFY(c.Image23->picture() == down_before);
+    QVERIFY(c.strip_down_button->picture() == down_before);
     f.leave();
     QCOMPARE(errors.messages().size(), 1);
-    QVERIFY(shows_file(c.Image23, f.form.state().paths.buttons_dir + "вн.bmp"));
+    QVERIFY(shows_file(c.strip_down_button, f.form.state().paths.buttons_dir + "вн.bmp"));
 
     errors.clear();
     f.tree.write("res/interface/выход!.bmp", "BM broken");
-    f.enter(c.Image40);
+    f.enter(c.exit_button);
     QCOMPARE(errors.messages().size(), 1);
     QVERIFY2(errors.messages().first().contains("выход!.bmp") ||
                  errors.messages().first() == "Bitmap image is not valid",
              qPrintable(errors.messages().first()));
-    QVERIFY(!c.Image40->has_picture());
+    QVERIFY(!c.exit_button->has_picture());
     f.leave();
     QCOMPARE(errors.messages().size(), 1);
     QVERIFY(f.form.isVisible());

@@ -1,7 +1,7 @@
-#include "app/form1.h"
-#include "app/frame_shape.h"
+#include "app/main_window.h"
 #include "catalogue/catalogue_listing.h"
 #include "catalogue/preview_strip.h"
+#include "core/frame_shape.h"
 #include "platform/cursor_file.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
@@ -36,11 +36,11 @@ void empty_preview(const TestTree& tree)
         preview.remove(name);
 }
 
-QStringList list_box_entries(app::TForm1& form)
+QStringList list_box_entries(app::MainWindow& form)
 {
     QStringList entries;
-    for (int i = 0; i < form.controls().ListBox1->count(); ++i)
-        entries << form.controls().ListBox1->item(i)->text();
+    for (int i = 0; i < form.controls().catalogue_list->count(); ++i)
+        entries << form.controls().catalogue_list->item(i)->text();
     return entries;
 }
 
@@ -72,8 +72,8 @@ private slots:
 void StartupTest::paths_are_absolute_under_the_application_folder()
 {
     TestTree tree;
-    app::TForm1 form(tree.app_dir());
-    const app::ResourcePaths& paths = form.state().paths;
+    app::MainWindow form(tree.app_dir());
+    const core::ResourcePaths& paths = form.state().paths;
     QCOMPARE(paths.app_dir, tree.app_dir());
     QVERIFY(QFileInfo(paths.app_dir).isAbsolute());
     QCOMPARE(paths.preview_dir, tree.app_dir() + "res/preview/");
@@ -90,16 +90,16 @@ void StartupTest::paths_are_absolute_under_the_application_folder()
     // Given without its trailing separator, the folder still yields the same paths.
     QString bare = tree.app_dir();
     bare.chop(1);
-    app::TForm1 again(bare);
+    app::MainWindow again(bare);
     QCOMPARE(again.state().paths.preview_dir, paths.preview_dir);
 }
 
 void StartupTest::state_starts_with_the_fill_tool_and_the_first_jar()
 {
     TestTree tree;
-    app::TForm1 form(tree.app_dir());
-    const app::ProcessState& state = form.state();
-    QCOMPARE(state.drawing.current_tool, drawing::tool_fill);
+    app::MainWindow form(tree.app_dir());
+    const core::ProcessState& state = form.state();
+    QCOMPARE(state.drawing.current_tool, core::tool_fill);
     QCOMPARE(state.drawing.brush_size, 3);
     QCOMPARE(state.drawing.fill_style, 1);
     QCOMPARE(state.drawing.eraser_mode, 0);
@@ -112,15 +112,15 @@ void StartupTest::state_starts_with_the_fill_tool_and_the_first_jar()
 void StartupTest::canvas_shows_the_fill_cursor()
 {
     TestTree tree;
-    app::TForm1 form(tree.app_dir());
+    app::MainWindow form(tree.app_dir());
     const platform::ScreenCursors& cursors = form.state().screen_cursors;
     for (int number : {50, 51, 52, 53})
         QVERIFY2(cursors.contains(number), qPrintable(QString::number(number)));
 
-    const QCursor canvas = form.controls().Image1->cursor();
+    const QCursor canvas = form.controls().canvas->cursor();
     QCOMPARE(canvas.shape(), Qt::BitmapCursor);
-    QVERIFY(same_cursor(canvas, cursors.cursor(app::cursor_fill)));
-    QVERIFY(!same_cursor(canvas, cursors.cursor(app::cursor_brush)));
+    QVERIFY(same_cursor(canvas, cursors.cursor(core::cursor_fill)));
+    QVERIFY(!same_cursor(canvas, cursors.cursor(core::cursor_brush)));
 
     // The registered cursor is the file's own, hotspot included.
     const std::optional<QCursor> fill = platform::load_cursor_file(tree.path("res/curs/залив.cur"));
@@ -134,13 +134,13 @@ void StartupTest::a_missing_cursor_file_leaves_its_number_empty_and_start_up_goe
     tree.remove("res/curs/залив.cur");
     tree.write("res/curs/ластик.cur", "not a cursor");
     CapturedErrors errors;
-    app::TForm1 form(tree.app_dir());
+    app::MainWindow form(tree.app_dir());
     const platform::ScreenCursors& cursors = form.state().screen_cursors;
-    QVERIFY(cursors.contains(app::cursor_brush));
-    QVERIFY(!cursors.contains(app::cursor_fill));
-    QVERIFY(!cursors.contains(app::cursor_eraser));
-    QVERIFY(cursors.contains(app::cursor_pipette));
-    QCOMPARE(form.controls().Image1->cursor().shape(), Qt::ArrowCursor);
+    QVERIFY(cursors.contains(core::cursor_brush));
+    QVERIFY(!cursors.contains(core::cursor_fill));
+    QVERIFY(!cursors.contains(core::cursor_eraser));
+    QVERIFY(cursors.contains(core::cursor_pipette));
+    QCOMPARE(form.controls().canvas->cursor().shape(), Qt::ArrowCursor);
     QVERIFY(errors.messages().isEmpty());
     QVERIFY(form.preview_strip().thumbnail(0) != nullptr);
 }
@@ -148,26 +148,26 @@ void StartupTest::a_missing_cursor_file_leaves_its_number_empty_and_start_up_goe
 void StartupTest::window_is_titled_and_set_in_tahoma()
 {
     TestTree tree;
-    app::TForm1 form(tree.app_dir());
-    QCOMPARE(form.objectName(), QString("Form1"));
+    app::MainWindow form(tree.app_dir());
+    QCOMPARE(form.objectName(), QString("main_window"));
     QCOMPARE(form.windowTitle(), QString("Колоритон"));
     QCOMPARE(form.font().family(), QString("Tahoma"));
     QCOMPARE(form.font().pointSize(), 8);
     if (QFile::exists("/usr/share/wine/fonts/tahoma.ttf"))
-        QCOMPARE(QFontInfo(form.controls().Image23->font()).family(), QString("Tahoma"));
+        QCOMPARE(QFontInfo(form.controls().strip_down_button->font()).family(), QString("Tahoma"));
 }
 
 void StartupTest::save_dialog_starts_in_the_save_folder()
 {
     TestTree tree;
-    app::TForm1 form(tree.app_dir());
-    const app::FileDialogSettings& save = form.controls().SaveDialog1;
+    app::MainWindow form(tree.app_dir());
+    const core::FileDialogSettings& save = form.controls().save_dialog;
     QCOMPARE(save.initial_dir, tree.app_dir() + "save/");
     QCOMPARE(save.default_suffix, QString("bmp"));
     QCOMPARE(save.file_name, QString("save"));
     QCOMPARE(save.filter, QString("Растровое изображение (24 бит) (*.bmp)"));
     QVERIFY(!save.options.testFlag(QFileDialog::DontConfirmOverwrite));
-    const app::FileDialogSettings& open = form.controls().OpenDialog1;
+    const core::FileDialogSettings& open = form.controls().open_dialog;
     QCOMPARE(open.default_suffix, QString("bmp"));
     QVERIFY(open.file_name.isEmpty());
     QCOMPARE(open.filter, QString("Растровое изображение (*.bmp)"));
@@ -184,23 +184,23 @@ void StartupTest::catalogue_lists_only_jpeg_files_in_natural_order()
         tree.write(QString("res/preview/") + QString::fromUtf8(name), jpeg);
     QVERIFY(QDir().mkpath(tree.path("res/preview/папка.jpg")));
 
-    app::TForm1 form(tree.app_dir());
+    app::MainWindow form(tree.app_dir());
     const QStringList expected{"2.jpg", "10.jpg", "Арка.jpg", "маяк.jpg", "мельница.JPG", "мост.ночь.jpg"};
     QCOMPARE(list_box_entries(form), expected);
     QCOMPARE(catalogue::list_catalogue(tree.path("res/preview/")), expected);
-    QVERIFY(form.controls().ListBox1->isHidden());
+    QVERIFY(form.controls().catalogue_list->isHidden());
     QCOMPARE(form.preview_strip().thumbnail(3)->hint(), QString("маяк"));
 }
 
 void StartupTest::catalogue_is_not_listed_again_during_the_run()
 {
     TestTree tree;
-    app::TForm1 form(tree.app_dir());
+    app::MainWindow form(tree.app_dir());
     const QStringList before = list_box_entries(form);
     QVERIFY(before.size() >= 4);
     tree.write("res/preview/0000.jpg", some_thumbnail());
-    form.preview_strip().Image24Click();
-    form.preview_strip().Image23Click();
+    form.preview_strip().scroll_up();
+    form.preview_strip().scroll_down();
     QCOMPARE(list_box_entries(form), before);
     for (int slot = 0; slot < 4; ++slot)
         QVERIFY(form.preview_strip().thumbnail(slot)->hint() != "0000");
@@ -211,8 +211,8 @@ void StartupTest::missing_preview_folder_gives_an_empty_strip_without_error()
     TestTree tree;
     QVERIFY(QDir(tree.path("res/preview")).removeRecursively());
     CapturedErrors errors;
-    app::TForm1 form(tree.app_dir());
-    QCOMPARE(form.controls().ListBox1->count(), 0);
+    app::MainWindow form(tree.app_dir());
+    QCOMPARE(form.controls().catalogue_list->count(), 0);
     for (int slot = 0; slot < 4; ++slot)
         QVERIFY(form.preview_strip().thumbnail(slot) == nullptr);
     QVERIFY(errors.messages().isEmpty());
@@ -222,7 +222,7 @@ void StartupTest::start_up_reports_nothing()
 {
     TestTree tree;
     CapturedErrors errors;
-    app::TForm1 form(tree.app_dir());
+    app::MainWindow form(tree.app_dir());
     QCOMPARE(errors.messages(), QStringList());
 }
 

@@ -226,10 +226,10 @@ private slots:
             const char* control;
             int side;
             QPoint seed;
-        } discs[] = {{"Image33", 36, {10, 10}},
-                     {"Image12", 24, {10, 10}},
-                     {"Image13", 16, {10, 10}},
-                     {"Image14", 8, {5, 5}}};
+        } discs[] = {{"size_4_button", 36, {10, 10}},
+                     {"size_3_button", 24, {10, 10}},
+                     {"size_2_button", 16, {10, 10}},
+                     {"size_1_button", 8, {5, 5}}};
         for (const auto& disc : discs) {
             QFile file(QString(":/design/") + disc.control + ".bmp");
             QVERIFY2(file.open(QIODevice::ReadOnly), disc.control);
@@ -248,28 +248,41 @@ private slots:
         const struct {
             const char* control;
             QSize size;
-        } pictures[] = {
-            {"Image1", {474, 593}},   {"Image11", {230, 30}}, {"Image15", {70, 92}},  {"Image16", {84, 102}},
-            {"Image17", {24, 24}},    {"Image22", {24, 24}},  {"Image25", {73, 59}},  {"Image29", {52, 63}},
-            {"Image34", {24, 24}},    {"Image44", {24, 24}},  {"Image26", {80, 21}},  {"Image27", {120, 21}},
-            {"Image24", {123, 33}},   {"Image23", {123, 33}}, {"Image46", {143, 80}}, {"Image47", {143, 80}},
-            {"Image41", {1014, 220}}, {"Image4", {52, 73}},   {"Image45", {53, 73}}};
+        } pictures[] = {{"canvas", {474, 593}},
+                        {"shade_strip", {230, 30}},
+                        {"brush_button", {70, 92}},
+                        {"bucket_button", {84, 102}},
+                        {"solid_pattern_button", {24, 24}},
+                        {"grid_pattern_button", {24, 24}},
+                        {"eraser_button", {73, 59}},
+                        {"pipette_button", {52, 63}},
+                        {"rectangle_button", {24, 24}},
+                        {"rhombus_button", {24, 24}},
+                        {"photo_tab", {80, 21}},
+                        {"description_tab", {120, 21}},
+                        {"strip_up_button", {123, 33}},
+                        {"strip_down_button", {123, 33}},
+                        {"undo_button", {143, 80}},
+                        {"redo_button", {143, 80}},
+                        {"bottom_bar", {1014, 220}},
+                        {"red_jar", {52, 73}},
+                        {"black_jar", {53, 73}}};
         for (const auto& picture : pictures) {
             QFile file(QString(":/design/") + picture.control + ".bmp");
             QVERIFY2(file.open(QIODevice::ReadOnly), picture.control);
             QCOMPARE(platform::decode_bmp(file.readAll()).size(), picture.size);
         }
-        QFile drawing(":/design/Image1.bmp");
+        QFile drawing(":/design/canvas.bmp");
         QVERIFY(drawing.open(QIODevice::ReadOnly));
         const Bitmap canvas = platform::decode_bmp(drawing.readAll());
         QCOMPARE(canvas.depth(), 8);
         QVERIFY(count_of(canvas, platform::white_word) > canvas.width() * canvas.height() * 8 / 10);
-        QFile ramp(":/design/Image11.bmp");
+        QFile ramp(":/design/shade_strip.bmp");
         QVERIFY(ramp.open(QIODevice::ReadOnly));
         const Bitmap strip = platform::decode_bmp(ramp.readAll());
         QCOMPARE(strip.pixel(0, 0), platform::colour_word(37, 37, 37));
         QCOMPARE(strip.pixel(229, 29), platform::colour_word(253, 253, 253));
-        QCOMPARE(QImage(":/design/Image3.jpg").size(), QSize(1000, 700));
+        QCOMPARE(QImage(":/design/page_background.jpg").size(), QSize(1000, 700));
     }
 
     void tools_buttons_and_highlights_are_transparent_pictures_of_their_size()
@@ -300,7 +313,7 @@ private slots:
 
     void bar_art_lies_under_each_button_and_its_highlight_covers_it_exactly()
     {
-        QFile file(":/design/Image41.bmp");
+        QFile file(":/design/bottom_bar.bmp");
         QVERIFY(file.open(QIODevice::ReadOnly));
         const Bitmap bar = platform::decode_bmp(file.readAll());
         QVERIFY(bar.pixel(0, bar.height() - 1) == key);

@@ -25,18 +25,18 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap photograph = c.Image28->picture();
+        const platform::Bitmap photograph = c.photograph->picture();
         w.tree().remove("res/info/" + w.picture_name(0) + ".bmp");
-        QTest::mouseClick(c.Image27, Qt::RightButton);
-        QVERIFY(c.Image28->isVisible());
-        QTest::mouseClick(c.Image27, Qt::LeftButton);
-        QVERIFY(!c.Image28->isVisible() && c.sRichEdit1->isVisible());
-        const QString text = c.sRichEdit1->toPlainText();
-        QTest::keyClicks(c.sRichEdit1, "abc");
-        QCOMPARE(c.sRichEdit1->toPlainText(), text);
-        QTest::mouseClick(c.Image26, Qt::LeftButton);
-        QVERIFY(c.Image28->isVisible() && !c.sRichEdit1->isVisible());
-        QVERIFY(c.Image28->picture() == photograph);
+        QTest::mouseClick(c.description_tab, Qt::RightButton);
+        QVERIFY(c.photograph->isVisible());
+        QTest::mouseClick(c.description_tab, Qt::LeftButton);
+        QVERIFY(!c.photograph->isVisible() && c.description_box->isVisible());
+        const QString text = c.description_box->toPlainText();
+        QTest::keyClicks(c.description_box, "abc");
+        QCOMPARE(c.description_box->toPlainText(), text);
+        QTest::mouseClick(c.photo_tab, Qt::LeftButton);
+        QVERIFY(c.photograph->isVisible() && !c.description_box->isVisible());
+        QVERIFY(c.photograph->picture() == photograph);
         QVERIFY(w.errors().isEmpty());
     }
 
@@ -45,23 +45,23 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap canvas = c.Image1->picture();
-        press(c.Image28, Qt::LeftButton, {31, 47});
+        const platform::Bitmap canvas = c.canvas->picture();
+        press(c.photograph, Qt::LeftButton, {31, 47});
         QCOMPARE(w.drawing().current_color, 0x000000FFu);
-        QVERIFY(c.Image4->isEnabled());
-        press(c.Image29);
-        QCOMPARE(c.Image28->cursor().pixmap().toImage(),
+        QVERIFY(c.red_jar->isEnabled());
+        press(c.pipette_button);
+        QCOMPARE(c.photograph->cursor().pixmap().toImage(),
                  w.state().screen_cursors.cursor(53).pixmap().toImage());
-        press(c.Image28, Qt::RightButton, {31, 47});
-        const platform::ColourWord expected = c.Image28->picture().pixel(31, 47);
+        press(c.photograph, Qt::RightButton, {31, 47});
+        const platform::ColourWord expected = c.photograph->picture().pixel(31, 47);
         QCOMPARE(w.drawing().current_color, expected);
-        QCOMPARE(c.Image16->picture().pixel(20, 20), expected);
+        QCOMPARE(c.bucket_button->picture().pixel(20, 20), expected);
         verify_jars_plain_and_disabled(w);
         QCOMPARE(w.state().color_index, 1);
-        QVERIFY(c.Image1->picture() == canvas);
-        QVERIFY(!c.Image46->isEnabled());
-        press(c.Image15);
-        QCOMPARE(c.Image28->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(c.canvas->picture() == canvas);
+        QVERIFY(!c.undo_button->isEnabled());
+        press(c.brush_button);
+        QCOMPARE(c.photograph->cursor().shape(), Qt::ArrowCursor);
     }
 
     // A photograph of another size is shown stretched: the colour is the one under the pointer.
@@ -73,8 +73,8 @@ private slots:
         small.image().setPixel(75, 25, platform::to_qrgb(0x00123456));
         platform::write_bmp(small, w.tree().path("res/info/" + w.picture_name(0) + ".bmp"));
         w.open_picture();
-        press(c.Image29);
-        press(c.Image28, Qt::LeftButton, {151, 51});
+        press(c.pipette_button);
+        press(c.photograph, Qt::LeftButton, {151, 51});
         QCOMPARE(w.drawing().current_color, 0x00123456u);
     }
 
@@ -83,9 +83,9 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        QTest::mouseClick(c.Image27, Qt::LeftButton);
-        press(c.Image29);
-        const QImage seen = c.sRichEdit1->grab().toImage();
+        QTest::mouseClick(c.description_tab, Qt::LeftButton);
+        press(c.pipette_button);
+        const QImage seen = c.description_box->grab().toImage();
         // The darkest pixel is a letter: a wrong position would take the paper around it.
         QPoint at;
         for (int y = 0; y < seen.height() - 20; ++y)
@@ -93,8 +93,8 @@ private slots:
                 if (qGray(seen.pixel(x, y)) < qGray(seen.pixel(at)))
                     at = QPoint(x, y);
         QVERIFY(qGray(seen.pixel(at)) < 128);
-        QTest::mouseClick(c.sRichEdit1->viewport(), Qt::MiddleButton, {},
-                          c.sRichEdit1->viewport()->mapFrom(c.sRichEdit1, at));
+        QTest::mouseClick(c.description_box->viewport(), Qt::MiddleButton, {},
+                          c.description_box->viewport()->mapFrom(c.description_box, at));
         QCOMPARE(w.drawing().current_color, platform::from_qrgb(seen.pixel(at)));
         verify_jars_plain_and_disabled(w);
     }

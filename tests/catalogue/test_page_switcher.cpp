@@ -17,15 +17,15 @@ QImage jpeg(const QString& path)
     return platform::read_jpeg(path).convertToFormat(QImage::Format_RGB32);
 }
 
-void verify_page(app::Form1Controls& c, bool work)
+void verify_page(core::MainWindowControls& c, bool work)
 {
     for (platform::PictureControl* control : c.drawing_controls())
         QCOMPARE(control->isEnabled(), work);
-    QVERIFY(c.Image43->isEnabled() && c.Image44->isEnabled());
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{c.Image1, c.Image26, c.Image27, c.Shape1, c.Image28})
+    QVERIFY(c.triangle_button->isEnabled() && c.rhombus_button->isEnabled());
+    for (QWidget* widget : std::initializer_list<QWidget*>{c.canvas, c.photo_tab, c.description_tab,
+                                                           c.info_frame, c.photograph})
         QCOMPARE(widget->isVisible(), work);
-    QVERIFY(!c.sRichEdit1->isVisible());
+    QVERIFY(!c.description_box->isVisible());
 }
 
 } // namespace
@@ -38,33 +38,33 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        QTest::mouseClick(c.Image10, Qt::LeftButton);
+        QTest::mouseClick(c.violet_jar, Qt::LeftButton);
         QCOMPARE(w.state().color_index, 1);
         w.state().color_index = 5;
         w.drawing().brush_size = 4;
         w.open_picture(1);
         const QString name = w.picture_name(1);
         verify_page(c, true);
-        QVERIFY(c.Shape2->isVisible());
+        QVERIFY(c.solid_pattern_frame->isVisible());
         QVERIFY(w.state().work_page_shown);
-        QCOMPARE(shown(c.Image3), jpeg(w.tree().path("res/interface/work.jpg")));
-        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + name + ".bmp"));
-        QCOMPARE(c.Image1->size(), c.Image1->picture().size());
-        QVERIFY(c.Image28->picture() == w.bmp("info/" + name + ".bmp"));
+        QCOMPARE(shown(c.page_background), jpeg(w.tree().path("res/interface/work.jpg")));
+        QVERIFY(c.canvas->picture() == w.bmp("clipart/" + name + ".bmp"));
+        QCOMPARE(c.canvas->size(), c.canvas->picture().size());
+        QVERIFY(c.photograph->picture() == w.bmp("info/" + name + ".bmp"));
         QFile text(w.tree().path("res/info/" + name + ".txt"));
         QVERIFY(text.open(QIODevice::ReadOnly));
         const QString description =
             QTextDocumentFragment::fromHtml(platform::description_html(text.readAll())).toPlainText();
-        QCOMPARE(c.sRichEdit1->toPlainText().simplified(), description.simplified());
-        QVERIFY(c.Image4->picture() == w.bmp("banks/к_.bmp"));
-        QVERIFY(c.Image45->picture() == w.bmp("banks/ч.bmp"));
-        QVERIFY(c.Image11->picture() == w.bmp("gradients/к.bmp"));
+        QCOMPARE(c.description_box->toPlainText().simplified(), description.simplified());
+        QVERIFY(c.red_jar->picture() == w.bmp("banks/к_.bmp"));
+        QVERIFY(c.black_jar->picture() == w.bmp("banks/ч.bmp"));
+        QVERIFY(c.shade_strip->picture() == w.bmp("gradients/к.bmp"));
         QCOMPARE(w.drawing().current_color, 0x000000FFu);
-        QCOMPARE(c.Image16->picture().pixel(20, 20), 0x000000FFu);
-        QCOMPARE(c.Image33->picture().pixel(10, 10), 0x000000FFu);
+        QCOMPARE(c.bucket_button->picture().pixel(20, 20), 0x000000FFu);
+        QCOMPARE(c.size_4_button->picture().pixel(10, 10), 0x000000FFu);
         QCOMPARE(w.state().color_index, 5);
         QCOMPARE(w.drawing().current_tool, 2);
-        QVERIFY(!c.Image46->isEnabled());
+        QVERIFY(!c.undo_button->isEnabled());
         QVERIFY(w.errors().isEmpty());
     }
 
@@ -73,21 +73,21 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture(0);
-        const QImage work = shown(c.Image3);
+        const QImage work = shown(c.page_background);
         w.tree().remove("res/interface/work.jpg");
         w.open_picture(1);
         QVERIFY(w.errors().isEmpty());
-        QCOMPARE(shown(c.Image3), work);
-        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
-        QTest::mouseClick(c.Image39, Qt::LeftButton);
+        QCOMPARE(shown(c.page_background), work);
+        QVERIFY(c.canvas->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
+        QTest::mouseClick(c.home_button, Qt::LeftButton);
         verify_page(c, false);
         QVERIFY(!w.state().work_page_shown);
-        QCOMPARE(shown(c.Image3), jpeg(w.tree().path("res/interface/main.jpg")));
-        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
+        QCOMPARE(shown(c.page_background), jpeg(w.tree().path("res/interface/main.jpg")));
+        QVERIFY(c.canvas->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
         const QString other = w.tree().path("res/preview/" + w.picture_name(2) + ".jpg");
         QVERIFY(QFile::copy(other, w.tree().path("res/interface/work.jpg")));
         w.open_picture(0);
-        QCOMPARE(shown(c.Image3), jpeg(other));
+        QCOMPARE(shown(c.page_background), jpeg(other));
     }
 
     void the_menu_leads_to_the_start_page_and_the_pattern_stays_marked()
@@ -95,11 +95,11 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        QTest::mouseClick(c.Image27, Qt::LeftButton);
-        QTest::mouseClick(c.Image20, Qt::LeftButton);
-        c.N3->trigger();
+        QTest::mouseClick(c.description_tab, Qt::LeftButton);
+        QTest::mouseClick(c.right_slope_pattern_button, Qt::LeftButton);
+        c.home_action->trigger();
         verify_page(c, false);
-        QVERIFY(c.Shape5->isVisible());
+        QVERIFY(c.right_slope_pattern_frame->isVisible());
         w.open_picture(1);
         QCOMPARE(w.drawing().fill_style, 4);
         for (std::size_t i = 0; i < 6; ++i)
@@ -110,20 +110,20 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        const platform::Bitmap design = c.Image1->picture();
+        const platform::Bitmap design = c.canvas->picture();
         w.tree().remove("res/clipart/" + w.picture_name(0) + ".bmp");
         w.tree().remove("res/info/" + w.picture_name(0) + ".txt");
         w.open_picture(0);
-        QVERIFY(c.Image1->picture() == design);
-        QVERIFY(c.Image1->isVisible());
+        QVERIFY(c.canvas->picture() == design);
+        QVERIFY(c.canvas->isVisible());
         w.open_picture(1);
-        const QString description = c.sRichEdit1->toPlainText();
+        const QString description = c.description_box->toPlainText();
         w.tree().remove("res/clipart/" + w.picture_name(2) + ".bmp");
         w.tree().remove("res/info/" + w.picture_name(2) + ".txt");
         w.open_picture(2);
-        QVERIFY(c.Image1->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
-        QVERIFY(c.Image28->picture() == w.bmp("info/" + w.picture_name(2) + ".bmp"));
-        QCOMPARE(c.sRichEdit1->toPlainText(), description);
+        QVERIFY(c.canvas->picture() == w.bmp("clipart/" + w.picture_name(1) + ".bmp"));
+        QVERIFY(c.photograph->picture() == w.bmp("info/" + w.picture_name(2) + ".bmp"));
+        QCOMPARE(c.description_box->toPlainText(), description);
         QVERIFY(w.errors().isEmpty());
     }
 
@@ -135,9 +135,9 @@ private slots:
         w.open_picture();
         QCOMPARE(w.errors().size(), 1);
         QVERIFY(w.errors().first().contains("work.jpg"));
-        QVERIFY(c.Image4->isEnabled());
-        QVERIFY(c.Image4->picture() == w.bmp("banks/к_.bmp"));
-        QVERIFY(!c.Image1->isVisible());
+        QVERIFY(c.red_jar->isEnabled());
+        QVERIFY(c.red_jar->picture() == w.bmp("banks/к_.bmp"));
+        QVERIFY(!c.canvas->isVisible());
         QVERIFY(!w.state().work_page_shown);
     }
 };

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "catalogue/preview_strip.h"
 #include "platform/bmp_codec.h"
 #include "platform/jpeg.h"
@@ -35,17 +35,18 @@ std::unique_ptr<TestTree> tree_with(int count)
 
 struct Strip {
     std::unique_ptr<TestTree> tree;
-    std::unique_ptr<app::TForm1> form;
+    std::unique_ptr<app::MainWindow> form;
 
-    explicit Strip(int count) : tree(tree_with(count)), form(std::make_unique<app::TForm1>(tree->app_dir()))
+    explicit Strip(int count)
+        : tree(tree_with(count)), form(std::make_unique<app::MainWindow>(tree->app_dir()))
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
     catalogue::PreviewStrip& strip() { return form->preview_strip(); }
     int position() { return form->state().preview_pos; }
-    void down() { QTest::mouseClick(form->controls().Image23, Qt::LeftButton); }
-    void up() { QTest::mouseClick(form->controls().Image24, Qt::LeftButton); }
+    void down() { QTest::mouseClick(form->controls().strip_down_button, Qt::LeftButton); }
+    void up() { QTest::mouseClick(form->controls().strip_up_button, Qt::LeftButton); }
     // The picture names in the slots, "" for a slot that never had a thumbnail.
     QStringList shown()
     {
@@ -212,22 +213,22 @@ void PreviewStripTest::a_broken_thumbnail_at_start_up_leaves_the_rest_empty()
     auto tree = tree_with(6);
     tree->write("res/preview/p3.jpg", "");
     CapturedErrors errors;
-    app::TForm1 form(tree->app_dir());
+    app::MainWindow form(tree->app_dir());
     QCOMPARE(errors.messages().size(), 1);
     QVERIFY2(errors.messages().first().contains("p3.jpg"), qPrintable(errors.messages().first()));
     QCOMPARE(form.preview_strip().thumbnail(0)->hint(), QString("p1"));
     QCOMPARE(form.preview_strip().thumbnail(1)->hint(), QString("p2"));
     QVERIFY(form.preview_strip().thumbnail(2) == nullptr);
     QVERIFY(form.preview_strip().thumbnail(3) == nullptr);
-    QCOMPARE(form.controls().ListBox1->count(), 6);
+    QCOMPARE(form.controls().catalogue_list->count(), 6);
 }
 
 void PreviewStripTest::a_dot_in_the_name_shortens_the_picture_name()
 {
     auto tree = tree_with(3);
     QVERIFY(QFile::rename(tree->path("res/preview/p2.jpg"), tree->path("res/preview/p2.ночь.jpg")));
-    app::TForm1 form(tree->app_dir());
-    QCOMPARE(form.controls().ListBox1->item(1)->text(), QString("p2.ночь.jpg"));
+    app::MainWindow form(tree->app_dir());
+    QCOMPARE(form.controls().catalogue_list->item(1)->text(), QString("p2.ночь.jpg"));
     QCOMPARE(form.preview_strip().thumbnail(1)->hint(), QString("p2"));
 }
 
@@ -243,10 +244,10 @@ void PreviewStripTest::a_thumbnail_click_opens_its_own_picture()
     s.down();
     QCOMPARE(s.shown(), entries({2, 3, 4, 5}));
     QTest::mouseClick(s.strip().thumbnail(1), Qt::LeftButton);
-    QVERIFY(s.form->controls().Image1->isVisible());
-    QVERIFY(s.form->controls().Image1->picture() == platform::read_bmp(clipart + "p4.bmp"));
+    QVERIFY(s.form->controls().canvas->isVisible());
+    QVERIFY(s.form->controls().canvas->picture() == platform::read_bmp(clipart + "p4.bmp"));
     QTest::mouseClick(s.strip().thumbnail(0), Qt::LeftButton);
-    QVERIFY(s.form->controls().Image1->picture() == platform::read_bmp(clipart + "p3.bmp"));
+    QVERIFY(s.form->controls().canvas->picture() == platform::read_bmp(clipart + "p3.bmp"));
 }
 
 void PreviewStripTest::memory_stays_flat_however_often_the_strip_scrolls()

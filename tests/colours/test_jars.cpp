@@ -50,31 +50,33 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        press(c.Image15);
-        const platform::Bitmap solid = c.Image17->picture();
-        QTest::mouseClick(c.Image10, Qt::LeftButton);
+        press(c.brush_button);
+        const platform::Bitmap solid = c.solid_pattern_button->picture();
+        QTest::mouseClick(c.violet_jar, Qt::LeftButton);
         QCOMPARE(w.drawing().current_color, violet);
         QCOMPARE(w.state().color_index, 7);
-        QVERIFY(c.Image11->picture() == w.bmp("gradients/ф.bmp"));
+        QVERIFY(c.shade_strip->picture() == w.bmp("gradients/ф.bmp"));
         for (const colours::JarRow& row : colours::jar_table)
             QVERIFY((c.*(row.control))->picture() == w.bmp(jar_file(row, row.index == 7)));
-        QVERIFY(c.Image15->picture() == w.bmp("instruments/кисть_ф.bmp"));
-        verify_fill(c.Image16->picture(), w.bmp("instruments/ведро пустое.bmp"), {20, 20}, violet,
+        QVERIFY(c.brush_button->picture() == w.bmp("instruments/кисть_ф.bmp"));
+        verify_fill(c.bucket_button->picture(), w.bmp("instruments/ведро пустое.bmp"), {20, 20}, violet,
                     BrushStyle::Solid);
-        verify_fill(c.Image17->picture(), solid, {10, 10}, violet, BrushStyle::Solid);
+        verify_fill(c.solid_pattern_button->picture(), solid, {10, 10}, violet, BrushStyle::Solid);
         const platform::Bitmap blank = w.bmp("instruments/заливка.bmp");
         const std::array styles = {BrushStyle::Horizontal, BrushStyle::Vertical, BrushStyle::ForwardDiagonal,
                                    BrushStyle::BackwardDiagonal, BrushStyle::Cross};
         for (std::size_t i = 0; i < styles.size(); ++i)
             verify_fill(c.pattern_buttons()[i + 1]->picture(), blank, {10, 10}, violet, styles[i]);
-        QCOMPARE(lines_of(c.Image18->picture(), violet, [](int, int y) { return y; }), 1);
-        QCOMPARE(lines_of(c.Image19->picture(), violet, [](int x, int) { return x; }), 1);
-        QCOMPARE(lines_of(c.Image20->picture(), violet, [](int x, int y) { return x - y; }), 1);
-        QCOMPARE(lines_of(c.Image21->picture(), violet, [](int x, int y) { return x + y; }), 1);
-        QCOMPARE(c.Image12->picture().pixel(10, 10), violet);
-        QCOMPARE(c.Image13->picture().pixel(10, 10), grey);
-        QCOMPARE(c.Image14->picture().pixel(5, 5), grey);
-        QCOMPARE(c.Image33->picture().pixel(10, 10), grey);
+        QCOMPARE(lines_of(c.horizontal_pattern_button->picture(), violet, [](int, int y) { return y; }), 1);
+        QCOMPARE(lines_of(c.vertical_pattern_button->picture(), violet, [](int x, int) { return x; }), 1);
+        QCOMPARE(
+            lines_of(c.right_slope_pattern_button->picture(), violet, [](int x, int y) { return x - y; }), 1);
+        QCOMPARE(lines_of(c.left_slope_pattern_button->picture(), violet, [](int x, int y) { return x + y; }),
+                 1);
+        QCOMPARE(c.size_3_button->picture().pixel(10, 10), violet);
+        QCOMPARE(c.size_2_button->picture().pixel(10, 10), grey);
+        QCOMPARE(c.size_1_button->picture().pixel(5, 5), grey);
+        QCOMPARE(c.size_4_button->picture().pixel(10, 10), grey);
         QVERIFY(w.errors().isEmpty());
     }
 
@@ -83,11 +85,11 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        press(c.Image45, Qt::RightButton);
+        press(c.black_jar, Qt::RightButton);
         QCOMPARE(w.state().color_index, 8);
         QCOMPARE(w.drawing().current_color, 0u);
-        QVERIFY(c.Image11->picture() == w.bmp("gradients/б.bmp"));
-        press(c.Image4, Qt::RightButton);
+        QVERIFY(c.shade_strip->picture() == w.bmp("gradients/б.bmp"));
+        press(c.red_jar, Qt::RightButton);
         QCOMPARE(w.state().color_index, 1);
         for (const colours::JarRow& row : colours::jar_table) {
             if (row.event != colours::JarEvent::left_click)
@@ -106,16 +108,16 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        press(c.Image15);
-        QTest::mouseClick(c.Image6, Qt::LeftButton);
-        const platform::Bitmap jar = c.Image6->picture();
-        const platform::Bitmap brush = c.Image15->picture();
-        press(c.Image11, Qt::MiddleButton, {137, 21});
+        press(c.brush_button);
+        QTest::mouseClick(c.yellow_jar, Qt::LeftButton);
+        const platform::Bitmap jar = c.yellow_jar->picture();
+        const platform::Bitmap brush = c.brush_button->picture();
+        press(c.shade_strip, Qt::MiddleButton, {137, 21});
         QCOMPARE(w.drawing().current_color, w.bmp("gradients/ж.bmp").pixel(137, 21));
         QCOMPARE(w.state().color_index, 3);
-        QVERIFY(c.Image6->picture() == jar);
-        QVERIFY(c.Image15->picture() == brush);
-        QCOMPARE(c.Image17->picture().pixel(12, 12), w.drawing().current_color);
+        QVERIFY(c.yellow_jar->picture() == jar);
+        QVERIFY(c.brush_button->picture() == brush);
+        QCOMPARE(c.solid_pattern_button->picture().pixel(12, 12), w.drawing().current_color);
     }
 
     void the_brush_picture_follows_only_coloured_jars_while_the_brush_is_chosen()
@@ -123,14 +125,14 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        press(c.Image15);
-        QTest::mouseClick(c.Image10, Qt::LeftButton);
-        press(c.Image45);
+        press(c.brush_button);
+        QTest::mouseClick(c.violet_jar, Qt::LeftButton);
+        press(c.black_jar);
         QCOMPARE(w.drawing().current_color, 0u);
-        QVERIFY(c.Image15->picture() == w.bmp("instruments/кисть_ф.bmp"));
-        press(c.Image16);
-        QTest::mouseClick(c.Image5, Qt::LeftButton);
-        QVERIFY(c.Image15->picture() == w.bmp("instruments/кисть.bmp"));
+        QVERIFY(c.brush_button->picture() == w.bmp("instruments/кисть_ф.bmp"));
+        press(c.bucket_button);
+        QTest::mouseClick(c.orange_jar, Qt::LeftButton);
+        QVERIFY(c.brush_button->picture() == w.bmp("instruments/кисть.bmp"));
     }
 
     void a_colour_change_keeps_the_chosen_pattern_and_its_frame()
@@ -138,9 +140,9 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        QTest::mouseClick(c.Image19, Qt::LeftButton);
-        QTest::mouseClick(c.Image5, Qt::LeftButton);
-        press(c.Image4);
+        QTest::mouseClick(c.vertical_pattern_button, Qt::LeftButton);
+        QTest::mouseClick(c.orange_jar, Qt::LeftButton);
+        press(c.red_jar);
         QCOMPARE(w.drawing().fill_style, 3);
         for (std::size_t i = 0; i < 6; ++i)
             QCOMPARE(c.pattern_frames()[i]->isVisible(), i == 2);
@@ -151,20 +153,20 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap red_strip = c.Image11->picture();
+        const platform::Bitmap red_strip = c.shade_strip->picture();
         w.tree().remove("res/gradients/ф.bmp");
-        QTest::mouseClick(c.Image10, Qt::LeftButton);
+        QTest::mouseClick(c.violet_jar, Qt::LeftButton);
         QCOMPARE(w.errors().size(), 1);
         QVERIFY(w.errors().first().contains("ф.bmp"));
-        QVERIFY(c.Image11->picture() == red_strip);
+        QVERIFY(c.shade_strip->picture() == red_strip);
         QCOMPARE(w.state().color_index, 1);
         w.tree().remove("res/banks/ж.bmp");
-        QTest::mouseClick(c.Image5, Qt::LeftButton);
+        QTest::mouseClick(c.orange_jar, Qt::LeftButton);
         QCOMPARE(w.errors().size(), 2);
         QVERIFY(w.errors().last().contains("ж.bmp"));
-        QVERIFY(c.Image11->picture() == w.bmp("gradients/о.bmp"));
-        QVERIFY(c.Image4->picture() == w.bmp("banks/к.bmp"));
-        QVERIFY(c.Image5->picture() == w.bmp("banks/о_.bmp"));
+        QVERIFY(c.shade_strip->picture() == w.bmp("gradients/о.bmp"));
+        QVERIFY(c.red_jar->picture() == w.bmp("banks/к.bmp"));
+        QVERIFY(c.orange_jar->picture() == w.bmp("banks/о_.bmp"));
         QCOMPARE(w.drawing().current_color, 0x000000FFu);
     }
 
@@ -175,14 +177,14 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap before = c.Image12->picture();
-        press(c.Image25);
-        QVERIFY(c.Image12->picture().pixel(10, 10) != before.pixel(0, 0));
-        press(c.Image15);
+        const platform::Bitmap before = c.size_3_button->picture();
+        press(c.eraser_button);
+        QVERIFY(c.size_3_button->picture().pixel(10, 10) != before.pixel(0, 0));
+        press(c.brush_button);
         platform::Bitmap expected = before;
         for (const QPoint p : region(before, {10, 10}))
             expected.image().setPixel(p, platform::to_qrgb(0x000000FF));
-        QVERIFY(c.Image12->picture() == expected);
+        QVERIFY(c.size_3_button->picture() == expected);
     }
 };
 

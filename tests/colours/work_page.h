@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/frame_shape.h"
+#include "core/frame_shape.h"
 #include "support/main_window.h"
 
 #include <QtTest>

@@ -34,7 +34,7 @@ inline platform::Bitmap known_picture(int width = 474, int height = 593)
 inline void show_on_canvas(Window& w, platform::Bitmap picture = known_picture())
 {
     w.open_picture();
-    w.controls().Image1->set_picture(std::move(picture));
+    w.controls().canvas->set_picture(std::move(picture));
 }
 
 // The rectangle of pixels that differ between two pictures of one size.

@@ -6,7 +6,7 @@ namespace {
 
 void click_canvas(Window& w, QPoint at, Qt::MouseButton button = Qt::LeftButton)
 {
-    press(w.controls().Image1, button, at);
+    press(w.controls().canvas, button, at);
 }
 
 } // namespace
@@ -21,14 +21,14 @@ private slots:
         auto& c = w.controls();
         show_on_canvas(w);
         click_canvas(w, {100, 150});
-        const platform::Bitmap& picture = c.Image1->picture();
+        const platform::Bitmap& picture = c.canvas->picture();
         for (const QPoint p : {QPoint(100, 150), QPoint(299, 299), QPoint(200, 102), QPoint(297, 120)})
             QCOMPARE(picture.pixel(p.x(), p.y()), red);
         QCOMPARE(picture.pixel(200, 200), white);
         QCOMPARE(picture.pixel(50, 50), white);
-        QCOMPARE(shown_pixel(c.Image1, {299, 299}), red);
+        QCOMPARE(shown_pixel(c.canvas, {299, 299}), red);
         QVERIFY(undo_snapshot(w) == known_picture());
-        QVERIFY(c.Image46->isEnabled());
+        QVERIFY(c.undo_button->isEnabled());
         QVERIFY(w.errors().isEmpty());
     }
 
@@ -38,17 +38,17 @@ private slots:
         auto& c = w.controls();
         show_on_canvas(w);
         click_canvas(w, {200, 200});
-        const platform::Bitmap filled = c.Image1->picture();
+        const platform::Bitmap filled = c.canvas->picture();
         QCOMPARE(filled.pixel(104, 104), red);
         QCOMPARE(filled.pixel(50, 50), white);
-        QTest::mouseClick(c.Image46, Qt::LeftButton);
-        QVERIFY(!c.Image46->isEnabled());
-        QVERIFY(c.Image1->picture() == known_picture());
-        QTest::mouseClick(c.Image47, Qt::LeftButton);
+        QTest::mouseClick(c.undo_button, Qt::LeftButton);
+        QVERIFY(!c.undo_button->isEnabled());
+        QVERIFY(c.canvas->picture() == known_picture());
+        QTest::mouseClick(c.redo_button, Qt::LeftButton);
         click_canvas(w, {250, 250});
-        QVERIFY(c.Image1->picture() == filled);
+        QVERIFY(c.canvas->picture() == filled);
         QVERIFY(undo_snapshot(w) == filled);
-        QVERIFY(c.Image46->isEnabled());
+        QVERIFY(c.undo_button->isEnabled());
     }
 
     void hatched_fills_paint_only_their_lines_aligned_to_the_corner()
@@ -56,12 +56,12 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        QTest::mouseClick(c.Image18, Qt::LeftButton);
+        QTest::mouseClick(c.horizontal_pattern_button, Qt::LeftButton);
         click_canvas(w, {200, 200});
-        QTest::mouseClick(c.Image19, Qt::LeftButton);
+        QTest::mouseClick(c.vertical_pattern_button, Qt::LeftButton);
         w.drawing().current_color = blue;
         click_canvas(w, {50, 450});
-        const platform::Bitmap& picture = c.Image1->picture();
+        const platform::Bitmap& picture = c.canvas->picture();
         const platform::Bitmap start = known_picture();
         int lines = 0;
         for (const auto& [seed, style, colour] :
@@ -84,25 +84,25 @@ private slots:
             Window w;
             auto& c = w.controls();
             show_on_canvas(w);
-            press(c.Image15);
+            press(c.brush_button);
             w.drawing().brush_size = size;
-            QTest::mousePress(c.Image1, Qt::LeftButton, {}, {200, 200});
-            const QRect press_dot = changed_area(known_picture(), c.Image1->picture());
+            QTest::mousePress(c.canvas, Qt::LeftButton, {}, {200, 200});
+            const QRect press_dot = changed_area(known_picture(), c.canvas->picture());
             QVERIFY(press_dot.contains(200, 200));
             QVERIFY(press_dot.width() >= 3 * size - 1 && press_dot.width() <= 3 * size);
             QCOMPARE(press_dot.height(), press_dot.width());
-            QCOMPARE(shown_pixel(c.Image1, {200, 200}), red);
-            const platform::Bitmap after_press = c.Image1->picture();
-            QTest::mouseMove(c.Image1, {400, 200});
-            const QRect move_dot = changed_area(after_press, c.Image1->picture());
+            QCOMPARE(shown_pixel(c.canvas, {200, 200}), red);
+            const platform::Bitmap after_press = c.canvas->picture();
+            QTest::mouseMove(c.canvas, {400, 200});
+            const QRect move_dot = changed_area(after_press, c.canvas->picture());
             QVERIFY(move_dot.contains(400, 200));
             QVERIFY(move_dot.width() >= 4 * size - 1 && move_dot.width() <= 4 * size);
-            QCOMPARE(c.Image1->picture().pixel(300, 200), white);
-            QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {400, 200});
+            QCOMPARE(c.canvas->picture().pixel(300, 200), white);
+            QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {400, 200});
             QCOMPARE(w.drawing().stroke_active, 0);
-            const platform::Bitmap stroke = c.Image1->picture();
-            QTest::mouseMove(c.Image1, {400, 500});
-            QVERIFY(c.Image1->picture() == stroke);
+            const platform::Bitmap stroke = c.canvas->picture();
+            QTest::mouseMove(c.canvas, {400, 500});
+            QVERIFY(c.canvas->picture() == stroke);
         }
     }
 
@@ -111,18 +111,18 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        press(c.Image25);
-        press(c.Image11, Qt::LeftButton, {100, 15});
-        QCOMPARE(w.drawing().current_color, c.Image11->picture().pixel(100, 15));
+        press(c.eraser_button);
+        press(c.shade_strip, Qt::LeftButton, {100, 15});
+        QCOMPARE(w.drawing().current_color, c.shade_strip->picture().pixel(100, 15));
         QVERIFY(w.drawing().current_color != white);
-        QTest::mousePress(c.Image1, Qt::LeftButton, {}, {50, 420});
-        QTest::mouseMove(c.Image1, {50, 500});
-        QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {50, 500});
-        const platform::Bitmap& picture = c.Image1->picture();
+        QTest::mousePress(c.canvas, Qt::LeftButton, {}, {50, 420});
+        QTest::mouseMove(c.canvas, {50, 500});
+        QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {50, 500});
+        const platform::Bitmap& picture = c.canvas->picture();
         QCOMPARE(picture.pixel(50, 420), white);
         QCOMPARE(picture.pixel(50, 500), white);
         QCOMPARE(picture.pixel(50, 460), red);
-        QCOMPARE(shown_pixel(c.Image1, {50, 500}), white);
+        QCOMPARE(shown_pixel(c.canvas, {50, 500}), white);
     }
 
     void the_pipette_takes_exactly_the_pixel_under_it()
@@ -130,24 +130,24 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        QTest::mouseClick(c.Image20, Qt::LeftButton);
+        QTest::mouseClick(c.right_slope_pattern_button, Qt::LeftButton);
         click_canvas(w, {200, 200});
-        const platform::Bitmap hatched = c.Image1->picture();
-        press(c.Image29);
+        const platform::Bitmap hatched = c.canvas->picture();
+        press(c.pipette_button);
         const auto line = hatched.pixel(200, 200) == red ? QPoint(200, 200) : QPoint(201, 200);
         QCOMPARE(hatched.pixel(line.x(), line.y()), red);
         w.drawing().current_color = blue;
         click_canvas(w, line, Qt::RightButton);
         QCOMPARE(w.drawing().current_color, red);
-        QCOMPARE(c.Image16->picture().pixel(20, 20), red);
+        QCOMPARE(c.bucket_button->picture().pixel(20, 20), red);
         for (auto* jar : c.jars())
             QVERIFY(!jar->isEnabled());
-        QVERIFY(c.Image4->picture() == w.bmp("banks/к.bmp"));
+        QVERIFY(c.red_jar->picture() == w.bmp("banks/к.bmp"));
         click_canvas(w, line + QPoint(1, 0));
         QCOMPARE(w.drawing().current_color, white);
-        QCOMPARE(c.Image16->picture().pixel(20, 20), white);
+        QCOMPARE(c.bucket_button->picture().pixel(20, 20), white);
         QCOMPARE(w.drawing().current_tool, 4);
-        QVERIFY(c.Image1->picture() == hatched);
+        QVERIFY(c.canvas->picture() == hatched);
         QVERIFY(undo_snapshot(w) == hatched);
     }
 
@@ -157,11 +157,11 @@ private slots:
             Window w;
             show_on_canvas(w);
             if (brush)
-                press(w.controls().Image15);
-            QTest::mousePress(w.controls().Image1, button, {}, {200, 200});
-            QTest::mouseMove(w.controls().Image1, {220, 230});
-            QTest::mouseRelease(w.controls().Image1, button, {}, {220, 230});
-            return w.controls().Image1->picture();
+                press(w.controls().brush_button);
+            QTest::mousePress(w.controls().canvas, button, {}, {200, 200});
+            QTest::mouseMove(w.controls().canvas, {220, 230});
+            QTest::mouseRelease(w.controls().canvas, button, {}, {220, 230});
+            return w.controls().canvas->picture();
         };
         for (const bool brush : {false, true}) {
             const platform::Bitmap left = drawn(Qt::LeftButton, brush);
@@ -176,12 +176,12 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        press(c.Image15);
-        QTest::mousePress(c.Image1, Qt::LeftButton, {}, {30, 300});
-        QTest::mouseMove(c.Image1, {-3, 300});
-        QTest::mouseMove(c.Image1, {476, 595});
-        QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {476, 595});
-        const platform::Bitmap& picture = c.Image1->picture();
+        press(c.brush_button);
+        QTest::mousePress(c.canvas, Qt::LeftButton, {}, {30, 300});
+        QTest::mouseMove(c.canvas, {-3, 300});
+        QTest::mouseMove(c.canvas, {476, 595});
+        QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {476, 595});
+        const platform::Bitmap& picture = c.canvas->picture();
         for (const QPoint p :
              {QPoint(0, 300), QPoint(2, 300), QPoint(0, 297), QPoint(473, 592), QPoint(472, 591)})
             QCOMPARE(picture.pixel(p.x(), p.y()), red);
@@ -196,14 +196,14 @@ private slots:
         auto& c = w.controls();
         const QList<QRgb> table{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(200, 0, 0), qRgb(0, 0, 200)};
         show_on_canvas(w, platform::Bitmap(200, 150, 8, table));
-        press(c.Image15);
+        press(c.brush_button);
         click_canvas(w, {50, 50});
-        QCOMPARE(c.Image1->picture().depth(), 8);
-        QCOMPARE(c.Image1->picture().pixel(50, 50), platform::colour_word(200, 0, 0));
+        QCOMPARE(c.canvas->picture().depth(), 8);
+        QCOMPARE(c.canvas->picture().pixel(50, 50), platform::colour_word(200, 0, 0));
         QCOMPARE(undo_snapshot(w).depth(), 8);
-        QTest::mouseClick(c.Image46, Qt::LeftButton);
-        QCOMPARE(c.Image1->picture().depth(), 8);
-        QCOMPARE(c.Image1->picture().pixel(50, 50), white);
+        QTest::mouseClick(c.undo_button, Qt::LeftButton);
+        QCOMPARE(c.canvas->picture().depth(), 8);
+        QCOMPARE(c.canvas->picture().pixel(50, 50), white);
     }
 };
 

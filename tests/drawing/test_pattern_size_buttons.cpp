@@ -11,7 +11,7 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        press(c.Image15);
+        press(c.brush_button);
         for (int style = 1; style <= 6; ++style) {
             QTest::mouseClick(c.pattern_buttons()[style % 6], Qt::RightButton);
             QTest::mouseClick(c.pattern_buttons()[style - 1], Qt::LeftButton);
@@ -20,9 +20,9 @@ private slots:
                 QCOMPARE(c.pattern_frames()[frame - 1]->isVisible(), frame == style);
         }
         QCOMPARE(w.drawing().current_tool, 1);
-        press(c.Image16);
+        press(c.bucket_button);
         QCOMPARE(w.drawing().fill_style, 1);
-        QVERIFY(c.Shape2->isVisible() && !c.Shape7->isVisible());
+        QVERIFY(c.solid_pattern_frame->isVisible() && !c.grid_pattern_frame->isVisible());
     }
 
     void a_size_colours_its_own_disc_and_greys_the_others()
@@ -30,11 +30,13 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        QTest::mouseClick(c.Image9, Qt::LeftButton);
-        const platform::Bitmap canvas = c.Image1->picture();
-        const std::array<platform::PictureControl*, 4> buttons = {c.Image14, c.Image13, c.Image12, c.Image33};
-        const std::array<platform::Bitmap, 4> before = {c.Image14->picture(), c.Image13->picture(),
-                                                        c.Image12->picture(), c.Image33->picture()};
+        QTest::mouseClick(c.blue_jar, Qt::LeftButton);
+        const platform::Bitmap canvas = c.canvas->picture();
+        const std::array<platform::PictureControl*, 4> buttons = {c.size_1_button, c.size_2_button,
+                                                                  c.size_3_button, c.size_4_button};
+        const std::array<platform::Bitmap, 4> before = {
+            c.size_1_button->picture(), c.size_2_button->picture(), c.size_3_button->picture(),
+            c.size_4_button->picture()};
         for (int size = 1; size <= 4; ++size) {
             press(buttons[size - 1], Qt::RightButton);
             QCOMPARE(w.drawing().brush_size, size);
@@ -47,7 +49,7 @@ private slots:
             }
         }
         QCOMPARE(w.drawing().current_tool, 2);
-        QVERIFY(c.Image1->picture() == canvas);
+        QVERIFY(c.canvas->picture() == canvas);
     }
 };
 

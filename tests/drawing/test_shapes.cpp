@@ -53,10 +53,11 @@ platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform
     return picture;
 }
 
-platform::PictureControl* tool_button(app::Form1Controls& c, int tool)
+platform::PictureControl* tool_button(core::MainWindowControls& c, int tool)
 {
-    const std::array<platform::PictureControl*, 6> buttons{c.Image37, c.Image36, c.Image34,
-                                                           c.Image35, c.Image43, c.Image44};
+    const std::array<platform::PictureControl*, 6> buttons{c.line_button,      c.ellipse_button,
+                                                           c.rectangle_button, c.rounded_rectangle_button,
+                                                           c.triangle_button,  c.rhombus_button};
     return buttons.at(static_cast<std::size_t>(tool - 5));
 }
 
@@ -93,18 +94,18 @@ private slots:
         auto& c = w.controls();
         show_on_canvas(w);
         press(tool_button(c, tool));
-        QTest::mousePress(c.Image1, Qt::LeftButton, {}, drag.from);
+        QTest::mousePress(c.canvas, Qt::LeftButton, {}, drag.from);
         bool band_shown = false;
         for (const QPoint move : drag.moves) {
-            QTest::mouseMove(c.Image1, move);
-            band_shown = band_shown || !(c.Image1->picture() == known_picture());
+            QTest::mouseMove(c.canvas, move);
+            band_shown = band_shown || !(c.canvas->picture() == known_picture());
         }
         QVERIFY(band_shown);
         QVERIFY(undo_snapshot(w) == known_picture());
-        QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, drag.to);
+        QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, drag.to);
         const platform::Bitmap expected = expected_shape(tool, drag.from, drag.to, {red, 6});
-        QVERIFY(c.Image1->picture() == expected);
-        QVERIFY(c.Image1->grab().toImage().convertToFormat(QImage::Format_RGB32) == expected.to_rgb32());
+        QVERIFY(c.canvas->picture() == expected);
+        QVERIFY(c.canvas->grab().toImage().convertToFormat(QImage::Format_RGB32) == expected.to_rgb32());
         QVERIFY(!w.drawing().shape_drag);
         QVERIFY(w.errors().isEmpty());
     }
@@ -114,20 +115,20 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        press(c.Image34);
-        QTest::mousePress(c.Image1, Qt::LeftButton, {}, {150, 350});
-        QTest::mouseMove(c.Image1, {250, 450});
-        const platform::Bitmap band = c.Image1->picture();
+        press(c.rectangle_button);
+        QTest::mousePress(c.canvas, Qt::LeftButton, {}, {150, 350});
+        QTest::mouseMove(c.canvas, {250, 450});
+        const platform::Bitmap band = c.canvas->picture();
         const QRect area = changed_area(known_picture(), band);
         QVERIFY(area.left() >= 150 && area.top() >= 350 && area.right() <= 250 && area.bottom() <= 450);
         QVERIFY(area.width() > 90 && area.height() > 90);
         QCOMPARE(band.pixel(200, 400), white);
         for (const QPoint p : {QPoint(100, 460), QPoint(260, 350), QPoint(150, 350)}) {
-            QTest::mouseMove(c.Image1, p);
-            QVERIFY(c.Image1->picture() == band);
+            QTest::mouseMove(c.canvas, p);
+            QVERIFY(c.canvas->picture() == band);
         }
-        QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {150, 350});
-        QVERIFY(c.Image1->picture() == expected_shape(7, {150, 350}, {150, 350}, {red, 6}));
+        QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {150, 350});
+        QVERIFY(c.canvas->picture() == expected_shape(7, {150, 350}, {150, 350}, {red, 6}));
     }
 
     void shapes_take_the_colour_and_size_and_keep_a_hatched_interior()
@@ -135,22 +136,22 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        QTest::mouseClick(c.Image18, Qt::LeftButton);
-        press(c.Image1, Qt::LeftButton, {200, 200});
-        const platform::Bitmap hatched = c.Image1->picture();
-        press(c.Image25);
-        press(c.Image36);
-        press(c.Image14);
-        QTest::mousePress(c.Image1, Qt::RightButton, {}, {110, 110});
-        QTest::mouseMove(c.Image1, {280, 290});
-        QTest::mouseRelease(c.Image1, Qt::RightButton, {}, {280, 290});
+        QTest::mouseClick(c.horizontal_pattern_button, Qt::LeftButton);
+        press(c.canvas, Qt::LeftButton, {200, 200});
+        const platform::Bitmap hatched = c.canvas->picture();
+        press(c.eraser_button);
+        press(c.ellipse_button);
+        press(c.size_1_button);
+        QTest::mousePress(c.canvas, Qt::RightButton, {}, {110, 110});
+        QTest::mouseMove(c.canvas, {280, 290});
+        QTest::mouseRelease(c.canvas, Qt::RightButton, {}, {280, 290});
         platform::Bitmap expected = hatched;
         platform::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2},
                                {white, platform::BrushStyle::Clear});
-        QVERIFY(c.Image1->picture() == expected);
-        QCOMPARE(c.Image1->picture().pixel(200, 200), hatched.pixel(200, 200));
-        QTest::mouseClick(c.Image46, Qt::LeftButton);
-        QVERIFY(c.Image1->picture() == hatched);
+        QVERIFY(c.canvas->picture() == expected);
+        QCOMPARE(c.canvas->picture().pixel(200, 200), hatched.pixel(200, 200));
+        QTest::mouseClick(c.undo_button, Qt::LeftButton);
+        QVERIFY(c.canvas->picture() == hatched);
     }
 
     void a_second_button_during_a_drag_leaves_no_rubber_band_behind()
@@ -158,17 +159,17 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        press(c.Image34);
-        QTest::mousePress(c.Image1, Qt::LeftButton, {}, {120, 120});
-        QTest::mouseMove(c.Image1, {200, 220});
-        QTest::mousePress(c.Image1, Qt::RightButton, {}, {200, 220});
+        press(c.rectangle_button);
+        QTest::mousePress(c.canvas, Qt::LeftButton, {}, {120, 120});
+        QTest::mouseMove(c.canvas, {200, 220});
+        QTest::mousePress(c.canvas, Qt::RightButton, {}, {200, 220});
         QVERIFY(undo_snapshot(w) == known_picture());
-        QTest::mouseMove(c.Image1, {250, 260});
-        QTest::mouseRelease(c.Image1, Qt::RightButton, {}, {250, 260});
+        QTest::mouseMove(c.canvas, {250, 260});
+        QTest::mouseRelease(c.canvas, Qt::RightButton, {}, {250, 260});
         const platform::Bitmap expected = expected_shape(7, {200, 220}, {250, 260}, {red, 6});
-        QVERIFY(c.Image1->picture() == expected);
-        QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {300, 300});
-        QVERIFY(c.Image1->picture() == expected);
+        QVERIFY(c.canvas->picture() == expected);
+        QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {300, 300});
+        QVERIFY(c.canvas->picture() == expected);
     }
 };
 

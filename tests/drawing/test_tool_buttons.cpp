@@ -18,7 +18,7 @@ QString instrument(const char* file)
     return "instruments/" + QString::fromUtf8(file);
 }
 
-std::array<bool, 8> jars_enabled(app::Form1Controls& c)
+std::array<bool, 8> jars_enabled(core::MainWindowControls& c)
 {
     std::array<bool, 8> enabled{};
     for (std::size_t i = 0; i < 8; ++i)
@@ -40,7 +40,7 @@ private slots:
         for (std::size_t i = 0; i < tool_table.size(); ++i) {
             const drawing::ToolRow& row = tool_table[i];
             const std::array<bool, 8> jars_before = jars_enabled(c);
-            const QCursor photo_cursor = c.Image28->cursor();
+            const QCursor photo_cursor = c.photograph->cursor();
             press(c.*(row.control), i % 2 == 0 ? Qt::LeftButton : Qt::RightButton);
             for (std::size_t j = 0; j < tool_table.size(); ++j)
                 if (j != i && !(j == 1 && i == 2))
@@ -48,20 +48,20 @@ private slots:
                                  w.bmp(instrument(tool_table[j].plain_file)),
                              tool_table[j].plain_file);
             if (i == 1)
-                QCOMPARE(c.Image16->picture().pixel(20, 20), w.drawing().current_color);
+                QCOMPARE(c.bucket_button->picture().pixel(20, 20), w.drawing().current_color);
             else if (row.highlighted_file != nullptr)
                 QVERIFY((c.*(row.control))->picture() == w.bmp(instrument(row.highlighted_file)));
             QCOMPARE(w.drawing().current_tool, row.tool);
             QCOMPARE(w.drawing().fill_style, i == 1 ? 1 : 0);
-            QCOMPARE(c.Shape2->isVisible(), i == 1);
+            QCOMPARE(c.solid_pattern_frame->isVisible(), i == 1);
             QCOMPARE(w.drawing().eraser_mode, i >= 2 ? 1 : 0);
             const QCursor canvas =
                 row.cursor == 0 ? QCursor(Qt::CrossCursor) : w.state().screen_cursors.cursor(row.cursor);
-            QVERIFY(same_cursor(c.Image1->cursor(), canvas));
-            const QCursor photo = row.tool == drawing::tool_pipette ? canvas
-                                  : row.cursor == 0                 ? photo_cursor
-                                                                    : QCursor(Qt::ArrowCursor);
-            QVERIFY(same_cursor(c.Image28->cursor(), photo));
+            QVERIFY(same_cursor(c.canvas->cursor(), canvas));
+            const QCursor photo = row.tool == core::tool_pipette ? canvas
+                                  : row.cursor == 0              ? photo_cursor
+                                                                 : QCursor(Qt::ArrowCursor);
+            QVERIFY(same_cursor(c.photograph->cursor(), photo));
             std::array<bool, 8> jars = jars_before;
             if (row.jars != JarSwitch::unchanged)
                 jars.fill(row.jars != JarSwitch::all_disabled);
@@ -77,25 +77,25 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        QTest::mouseClick(c.Image10, Qt::LeftButton);
-        press(c.Image25);
+        QTest::mouseClick(c.violet_jar, Qt::LeftButton);
+        press(c.eraser_button);
         QCOMPARE(w.drawing().current_color, 0x00FFFFFFu);
-        press(c.Image25, Qt::RightButton);
-        press(c.Image11, Qt::LeftButton, {200, 15});
-        press(c.Image37);
-        press(c.Image15);
+        press(c.eraser_button, Qt::RightButton);
+        press(c.shade_strip, Qt::LeftButton, {200, 15});
+        press(c.line_button);
+        press(c.brush_button);
         QCOMPARE(w.drawing().current_color, 0x00C118B1u);
         QCOMPARE(w.drawing().eraser_mode, 0);
-        QVERIFY(c.Image10->picture() == w.bmp("banks/ф_.bmp"));
-        QVERIFY(c.Image4->picture() == w.bmp("banks/к.bmp"));
-        QVERIFY(c.Image15->picture() == w.bmp("instruments/кисть_ф.bmp"));
-        QCOMPARE(c.Image12->picture().pixel(10, 10), 0x00C118B1u);
-        QTest::mouseClick(c.Image6, Qt::LeftButton);
-        press(c.Image25);
-        press(c.Image16);
+        QVERIFY(c.violet_jar->picture() == w.bmp("banks/ф_.bmp"));
+        QVERIFY(c.red_jar->picture() == w.bmp("banks/к.bmp"));
+        QVERIFY(c.brush_button->picture() == w.bmp("instruments/кисть_ф.bmp"));
+        QCOMPARE(c.size_3_button->picture().pixel(10, 10), 0x00C118B1u);
+        QTest::mouseClick(c.yellow_jar, Qt::LeftButton);
+        press(c.eraser_button);
+        press(c.bucket_button);
         QCOMPARE(w.drawing().current_color, 0x0000FFFFu);
         QCOMPARE(w.drawing().current_tool, 2);
-        QVERIFY(c.Image6->picture() == w.bmp("banks/ж_.bmp"));
+        QVERIFY(c.yellow_jar->picture() == w.bmp("banks/ж_.bmp"));
     }
 
     void a_missing_tool_picture_stops_the_handler_at_that_load()
@@ -103,14 +103,14 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const QCursor canvas = c.Image1->cursor();
+        const QCursor canvas = c.canvas->cursor();
         w.tree().remove("res/instruments/ромб.bmp");
-        press(c.Image43);
+        press(c.triangle_button);
         QCOMPARE(w.errors().size(), 1);
         QVERIFY(w.errors().first().contains("ромб.bmp"));
         QCOMPARE(w.drawing().current_tool, 9);
-        QVERIFY(!c.Image45->isEnabled());
-        QVERIFY(same_cursor(c.Image1->cursor(), canvas));
+        QVERIFY(!c.black_jar->isEnabled());
+        QVERIFY(same_cursor(c.canvas->cursor(), canvas));
     }
 };
 

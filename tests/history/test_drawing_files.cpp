@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "history/drawing_files.h"
 #include "platform/bmp_codec.h"
 #include "support/captured_errors.h"
@@ -39,15 +39,15 @@ Bitmap grey_8_bit(int width, int height)
 
 struct Fixture {
     TestTree tree;
-    app::TForm1 form{tree.app_dir()};
+    app::MainWindow form{tree.app_dir()};
     CapturedErrors errors;
     QStringList answers;
-    QList<app::FileDialogSettings> asked;
+    QList<core::FileDialogSettings> asked;
 
     Fixture()
     {
         form.drawing_files().set_dialog_runner(
-            [this](history::DialogKind, const app::FileDialogSettings& settings) -> std::optional<QString> {
+            [this](history::DialogKind, const core::FileDialogSettings& settings) -> std::optional<QString> {
                 asked.append(settings);
                 if (answers.isEmpty() || answers.constFirst().isNull()) {
                     if (!answers.isEmpty())
@@ -58,26 +58,26 @@ struct Fixture {
             });
         form.show();
     }
-    app::Form1Controls& controls() { return form.controls(); }
-    Bitmap& canvas() { return controls().Image1->picture(); }
+    core::MainWindowControls& controls() { return form.controls(); }
+    Bitmap& canvas() { return controls().canvas->picture(); }
     void save_as(const QString& path)
     {
         answers = {path};
-        QTest::mouseClick(controls().Image30, Qt::LeftButton);
+        QTest::mouseClick(controls().save_button, Qt::LeftButton);
     }
     void open(const QString& path)
     {
         answers = {path};
-        QTest::mouseClick(controls().Image31, Qt::LeftButton);
+        QTest::mouseClick(controls().open_button, Qt::LeftButton);
     }
     void cancel_open()
     {
         answers = {QString()};
-        controls().N5->trigger();
+        controls().open_action->trigger();
     }
 };
 
-bool all_drawing_controls_enabled(const app::Form1Controls& controls)
+bool all_drawing_controls_enabled(const core::MainWindowControls& controls)
 {
     const auto list = controls.drawing_controls();
     return std::all_of(list.begin(), list.end(), [](const QWidget* control) { return control->isEnabled(); });
@@ -92,23 +92,23 @@ private slots:
     void a_saved_drawing_opens_back_identical_at_24_bits()
     {
         Fixture fixture;
-        fixture.controls().Image1->set_picture(patterned(474, 593));
+        fixture.controls().canvas->set_picture(patterned(474, 593));
         const Bitmap drawn = fixture.canvas();
         fixture.save_as(fixture.tree.path("save/picture"));
         QVERIFY(fixture.errors.messages().isEmpty());
         QCOMPARE(platform::read_bmp(fixture.tree.path("save/picture.bmp")), drawn);
 
-        fixture.controls().Image1->set_picture(Bitmap(474, 593));
+        fixture.controls().canvas->set_picture(Bitmap(474, 593));
         fixture.open(fixture.tree.path("save/picture.bmp"));
         QVERIFY(fixture.errors.messages().isEmpty());
         QCOMPARE(fixture.canvas(), drawn);
-        QVERIFY(fixture.controls().Image1->isVisible());
+        QVERIFY(fixture.controls().canvas->isVisible());
     }
 
     void an_8_bit_canvas_is_saved_as_8_bits()
     {
         Fixture fixture;
-        fixture.controls().Image1->set_picture(grey_8_bit(474, 593));
+        fixture.controls().canvas->set_picture(grey_8_bit(474, 593));
         fixture.save_as(fixture.tree.path("save/grey.bmp"));
         const Bitmap saved = platform::read_bmp(fixture.tree.path("save/grey.bmp"));
         QCOMPARE(saved.depth(), 8);
@@ -119,11 +119,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("no extension") << "save/a" << "save/a.bmp";
-        QTest::newRow("capitals") << "save/b.BMP" << "save/b.BMP.bmp";
-        QTest::newRow("another type") << "save/c.png" << "save/c.png.bmp";
-        QTest::newRow("further extension") << "save/d.bmp.old" << "save/d.bmp.old";
-        QTest::newRow("folder holds it") << "save/e.bmpfolder/e" << "save/e.bmpfolder/e";
+        QTest::newRow("no extension") << "save/a"
+                                      << "save/a.bmp";
+        QTest::newRow("capitals") << "save/b.BMP"
+                                  << "save/b.BMP.bmp";
+        QTest::newRow("another type") << "save/c.png"
+                                      << "save/c.png.bmp";
+        QTest::newRow("further extension") << "save/d.bmp.old"
+                                           << "save/d.bmp.old";
+        QTest::newRow("folder holds it") << "save/e.bmpfolder/e"
+                                         << "save/e.bmpfolder/e";
     }
 
     void the_bmp_test_is_case_sensitive_over_the_whole_path()
@@ -142,7 +147,7 @@ private slots:
         Fixture fixture;
         fixture.save_as(fixture.tree.path("save/first.bmp"));
         fixture.answers = {QString()};
-        fixture.controls().N6->trigger();
+        fixture.controls().save_action->trigger();
         QCOMPARE(fixture.asked.size(), 2);
         QCOMPARE(fixture.asked[0].initial_dir, fixture.tree.path("save/"));
         QCOMPARE(fixture.asked[0].file_name, QStringLiteral("save"));
@@ -168,17 +173,17 @@ private slots:
     void a_cancelled_open_on_the_start_page_still_sets_up_drawing()
     {
         Fixture fixture;
-        const QImage start_background = fixture.controls().Image3->picture().image();
+        const QImage start_background = fixture.controls().page_background->picture().image();
         fixture.cancel_open();
         QVERIFY(fixture.errors.messages().isEmpty());
         QVERIFY(all_drawing_controls_enabled(fixture.controls()));
-        QVERIFY(fixture.controls().Image1->isVisible());
-        QVERIFY(!fixture.controls().Image28->isVisible());
-        QVERIFY(!fixture.controls().Image26->isVisible());
+        QVERIFY(fixture.controls().canvas->isVisible());
+        QVERIFY(!fixture.controls().photograph->isVisible());
+        QVERIFY(!fixture.controls().photo_tab->isVisible());
         QVERIFY(!fixture.form.state().work_page_shown);
-        QCOMPARE(fixture.controls().Image3->picture().image(), start_background);
+        QCOMPARE(fixture.controls().page_background->picture().image(), start_background);
         QCOMPARE(fixture.form.state().drawing.current_color, platform::ColourWord{0x000000FF});
-        QCOMPARE(fixture.controls().OpenDialog1.initial_dir, fixture.tree.path("res/pic-dop/"));
+        QCOMPARE(fixture.controls().open_dialog.initial_dir, fixture.tree.path("res/pic-dop/"));
     }
 
     void a_small_picture_sets_the_canvas_size_for_the_next_opening()
@@ -188,7 +193,7 @@ private slots:
         platform::write_bmp(patterned(600, 450), fixture.tree.path("save/large.bmp"));
         fixture.open(fixture.tree.path("save/small.bmp"));
         QCOMPARE(fixture.canvas().size(), QSize(120, 90));
-        QCOMPARE(fixture.controls().Image1->size(), QSize(120, 90));
+        QCOMPARE(fixture.controls().canvas->size(), QSize(120, 90));
         QVERIFY(fixture.form.state().work_page_shown);
         fixture.open(fixture.tree.path("save/large.bmp"));
         QCOMPARE(fixture.canvas().size(), QSize(120, 90));
@@ -202,7 +207,8 @@ private slots:
         QTest::addColumn<QString>("message");
         const QByteArray whole = platform::encode_bmp(patterned(200, 200));
         QTest::newRow("truncated") << whole.left(whole.size() / 2) << "Bitmap image is not valid";
-        QTest::newRow("malformed") << QByteArray("BM this is not a bitmap at all") << "Bitmap image is not valid";
+        QTest::newRow("malformed") << QByteArray("BM this is not a bitmap at all")
+                                   << "Bitmap image is not valid";
         QTest::newRow("missing") << QByteArray() << "missing.bmp";
     }
 
@@ -221,8 +227,8 @@ private slots:
         QVERIFY2(fixture.errors.messages().constFirst().contains(message),
                  qPrintable(fixture.errors.messages().constFirst()));
         QCOMPARE(fixture.canvas(), canvas);
-        QVERIFY(!fixture.controls().Image1->isVisible());
-        QVERIFY(!fixture.controls().Image4->isEnabled());
+        QVERIFY(!fixture.controls().canvas->isVisible());
+        QVERIFY(!fixture.controls().red_jar->isEnabled());
         QVERIFY(!fixture.form.state().work_page_shown);
     }
 

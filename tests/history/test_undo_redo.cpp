@@ -9,24 +9,24 @@ namespace {
 
 void stroke(Window& w, QPoint from, QPoint to)
 {
-    QTest::mousePress(w.controls().Image1, Qt::LeftButton, {}, from);
-    QTest::mouseMove(w.controls().Image1, to);
-    QTest::mouseRelease(w.controls().Image1, Qt::LeftButton, {}, to);
+    QTest::mousePress(w.controls().canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(w.controls().canvas, to);
+    QTest::mouseRelease(w.controls().canvas, Qt::LeftButton, {}, to);
 }
 
 // The window on its work page with the brush chosen, the known picture and one stroke on it.
 platform::Bitmap one_stroke(Window& w)
 {
     show_on_canvas(w);
-    press(w.controls().Image15);
+    press(w.controls().brush_button);
     stroke(w, {200, 200}, {220, 210});
-    return w.controls().Image1->picture();
+    return w.controls().canvas->picture();
 }
 
 void verify_buttons(Window& w, bool undo, bool redo)
 {
-    QCOMPARE(w.controls().Image46->isEnabled(), undo);
-    QCOMPARE(w.controls().Image47->isEnabled(), redo);
+    QCOMPARE(w.controls().undo_button->isEnabled(), undo);
+    QCOMPARE(w.controls().redo_button->isEnabled(), redo);
 }
 
 bool snapshot_exists(Window& w, bool undo)
@@ -49,17 +49,17 @@ private slots:
         const platform::Bitmap stroked = one_stroke(w);
         verify_buttons(w, true, false);
         for (int round = 0; round < 2; ++round) {
-            press(c.Image46);
-            QVERIFY(c.Image1->picture() == known_picture());
-            QCOMPARE(shown_pixel(c.Image1, {220, 210}), white);
+            press(c.undo_button);
+            QVERIFY(c.canvas->picture() == known_picture());
+            QCOMPARE(shown_pixel(c.canvas, {220, 210}), white);
             verify_buttons(w, false, true);
-            QVERIFY(c.Image46->picture() == w.bmp("buttons/назад чб.bmp"));
+            QVERIFY(c.undo_button->picture() == w.bmp("buttons/назад чб.bmp"));
             QVERIFY(redo_snapshot(w) == stroked);
-            press(c.Image47, Qt::RightButton);
-            QVERIFY(c.Image1->picture() == stroked);
-            QCOMPARE(shown_pixel(c.Image1, {220, 210}), red);
+            press(c.redo_button, Qt::RightButton);
+            QVERIFY(c.canvas->picture() == stroked);
+            QCOMPARE(shown_pixel(c.canvas, {220, 210}), red);
             verify_buttons(w, true, false);
-            QVERIFY(c.Image47->picture() == w.bmp("buttons/вперед чб.bmp"));
+            QVERIFY(c.redo_button->picture() == w.bmp("buttons/вперед чб.bmp"));
             QVERIFY(undo_snapshot(w) == known_picture());
         }
         QVERIFY(w.errors().isEmpty());
@@ -71,16 +71,16 @@ private slots:
         auto& c = w.controls();
         const platform::Bitmap first = one_stroke(w);
         stroke(w, {300, 400}, {320, 420});
-        press(c.Image46);
-        QVERIFY(c.Image1->picture() == first);
-        c.N8->trigger();
-        QVERIFY(c.Image1->picture() == first);
+        press(c.undo_button);
+        QVERIFY(c.canvas->picture() == first);
+        c.undo_action->trigger();
+        QVERIFY(c.canvas->picture() == first);
 
-        press(c.Image29);
-        press(c.Image1, Qt::LeftButton, {220, 210});
+        press(c.pipette_button);
+        press(c.canvas, Qt::LeftButton, {220, 210});
         QCOMPARE(w.drawing().current_color, red);
-        press(c.Image46);
-        QVERIFY(c.Image1->picture() == first);
+        press(c.undo_button);
+        QVERIFY(c.canvas->picture() == first);
         QVERIFY(redo_snapshot(w) == first);
     }
 
@@ -89,16 +89,16 @@ private slots:
         Window w;
         auto& c = w.controls();
         const platform::Bitmap first = one_stroke(w);
-        press(c.Image46);
+        press(c.undo_button);
         stroke(w, {300, 400}, {320, 420});
-        const platform::Bitmap second = c.Image1->picture();
+        const platform::Bitmap second = c.canvas->picture();
         verify_buttons(w, true, true);
-        press(c.Image47);
-        QVERIFY(c.Image1->picture() == first);
+        press(c.redo_button);
+        QVERIFY(c.canvas->picture() == first);
         QVERIFY(undo_snapshot(w) == second);
         verify_buttons(w, true, false);
-        press(c.Image46);
-        QVERIFY(c.Image1->picture() == second);
+        press(c.undo_button);
+        QVERIFY(c.canvas->picture() == second);
     }
 
     void an_undo_brings_back_the_previous_drawing_with_its_size()
@@ -106,14 +106,14 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w, known_picture(320, 240));
-        press(c.Image15);
+        press(c.brush_button);
         stroke(w, {100, 100}, {120, 110});
         w.open_picture(1);
-        QCOMPARE(c.Image1->picture().size(), QSize(474, 593));
+        QCOMPARE(c.canvas->picture().size(), QSize(474, 593));
         verify_buttons(w, true, false);
-        press(c.Image46);
-        QVERIFY(c.Image1->picture() == known_picture(320, 240));
-        QCOMPARE(c.Image1->size(), QSize(320, 240));
+        press(c.undo_button);
+        QVERIFY(c.canvas->picture() == known_picture(320, 240));
+        QCOMPARE(c.canvas->size(), QSize(320, 240));
         QCOMPARE(redo_snapshot(w).size(), QSize(474, 593));
     }
 
@@ -122,24 +122,24 @@ private slots:
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
-        c.N8->trigger();
+        c.undo_action->trigger();
         QVERIFY(redo_snapshot(w) == known_picture());
         QVERIFY(!snapshot_exists(w, true));
-        QVERIFY(c.Image1->picture() == known_picture());
-        c.N9->trigger();
+        QVERIFY(c.canvas->picture() == known_picture());
+        c.redo_action->trigger();
         QVERIFY(undo_snapshot(w) == known_picture());
-        QVERIFY(c.Image1->picture() == known_picture());
+        QVERIFY(c.canvas->picture() == known_picture());
         verify_buttons(w, false, false);
 
         QFile::remove(history::undo_snapshot_path(w.state().paths));
-        press(c.Image15);
+        press(c.brush_button);
         stroke(w, {200, 200}, {220, 210});
-        const platform::Bitmap stroked = c.Image1->picture();
+        const platform::Bitmap stroked = c.canvas->picture();
         QFile::remove(history::redo_snapshot_path(w.state().paths));
-        press(c.Image46);
+        press(c.undo_button);
         QVERIFY(snapshot_exists(w, false));
-        press(c.Image47);
-        QVERIFY(c.Image1->picture() == stroked);
+        press(c.redo_button);
+        QVERIFY(c.canvas->picture() == stroked);
         QVERIFY(w.errors().isEmpty());
     }
 
@@ -148,14 +148,14 @@ private slots:
         Window w;
         auto& c = w.controls();
         one_stroke(w);
-        c.N8->trigger();
-        QVERIFY(c.Image1->picture() == known_picture());
+        c.undo_action->trigger();
+        QVERIFY(c.canvas->picture() == known_picture());
         verify_buttons(w, true, false);
-        press(c.Image46);
-        QVERIFY(c.Image1->picture() == known_picture());
+        press(c.undo_button);
+        QVERIFY(c.canvas->picture() == known_picture());
         QVERIFY(redo_snapshot(w) == known_picture());
-        press(c.Image47);
-        QVERIFY(c.Image1->picture() == known_picture());
+        press(c.redo_button);
+        QVERIFY(c.canvas->picture() == known_picture());
     }
 
     void without_a_writable_tmp_nothing_is_drawn()
@@ -167,22 +167,22 @@ private slots:
             QVERIFY(QDir(w.tree().path("Tmp")).removeRecursively());
             if (tmp_is_a_file)
                 w.tree().write("Tmp", "not a folder");
-            press(c.Image15);
-            QTest::mousePress(c.Image1, Qt::LeftButton, {}, {200, 200});
-            QTest::mouseMove(c.Image1, {210, 210});
+            press(c.brush_button);
+            QTest::mousePress(c.canvas, Qt::LeftButton, {}, {200, 200});
+            QTest::mouseMove(c.canvas, {210, 210});
             QCOMPARE(w.errors().size(), 1);
             QVERIFY(w.errors().first().contains("tmp.bmp"));
-            QVERIFY(c.Image1->picture() == known_picture());
+            QVERIFY(c.canvas->picture() == known_picture());
             QCOMPARE(w.drawing().stroke_active, 0);
-            QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {210, 210});
+            QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {210, 210});
             verify_buttons(w, false, false);
 
-            press(c.Image34);
-            QTest::mousePress(c.Image1, Qt::LeftButton, {}, {120, 120});
-            QTest::mouseMove(c.Image1, {200, 200});
-            QTest::mouseRelease(c.Image1, Qt::LeftButton, {}, {200, 200});
+            press(c.rectangle_button);
+            QTest::mousePress(c.canvas, Qt::LeftButton, {}, {120, 120});
+            QTest::mouseMove(c.canvas, {200, 200});
+            QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {200, 200});
             QCOMPARE(w.errors().size(), 2);
-            QVERIFY(c.Image1->picture() == known_picture());
+            QVERIFY(c.canvas->picture() == known_picture());
         }
     }
 
@@ -192,20 +192,20 @@ private slots:
         auto& c = w.controls();
         const platform::Bitmap stroked = one_stroke(w);
         w.tree().write("Tmp/tmp.bmp", "BM not really a bitmap");
-        press(c.Image46);
+        press(c.undo_button);
         QCOMPARE(w.errors().size(), 1);
-        QVERIFY(c.Image1->picture() == stroked);
+        QVERIFY(c.canvas->picture() == stroked);
         QVERIFY(redo_snapshot(w) == stroked);
         verify_buttons(w, true, false);
 
         QVERIFY(QDir(w.tree().path("Tmp")).removeRecursively());
-        press(c.Image46);
+        press(c.undo_button);
         QCOMPARE(w.errors().size(), 2);
         QVERIFY(w.errors().last().contains("tmp1.bmp"));
         verify_buttons(w, true, false);
-        c.N9->trigger();
+        c.redo_action->trigger();
         QVERIFY(w.errors().last().contains("tmp.bmp"));
-        QVERIFY(c.Image1->picture() == stroked);
+        QVERIFY(c.canvas->picture() == stroked);
     }
 
     void a_read_only_tmp_keeps_the_previous_snapshot()
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(w.errors().size(), 1);
         QVERIFY(w.errors().first().contains("tmp.bmp"));
         QVERIFY(undo_snapshot(w) == known_picture());
-        QCOMPARE(c.Image1->picture().pixel(310, 410), white);
+        QCOMPARE(c.canvas->picture().pixel(310, 410), white);
     }
 };
 

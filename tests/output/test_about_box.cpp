@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "output/about_box.h"
 #include "support/test_tree.h"
 
@@ -196,7 +196,7 @@ void AboutBoxTest::an_empty_version_block_shows_nothing()
 void AboutBoxTest::the_menu_shows_the_box_modally_and_ok_destroys_it()
 {
     testing_support::TestTree tree;
-    app::TForm1 form(tree.app_dir());
+    app::MainWindow form(tree.app_dir());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QPointer<QWidget> shown;
@@ -211,7 +211,7 @@ void AboutBoxTest::the_menu_shows_the_box_modally_and_ok_destroys_it()
         if (shown && shown->isVisible())
             shown->close();
     });
-    form.controls().N2->trigger();
+    form.controls().about_action->trigger();
     QVERIFY(was_about_box);
     QVERIFY(shown.isNull());
     QVERIFY(!QApplication::activeModalWidget());

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "output/help_window.h"
 #include "output/output_windows.h"
 #include "support/test_tree.h"
@@ -36,8 +36,8 @@ const QRgb arrow_colour = qRgb(214, 64, 32);
 
 struct Fixture {
     TestTree tree;
-    app::TForm1 form{tree.app_dir()};
-    output::TForm3& form3 = form.output_windows().form3();
+    app::MainWindow form{tree.app_dir()};
+    output::HelpWindow& help_window = form.output_windows().help_window();
 
     Fixture()
     {
@@ -91,27 +91,27 @@ void HelpWindowTest::the_menu_shows_the_help_window_modally()
 {
     Fixture f;
     bool shown = false;
-    QTimer::singleShot(0, &f.form3, [&] {
-        shown = f.form3.isVisible() && QApplication::activeModalWidget() == &f.form3;
-        f.form3.close();
+    QTimer::singleShot(0, &f.help_window, [&] {
+        shown = f.help_window.isVisible() && QApplication::activeModalWidget() == &f.help_window;
+        f.help_window.close();
     });
-    f.form.controls().N1->trigger();
+    f.form.controls().help_action->trigger();
     QVERIFY(shown);
-    QVERIFY(!f.form3.isVisible());
-    QCOMPARE(f.form3.windowTitle(), QStringLiteral("Справка"));
-    QCOMPARE(f.form3.size(), QSize(1003, 749));
-    QCOMPARE(f.form3.minimumSize(), f.form3.maximumSize());
-    QVERIFY(f.form3.windowFlags().testFlag(Qt::Tool));
-    QCOMPARE(f.form3.Image1->geometry(), QRect(0, 0, 1003, 749));
-    QCOMPARE(f.form3.Image1->picture().size(), QSize(1005, 747));
+    QVERIFY(!f.help_window.isVisible());
+    QCOMPARE(f.help_window.windowTitle(), QStringLiteral("Справка"));
+    QCOMPARE(f.help_window.size(), QSize(1003, 749));
+    QCOMPARE(f.help_window.minimumSize(), f.help_window.maximumSize());
+    QVERIFY(f.help_window.windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(f.help_window.help_view->geometry(), QRect(0, 0, 1003, 749));
+    QCOMPARE(f.help_window.help_view->picture().size(), QSize(1005, 747));
     // Unscaled from the top-left corner: the picture is one pixel too wide and two too short.
-    QCOMPARE(f.form3.Image1->picture_rect(), QRect(0, 0, 1005, 747));
+    QCOMPARE(f.help_window.help_view->picture_rect(), QRect(0, 0, 1005, 747));
 }
 
 void HelpWindowTest::every_area_has_a_label_inside_the_picture_that_overlaps_no_other()
 {
     Fixture f;
-    const output::HelpPicture help = f.form3.refresh_picture();
+    const output::HelpPicture help = f.help_window.refresh_picture();
     QCOMPARE(help.image.size(), QSize(1005, 747));
     QCOMPARE(help.callouts.size(), area_names.size());
     const QRect picture(QPoint(0, 0), help.image.size());
@@ -130,18 +130,18 @@ void HelpWindowTest::every_area_has_a_label_inside_the_picture_that_overlaps_no_
 void HelpWindowTest::the_arrows_point_into_their_areas()
 {
     Fixture f;
-    const app::Form1Controls& c = f.form.controls();
-    const output::HelpPicture help = f.form3.refresh_picture();
+    const core::MainWindowControls& c = f.form.controls();
+    const output::HelpPicture help = f.help_window.refresh_picture();
     const std::pair<const char*, QList<const QWidget*>> areas[] = {
-        {"Поле для рисования", {c.Image1}},
-        {"Навигация по картинкам", {c.Image24, c.Image23}},
-        {"Отмена и повтор", {c.Image46, c.Image47}},
-        {"Дополнительный цвет", {c.Image11}},
-        {"Главная", {c.Image39}},
-        {"Печать", {c.Image42}},
-        {"Открыть", {c.Image31}},
-        {"Сохранить", {c.Image30}},
-        {"Выход", {c.Image40}},
+        {"Поле для рисования", {c.canvas}},
+        {"Навигация по картинкам", {c.strip_up_button, c.strip_down_button}},
+        {"Отмена и повтор", {c.undo_button, c.redo_button}},
+        {"Дополнительный цвет", {c.shade_strip}},
+        {"Главная", {c.home_button}},
+        {"Печать", {c.print_button}},
+        {"Открыть", {c.open_button}},
+        {"Сохранить", {c.save_button}},
+        {"Выход", {c.exit_button}},
     };
     for (const auto& [name, controls] : areas) {
         const output::PlacedCallout* placed = callout(help, QString::fromUtf8(name));
@@ -166,15 +166,15 @@ void HelpWindowTest::the_picture_shows_the_main_window_as_it_is_now()
     // A canvas in a colour no art uses, shown as on the work page.
     platform::Bitmap canvas(474, 593);
     canvas.image().fill(qRgb(0, 200, 0));
-    f.form.controls().Image1->set_picture(canvas);
-    f.form.controls().Image1->show();
-    QTimer::singleShot(0, &f.form3, [&] { f.form3.close(); });
-    f.form.controls().N1->trigger();
+    f.form.controls().canvas->set_picture(canvas);
+    f.form.controls().canvas->show();
+    QTimer::singleShot(0, &f.help_window, [&] { f.help_window.close(); });
+    f.form.controls().help_action->trigger();
 
-    const QImage shown = f.form3.Image1->picture().to_rgb32();
-    const output::HelpPicture help = f.form3.refresh_picture();
+    const QImage shown = f.help_window.help_view->picture().to_rgb32();
+    const output::HelpPicture help = f.help_window.refresh_picture();
     QCOMPARE(shown, help.image.convertToFormat(QImage::Format_RGB32));
-    const QRect canvas_area = f.pictured(f.form.controls().Image1, help);
+    const QRect canvas_area = f.pictured(f.form.controls().canvas, help);
     // Away from the arrow that points into it, the pictured canvas is the canvas's colour.
     const QPoint probe(canvas_area.left() + 10, canvas_area.bottom() - 10);
     QCOMPARE(help.image.pixel(probe), qRgb(0, 200, 0));

@@ -1,4 +1,4 @@
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "output/output_windows.h"
 #include "output/print_page.h"
 #include "output/print_window.h"
@@ -37,14 +37,14 @@ void type(QWidget* widget, const QString& text)
 
 struct Fixture {
     TestTree tree;
-    app::TForm1 form{tree.app_dir()};
-    output::TForm2& form2 = form.output_windows().form2();
+    app::MainWindow form{tree.app_dir()};
+    output::PrintWindow& print_window = form.output_windows().print_window();
     QTemporaryDir out;
 
     QString pdf_path() const { return out.filePath("page.pdf"); }
     void print_into_pdf(const QString& path)
     {
-        form2.set_printer_source([path] {
+        print_window.set_printer_source([path] {
             auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(path);
@@ -55,24 +55,24 @@ struct Fixture {
     void open_print_window(const std::function<void()>& while_open)
     {
         bool ran = false;
-        QTimer::singleShot(0, &form2, [&] {
+        QTimer::singleShot(0, &print_window, [&] {
             ran = true;
             while_open();
             // A failed check inside must not leave the modal window waiting.
-            if (form2.isVisible())
-                form2.reject();
+            if (print_window.isVisible())
+                print_window.reject();
         });
-        QTest::mouseClick(form.controls().Image42, Qt::LeftButton);
+        QTest::mouseClick(form.controls().print_button, Qt::LeftButton);
         QVERIFY(ran);
-        QVERIFY(!form2.isVisible());
+        QVERIFY(!print_window.isVisible());
     }
     void fill_and_print(const QString& title, const QString& author)
     {
-        form2.sEdit1->clear();
-        form2.sEdit2->clear();
-        type(form2.sEdit1, title);
-        type(form2.sEdit2, author);
-        QTest::mouseClick(form2.BitBtn1, Qt::LeftButton);
+        print_window.title_edit->clear();
+        print_window.author_edit->clear();
+        type(print_window.title_edit, title);
+        type(print_window.author_edit, author);
+        QTest::mouseClick(print_window.print_button, Qt::LeftButton);
     }
 };
 
@@ -141,27 +141,27 @@ private slots:
 void PrintWindowTest::the_window_has_its_layout()
 {
     Fixture f;
-    QCOMPARE(f.form2.windowTitle(), QStringLiteral("Печать работы"));
-    QCOMPARE(f.form2.size(), QSize(791, 830));
-    QCOMPARE(f.form2.minimumSize(), f.form2.maximumSize());
-    QVERIFY(f.form2.windowFlags().testFlag(Qt::Tool));
-    QCOMPARE(f.form2.Image1->geometry(), QRect(8, 40, 775, 649));
-    QVERIFY(!f.form2.Image1->isEnabled());
-    QCOMPARE(f.form2.Label1->text(), QStringLiteral("Наименование работы"));
-    QCOMPARE(f.form2.Label2->text(), QStringLiteral("Автор"));
-    QCOMPARE(f.form2.Label3->text(), QStringLiteral("Дата"));
-    QVERIFY(f.form2.Label1->font().bold());
-    QCOMPARE(f.form2.Label1->font().pixelSize(), 16);
-    QCOMPARE(f.form2.sEdit1->geometry(), QRect(280, 727, 503, 27));
-    QCOMPARE(f.form2.sEdit2->geometry(), QRect(280, 760, 503, 27));
-    QCOMPARE(f.form2.sEdit3->geometry(), QRect(280, 793, 121, 25));
-    QVERIFY(f.form2.sEdit3->isReadOnly());
-    QVERIFY(!f.form2.sEdit3->hasFrame());
-    QCOMPARE(f.form2.BitBtn1->text(), QStringLiteral("Распечатать"));
-    QCOMPARE(f.form2.BitBtn1->geometry(), QRect(700, 797, 83, 25));
-    QCOMPARE(f.form2.sEdit1->nextInFocusChain(), f.form2.sEdit2);
-    QCOMPARE(f.form2.sEdit2->nextInFocusChain(), f.form2.sEdit3);
-    QCOMPARE(f.form2.sEdit3->nextInFocusChain(), f.form2.BitBtn1);
+    QCOMPARE(f.print_window.windowTitle(), QStringLiteral("Печать работы"));
+    QCOMPARE(f.print_window.size(), QSize(791, 830));
+    QCOMPARE(f.print_window.minimumSize(), f.print_window.maximumSize());
+    QVERIFY(f.print_window.windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(f.print_window.drawing_view->geometry(), QRect(8, 40, 775, 649));
+    QVERIFY(!f.print_window.drawing_view->isEnabled());
+    QCOMPARE(f.print_window.title_label->text(), QStringLiteral("Наименование работы"));
+    QCOMPARE(f.print_window.author_label->text(), QStringLiteral("Автор"));
+    QCOMPARE(f.print_window.date_label->text(), QStringLiteral("Дата"));
+    QVERIFY(f.print_window.title_label->font().bold());
+    QCOMPARE(f.print_window.title_label->font().pixelSize(), 16);
+    QCOMPARE(f.print_window.title_edit->geometry(), QRect(280, 727, 503, 27));
+    QCOMPARE(f.print_window.author_edit->geometry(), QRect(280, 760, 503, 27));
+    QCOMPARE(f.print_window.date_edit->geometry(), QRect(280, 793, 121, 25));
+    QVERIFY(f.print_window.date_edit->isReadOnly());
+    QVERIFY(!f.print_window.date_edit->hasFrame());
+    QCOMPARE(f.print_window.print_button->text(), QStringLiteral("Распечатать"));
+    QCOMPARE(f.print_window.print_button->geometry(), QRect(700, 797, 83, 25));
+    QCOMPARE(f.print_window.title_edit->nextInFocusChain(), f.print_window.author_edit);
+    QCOMPARE(f.print_window.author_edit->nextInFocusChain(), f.print_window.date_edit);
+    QCOMPARE(f.print_window.date_edit->nextInFocusChain(), f.print_window.print_button);
 }
 
 void PrintWindowTest::the_drawing_is_fitted_and_centred_in_its_frame_data()
@@ -183,12 +183,12 @@ void PrintWindowTest::the_drawing_is_fitted_and_centred_in_its_frame()
     QFETCH(QRect, drawn);
     Fixture f;
     const QRgb red = qRgb(255, 0, 0);
-    f.form2.prepare(solid(drawing.width(), drawing.height(), red));
-    QCOMPARE(f.form2.Image1->picture_rect(), drawn);
+    f.print_window.prepare(solid(drawing.width(), drawing.height(), red));
+    QCOMPARE(f.print_window.drawing_view->picture_rect(), drawn);
 
-    f.form2.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.form2));
-    const QImage page = output::render_client_area(f.form2);
+    f.print_window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.print_window));
+    const QImage page = output::render_client_area(f.print_window);
     QCOMPARE(page.size(), QSize(791, 830));
     const QRect on_page = drawn.translated(8, 40);
     QCOMPARE(page.pixel(on_page.center()), red);
@@ -205,37 +205,38 @@ void PrintWindowTest::the_drawing_is_fitted_and_centred_in_its_frame()
 void PrintWindowTest::the_print_button_shows_the_canvas_and_todays_date()
 {
     Fixture f;
-    const platform::Bitmap& canvas = f.form.controls().Image1->picture();
+    const platform::Bitmap& canvas = f.form.controls().canvas->picture();
     QCOMPARE(canvas.size(), QSize(474, 593));
     f.open_print_window([&] {
-        QVERIFY(f.form2.isVisible());
-        QVERIFY(f.form2.isModal());
-        QCOMPARE(QApplication::activeModalWidget(), &f.form2);
-        QVERIFY(f.form2.Image1->picture() == canvas);
-        QCOMPARE(f.form2.sEdit3->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-        QVERIFY(!f.form2.sEdit3->text().isEmpty());
-        QVERIFY(f.form2.BitBtn1->isVisible());
-        f.form2.reject();
+        QVERIFY(f.print_window.isVisible());
+        QVERIFY(f.print_window.isModal());
+        QCOMPARE(QApplication::activeModalWidget(), &f.print_window);
+        QVERIFY(f.print_window.drawing_view->picture() == canvas);
+        QCOMPARE(f.print_window.date_edit->text(),
+                 QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+        QVERIFY(!f.print_window.date_edit->text().isEmpty());
+        QVERIFY(f.print_window.print_button->isVisible());
+        f.print_window.reject();
     });
     // The menu item runs the same handler.
     bool ran = false;
-    QTimer::singleShot(0, &f.form2, [&] {
-        ran = f.form2.isVisible();
-        f.form2.reject();
+    QTimer::singleShot(0, &f.print_window, [&] {
+        ran = f.print_window.isVisible();
+        f.print_window.reject();
     });
-    f.form.controls().N4->trigger();
+    f.form.controls().print_action->trigger();
     QVERIFY(ran);
 }
 
 void PrintWindowTest::the_copy_of_the_drawing_is_independent_of_the_canvas()
 {
     Fixture f;
-    f.open_print_window([&] { f.form2.reject(); });
-    const platform::Bitmap before = f.form2.Image1->picture();
-    platform::Bitmap& canvas = f.form.controls().Image1->picture();
+    f.open_print_window([&] { f.print_window.reject(); });
+    const platform::Bitmap before = f.print_window.drawing_view->picture();
+    platform::Bitmap& canvas = f.form.controls().canvas->picture();
     canvas.image().fill(qRgb(0, 0, 255));
-    QVERIFY(f.form2.Image1->picture() == before);
-    QVERIFY(!(f.form2.Image1->picture() == canvas));
+    QVERIFY(f.print_window.drawing_view->picture() == before);
+    QVERIFY(!(f.print_window.drawing_view->picture() == canvas));
 }
 
 void PrintWindowTest::empty_rows_are_left_off_the_page_data()
@@ -255,15 +256,15 @@ void PrintWindowTest::empty_rows_are_left_off_the_page()
     Fixture f;
     f.print_into_pdf(f.pdf_path());
     f.open_print_window([&] { f.fill_and_print(title, author); });
-    const QImage& page = f.form2.last_page();
+    const QImage& page = f.print_window.last_page();
     QCOMPARE(page.size(), QSize(791, 830));
     QCOMPARE(all_white(page, title_row), title.isEmpty());
     QCOMPARE(all_white(page, author_row), author.isEmpty());
     QVERIFY(!all_white(page, date_row));
-    QCOMPARE(f.form2.Label1->isHidden(), title.isEmpty());
-    QCOMPARE(f.form2.sEdit1->isHidden(), title.isEmpty());
-    QCOMPARE(f.form2.Label2->isHidden(), author.isEmpty());
-    QCOMPARE(f.form2.sEdit2->isHidden(), author.isEmpty());
+    QCOMPARE(f.print_window.title_label->isHidden(), title.isEmpty());
+    QCOMPARE(f.print_window.title_edit->isHidden(), title.isEmpty());
+    QCOMPARE(f.print_window.author_label->isHidden(), author.isEmpty());
+    QCOMPARE(f.print_window.author_edit->isHidden(), author.isEmpty());
     QVERIFY(QFile::exists(f.pdf_path()));
 }
 
@@ -272,15 +273,15 @@ void PrintWindowTest::the_page_carries_no_button_border_or_text_cursor()
     Fixture f;
     f.print_into_pdf(f.pdf_path());
     f.open_print_window([&] {
-        f.form2.show();
-        const QImage editing = output::render_client_area(f.form2);
+        f.print_window.show();
+        const QImage editing = output::render_client_area(f.print_window);
         // In the editing look the button and the field borders are there to be removed.
         QVERIFY(!all_white(editing, QRect(700, 797, 83, 25)));
         QVERIFY(!all_white(editing, QRect(280, 727, 503, 1)));
-        f.form2.sEdit1->setFocus();
+        f.print_window.title_edit->setFocus();
         f.fill_and_print(QStringLiteral("Дом"), QStringLiteral("Петя"));
     });
-    const QImage& page = f.form2.last_page();
+    const QImage& page = f.print_window.last_page();
     QVERIFY(all_white(page, QRect(700, 797, 83, 25)));
     // The fields' outlines: their top and bottom lines and the ends beyond the text.
     for (const QRect& field : {QRect(280, 727, 503, 27), QRect(280, 760, 503, 27)}) {
@@ -328,21 +329,21 @@ void PrintWindowTest::the_next_showing_restores_the_editing_look_and_keeps_the_t
     Fixture f;
     f.print_into_pdf(f.pdf_path());
     f.open_print_window([&] { f.fill_and_print(QString(), QString()); });
-    QVERIFY(f.form2.BitBtn1->isHidden());
-    QVERIFY(f.form2.Label1->isHidden());
-    QVERIFY(!f.form2.sEdit1->hasFrame());
+    QVERIFY(f.print_window.print_button->isHidden());
+    QVERIFY(f.print_window.title_label->isHidden());
+    QVERIFY(!f.print_window.title_edit->hasFrame());
 
     f.open_print_window([&] {
-        QVERIFY(f.form2.BitBtn1->isVisible());
-        QVERIFY(f.form2.Label1->isVisible() && f.form2.sEdit1->isVisible());
-        QVERIFY(f.form2.Label2->isVisible() && f.form2.sEdit2->isVisible());
-        QVERIFY(f.form2.sEdit1->hasFrame() && f.form2.sEdit2->hasFrame());
+        QVERIFY(f.print_window.print_button->isVisible());
+        QVERIFY(f.print_window.title_label->isVisible() && f.print_window.title_edit->isVisible());
+        QVERIFY(f.print_window.author_label->isVisible() && f.print_window.author_edit->isVisible());
+        QVERIFY(f.print_window.title_edit->hasFrame() && f.print_window.author_edit->hasFrame());
         f.fill_and_print(QStringLiteral("Парк"), QStringLiteral("Ваня"));
     });
     f.open_print_window([&] {
-        QCOMPARE(f.form2.sEdit1->text(), QStringLiteral("Парк"));
-        QCOMPARE(f.form2.sEdit2->text(), QStringLiteral("Ваня"));
-        f.form2.reject();
+        QCOMPARE(f.print_window.title_edit->text(), QStringLiteral("Парк"));
+        QCOMPARE(f.print_window.author_edit->text(), QStringLiteral("Ваня"));
+        f.print_window.reject();
     });
 }
 
@@ -362,7 +363,7 @@ void PrintWindowTest::a_printer_that_fails_leaves_the_window_open_for_paper()
     if (to_file) {
         f.print_into_pdf(unwritable);
     } else {
-        f.form2.set_printer_source([] {
+        f.print_window.set_printer_source([] {
             auto printer = std::make_unique<QPrinter>();
             printer->setPrinterName(QStringLiteral("koloriton-no-such-printer"));
             return printer;
@@ -370,13 +371,13 @@ void PrintWindowTest::a_printer_that_fails_leaves_the_window_open_for_paper()
     }
     f.open_print_window([&] {
         f.fill_and_print(QString(), QStringLiteral("Маша"));
-        QVERIFY(f.form2.isVisible());
+        QVERIFY(f.print_window.isVisible());
         QCOMPARE(errors.messages().size(), 1);
         QVERIFY(errors.messages().first().startsWith(QStringLiteral("Не удалось начать печать")));
-        QVERIFY(f.form2.BitBtn1->isHidden());
-        QVERIFY(f.form2.Label1->isHidden() && f.form2.sEdit1->isHidden());
-        QVERIFY(!f.form2.sEdit2->isHidden() && !f.form2.sEdit2->hasFrame());
-        f.form2.reject();
+        QVERIFY(f.print_window.print_button->isHidden());
+        QVERIFY(f.print_window.title_label->isHidden() && f.print_window.title_edit->isHidden());
+        QVERIFY(!f.print_window.author_edit->isHidden() && !f.print_window.author_edit->hasFrame());
+        f.print_window.reject();
     });
     QVERIFY(!QFile::exists(unwritable));
 }
@@ -395,11 +396,11 @@ void PrintWindowTest::without_printers_there_is_no_default_printer()
     Fixture f;
     CapturedErrors errors;
     f.open_print_window([&] {
-        QTest::mouseClick(f.form2.BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(f.print_window.print_button, Qt::LeftButton);
         QCOMPARE(errors.messages(), QStringList{QStringLiteral("Принтер не найден")});
-        QVERIFY(f.form2.isVisible());
-        QVERIFY(f.form2.BitBtn1->isHidden());
-        f.form2.reject();
+        QVERIFY(f.print_window.isVisible());
+        QVERIFY(f.print_window.print_button->isHidden());
+        f.print_window.reject();
     });
 }
 
@@ -408,13 +409,13 @@ void PrintWindowTest::the_close_box_prints_nothing()
     Fixture f;
     f.print_into_pdf(f.pdf_path());
     f.open_print_window([&] {
-        type(f.form2.sEdit1, QStringLiteral("Лес"));
-        f.form2.close();
+        type(f.print_window.title_edit, QStringLiteral("Лес"));
+        f.print_window.close();
     });
     QVERIFY(!QFile::exists(f.pdf_path()));
-    QVERIFY(f.form2.BitBtn1->isVisibleTo(&f.form2));
-    QVERIFY(f.form2.sEdit1->hasFrame());
-    QCOMPARE(f.form2.sEdit1->text(), QStringLiteral("Лес"));
+    QVERIFY(f.print_window.print_button->isVisibleTo(&f.print_window));
+    QVERIFY(f.print_window.title_edit->hasFrame());
+    QCOMPARE(f.print_window.title_edit->text(), QStringLiteral("Лес"));
 }
 
 QTEST_MAIN(PrintWindowTest)

@@ -92,7 +92,7 @@ void HintManagerTest::resting_the_mouse_on_a_control_shows_its_balloon()
     MainWindow window;
     window.form().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window.form()));
-    auto* up = window.controls().Image24;
+    auto* up = window.controls().strip_up_button;
     const skin::HintManager& hints = window.form().hint_manager();
     QTest::mouseMove(up, QPoint(60, 18));
     QTRY_VERIFY_WITH_TIMEOUT(hints.balloon().isVisible(), 3000);
@@ -101,7 +101,7 @@ void HintManagerTest::resting_the_mouse_on_a_control_shows_its_balloon()
     QVERIFY(!QToolTip::isVisible());
 
     // A disabled jar still explains itself.
-    auto* jar = window.controls().Image4;
+    auto* jar = window.controls().red_jar;
     QVERIFY(!jar->isEnabled());
     QTest::mouseMove(jar, QPoint(20, 20));
     QTRY_COMPARE_WITH_TIMEOUT(hints.shown_for(), jar, 3000);
@@ -112,17 +112,17 @@ void HintManagerTest::every_control_with_a_shown_hint_gets_its_text_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("scroll down") << "Image23"
+    QTest::newRow("scroll down") << "strip_down_button"
                                  << "[Вниз]";
-    QTest::newRow("disabled jar") << "Image4"
+    QTest::newRow("disabled jar") << "red_jar"
                                   << "[Выбор базового цвета]";
-    QTest::newRow("triangle") << "Image43"
+    QTest::newRow("triangle") << "triangle_button"
                               << "[Нарисовать треугольник]";
-    QTest::newRow("rounded rectangle") << "Image35"
+    QTest::newRow("rounded rectangle") << "rounded_rectangle_button"
                                        << "[Нарисовать скругленный прямоугольник]";
-    QTest::newRow("print") << "Image42"
+    QTest::newRow("print") << "print_button"
                            << "[Печать]";
-    QTest::newRow("undo") << "Image46"
+    QTest::newRow("undo") << "undo_button"
                           << "[Отменить последнее действие]";
 }
 
@@ -149,18 +149,18 @@ void HintManagerTest::quiet_hints_and_thumbnails_show_nothing()
     MainWindow window;
     const skin::HintManager& hints = window.form().hint_manager();
     window.open_picture();
-    QVERIFY(window.controls().Image26->isVisible());
-    for (QWidget* quiet :
-         {static_cast<QWidget*>(window.controls().Image26), static_cast<QWidget*>(window.controls().Image27),
-          static_cast<QWidget*>(window.form().preview_strip().thumbnail(0))}) {
-        ask_for_hint(window.controls().Image24, QPoint(5, 5));
+    QVERIFY(window.controls().photo_tab->isVisible());
+    for (QWidget* quiet : {static_cast<QWidget*>(window.controls().photo_tab),
+                           static_cast<QWidget*>(window.controls().description_tab),
+                           static_cast<QWidget*>(window.form().preview_strip().thumbnail(0))}) {
+        ask_for_hint(window.controls().strip_up_button, QPoint(5, 5));
         QVERIFY(hints.balloon().isVisible());
         // A request from a control that keeps its hint quiet also takes down the balloon before it.
         ask_for_hint(quiet, QPoint(5, 5));
         QVERIFY2(!hints.balloon().isVisible(), qPrintable(quiet->objectName()));
         QVERIFY(!QToolTip::isVisible());
     }
-    QCOMPARE(window.controls().Image26->hint(), QStringLiteral("[Фотография]"));
+    QCOMPARE(window.controls().photo_tab->hint(), QStringLiteral("[Фотография]"));
 }
 
 void HintManagerTest::a_long_hint_wraps_within_the_maximum_width()
@@ -261,8 +261,8 @@ void HintManagerTest::leaving_pressing_or_waiting_hides_the_balloon()
     MainWindow window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.form()));
     const skin::HintManager& hints = window.form().hint_manager();
-    auto* up = window.controls().Image24;
-    auto* down = window.controls().Image23;
+    auto* up = window.controls().strip_up_button;
+    auto* down = window.controls().strip_down_button;
 
     QTest::mouseMove(up, QPoint(10, 10));
     ask_for_hint(up, QPoint(10, 10));
@@ -272,8 +272,8 @@ void HintManagerTest::leaving_pressing_or_waiting_hides_the_balloon()
 
     ask_for_hint(down, QPoint(10, 10));
     QVERIFY(hints.balloon().isVisible());
-    QTest::mousePress(window.controls().Image3, Qt::LeftButton, {}, QPoint(500, 300));
-    QTest::mouseRelease(window.controls().Image3, Qt::LeftButton, {}, QPoint(500, 300));
+    QTest::mousePress(window.controls().page_background, Qt::LeftButton, {}, QPoint(500, 300));
+    QTest::mouseRelease(window.controls().page_background, Qt::LeftButton, {}, QPoint(500, 300));
     QVERIFY(!hints.balloon().isVisible());
     QVERIFY(hints.shown_for() == nullptr);
 

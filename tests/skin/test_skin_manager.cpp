@@ -129,10 +129,10 @@ void SkinManagerTest::a_skin_folder_gives_every_window_its_look_until_switched_o
     SkinDirectory skins;
     skins.add_skin(QStringLiteral("MacOS"), green_sheet.toUtf8());
     MainWindow window;
-    output::TForm2& form2 = window.form().output_windows().form2();
-    form2.resize(form2.size());
+    output::PrintWindow& print_window = window.form().output_windows().print_window();
+    print_window.resize(print_window.size());
     const QPoint field(20, 10);
-    QCOMPARE(pixel_of(*form2.sEdit1, field), qRgb(255, 255, 255));
+    QCOMPARE(pixel_of(*print_window.title_edit, field), qRgb(255, 255, 255));
 
     skin::SkinManager& manager = window.form().skin_manager();
     manager.set_skin_directory(skins.path());
@@ -140,21 +140,21 @@ void SkinManagerTest::a_skin_folder_gives_every_window_its_look_until_switched_o
     QVERIFY(manager.active());
     QCOMPARE(manager.applied_style_sheet(), green_sheet);
     QCOMPARE(qApp->styleSheet(), green_sheet);
-    QCOMPARE(pixel_of(*form2.sEdit1, field), green);
+    QCOMPARE(pixel_of(*print_window.title_edit, field), green);
 
     manager.set_active(false);
     QVERIFY(!manager.active());
     QVERIFY(qApp->styleSheet().isEmpty());
-    QCOMPARE(pixel_of(*form2.sEdit1, field), qRgb(255, 255, 255));
+    QCOMPARE(pixel_of(*print_window.title_edit, field), qRgb(255, 255, 255));
 
     manager.set_active(true);
-    QCOMPARE(pixel_of(*form2.sEdit1, field), green);
+    QCOMPARE(pixel_of(*print_window.title_edit, field), green);
 }
 
 void SkinManagerTest::the_shipped_skin_gives_the_menu_bar_its_look()
 {
     MainWindow window;
-    QMenuBar& menu = *window.controls().MainMenu1;
+    QMenuBar& menu = *window.controls().menu;
     const QRgb plain = pixel_of(menu, QPoint(menu.width() - 2, menu.height() / 2));
     skin::SkinManager& manager = window.form().skin_manager();
     manager.set_skin_directory(window.state().paths.skin_dir());
@@ -223,8 +223,8 @@ void SkinManagerTest::printing_switches_the_skin_off_for_the_page_and_on_again()
     manager.set_skin_directory(skins.path());
     manager.set_skin_name(QStringLiteral("MacOS"));
     QVERIFY(manager.active());
-    output::TForm2& form2 = window.form().output_windows().form2();
-    form2.set_printer_source([pdf] {
+    output::PrintWindow& print_window = window.form().output_windows().print_window();
+    print_window.set_printer_source([pdf] {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(pdf);
@@ -232,22 +232,22 @@ void SkinManagerTest::printing_switches_the_skin_off_for_the_page_and_on_again()
     });
 
     bool ran = false;
-    QTimer::singleShot(0, &form2, [&] {
+    QTimer::singleShot(0, &print_window, [&] {
         ran = true;
         // The window is skinned while it is being filled in.
-        QCOMPARE(pixel_of(*form2.sEdit2, QPoint(20, 10)), green);
-        QTest::mouseClick(form2.BitBtn1, Qt::LeftButton);
-        if (form2.isVisible())
-            form2.reject();
+        QCOMPARE(pixel_of(*print_window.author_edit, QPoint(20, 10)), green);
+        QTest::mouseClick(print_window.print_button, Qt::LeftButton);
+        if (print_window.isVisible())
+            print_window.reject();
     });
-    QTest::mouseClick(window.controls().Image42, Qt::LeftButton);
+    QTest::mouseClick(window.controls().print_button, Qt::LeftButton);
     QVERIFY(ran);
 
     // The page was rendered plainly: white where the skin paints the window and the date field green.
-    const QImage& page = form2.last_page();
+    const QImage& page = print_window.last_page();
     QVERIFY(!page.isNull());
     QCOMPARE(page.pixel(30, 720), qRgb(255, 255, 255));
-    QCOMPARE(page.pixel(form2.sEdit3->geometry().topLeft() + QPoint(100, 12)), qRgb(255, 255, 255));
+    QCOMPARE(page.pixel(print_window.date_edit->geometry().topLeft() + QPoint(100, 12)), qRgb(255, 255, 255));
     QVERIFY(manager.active());
     QCOMPARE(qApp->styleSheet(), green_sheet);
     QCOMPARE(QFile::exists(pdf), printer_works);

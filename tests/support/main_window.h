@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "catalogue/preview_strip.h"
 #include "platform/bmp_codec.h"
 #include "support/captured_errors.h"
@@ -16,21 +16,27 @@ public:
     MainWindow() : form_(tree_.app_dir()) { form_.show(); }
 
     TestTree& tree() { return tree_; }
-    app::TForm1& form() { return form_; }
-    app::Form1Controls& controls() { return form_.controls(); }
-    app::ProcessState& state() { return form_.state(); }
-    drawing::DrawingState& drawing() { return form_.state().drawing; }
+    app::MainWindow& form() { return form_; }
+    core::MainWindowControls& controls() { return form_.controls(); }
+    core::ProcessState& state() { return form_.state(); }
+    core::DrawingState& drawing() { return form_.state().drawing; }
     const QStringList& errors() const { return errors_.messages(); }
 
     QString picture_name(int slot) { return form_.preview_strip().thumbnail(slot)->hint(); }
-    void open_picture(int slot = 0) { QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton); }
+    void open_picture(int slot = 0)
+    {
+        QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton);
+    }
     // A picture of the tree, read as the program reads it.
-    platform::Bitmap bmp(const QString& relative) { return platform::read_bmp(tree_.path("res/" + relative)); }
+    platform::Bitmap bmp(const QString& relative)
+    {
+        return platform::read_bmp(tree_.path("res/" + relative));
+    }
 
 private:
     CapturedErrors errors_;
     TestTree tree_;
-    app::TForm1 form_;
+    app::MainWindow form_;
 };
 
 // A press and release of `button` at `at`, as a child clicks with any button.

@@ -226,8 +226,8 @@ void render_backgrounds(const Output& out)
     const QImage start = page(true);
     out.jpeg(out.res_dir + "interface/main.jpg", start);
     out.jpeg(out.res_dir + "interface/work.jpg", page(false));
-    out.jpeg(out.design_dir + "Image3.jpg", start);
-    out.design_bmp("Image1", design_drawing(), 8);
+    out.jpeg(out.design_dir + "page_background.jpg", start);
+    out.design_bmp("canvas", design_drawing(), 8);
 }
 
 } // namespace artgen

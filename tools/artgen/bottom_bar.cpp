@@ -102,7 +102,7 @@ QImage highlight_picture(const BarButton& button)
 
 void render_bottom_bar(const Output& out)
 {
-    out.design_bmp("Image41", bar_picture());
+    out.design_bmp("bottom_bar", bar_picture());
     for (const BarButton& button : bar_buttons)
         out.bmp(QString("interface/") + button.file, highlight_picture(button));
 }

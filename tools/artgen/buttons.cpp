@@ -102,18 +102,18 @@ void render_buttons(const Output& out)
     out.bmp("buttons/вв_.bmp", scroll_button(true, true));
     out.bmp("buttons/вн.bmp", scroll_button(false, false));
     out.bmp("buttons/вн_.bmp", scroll_button(false, true));
-    out.design_bmp("Image24", scroll_button(true, false));
-    out.design_bmp("Image23", scroll_button(false, false));
+    out.design_bmp("strip_up_button", scroll_button(true, false));
+    out.design_bmp("strip_down_button", scroll_button(false, false));
 
     out.bmp("buttons/назад.bmp", history_button(false, true));
     out.bmp("buttons/назад чб.bmp", history_button(false, false));
     out.bmp("buttons/вперед.bmp", history_button(true, true));
     out.bmp("buttons/вперед чб.bmp", history_button(true, false));
-    out.design_bmp("Image46", history_button(false, false));
-    out.design_bmp("Image47", history_button(true, false));
+    out.design_bmp("undo_button", history_button(false, false));
+    out.design_bmp("redo_button", history_button(true, false));
 
-    out.design_bmp("Image26", tab(80, 70, "Фотография", true));
-    out.design_bmp("Image27", tab(120, 120, "Описание", false));
+    out.design_bmp("photo_tab", tab(80, 70, "Фотография", true));
+    out.design_bmp("description_tab", tab(120, 120, "Описание", false));
 }
 
 } // namespace artgen

@@ -34,8 +34,9 @@ inline const std::array<JarColour, 8> jar_colours = {{
 }};
 
 // The design-time jar controls in the same order.
-inline const std::array<const char*, 8> jar_controls = {"Image4", "Image5", "Image6",  "Image7",
-                                                        "Image8", "Image9", "Image10", "Image45"};
+inline const std::array<const char*, 8> jar_controls = {"red_jar",    "orange_jar",     "yellow_jar",
+                                                        "green_jar",  "light_blue_jar", "blue_jar",
+                                                        "violet_jar", "black_jar"};
 
 QColor mixed(const QColor& a, const QColor& b, double t);
 

@@ -85,9 +85,12 @@ struct ShapeFile {
 };
 
 const ShapeFile shape_files[] = {
-    {Shape::Rectangle, "прямоугольник", "Image34"}, {Shape::RoundedRectangle, "прямоугольникк", "Image35"},
-    {Shape::Ellipse, "эллипс", "Image36"},          {Shape::Line, "прямая", "Image37"},
-    {Shape::Triangle, "треугольник", "Image43"},    {Shape::Rhombus, "ромб", "Image44"},
+    {Shape::Rectangle, "прямоугольник", "rectangle_button"},
+    {Shape::RoundedRectangle, "прямоугольникк", "rounded_rectangle_button"},
+    {Shape::Ellipse, "эллипс", "ellipse_button"},
+    {Shape::Line, "прямая", "line_button"},
+    {Shape::Triangle, "треугольник", "triangle_button"},
+    {Shape::Rhombus, "ромб", "rhombus_button"},
 };
 
 } // namespace
@@ -97,12 +100,14 @@ void render_small_buttons(const Output& out)
     const QImage blank = blank_pattern_button();
     out.bmp("instruments/заливка.bmp", blank);
     out.bmp("instruments/заливка_.bmp", blank);
-    for (const char* control : {"Image17", "Image18", "Image19", "Image20", "Image21", "Image22"})
+    for (const char* control :
+         {"solid_pattern_button", "horizontal_pattern_button", "vertical_pattern_button",
+          "right_slope_pattern_button", "left_slope_pattern_button", "grid_pattern_button"})
         out.design_bmp(control, blank);
-    out.design_bmp("Image33", size_disc(36));
-    out.design_bmp("Image12", size_disc(24));
-    out.design_bmp("Image13", size_disc(16));
-    out.design_bmp("Image14", size_disc(8));
+    out.design_bmp("size_4_button", size_disc(36));
+    out.design_bmp("size_3_button", size_disc(24));
+    out.design_bmp("size_2_button", size_disc(16));
+    out.design_bmp("size_1_button", size_disc(8));
     for (const ShapeFile& file : shape_files) {
         const QImage plain = shape_button(file.shape, false);
         out.bmp(QString("instruments/") + file.name + ".bmp", plain);

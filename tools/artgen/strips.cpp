@@ -44,7 +44,7 @@ void render_strips(const Output& out)
             out.bmp("gradients/" + jar.strip_letter + ".bmp",
                     strip([&jar](double t) { return shade_of(jar.base, t); }));
     }
-    out.design_bmp("Image11", strip([](double t) {
+    out.design_bmp("shade_strip", strip([](double t) {
                        const int grey = 37 + static_cast<int>(t * (253 - 37) + 0.5);
                        return QColor(grey, grey, grey);
                    }));

@@ -164,7 +164,7 @@ void render_tools(const Output& out)
     const QImage plain_brush = brush_art(70, 92, QColor(196, 150, 96));
     out.bmp("instruments/кисть.bmp", finish(plain_brush, false));
     out.bmp("instruments/кисть_.bmp", finish(plain_brush, true));
-    out.design_bmp("Image15", finish(plain_brush, false));
+    out.design_bmp("brush_button", finish(plain_brush, false));
     for (const JarColour& jar : jar_colours)
         if (jar.letter != "ч")
             out.bmp("instruments/кисть_" + jar.letter + ".bmp", finish(brush_art(70, 92, jar.base), true));
@@ -174,9 +174,10 @@ void render_tools(const Output& out)
     out.bmp("instruments/ведро пустое_.bmp", empty);
     out.bmp("instruments/с краской.bmp", keyed(bucket_art(true), panel));
     out.bmp("instruments/с краской_.bmp", keyed(bucket_art(true), panel));
-    out.design_bmp("Image16", empty);
+    out.design_bmp("bucket_button", empty);
 
-    const ToolFile tools[] = {{"ластик", "Image25", eraser_art()}, {"пипетка", "Image29", pipette_art()}};
+    const ToolFile tools[] = {{"ластик", "eraser_button", eraser_art()},
+                              {"пипетка", "pipette_button", pipette_art()}};
     for (const ToolFile& tool : tools) {
         out.bmp(QString("instruments/") + tool.name + ".bmp", finish(tool.art, false));
         out.bmp(QString("instruments/") + tool.name + "_.bmp", finish(tool.art, true));

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace drawing {
+namespace core {
 
 enum Tool : std::int32_t {
     tool_brush = 1,
@@ -29,7 +29,7 @@ struct DrawingState {
     std::int32_t fill_style = 1;
     std::int32_t eraser_mode = 0;
     platform::ColourWord color_before_eraser = 0;
-    // Held by the main window's colour property in the original design; here a plain value.
+    // The colour the next press paints with.
     platform::ColourWord current_color = 0;
     std::int32_t stroke_active = 0;
     bool shape_drag = false;
@@ -38,10 +38,12 @@ struct DrawingState {
 };
 
 // The brush style of each fill pattern, patterns 1 to 6.
-constexpr std::array<platform::BrushStyle, 6> fill_pattern_styles = {
-    platform::BrushStyle::Solid,           platform::BrushStyle::Horizontal,
-    platform::BrushStyle::Vertical,        platform::BrushStyle::ForwardDiagonal,
-    platform::BrushStyle::BackwardDiagonal, platform::BrushStyle::Cross};
+constexpr std::array<platform::BrushStyle, 6> fill_pattern_styles = {platform::BrushStyle::Solid,
+                                                                     platform::BrushStyle::Horizontal,
+                                                                     platform::BrushStyle::Vertical,
+                                                                     platform::BrushStyle::ForwardDiagonal,
+                                                                     platform::BrushStyle::BackwardDiagonal,
+                                                                     platform::BrushStyle::Cross};
 
 // The brush style of `fill_style` 1 to 6; nothing for any other value.
 constexpr std::optional<platform::BrushStyle> fill_pattern_style(std::int32_t fill_style)
@@ -51,6 +53,9 @@ constexpr std::optional<platform::BrushStyle> fill_pattern_style(std::int32_t fi
     return fill_pattern_styles[static_cast<std::size_t>(fill_style - 1)];
 }
 
-constexpr bool is_shape_tool(std::int32_t tool) { return tool >= tool_line && tool <= tool_rhombus; }
+constexpr bool is_shape_tool(std::int32_t tool)
+{
+    return tool >= tool_line && tool <= tool_rhombus;
+}
 
-} // namespace drawing
+} // namespace core

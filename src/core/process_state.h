@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/resource_paths.h"
-#include "drawing/drawing_state.h"
+#include "core/drawing_state.h"
+#include "core/resource_paths.h"
 #include "platform/cursor_file.h"
 
 #include <cstdint>
 
-namespace app {
+namespace core {
 
 // Screen cursor numbers registered at start-up.
 enum CursorNumber : int { cursor_brush = 50, cursor_fill = 51, cursor_eraser = 52, cursor_pipette = 53 };
@@ -14,7 +14,7 @@ enum CursorNumber : int { cursor_brush = 50, cursor_fill = 51, cursor_eraser = 5
 // The process-wide state, owned by the main window and passed by reference to the subsystems.
 struct ProcessState {
     ResourcePaths paths;
-    drawing::DrawingState drawing;
+    core::DrawingState drawing;
     // Which paint jar is chosen, 1 (red) to 8 (black).
     std::int32_t color_index = 1;
     // Scroll position of the preview strip.
@@ -24,4 +24,4 @@ struct ProcessState {
     platform::ScreenCursors screen_cursors;
 };
 
-} // namespace app
+} // namespace core

@@ -1,8 +1,8 @@
-#include "app/frame_shape.h"
+#include "core/frame_shape.h"
 
 #include <QPainter>
 
-namespace app {
+namespace core {
 
 FrameShape::FrameShape(QColor pen, QWidget* parent) : QWidget(parent), pen_(pen)
 {
@@ -23,4 +23,4 @@ void FrameShape::paintEvent(QPaintEvent*)
     painter.fillRect(w - pen_width, 0, pen_width, h, pen_);
 }
 
-} // namespace app
+} // namespace core

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/exit_confirmation.h"
-#include "app/form1_controls.h"
 #include "app/highlighting.h"
-#include "app/process_state.h"
+#include "core/main_window_controls.h"
+#include "core/process_state.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -37,24 +37,24 @@ namespace app {
 
 // The main window: a fixed 997 x 698 client area of picture controls over one background picture,
 // the menu bar, and the subsystems that serve them. The window holds no drawing logic.
-class TForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     static constexpr QSize client_size{997, 698};
 
     // `app_dir` is the folder that holds res/, Tmp/ and save/.
-    explicit TForm1(const QString& app_dir, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(const QString& app_dir, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    Form1Controls& controls() { return controls_; }
-    ProcessState& state() { return state_; }
+    core::MainWindowControls& controls() { return controls_; }
+    core::ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
     // The print and help windows and their handlers.
     output::OutputWindows& output_windows() { return *output_windows_; }
-    skin::SkinManager& skin_manager() { return *sSkinManager1; }
-    skin::HintManager& hint_manager() { return *sHintManager1; }
+    skin::SkinManager& skin_manager() { return *skin_manager_; }
+    skin::HintManager& hint_manager() { return *hint_manager_; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_.set_question(std::move(question)); }
 
@@ -66,11 +66,11 @@ private:
     void set_up_window();
     void create_menu();
     void create_subsystems();
-    void FormCreate(const QString& app_dir);
+    void start_up(const QString& app_dir);
     void register_cursors();
 
-    ProcessState state_;
-    Form1Controls controls_;
+    core::ProcessState state_;
+    core::MainWindowControls controls_;
     ExitConfirmation exit_;
     Highlighting highlighting_;
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;
@@ -83,8 +83,8 @@ private:
     std::unique_ptr<history::UndoRedo> undo_redo_;
     std::unique_ptr<history::DrawingFiles> drawing_files_;
     output::OutputWindows* output_windows_ = nullptr;
-    skin::SkinManager* sSkinManager1 = nullptr; // the look of every window of the program
-    skin::HintManager* sHintManager1 = nullptr; // balloon hints of the picture controls
+    skin::SkinManager* skin_manager_ = nullptr; // the look of every window of the program
+    skin::HintManager* hint_manager_ = nullptr; // balloon hints of the picture controls
 };
 
 } // namespace app

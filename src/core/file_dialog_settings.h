@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QString>
 
-namespace app {
+namespace core {
 
 // What the layout fixes for one of the main window's file dialogs; the dialog is built from it
 // when it is used.
@@ -34,4 +34,4 @@ inline FileDialogSettings open_dialog_defaults()
     return {QStringLiteral("bmp"), {}, QStringLiteral("Растровое изображение (*.bmp)"), {}, {}};
 }
 
-} // namespace app
+} // namespace core

@@ -1,9 +1,9 @@
-#include "app/fonts.h"
+#include "core/fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>
 
-namespace app {
+namespace core {
 
 namespace {
 
@@ -29,4 +29,4 @@ QFont layout_font()
     return font;
 }
 
-} // namespace app
+} // namespace core

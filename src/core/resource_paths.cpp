@@ -1,6 +1,6 @@
-#include "app/resource_paths.h"
+#include "core/resource_paths.h"
 
-namespace app {
+namespace core {
 
 ResourcePaths ResourcePaths::under(const QString& app_dir)
 {
@@ -23,4 +23,4 @@ ResourcePaths ResourcePaths::under(const QString& app_dir)
     return paths;
 }
 
-} // namespace app
+} // namespace core

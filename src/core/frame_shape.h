@@ -3,10 +3,10 @@
 #include <QColor>
 #include <QWidget>
 
-namespace app {
+namespace core {
 
-// The layout's outline frames (Shape1 to Shape7): a rectangle outline two pixels wide in the pen
-// colour, clear inside, that lets the mouse through to the controls under it.
+// The layout's outline frames (info_frame to grid_pattern_frame): a rectangle outline two pixels wide in the
+// pen colour, clear inside, that lets the mouse through to the controls under it.
 class FrameShape : public QWidget {
     Q_OBJECT
 
@@ -23,4 +23,4 @@ private:
     QColor pen_;
 };
 
-} // namespace app
+} // namespace core

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace app {
+namespace core {
 
 // Absolute paths of the resource tree beside the executable, each ending in '/'. Computed once
 // at start-up and never changed.
@@ -27,4 +27,4 @@ struct ResourcePaths {
     QString skin_dir() const { return app_dir + "res/skins"; }
 };
 
-} // namespace app
+} // namespace core
