@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
+#include <grp.h>
+#include <unistd.h>
 
 namespace testing_support {
 
@@ -24,6 +26,15 @@ void clear_printer_choice()
     // A user's choice of printer in the environment would override the server's default.
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
+}
+
+// Who may add and change printers: root, and the group of the user running the test, who talks to
+// the scheduler over its socket.
+QString system_groups()
+{
+    const group* own = getgrgid(getgid());
+    return own != nullptr && getgid() != 0 ? QStringLiteral("root ") + QString::fromLocal8Bit(own->gr_name)
+                                           : QStringLiteral("root");
 }
 
 QString points(double value)
@@ -125,8 +136,8 @@ bool PrivateCups::write_configuration()
                                             "CacheDir %1/cache\nStateDir %1/state\n"
                                             "AccessLog %1/logs/access_log\nErrorLog %1/logs/error_log\n"
                                             "PageLog %1/logs/page_log\nPrintcap %1/state/printcap\n"
-                                            "FileDevice Yes\nSandboxing Relaxed\nSystemGroup root\n")
-                                 .arg(root)
+                                            "FileDevice Yes\nSandboxing Relaxed\nSystemGroup %2\n")
+                                 .arg(root, system_groups())
                                  .toUtf8();
     const QByteArray scheduler = QStringLiteral("Listen %1\nLogLevel debug\nBrowsing No\nWebInterface No\n"
                                                 "DefaultAuthType None\n")
