@@ -5,6 +5,7 @@
 #include "catalogue/page_switcher.h"
 #include "catalogue/preview_strip.h"
 #include "colours/colour_panel.h"
+#include "core/application_icon.h"
 #include "core/file_dialog_settings.h"
 #include "core/fonts.h"
 #include "drawing/canvas.h"
@@ -18,6 +19,7 @@
 #include "skin/hint_manager.h"
 #include "skin/skin_manager.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -53,6 +55,8 @@ void MainWindow::set_up_window()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     core::register_layout_font();
     setFont(core::layout_font());
+    // Every window of the program, dialogs and message boxes included, carries its icon.
+    QApplication::setWindowIcon(core::application_icon());
 }
 
 void MainWindow::create_menu()

@@ -1,12 +1,13 @@
 #include "output/about_box.h"
 
+#include "core/application_icon.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 
 namespace output {
@@ -31,6 +32,7 @@ const Row rows[] = {
 };
 
 constexpr QPoint icon_position{10, 10};
+constexpr QSize icon_size{32, 32};
 constexpr QSize commission_box{400, 70};
 constexpr QSize button_size{75, 25};
 constexpr int row_gap = 5;
@@ -65,14 +67,6 @@ QString table_name(unsigned translation)
         .arg(translation & 0xFFFFu, 4, 16, QLatin1Char('0'))
         .arg(translation >> 16, 4, 16, QLatin1Char('0'))
         .toUpper();
-}
-
-QPixmap application_icon()
-{
-    QIcon icon = QApplication::windowIcon();
-    if (icon.isNull())
-        icon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
-    return icon.pixmap(32, 32);
 }
 
 // A single raised line along the top edge, the rest of the band left to the window.
@@ -124,7 +118,7 @@ void AboutBox::add_icon()
 {
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("Icon"));
-    const QPixmap pixmap = application_icon();
+    const QPixmap pixmap = core::application_icon().pixmap(icon_size);
     icon->setPixmap(pixmap);
     icon->setGeometry(QRect(icon_position, pixmap.deviceIndependentSize().toSize()));
     last_added_ = icon;

@@ -7,17 +7,22 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+#include <algorithm>
 
 namespace output {
 
 namespace {
 
-constexpr int screen_dpi = 96;
+constexpr double screen_dpi = 96.0;
 
-// A multiplication followed by a division, rounded to the nearest device pixel.
-int scaled(int pixels, int dpi)
+// The page's size on the device at 96 pixels per inch, shrunk uniformly to the printable area
+// when it would not fit there.
+QSizeF size_on_device(const QSize& page, const QPaintDevice& device)
 {
-    return static_cast<int>((static_cast<long long>(pixels) * dpi * 2 + screen_dpi) / (2 * screen_dpi));
+    const QSizeF natural(page.width() * device.logicalDpiX() / screen_dpi,
+                         page.height() * device.logicalDpiY() / screen_dpi);
+    const double fit = std::min({1.0, device.width() / natural.width(), device.height() / natural.height()});
+    return natural * fit;
 }
 
 } // namespace
@@ -32,12 +37,13 @@ QImage render_client_area(QWidget& window)
 
 void print_page(const QImage& page, QPagedPaintDevice& device, const QString& device_name)
 {
+    // The painter's origin is the printable area's own, with no margins of ours beyond it.
+    const QPageLayout layout = device.pageLayout();
+    device.setPageMargins(layout.minimumMargins(), layout.units());
     QPainter painter;
     if (!painter.begin(&device))
         throw platform::UserError(QStringLiteral("Не удалось начать печать: %1").arg(device_name));
-    const QRect target(0, 0, scaled(page.width(), device.logicalDpiX()),
-                       scaled(page.height(), device.logicalDpiY()));
-    painter.drawImage(target, page);
+    painter.drawImage(QRectF(QPointF(0, 0), size_on_device(page.size(), device)), page);
     if (!painter.end())
         throw platform::UserError(QStringLiteral("Не удалось завершить печать: %1").arg(device_name));
 }
@@ -48,6 +54,9 @@ std::unique_ptr<QPrinter> default_printer()
     if (info.isNull())
         throw platform::UserError(QStringLiteral("Принтер не найден"));
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // Qt starts every printer on A4, whatever paper it holds; the page goes on the printer's own.
+    printer->setPageSize(info.defaultPageSize());
+    printer->setPageOrientation(QPageLayout::Portrait);
     printer->setDocName(QGuiApplication::applicationDisplayName());
     if (!printer->isValid())
         throw platform::UserError(QStringLiteral("Принтер недоступен: %1").arg(info.printerName()));

@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +80,37 @@ void check_frame_rules(const AboutBox& box)
     QVERIFY(ok->x() >= 0 && ok->x() + ok->width() <= box.width());
 }
 
+// The desktop entry's icon drawn straight from its SVG.
+QImage icon_from_svg(int size)
+{
+    QSvgRenderer renderer(testing_support::test_data_dir() + "/../../packaging/koloriton.svg");
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (!renderer.isValid())
+        return image;
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, size, size));
+    return image;
+}
+
+// Same size, and no channel of any pixel differs by more than a rounding step or two.
+bool same_picture(const QImage& shown, const QImage& expected)
+{
+    if (shown.size() != expected.size())
+        return false;
+    const QImage a = shown.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > 3 || std::abs(qGreen(p) - qGreen(q)) > 3 ||
+                std::abs(qBlue(p) - qBlue(q)) > 3 || std::abs(qAlpha(p) - qAlpha(q)) > 3)
+                return false;
+        }
+    return true;
+}
+
 } // namespace
 
 class AboutBoxTest : public QObject {
@@ -96,6 +129,7 @@ private slots:
     void without_rows_the_box_holds_the_icon_and_the_button();
     void an_empty_version_block_shows_nothing();
     void the_menu_shows_the_box_modally_and_ok_destroys_it();
+    void the_box_and_every_window_show_the_programs_icon();
 };
 
 void AboutBoxTest::the_programs_own_block_shows_six_rows()
@@ -215,6 +249,25 @@ void AboutBoxTest::the_menu_shows_the_box_modally_and_ok_destroys_it()
     QVERIFY(was_about_box);
     QVERIFY(shown.isNull());
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void AboutBoxTest::the_box_and_every_window_show_the_programs_icon()
+{
+    const QImage expected = icon_from_svg(32);
+    QVERIFY(expected.pixel(16, 16) != 0);
+    const auto box = AboutBox::build(VersionInfo::of_executable());
+    const auto* icon = box->findChild<QLabel*>(QStringLiteral("Icon"));
+    QVERIFY(same_picture(icon->pixmap().toImage(), expected));
+
+    testing_support::TestTree tree;
+    app::MainWindow form(tree.app_dir());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(windows.size() >= 3);
+    for (const QWidget* window : windows)
+        QVERIFY2(same_picture(window->windowIcon().pixmap(32, 32).toImage(), expected),
+                 qPrintable(window->objectName()));
+    // The window manager may ask for any of the theme's sizes.
+    QVERIFY(same_picture(form.windowIcon().pixmap(256, 256).toImage(), icon_from_svg(256)));
 }
 
 QTEST_MAIN(AboutBoxTest)

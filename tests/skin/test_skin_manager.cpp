@@ -2,6 +2,7 @@
 #include "output/print_window.h"
 #include "skin/skin_manager.h"
 #include "support/main_window.h"
+#include "support/private_cups.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,7 +48,12 @@ class SkinManagerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        // Printing here goes to a file; this process sees no printer of the machine at all.
+        testing_support::print_to_no_server(no_server_);
+    }
     void cleanup() { qApp->setStyleSheet(QString()); }
     void a_missing_skin_switches_the_manager_off_without_a_word();
     void what_is_not_a_skin_folder_is_no_skin_data();
@@ -58,6 +64,9 @@ private slots:
     void a_new_directory_loads_the_skin_from_there();
     void printing_switches_the_skin_off_for_the_page_and_on_again_data();
     void printing_switches_the_skin_off_for_the_page_and_on_again();
+
+private:
+    QTemporaryDir no_server_;
 };
 
 void SkinManagerTest::a_missing_skin_switches_the_manager_off_without_a_word()

@@ -14,6 +14,8 @@ void render_bottom_bar(const Output& out);
 void render_backgrounds(const Output& out);
 void render_cursors(const Output& out);
 void render_extra_pictures(const Output& out);
+// The program's icon at every size of the hicolor theme: <theme>/<n>x<n>/apps/<name>.png.
+void render_icon(const QString& svg_path, const QString& theme_dir);
 // The skins are style sheets written by hand: copied as they are.
 void copy_skins(const QString& art_dir, const Output& out);
 

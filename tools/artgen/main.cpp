@@ -35,7 +35,7 @@ void render_all(const QString& art_dir, const artgen::Output& out, const artgen:
 
 } // namespace
 
-// artgen <art folder> <res folder> <design folder> <contact sheet PNG>
+// artgen <art folder> <res folder> <design folder> <contact sheet PNG> [<icon SVG> <icon theme folder>]
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -47,8 +47,9 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() != 5) {
-        err << "usage: artgen <art folder> <res folder> <design folder> <contact sheet PNG>\n";
+    if (args.size() != 5 && args.size() != 7) {
+        err << "usage: artgen <art folder> <res folder> <design folder> <contact sheet PNG>"
+               " [<icon SVG> <icon theme folder>]\n";
         return 2;
     }
     register_fonts();
@@ -57,6 +58,8 @@ int main(int argc, char** argv)
                                    QFileInfo(app.applicationFilePath()).lastModified()};
     try {
         render_all(args[1], out, job);
+        if (args.size() == 7)
+            artgen::render_icon(args[5], args[6]);
     } catch (const std::exception& error) {
         err << "artgen: error: " << QString::fromUtf8(error.what()) << '\n';
         return 1;
