@@ -18,7 +18,8 @@ struct CatalogueJob {
 // no longer has a source, and writes the contact sheet. Throws when a drawing is not colourable.
 void render_catalogue(const Output& out, const CatalogueJob& job);
 
-// Fails on a white area too small to hit with the largest brush; warns about likely gaps.
+// Fails on a white area smaller than a child can brush (20 x 20 pixels), naming where it is; warns
+// about likely gaps.
 void check_line_drawing(const QString& name, const QImage& line_drawing, const QImage& scene);
 // The coloured scene with a gradient sky, light from the upper left and soft shadows.
 QImage lit_scene(const QImage& scene, const QImage& line_drawing);
