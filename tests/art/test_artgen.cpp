@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -65,11 +66,16 @@ private slots:
     {
         QTemporaryDir dir;
         QByteArray svg = good_svg;
-        svg.replace("</g>", "<circle cx=\"100\" cy=\"100\" r=\"5\" fill=\"#fff\"/></g>");
+        // A window 16 pixels across: big enough for a fill, too small for a child's brush.
+        svg.replace("</g>", "<circle cx=\"100\" cy=\"100\" r=\"10\" fill=\"#fff\"/></g>");
         write_file(dir.filePath("art/catalogue/пятнышко.svg"), svg);
+        write_file(dir.filePath("art/catalogue/домик.svg"), good_svg);
         const ArtgenRun run = run_artgen(dir.filePath("art"), dir.filePath("out"));
         QVERIFY(run.exit_code > 0);
         QVERIFY2(run.errors.contains("пятнышко") && run.errors.contains("too small"), qPrintable(run.errors));
+        QVERIFY2(run.errors.contains(QRegularExpression("around (99|100|101),(99|100|101)")),
+                 qPrintable(run.errors));
+        QVERIFY2(!run.errors.section("error:", 1).contains("домик"), qPrintable(run.errors));
         QVERIFY(!QFile::exists(dir.filePath("out/res/clipart/пятнышко.bmp")));
     }
 

@@ -14,6 +14,10 @@ namespace artgen {
 namespace {
 
 constexpr QSize page_size(474, 593);
+// The photograph shows the whole page: a square as tall as the page, centred on it. The scenery is
+// drawn on across the square, so the sides show more sky and ground, never a cut edge.
+constexpr QRectF photo_frame((page_size.width() - page_size.height()) / 2.0, 0, page_size.height(),
+                             page_size.height());
 constexpr int photo_side = 200;
 constexpr int preview_side = 246;
 
@@ -82,10 +86,11 @@ void render_picture(const Output& out, const Picture& picture)
 {
     const QByteArray svg = read_all(picture.svg);
     const QImage line = thresholded(render_svg(line_svg(svg), page_size, picture.name));
-    const QImage scene = render_svg(scene_svg(svg), page_size, picture.name);
     check_line_drawing(picture.name, line, render_svg(svg, page_size, picture.name));
     out.bmp("clipart/" + picture.name + ".bmp", line);
-    const QImage lit = lit_scene(scene, line);
+    const QSize square = photo_frame.size().toSize();
+    const QImage lit = lit_scene(render_svg(scene_svg(svg), square, picture.name, photo_frame),
+                                 thresholded(render_svg(line_svg(svg), square, picture.name, photo_frame)));
     out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, lit, photo_side));
     out.jpeg(out.res_dir + "preview/" + picture.name + ".jpg", photograph(picture.name, lit, preview_side),
              90);
@@ -111,6 +116,7 @@ void render_catalogue(const Output& out, const CatalogueJob& job)
 {
     const QList<Picture> pictures = pictures_in(job.source_dir);
     QStringList names;
+    QStringList faults; // every faulty picture is named at once, so one build shows all there is to mend
     for (const Picture& picture : pictures) {
         names << picture.name;
         if (up_to_date(out, picture, job.tool_time))
@@ -119,10 +125,11 @@ void render_catalogue(const Output& out, const CatalogueJob& job)
             render_picture(out, picture);
         } catch (const std::exception& error) {
             const QString what = QString::fromUtf8(error.what());
-            throw std::runtime_error(
-                (what.startsWith(picture.name + ':') ? what : picture.name + ": " + what).toStdString());
+            faults << (what.startsWith(picture.name + ':') ? what : picture.name + ": " + what);
         }
     }
+    if (!faults.isEmpty())
+        throw std::runtime_error(faults.join("\n").toStdString());
     for (const char* sub : {"clipart", "info", "preview"})
         ensure_dir(out.res_dir + sub);
     remove_stale(out, names);

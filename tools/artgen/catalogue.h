@@ -22,7 +22,7 @@ void render_catalogue(const Output& out, const CatalogueJob& job);
 void check_line_drawing(const QString& name, const QImage& line_drawing, const QImage& scene);
 // The coloured scene with a gradient sky, light from the upper left and soft shadows.
 QImage lit_scene(const QImage& scene, const QImage& line_drawing);
-// A square photograph cut from the middle of the lit scene, with a little grain.
+// The lit square scene as a photograph `side` pixels square, with a little grain.
 QImage photograph(const QString& name, const QImage& lit, int side);
 // A description in Windows-1251: plain text as it is, RTF with \'xx escapes.
 QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rtf);

@@ -9,8 +9,8 @@ namespace artgen {
 
 namespace {
 
-// About a dot of the largest brush: an area a child cannot hit is a fault in the drawing.
-constexpr int smallest_region = 150;
+// A 20 x 20 square: a child brushing with a small hand and a wide brush stays inside it.
+constexpr int smallest_region = 400;
 
 int distance(QRgb a, QRgb b)
 {
@@ -54,10 +54,12 @@ void check_line_drawing(const QString& name, const QImage& line_drawing, const Q
     QStringList small;
     for (const Region& region : map.regions)
         if (region.pixels < smallest_region)
-            small << QString("%1 pixels at %2,%3")
+            small << QString("%1 pixels around %2,%3 (%4 x %5)")
                          .arg(region.pixels)
-                         .arg(region.first.x())
-                         .arg(region.first.y());
+                         .arg((region.left + region.right) / 2)
+                         .arg((region.top + region.bottom) / 2)
+                         .arg(region.right - region.left + 1)
+                         .arg(region.bottom - region.top + 1);
     if (!small.isEmpty())
         throw std::runtime_error(QString("%1: white areas too small to colour (under %2 pixels): %3")
                                      .arg(name)

@@ -93,9 +93,8 @@ QImage lit_scene(const QImage& scene, const QImage& line_drawing)
 
 QImage photograph(const QString& name, const QImage& lit, int side)
 {
-    const QImage scaled = lit.scaledToWidth(side, Qt::SmoothTransformation);
-    QImage photo =
-        scaled.copy(0, (scaled.height() - side) / 2, side, side).convertToFormat(QImage::Format_RGB32);
+    QImage photo = lit.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB32);
     add_grain(photo, qHash(name));
     return photo;
 }

@@ -17,13 +17,15 @@ RegionMap find_regions(const QImage& line_drawing)
             if (map.at(x, y) >= 0 || qGray(image.pixel(x, y)) < 128)
                 continue;
             const int id = static_cast<int>(map.regions.size());
-            Region region{0, QPoint(x, y), y, y};
+            Region region{0, QPoint(x, y), x, y, x, y};
             stack.push_back(QPoint(x, y));
             map.label[static_cast<size_t>(y) * w + x] = id;
             while (!stack.empty()) {
                 const QPoint p = stack.back();
                 stack.pop_back();
                 ++region.pixels;
+                region.left = std::min(region.left, p.x());
+                region.right = std::max(region.right, p.x());
                 region.top = std::min(region.top, p.y());
                 region.bottom = std::max(region.bottom, p.y());
                 for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {

@@ -9,7 +9,9 @@ namespace artgen {
 struct Region {
     int pixels = 0;
     QPoint first; // the first pixel in reading order
+    int left = 0;
     int top = 0;
+    int right = 0;
     int bottom = 0;
 };
 

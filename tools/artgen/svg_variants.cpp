@@ -89,11 +89,13 @@ QByteArray scene_svg(const QByteArray& svg)
         [](QDomElement root) { root.setAttribute("stroke-opacity", "0.4"); });
 }
 
-QImage render_svg(const QByteArray& svg, QSize size, const QString& name)
+QImage render_svg(const QByteArray& svg, QSize size, const QString& name, const QRectF& frame)
 {
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
         throw std::runtime_error((name + ": the SVG cannot be rendered").toStdString());
+    if (!frame.isEmpty())
+        renderer.setViewBox(frame);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
