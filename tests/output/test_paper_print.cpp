@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "output/output_windows.h"
 #include "output/print_window.h"
+#include "support/captured_errors.h"
 #include "support/private_cups.h"
 #include "support/test_tree.h"
 
@@ -128,9 +129,10 @@ void type(QWidget* widget, const QString& text)
 }
 
 // Prints the framed drawing from the main window as a user would: the print button of the bar,
-// the rows typed in, the print window's own print button.
-void print_as_a_user(const QString& title, const QString& author)
+// the rows typed in, the print window's own print button. Returns the messages the user was shown.
+QStringList print_as_a_user(const QString& title, const QString& author)
 {
+    const testing_support::CapturedErrors errors;
     testing_support::TestTree tree;
     app::MainWindow form(tree.app_dir());
     form.controls().canvas->set_picture(framed_drawing());
@@ -143,6 +145,7 @@ void print_as_a_user(const QString& title, const QString& author)
             window.reject();
     });
     QTest::mouseClick(form.controls().print_button, Qt::LeftButton);
+    return errors.messages();
 }
 
 QImage render_sheet(const QString& pdf, const QTemporaryDir& dir)
@@ -220,7 +223,8 @@ void PaperPrintTest::the_page_lands_whole_at_the_printable_areas_origin()
     QVERIFY2(cups_->make_default(queue), qPrintable(cups_->failure()));
     QFile::remove(cups_->output_path(queue));
 
-    print_as_a_user(title, author);
+    const QStringList errors = print_as_a_user(title, author);
+    QVERIFY2(errors.isEmpty(), qPrintable(errors.join('\n')));
     QVERIFY2(cups_->wait_for_output(queue), qPrintable(cups_->failure() + cups_->error_log()));
     QTemporaryDir dir;
     const QImage sheet = render_sheet(cups_->output_path(queue), dir);
