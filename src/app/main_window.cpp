@@ -19,6 +19,7 @@
 #include "skin/skin_manager.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -63,23 +64,28 @@ void MainWindow::create_menu()
         QAction* core::MainWindowControls::*slot;
         const char* name;
         const char* caption;
+        QList<QKeySequence> shortcuts;
     };
+    // The keys a parent expects from any program; each runs its item's handler, and only while the
+    // item is enabled.
     // clang-format off
     const MenuItem items[] = {
-        {&core::MainWindowControls::home_action, "home_action", "Главная"},
-        {&core::MainWindowControls::open_action, "open_action", "Открыть/загрузить"},
-        {&core::MainWindowControls::save_action, "save_action", "Сохранить"},
-        {&core::MainWindowControls::undo_action, "undo_action", "Отменить"},
-        {&core::MainWindowControls::redo_action, "redo_action", "Повторить"},
-        {&core::MainWindowControls::print_action, "print_action", "Печать"},
-        {&core::MainWindowControls::help_action, "help_action", "Справка"},
-        {&core::MainWindowControls::about_action, "about_action", "О программе"},
-        {&core::MainWindowControls::exit_action, "exit_action", "Выход"},
+        {&core::MainWindowControls::home_action, "home_action", "Главная", {}},
+        {&core::MainWindowControls::open_action, "open_action", "Открыть/загрузить", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {&core::MainWindowControls::save_action, "save_action", "Сохранить", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {&core::MainWindowControls::undo_action, "undo_action", "Отменить", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {&core::MainWindowControls::redo_action, "redo_action", "Повторить",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+        {&core::MainWindowControls::print_action, "print_action", "Печать", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {&core::MainWindowControls::help_action, "help_action", "Справка", {QKeySequence(Qt::Key_F1)}},
+        {&core::MainWindowControls::about_action, "about_action", "О программе", {}},
+        {&core::MainWindowControls::exit_action, "exit_action", "Выход", {}},
     };
     // clang-format on
     for (const MenuItem& item : items) {
         QAction* action = controls_.menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(item.name);
+        action->setShortcuts(item.shortcuts);
         controls_.*item.slot = action;
     }
 }
