@@ -12,6 +12,7 @@
 #include "drawing/tool_buttons.h"
 #include "history/drawing_files.h"
 #include "history/undo_redo.h"
+#include "output/help_window.h"
 #include "output/output_windows.h"
 #include "output/print_window.h"
 #include "platform/error_guard.h"
@@ -105,6 +106,7 @@ void MainWindow::create_subsystems()
     skin_manager_ = new skin::SkinManager(this);
     hint_manager_ = new skin::HintManager(this);
     output_windows_->print_window().set_skin_manager(skin_manager_);
+    output_windows_->help_window().set_work_page_example([this] { return work_page_example(); });
 
     page_switcher_->connect_handlers();
     info_panel_->connect_handlers();
@@ -136,6 +138,17 @@ void MainWindow::start_up(const QString& app_dir)
     preview_strip_->list_catalogue();
     state_.work_page_shown = false;
     platform::guarded([this] { preview_strip_->first_fill(); });
+}
+
+output::WorkPageExample MainWindow::work_page_example() const
+{
+    auto example = std::make_unique<MainWindow>(state_.paths.app_dir);
+    example->setAttribute(Qt::WA_DontShowOnScreen);
+    example->show();
+    if (platform::PictureControl* first = example->preview_strip().thumbnail(0))
+        platform::guarded([&] { example->page_switcher_->open_catalogue_picture(first); });
+    const core::MainWindowControls* controls = &example->controls();
+    return {std::move(example), controls};
 }
 
 void MainWindow::register_cursors()
