@@ -44,8 +44,8 @@ public:
 private:
     void send(QEvent::Type type, QPoint at, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, at, canvas()->mapTo(form_.get(), at), canvas()->mapToGlobal(at), Qt::LeftButton,
-                          held, Qt::NoModifier);
+        QMouseEvent event(type, at, canvas()->mapTo(form_.get(), at), canvas()->mapToGlobal(at),
+                          Qt::LeftButton, held, Qt::NoModifier);
         QCoreApplication::sendEvent(canvas(), &event);
     }
 
@@ -80,8 +80,8 @@ public:
 
     void print_target() const
     {
-        std::printf("stroke movement of 400 px at size 4: %.3f ms (target < %.0f ms): %s\n", movement_ms_, target_ms,
-                    movement_ms_ < target_ms ? "met" : "missed");
+        std::printf("stroke movement of 400 px at size 4: %.3f ms (target < %.0f ms): %s\n", movement_ms_,
+                    target_ms, movement_ms_ < target_ms ? "met" : "missed");
     }
 
 private:
@@ -94,7 +94,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    platform::set_error_reporter([](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
+    platform::set_error_reporter(
+        [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
