@@ -13,6 +13,7 @@
 #include "drawing/tool_buttons.h"
 #include "history/drawing_files.h"
 #include "history/undo_redo.h"
+#include "output/help_window.h"
 #include "output/output_windows.h"
 #include "output/print_window.h"
 #include "platform/error_guard.h"
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -67,23 +69,28 @@ void MainWindow::create_menu()
         QAction* core::MainWindowControls::*slot;
         const char* name;
         const char* caption;
+        QList<QKeySequence> shortcuts;
     };
+    // The keys a parent expects from any program; each runs its item's handler, and only while the
+    // item is enabled.
     // clang-format off
     const MenuItem items[] = {
-        {&core::MainWindowControls::home_action, "home_action", "Главная"},
-        {&core::MainWindowControls::open_action, "open_action", "Открыть/загрузить"},
-        {&core::MainWindowControls::save_action, "save_action", "Сохранить"},
-        {&core::MainWindowControls::undo_action, "undo_action", "Отменить"},
-        {&core::MainWindowControls::redo_action, "redo_action", "Повторить"},
-        {&core::MainWindowControls::print_action, "print_action", "Печать"},
-        {&core::MainWindowControls::help_action, "help_action", "Справка"},
-        {&core::MainWindowControls::about_action, "about_action", "О программе"},
-        {&core::MainWindowControls::exit_action, "exit_action", "Выход"},
+        {&core::MainWindowControls::home_action, "home_action", "Главная", {}},
+        {&core::MainWindowControls::open_action, "open_action", "Открыть/загрузить", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {&core::MainWindowControls::save_action, "save_action", "Сохранить", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {&core::MainWindowControls::undo_action, "undo_action", "Отменить", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {&core::MainWindowControls::redo_action, "redo_action", "Повторить",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+        {&core::MainWindowControls::print_action, "print_action", "Печать", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {&core::MainWindowControls::help_action, "help_action", "Справка", {QKeySequence(Qt::Key_F1)}},
+        {&core::MainWindowControls::about_action, "about_action", "О программе", {}},
+        {&core::MainWindowControls::exit_action, "exit_action", "Выход", {}},
     };
     // clang-format on
     for (const MenuItem& item : items) {
         QAction* action = controls_.menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(item.name);
+        action->setShortcuts(item.shortcuts);
         controls_.*item.slot = action;
     }
 }
@@ -103,6 +110,7 @@ void MainWindow::create_subsystems()
     skin_manager_ = new skin::SkinManager(this);
     hint_manager_ = new skin::HintManager(this);
     output_windows_->print_window().set_skin_manager(skin_manager_);
+    output_windows_->help_window().set_work_page_example([this] { return work_page_example(); });
 
     page_switcher_->connect_handlers();
     info_panel_->connect_handlers();
@@ -134,6 +142,17 @@ void MainWindow::start_up(const QString& app_dir)
     preview_strip_->list_catalogue();
     state_.work_page_shown = false;
     platform::guarded([this] { preview_strip_->first_fill(); });
+}
+
+output::WorkPageExample MainWindow::work_page_example() const
+{
+    auto example = std::make_unique<MainWindow>(state_.paths.app_dir);
+    example->setAttribute(Qt::WA_DontShowOnScreen);
+    example->show();
+    if (platform::PictureControl* first = example->preview_strip().thumbnail(0))
+        platform::guarded([&] { example->page_switcher_->open_catalogue_picture(first); });
+    const core::MainWindowControls* controls = &example->controls();
+    return {std::move(example), controls};
 }
 
 void MainWindow::register_cursors()

@@ -27,7 +27,8 @@ class DrawingFiles;
 } // namespace history
 namespace output {
 class OutputWindows;
-}
+struct WorkPageExample;
+} // namespace output
 namespace skin {
 class SkinManager;
 class HintManager;
@@ -68,6 +69,9 @@ private:
     void create_subsystems();
     void start_up(const QString& app_dir);
     void register_cursors();
+    // A window of its own over the same folder, never shown on screen, on its work page with the
+    // first catalogue picture open: what the help picture shows while this one is not there.
+    output::WorkPageExample work_page_example() const;
 
     core::ProcessState state_;
     core::MainWindowControls controls_;

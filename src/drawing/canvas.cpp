@@ -54,7 +54,9 @@ void Canvas::canvas_pressed(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
         fill(point);
     } else if (drawing.current_tool == core::tool_brush) {
         drawing.stroke_active = 1;
-        paint_dot(point, drawing.brush_size * 3);
+        set_stroke_pen(drawing.brush_size * 3);
+        surface().move_to(point);
+        repaint(surface().line_to(point));
     } else if (core::is_shape_tool(drawing.current_tool)) {
         repaint(shape_press(surface(), drawing, point));
     }
@@ -63,9 +65,11 @@ void Canvas::canvas_pressed(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
 void Canvas::canvas_moved(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)
 {
     core::DrawingState& drawing = state_.drawing;
-    if (drawing.current_tool == core::tool_brush && drawing.stroke_active == 1)
-        paint_dot(QPoint(x, y), drawing.brush_size * 4);
-    else if (core::is_shape_tool(drawing.current_tool))
+    if (drawing.current_tool == core::tool_brush && drawing.stroke_active == 1) {
+        // The pen stays where the stroke last was, so a quick movement leaves a line, not a gap.
+        set_stroke_pen(drawing.brush_size * 4);
+        repaint(surface().line_to(QPoint(x, y)));
+    } else if (core::is_shape_tool(drawing.current_tool))
         repaint(shape_move(surface(), drawing, QPoint(x, y)));
 }
 
@@ -96,14 +100,12 @@ void Canvas::fill(QPoint point)
     repaint(surface().flood_fill(point));
 }
 
-void Canvas::paint_dot(QPoint point, int width)
+void Canvas::set_stroke_pen(int width)
 {
     // The eraser is the brush in eraser mode and paints white whatever the current colour is.
     platform::Pen& pen = surface().pen();
     pen.width = width;
     pen.colour = state_.drawing.eraser_mode == 1 ? platform::white_word : state_.drawing.current_color;
-    surface().move_to(point);
-    repaint(surface().line_to(point));
 }
 
 } // namespace drawing

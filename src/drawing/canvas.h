@@ -9,7 +9,7 @@
 
 namespace drawing {
 
-// The canvas canvas: press, move and release with every tool, shapes included.
+// The canvas: press, move and release with every tool, shapes included.
 class Canvas {
 public:
     Canvas(core::MainWindowControls& controls, core::ProcessState& state) : controls_(controls), state_(state)
@@ -20,7 +20,8 @@ public:
 
     // Takes the undo snapshot, then applies the current tool at the press point.
     void canvas_pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    // Paints a dot of the stroke under way, or moves the rubber band of a shape drag.
+    // Continues the stroke under way with a line from its last point, or moves the rubber band of
+    // a shape drag.
     void canvas_moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
     // Ends the stroke, or draws the shape of the drag under way.
     void canvas_released(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -30,7 +31,8 @@ private:
     platform::DrawingSurface& surface();
     void pick_colour(QPoint point);
     void fill(QPoint point);
-    void paint_dot(QPoint point, int width);
+    // The brush's or the eraser's pen, `width` pixels wide.
+    void set_stroke_pen(int width);
     void repaint(const QRect& changed);
 
     core::MainWindowControls& controls_;

@@ -8,8 +8,22 @@
 
 namespace history {
 
+namespace {
+
+// The enabled state of the button is the one record of whether its swap is offered; the menu item
+// follows it, so the menu never offers a swap that would write over the other snapshot.
+void follow_button(platform::PictureControl* button, QAction* action)
+{
+    action->setEnabled(button->isEnabled());
+    QObject::connect(button, &platform::PictureControl::enabled_changed, action, &QAction::setEnabled);
+}
+
+} // namespace
+
 void UndoRedo::connect_handlers()
 {
+    follow_button(controls_.undo_button, controls_.undo_action);
+    follow_button(controls_.redo_button, controls_.redo_action);
     QObject::connect(controls_.undo_button, &platform::PictureControl::pressed, controls_.undo_button,
                      [this] { platform::guarded([this] { undo(); }); });
     QObject::connect(controls_.redo_button, &platform::PictureControl::pressed, controls_.redo_button,
@@ -45,12 +59,14 @@ void UndoRedo::redo()
 
 void UndoRedo::undo_from_menu()
 {
-    swap_canvas(redo_snapshot_path(state_.paths), undo_snapshot_path(state_.paths));
+    if (controls_.undo_button->isEnabled())
+        undo();
 }
 
 void UndoRedo::redo_from_menu()
 {
-    swap_canvas(undo_snapshot_path(state_.paths), redo_snapshot_path(state_.paths));
+    if (controls_.redo_button->isEnabled())
+        redo();
 }
 
 } // namespace history

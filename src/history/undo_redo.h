@@ -14,16 +14,17 @@ public:
         : controls_(controls), state_(state)
     {
     }
-    // Connects the controls and menu items this class serves to its handlers.
+    // Connects the controls and menu items this class serves to its handlers, and keeps each menu
+    // item enabled exactly while its button is.
     void connect_handlers();
 
     // Undo by the button: offers redo instead of undo.
     void undo();
     // Redo by the button: offers undo instead of redo.
     void redo();
-    // Menu "Отменить": the canvas swap alone, the buttons stay as they are.
+    // Menu "Отменить": the button's undo while it is offered, else nothing.
     void undo_from_menu();
-    // Menu "Повторить": the canvas swap alone, the buttons stay as they are.
+    // Menu "Повторить": the button's redo while it is offered, else nothing.
     void redo_from_menu();
 
 private:

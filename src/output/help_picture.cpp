@@ -10,10 +10,8 @@ namespace output {
 
 namespace {
 
-constexpr int side_margin = 170;
-constexpr int top_margin = 60;
-constexpr int bottom_margin = 110;
-constexpr int side_box_width = 150;
+constexpr int top_margin = 44;
+constexpr int side_box_width = 130;
 constexpr int box_padding = 6;
 constexpr int box_gap = 8;
 constexpr int edge = 6;
@@ -32,14 +30,13 @@ QFont label_font()
     return font;
 }
 
+// The window at window_scale, centred across and below the top margin; the bottom margin takes
+// what is left.
 QRect fit_window(QSize picture)
 {
-    const QRect room(side_margin, top_margin, help_picture_size.width() - 2 * side_margin,
-                     help_picture_size.height() - top_margin - bottom_margin);
-    const QSize size = picture.scaled(room.size(), Qt::KeepAspectRatio);
-    return QRect(room.topLeft() +
-                     QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2),
-                 size);
+    const QSize size(int(std::lround(picture.width() * window_scale)),
+                     int(std::lround(picture.height() * window_scale)));
+    return QRect(QPoint((help_picture_size.width() - size.width()) / 2, top_margin), size);
 }
 
 QRect to_picture(const QRect& target, const QRect& area, QSize window)
@@ -135,8 +132,11 @@ void draw_arrow(QPainter& painter, const QLine& line)
     painter.fillPath(head, arrow_colour);
 }
 
-QList<PlacedCallout> place(const QList<Callout>& callouts, const QRect& area, QSize window)
+QList<PlacedCallout> place(const QList<Callout>& callouts, const LabelColumns& columns, const QRect& area,
+                           QSize window)
 {
+    const int left_column = to_picture(QRect(columns.left_of_areas, 0, 1, 1), area, window).x();
+    const int right_column = to_picture(QRect(columns.right_of_areas, 0, 1, 1), area, window).x();
     QList<PlacedCallout> placed;
     for (const Callout& callout : callouts) {
         QList<QRect> targets;
@@ -147,17 +147,17 @@ QList<PlacedCallout> place(const QList<Callout>& callouts, const QRect& area, QS
         QRect box(QPoint(), size);
         switch (callout.side) {
         case Side::left:
-            box.moveTopLeft({edge, wish.y() - size.height() / 2});
+            box.moveTopLeft({left_column - size.width() / 2, wish.y() - size.height() / 2});
             break;
         case Side::right:
-            box.moveTopLeft({help_picture_size.width() - edge - size.width(), wish.y() - size.height() / 2});
+            box.moveTopLeft({right_column - size.width() / 2, wish.y() - size.height() / 2});
             break;
         case Side::top:
-            box.moveTopLeft({wish.x() - size.width() / 2, (area.top() - size.height()) / 3});
+            box.moveTopLeft({wish.x() - size.width() / 2, (area.top() - size.height()) / 2});
             break;
         case Side::bottom:
-            box.moveTopLeft(
-                {wish.x() - size.width() / 2, area.bottom() + (bottom_margin - size.height()) / 2});
+            box.moveTopLeft({wish.x() - size.width() / 2,
+                             (area.bottom() + help_picture_size.height() - size.height()) / 2});
             break;
         }
         placed.append(PlacedCallout{callout.text, box, {}});
@@ -167,11 +167,12 @@ QList<PlacedCallout> place(const QList<Callout>& callouts, const QRect& area, QS
 
 } // namespace
 
-HelpPicture draw_help_picture(const QImage& window_picture, const QList<Callout>& callouts)
+HelpPicture draw_help_picture(const QImage& window_picture, const QList<Callout>& callouts,
+                              const LabelColumns& columns)
 {
     HelpPicture help;
     help.window_area = fit_window(window_picture.size());
-    help.callouts = place(callouts, help.window_area, window_picture.size());
+    help.callouts = place(callouts, columns, help.window_area, window_picture.size());
 
     const Side sides[] = {Side::left, Side::right, Side::top, Side::bottom};
     for (const Side side : sides) {
@@ -180,8 +181,10 @@ HelpPicture draw_help_picture(const QImage& window_picture, const QList<Callout>
             if (callouts[i].side == side)
                 row.append(&help.callouts[i]);
         const bool vertical = side == Side::left || side == Side::right;
-        spread(row, vertical, edge,
-               (vertical ? help_picture_size.height() : help_picture_size.width()) - edge);
+        if (vertical)
+            spread(row, true, help.window_area.top(), help.window_area.bottom());
+        else
+            spread(row, false, edge, help_picture_size.width() - edge);
     }
     for (qsizetype i = 0; i < callouts.size(); ++i) {
         PlacedCallout& callout = help.callouts[i];

@@ -5,8 +5,18 @@
 #include "platform/picture_control.h"
 
 #include <QDialog>
+#include <functional>
+#include <memory>
 
 namespace output {
+
+// A main window made only to be pictured, never shown on screen: on its work page with a
+// catalogue picture open.
+struct WorkPageExample {
+    std::unique_ptr<QWidget> window;
+    const core::MainWindowControls* controls = nullptr;
+};
+using WorkPageExampleFactory = std::function<WorkPageExample()>;
 
 // The help window: one picture of the main window with labelled arrows naming its areas.
 class HelpWindow : public QDialog {
@@ -15,10 +25,15 @@ class HelpWindow : public QDialog {
 public:
     static constexpr QSize client_size{1003, 749};
 
-    // `main_window` is pictured as it looks whenever the help window opens.
+    // `main_window` is pictured as it looks whenever the help window opens, if it shows every
+    // area the picture names.
     HelpWindow(QWidget* main_window, const core::MainWindowControls& controls, QWidget* parent = nullptr);
 
-    // Pictures the main window afresh into help_view.
+    // Makes the window pictured instead while the main window hides some of the areas (on the
+    // start page, or with a drawing of its own open and no photograph).
+    void set_work_page_example(WorkPageExampleFactory factory) { make_example_ = std::move(factory); }
+
+    // Pictures the main window, or the example, afresh into help_view.
     HelpPicture refresh_picture();
 
     platform::PictureControl* help_view = nullptr; // the help picture, unscaled from the top-left corner
@@ -27,12 +42,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QList<Callout> callouts() const;
-    QRect in_window(const QWidget* control) const;
-    QRect in_window(std::initializer_list<const QWidget*> controls) const;
-
     QWidget* main_window_;
     const core::MainWindowControls& controls_;
+    WorkPageExampleFactory make_example_;
 };
 
 } // namespace output

@@ -284,4 +284,11 @@ bool PictureControl::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void PictureControl::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        emit enabled_changed(isEnabled());
+}
+
 } // namespace platform

@@ -59,6 +59,8 @@ signals:
     void clicked();
     void entered();
     void left();
+    // The control became enabled or disabled, by itself or with its parent.
+    void enabled_changed(bool enabled);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,6 +70,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void picture_replaced();

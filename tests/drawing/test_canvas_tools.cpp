@@ -1,5 +1,9 @@
 #include "drawing/canvas_fixture.h"
 
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cmath>
+
 using namespace canvas_fixture;
 
 namespace {
@@ -7,6 +11,25 @@ namespace {
 void click_canvas(Window& w, QPoint at, Qt::MouseButton button = Qt::LeftButton)
 {
     press(w.controls().canvas, button, at);
+}
+
+// Distance from the centre of pixel (x, y) to the segment from `a` to `b`.
+double distance_to_segment(int x, int y, QPointF a, QPointF b)
+{
+    const QPointF p(x + 0.5, y + 0.5);
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t = length2 == 0 ? 0 : std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0);
+    const QPointF nearest = a + t * ab;
+    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+}
+
+// One stroke of a press, a single movement and the release.
+void drag(Window& w, QPoint from, QPoint to)
+{
+    QTest::mousePress(w.controls().canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(w.controls().canvas, to);
+    QTest::mouseRelease(w.controls().canvas, Qt::LeftButton, {}, to);
 }
 
 } // namespace
@@ -78,7 +101,7 @@ private slots:
         QCOMPARE(picture.pixel(50, 50), white);
     }
 
-    void the_brush_dot_at_the_press_is_smaller_than_the_dots_of_the_movement()
+    void the_press_paints_a_dot_and_the_movement_a_wider_line()
     {
         for (const int size : {3, 4}) {
             Window w;
@@ -94,16 +117,84 @@ private slots:
             QCOMPARE(shown_pixel(c.canvas, {200, 200}), red);
             const platform::Bitmap after_press = c.canvas->picture();
             QTest::mouseMove(c.canvas, {400, 200});
-            const QRect move_dot = changed_area(after_press, c.canvas->picture());
-            QVERIFY(move_dot.contains(400, 200));
-            QVERIFY(move_dot.width() >= 4 * size - 1 && move_dot.width() <= 4 * size);
-            QCOMPARE(c.canvas->picture().pixel(300, 200), white);
+            const QRect line = changed_area(after_press, c.canvas->picture());
+            QVERIFY(line.contains(400, 200) && line.contains(201 + 3 * size / 2, 200));
+            QVERIFY(line.height() >= 4 * size - 1 && line.height() <= 4 * size);
+            QVERIFY(line.right() <= 400 + 2 * size);
+            QCOMPARE(c.canvas->picture().pixel(300, 200), red);
+            QCOMPARE(shown_pixel(c.canvas, {300, 200}), red);
             QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {400, 200});
             QCOMPARE(w.drawing().stroke_active, 0);
             const platform::Bitmap stroke = c.canvas->picture();
             QTest::mouseMove(c.canvas, {400, 500});
             QVERIFY(c.canvas->picture() == stroke);
         }
+    }
+
+    // Random single movements of the brush on a 24-bit and an 8-bit picture and of the eraser: every
+    // pixel within half the width (4 x size) of the segment takes the stroke's colour, nothing
+    // farther changes. A band of one pixel either side of the edge is left to the rasteriser.
+    void a_drag_in_one_movement_paints_exactly_the_band_of_the_segment()
+    {
+        Window w;
+        auto& c = w.controls();
+        show_on_canvas(w);
+        const QList<QRgb> table{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(200, 0, 0), qRgb(0, 0, 200)};
+        struct Case {
+            const char* name;
+            platform::Bitmap picture;
+            bool eraser;
+            platform::ColourWord expected;
+        };
+        platform::Bitmap blue_page(474, 593);
+        blue_page.image().fill(QColor(0, 0, 255));
+        const Case cases[] = {
+            {"brush", platform::Bitmap(474, 593), false, red},
+            {"eraser", blue_page, true, white},
+            {"brush on 8 bits", platform::Bitmap(300, 200, 8, table), false,
+             platform::colour_word(200, 0, 0)},
+        };
+        QRandomGenerator random(20261207);
+        for (const Case& test : cases) {
+            press(test.eraser ? c.eraser_button : c.brush_button);
+            for (int round = 0; round < 12; ++round) {
+                const int size = random.bounded(1, 5);
+                w.drawing().brush_size = size;
+                w.drawing().current_color = red;
+                c.canvas->set_picture(test.picture);
+                const auto inside = [&] {
+                    return QPoint(random.bounded(test.picture.width()),
+                                  random.bounded(test.picture.height()));
+                };
+                const QPoint from = inside();
+                const QPoint to = inside();
+                drag(w, from, to);
+                const platform::Bitmap& drawn = c.canvas->picture();
+                QCOMPARE(drawn.depth(), test.picture.depth());
+                const double half = 2.0 * size;
+                for (int y = 0; y < drawn.height(); ++y)
+                    for (int x = 0; x < drawn.width(); ++x) {
+                        const double distance = distance_to_segment(x, y, from, to);
+                        const auto colour = drawn.pixel(x, y);
+                        const auto before = test.picture.pixel(x, y);
+                        const bool right = distance <= half - 1 ? colour == test.expected
+                                           : distance > half + 1
+                                               ? colour == before
+                                               : colour == test.expected || colour == before;
+                        if (!right)
+                            QFAIL(qPrintable(QStringLiteral("%1, size %2, (%3,%4)-(%5,%6) at (%7,%8)")
+                                                 .arg(test.name)
+                                                 .arg(size)
+                                                 .arg(from.x())
+                                                 .arg(from.y())
+                                                 .arg(to.x())
+                                                 .arg(to.y())
+                                                 .arg(x)
+                                                 .arg(y)));
+                    }
+            }
+        }
+        QVERIFY(w.errors().isEmpty());
     }
 
     void the_eraser_paints_white_after_a_shade_was_taken()
@@ -115,14 +206,13 @@ private slots:
         press(c.shade_strip, Qt::LeftButton, {100, 15});
         QCOMPARE(w.drawing().current_color, c.shade_strip->picture().pixel(100, 15));
         QVERIFY(w.drawing().current_color != white);
-        QTest::mousePress(c.canvas, Qt::LeftButton, {}, {50, 420});
-        QTest::mouseMove(c.canvas, {50, 500});
-        QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {50, 500});
+        drag(w, {50, 420}, {50, 500});
         const platform::Bitmap& picture = c.canvas->picture();
-        QCOMPARE(picture.pixel(50, 420), white);
-        QCOMPARE(picture.pixel(50, 500), white);
-        QCOMPARE(picture.pixel(50, 460), red);
-        QCOMPARE(shown_pixel(c.canvas, {50, 500}), white);
+        for (const int y : {420, 460, 500})
+            QCOMPARE(picture.pixel(50, y), white);
+        QCOMPARE(picture.pixel(50 - 8, 460), red);
+        QCOMPARE(picture.pixel(50 + 8, 460), red);
+        QCOMPARE(shown_pixel(c.canvas, {50, 460}), white);
     }
 
     void the_pipette_takes_exactly_the_pixel_under_it()
@@ -171,21 +261,25 @@ private slots:
         }
     }
 
-    void dots_outside_the_canvas_paint_their_part_inside()
+    void a_stroke_leaving_the_picture_is_clipped_and_joined()
     {
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
         press(c.brush_button);
         QTest::mousePress(c.canvas, Qt::LeftButton, {}, {30, 300});
-        QTest::mouseMove(c.canvas, {-3, 300});
+        QTest::mouseMove(c.canvas, {-40, 300});
+        QTest::mouseMove(c.canvas, {30, 370});
         QTest::mouseMove(c.canvas, {476, 595});
         QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {476, 595});
         const platform::Bitmap& picture = c.canvas->picture();
-        for (const QPoint p :
-             {QPoint(0, 300), QPoint(2, 300), QPoint(0, 297), QPoint(473, 592), QPoint(472, 591)})
+        QCOMPARE(picture.size(), QSize(474, 593));
+        // Out along row 300, back in along the diagonal through (0, 340), on to the far corner.
+        for (const QPoint p : {QPoint(0, 300), QPoint(15, 300), QPoint(0, 340), QPoint(15, 355),
+                               QPoint(30, 370), QPoint(250, 482), QPoint(473, 592), QPoint(472, 591)})
             QCOMPARE(picture.pixel(p.x(), p.y()), red);
-        for (const QPoint p : {QPoint(5, 300), QPoint(0, 292), QPoint(465, 592), QPoint(473, 584)})
+        for (const QPoint p : {QPoint(0, 292), QPoint(0, 320), QPoint(15, 330), QPoint(30, 390),
+                               QPoint(440, 592), QPoint(473, 580)})
             QCOMPARE(picture.pixel(p.x(), p.y()), white);
         QVERIFY(w.errors().isEmpty());
     }

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <optional>
 
 using namespace canvas_fixture;
 
@@ -23,16 +25,60 @@ platform::Bitmap one_stroke(Window& w)
     return w.controls().canvas->picture();
 }
 
+// The buttons and their menu items are offered together.
 void verify_buttons(Window& w, bool undo, bool redo)
 {
     QCOMPARE(w.controls().undo_button->isEnabled(), undo);
     QCOMPARE(w.controls().redo_button->isEnabled(), redo);
+    QCOMPARE(w.controls().undo_action->isEnabled(), undo);
+    QCOMPARE(w.controls().redo_action->isEnabled(), redo);
 }
 
 bool snapshot_exists(Window& w, bool undo)
 {
     const auto& paths = w.state().paths;
     return QFile::exists(undo ? history::undo_snapshot_path(paths) : history::redo_snapshot_path(paths));
+}
+
+// The one step of history as two pictures beside the canvas, and which swap is offered.
+struct HistoryModel {
+    platform::Bitmap canvas;
+    std::optional<platform::Bitmap> undo_file;
+    std::optional<platform::Bitmap> redo_file;
+    bool undo_offered = false;
+    bool redo_offered = false;
+
+    void pressed(const platform::Bitmap& drawn)
+    {
+        undo_file = canvas;
+        canvas = drawn;
+        undo_offered = true;
+    }
+    void undone()
+    {
+        if (!undo_offered)
+            return;
+        redo_file = canvas;
+        canvas = *undo_file;
+        undo_offered = false;
+        redo_offered = true;
+    }
+    void redone()
+    {
+        if (!redo_offered)
+            return;
+        undo_file = canvas;
+        canvas = *redo_file;
+        redo_offered = false;
+        undo_offered = true;
+    }
+};
+
+bool matches(const std::optional<platform::Bitmap>& expected, Window& w, bool undo)
+{
+    if (!expected)
+        return !snapshot_exists(w, undo);
+    return snapshot_exists(w, undo) && (undo ? undo_snapshot(w) : redo_snapshot(w)) == *expected;
 }
 
 } // namespace
@@ -117,45 +163,102 @@ private slots:
         QCOMPARE(redo_snapshot(w).size(), QSize(474, 593));
     }
 
-    void menu_swaps_leave_the_buttons_and_missing_files_are_no_error()
+    void menu_swaps_not_offered_do_nothing_and_missing_files_are_no_error()
     {
         Window w;
         auto& c = w.controls();
         show_on_canvas(w);
+        verify_buttons(w, false, false);
         c.undo_action->trigger();
-        QVERIFY(redo_snapshot(w) == known_picture());
-        QVERIFY(!snapshot_exists(w, true));
-        QVERIFY(c.canvas->picture() == known_picture());
         c.redo_action->trigger();
-        QVERIFY(undo_snapshot(w) == known_picture());
+        QVERIFY(!snapshot_exists(w, true));
+        QVERIFY(!snapshot_exists(w, false));
         QVERIFY(c.canvas->picture() == known_picture());
         verify_buttons(w, false, false);
 
-        QFile::remove(history::undo_snapshot_path(w.state().paths));
         press(c.brush_button);
         stroke(w, {200, 200}, {220, 210});
         const platform::Bitmap stroked = c.canvas->picture();
-        QFile::remove(history::redo_snapshot_path(w.state().paths));
-        press(c.undo_button);
-        QVERIFY(snapshot_exists(w, false));
-        press(c.redo_button);
+        QFile::remove(history::undo_snapshot_path(w.state().paths));
+        c.undo_action->trigger();
         QVERIFY(c.canvas->picture() == stroked);
+        verify_buttons(w, false, true);
+        QFile::remove(history::redo_snapshot_path(w.state().paths));
+        c.redo_action->trigger();
+        QVERIFY(snapshot_exists(w, true));
+        QVERIFY(c.canvas->picture() == stroked);
+        verify_buttons(w, true, false);
         QVERIFY(w.errors().isEmpty());
     }
 
-    void a_menu_undo_then_a_button_undo_loses_the_stroke()
+    void menu_and_button_undos_keep_the_stroke_for_redo()
+    {
+        for (const bool second_from_menu : {true, false}) {
+            Window w;
+            auto& c = w.controls();
+            const platform::Bitmap stroked = one_stroke(w);
+            c.undo_action->trigger();
+            QVERIFY(c.canvas->picture() == known_picture());
+            verify_buttons(w, false, true);
+            QVERIFY(c.undo_button->picture() == w.bmp("buttons/назад чб.bmp"));
+            if (second_from_menu)
+                c.undo_action->trigger();
+            else
+                press(c.undo_button);
+            QVERIFY(c.canvas->picture() == known_picture());
+            QVERIFY(redo_snapshot(w) == stroked);
+            verify_buttons(w, false, true);
+            if (second_from_menu)
+                press(c.redo_button);
+            else
+                c.redo_action->trigger();
+            QVERIFY(c.canvas->picture() == stroked);
+            QVERIFY(c.redo_button->picture() == w.bmp("buttons/вперед чб.bmp"));
+            verify_buttons(w, true, false);
+            QVERIFY(w.errors().isEmpty());
+        }
+    }
+
+    // A thousand random presses, undos and redos by button and by menu, against the model.
+    void random_steps_keep_the_canvas_and_both_snapshots_as_the_model_says()
     {
         Window w;
         auto& c = w.controls();
-        one_stroke(w);
-        c.undo_action->trigger();
-        QVERIFY(c.canvas->picture() == known_picture());
-        verify_buttons(w, true, false);
-        press(c.undo_button);
-        QVERIFY(c.canvas->picture() == known_picture());
-        QVERIFY(redo_snapshot(w) == known_picture());
-        press(c.redo_button);
-        QVERIFY(c.canvas->picture() == known_picture());
+        show_on_canvas(w, platform::Bitmap(64, 48));
+        press(c.brush_button);
+        HistoryModel model;
+        model.canvas = c.canvas->picture();
+        QRandomGenerator random(5150);
+        QString trail;
+        for (int step = 0; step < 1000; ++step) {
+            const int kind = random.bounded(6);
+            trail += QString::number(kind);
+            if (kind == 0 || kind == 1) {
+                // Each brush press in a colour of its own, so it always changes the picture; a
+                // pipette press changes nothing but still takes the snapshot.
+                const bool pipette = kind == 1;
+                w.drawing().current_tool = pipette ? 4 : 1;
+                w.drawing().current_color = platform::colour_word(step & 0xFF, step >> 8, 77);
+                press(c.canvas, Qt::LeftButton, {random.bounded(64), random.bounded(48)});
+                QCOMPARE(c.canvas->picture() == model.canvas, pipette);
+                model.pressed(c.canvas->picture());
+            } else if (kind == 2 || kind == 3) {
+                kind == 2 ? press(c.undo_button) : c.undo_action->trigger();
+                if (model.undo_offered)
+                    QVERIFY(c.undo_button->picture() == w.bmp("buttons/назад чб.bmp"));
+                model.undone();
+            } else {
+                kind == 4 ? press(c.redo_button) : c.redo_action->trigger();
+                if (model.redo_offered)
+                    QVERIFY(c.redo_button->picture() == w.bmp("buttons/вперед чб.bmp"));
+                model.redone();
+            }
+            QVERIFY2(c.canvas->picture() == model.canvas, qPrintable(trail));
+            QVERIFY2(matches(model.undo_file, w, true), qPrintable(trail));
+            QVERIFY2(matches(model.redo_file, w, false), qPrintable(trail));
+            verify_buttons(w, model.undo_offered, model.redo_offered);
+        }
+        QVERIFY(w.errors().isEmpty());
     }
 
     void without_a_writable_tmp_nothing_is_drawn()
@@ -203,8 +306,12 @@ private slots:
         QCOMPARE(w.errors().size(), 2);
         QVERIFY(w.errors().last().contains("tmp1.bmp"));
         verify_buttons(w, true, false);
+        c.undo_action->trigger();
+        QCOMPARE(w.errors().size(), 3);
+        QVERIFY(w.errors().last().contains("tmp1.bmp"));
+        verify_buttons(w, true, false);
         c.redo_action->trigger();
-        QVERIFY(w.errors().last().contains("tmp.bmp"));
+        QCOMPARE(w.errors().size(), 3);
         QVERIFY(c.canvas->picture() == stroked);
     }
 

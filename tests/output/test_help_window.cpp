@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "catalogue/preview_strip.h"
 #include "output/help_window.h"
 #include "output/output_windows.h"
 #include "support/test_tree.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 using testing_support::TestTree;
@@ -45,6 +47,8 @@ struct Fixture {
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the main window was not exposed");
     }
+    // The main window on its work page with the first catalogue picture open.
+    void open_first_picture() { QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton); }
     // Where a control of the main window lands in the help picture.
     QRect pictured(const QWidget* control, const output::HelpPicture& help) const
     {
@@ -63,6 +67,42 @@ const output::PlacedCallout* callout(const output::HelpPicture& help, const QStr
         if (placed.text == text)
             return &placed;
     return nullptr;
+}
+
+// Every arrow ends on a control that the window shows (not on the page background or the bar's
+// art under the buttons), and no label covers the tip.
+void verify_tips_on_shown_controls(Fixture& f, const output::HelpPicture& help)
+{
+    QList<QRect> shown;
+    for (const QWidget* control : f.form.findChildren<QWidget*>())
+        if (control->isVisible() && control->parentWidget() == f.form.controls().canvas->parentWidget() &&
+            control != f.form.controls().page_background && control != f.form.controls().bottom_bar)
+            shown.append(f.pictured(control, help));
+    int arrows = 0;
+    for (const output::PlacedCallout& placed : help.callouts)
+        for (const QLine& arrow : placed.arrows) {
+            ++arrows;
+            const bool on_control = std::any_of(shown.begin(), shown.end(),
+                                                [&](const QRect& rect) { return rect.contains(arrow.p2()); });
+            QVERIFY2(on_control, qPrintable(placed.text));
+            for (const output::PlacedCallout& label : help.callouts)
+                QVERIFY2(!label.box.contains(arrow.p2()), qPrintable(placed.text + " / " + label.text));
+        }
+    QVERIFY(arrows >= help.callouts.size());
+}
+
+// The pictured window against the window itself reduced to the same size: mean difference of green.
+qint64 mean_difference(Fixture& f, const output::HelpPicture& help)
+{
+    const QImage window = f.form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage reduced =
+        window.scaled(help.window_area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage drawn = help.image.copy(help.window_area);
+    qint64 difference = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            difference += std::abs(qGreen(drawn.pixel(x, y)) - qGreen(reduced.pixel(x, y)));
+    return difference / (drawn.width() * drawn.height());
 }
 
 bool has_colour_near(const QImage& image, QPoint at, QRgb colour, int radius)
@@ -85,6 +125,7 @@ private slots:
     void every_area_has_a_label_inside_the_picture_that_overlaps_no_other();
     void the_arrows_point_into_their_areas();
     void the_picture_shows_the_main_window_as_it_is_now();
+    void from_the_start_page_the_picture_shows_the_work_page_legibly();
 };
 
 void HelpWindowTest::the_menu_shows_the_help_window_modally()
@@ -111,6 +152,7 @@ void HelpWindowTest::the_menu_shows_the_help_window_modally()
 void HelpWindowTest::every_area_has_a_label_inside_the_picture_that_overlaps_no_other()
 {
     Fixture f;
+    f.open_first_picture();
     const output::HelpPicture help = f.help_window.refresh_picture();
     QCOMPARE(help.image.size(), QSize(1005, 747));
     QCOMPARE(help.callouts.size(), area_names.size());
@@ -119,24 +161,27 @@ void HelpWindowTest::every_area_has_a_label_inside_the_picture_that_overlaps_no_
         const output::PlacedCallout* placed = callout(help, name);
         QVERIFY2(placed, qPrintable(name));
         QVERIFY2(picture.contains(placed->box), qPrintable(name));
-        QVERIFY2(!placed->box.intersects(help.window_area), qPrintable(name));
         QCOMPARE(help.image.pixel(placed->box.left() + 4, placed->box.top() + 4), label_fill);
         for (const output::PlacedCallout& other : help.callouts)
             if (&other != placed)
                 QVERIFY2(!placed->box.intersects(other.box), qPrintable(name + " / " + other.text));
     }
+    verify_tips_on_shown_controls(f, help);
 }
 
 void HelpWindowTest::the_arrows_point_into_their_areas()
 {
     Fixture f;
+    f.open_first_picture();
     const core::MainWindowControls& c = f.form.controls();
     const output::HelpPicture help = f.help_window.refresh_picture();
     const std::pair<const char*, QList<const QWidget*>> areas[] = {
         {"Поле для рисования", {c.canvas}},
         {"Навигация по картинкам", {c.strip_up_button, c.strip_down_button}},
         {"Отмена и повтор", {c.undo_button, c.redo_button}},
+        {"Базовый цвет", {c.red_jar, c.light_blue_jar}},
         {"Дополнительный цвет", {c.shade_strip}},
+        {"Фотография и описание", {c.photograph}},
         {"Главная", {c.home_button}},
         {"Печать", {c.print_button}},
         {"Открыть", {c.open_button}},
@@ -163,11 +208,11 @@ void HelpWindowTest::the_arrows_point_into_their_areas()
 void HelpWindowTest::the_picture_shows_the_main_window_as_it_is_now()
 {
     Fixture f;
-    // A canvas in a colour no art uses, shown as on the work page.
+    // A canvas in a colour no art uses, on the work page.
+    f.open_first_picture();
     platform::Bitmap canvas(474, 593);
-    canvas.image().fill(qRgb(0, 200, 0));
+    canvas.image().fill(QColor(0, 200, 0));
     f.form.controls().canvas->set_picture(canvas);
-    f.form.controls().canvas->show();
     QTimer::singleShot(0, &f.help_window, [&] { f.help_window.close(); });
     f.form.controls().help_action->trigger();
 
@@ -176,19 +221,34 @@ void HelpWindowTest::the_picture_shows_the_main_window_as_it_is_now()
     QCOMPARE(shown, help.image.convertToFormat(QImage::Format_RGB32));
     const QRect canvas_area = f.pictured(f.form.controls().canvas, help);
     // Away from the arrow that points into it, the pictured canvas is the canvas's colour.
-    const QPoint probe(canvas_area.left() + 10, canvas_area.bottom() - 10);
+    const QPoint probe(canvas_area.center().x(), canvas_area.bottom() - 10);
     QCOMPARE(help.image.pixel(probe), qRgb(0, 200, 0));
 
     // The reduced window as a whole matches the window itself.
-    const QImage window = f.form.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage reduced =
-        window.scaled(help.window_area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QImage drawn = help.image.copy(help.window_area);
-    qint64 difference = 0;
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            difference += std::abs(qGreen(drawn.pixel(x, y)) - qGreen(reduced.pixel(x, y)));
-    QVERIFY2(difference / (drawn.width() * drawn.height()) < 12, qPrintable(QString::number(difference)));
+    QVERIFY(mean_difference(f, help) < 12);
+}
+
+void HelpWindowTest::from_the_start_page_the_picture_shows_the_work_page_legibly()
+{
+    Fixture f;
+    QVERIFY(!f.form.controls().canvas->isVisible());
+    QTimer::singleShot(0, &f.help_window, [&] { f.help_window.close(); });
+    f.form.controls().help_action->trigger();
+    const QImage shown = f.help_window.help_view->picture().to_rgb32();
+    const output::HelpPicture help = f.help_window.refresh_picture();
+    QCOMPARE(shown, help.image.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(help.callouts.size(), area_names.size());
+    // The menu's words at nine tenths of their size or more.
+    QVERIFY(help.window_area.width() >= 0.9 * f.form.width() - 1);
+    QVERIFY(help.window_area.height() >= 0.9 * f.form.height() - 1);
+    QVERIFY(!f.form.controls().canvas->isVisible());
+
+    // What it shows is the work page with the first catalogue picture, as the window shows it now.
+    const qint64 start_page_difference = mean_difference(f, help);
+    f.open_first_picture();
+    QVERIFY(mean_difference(f, help) < 12);
+    QVERIFY(start_page_difference > mean_difference(f, help));
+    verify_tips_on_shown_controls(f, help);
 }
 
 QTEST_MAIN(HelpWindowTest)
