@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh xvfb xdotool imagemagick
-deb=$(scripts/package.sh | tail -n 1)
+scripts/package.sh
+deb=$(ls build-package/koloriton_*.deb)
 
 work=$(mktemp -d)
 chmod 755 "$work"
@@ -86,7 +87,12 @@ wait_for 60 "the preview strip to be painted" thumbnail_painted
 shot 474 593 213 10 "$work/start.png"
 click_at 71 106
 wait_for 30 "the picture to open" canvas_differs_from "$work/start.png"
-shot 474 593 213 10 "$work/opened.png"
+# Painted in full when two shots in a row agree.
+canvas_settled() {
+    shot 474 593 213 10 "$work/opened.png"
+    canvas_equals "$work/opened.png"
+}
+wait_for 30 "the opened picture to settle" canvas_settled
 no_error_box
 
 # A press with the fill bucket, the starting tool, near the canvas's top-left corner.
