@@ -13,6 +13,9 @@ if command -v ccache >/dev/null; then
 fi
 mkdir -p build-package
 rm -f build-package/koloriton_*.deb
+# Every step again (the stamps of an earlier run would skip configuring and building); the CMake
+# build folder in build-package/cmake stays, so a rebuild is incremental.
+dh_clean
 debian/rules binary >build-package/debhelper.log 2>&1 || {
     tail -n 60 build-package/debhelper.log >&2
     exit 1
