@@ -4,7 +4,7 @@
 # Prints the path of the package last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh debhelper dpkg-dev lintian appstream fonts-wine
+scripts/install-deps.sh build-essential debhelper dpkg-dev lintian appstream
 dpkg-checkbuilddeps
 
 export DEB_BUILD_OPTIONS="noddebs nocheck parallel=$(nproc)"
