@@ -3,7 +3,7 @@
 # arguments go to each benchmark (e.g. --benchmark_filter=fill).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh libopencv-dev libbenchmark-dev
+scripts/install-deps.sh libopencv-core-dev libopencv-imgproc-dev libbenchmark-dev
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKOLORITON_BUILD_BENCHMARKS=ON -DKOLORITON_BUILD_TESTS=OFF >/dev/null
 cmake --build build-bench --parallel "$(nproc)"
 for bench in build-bench/bench/bench_*; do

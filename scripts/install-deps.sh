@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          libjpeg-dev zlib1g-dev fonts-wine fonts-dejavu-core
+          libjpeg-dev libzip-dev zlib1g-dev qt6-translations-l10n fonts-wine fonts-dejavu-core
           cups-daemon cups-client poppler-utils)
 packages+=("$@")
 

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/qt_translations.h"
 #include "skin/skin_manager.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
+    app::install_qt_translations(application);
     app::MainWindow form(QCoreApplication::applicationDirPath());
     // The skin comes after every window exists, so the windows are created in their plain look.
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());

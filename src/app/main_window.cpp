@@ -135,7 +135,7 @@ void MainWindow::start_up(const QString& app_dir)
     state_.drawing = core::DrawingState{};
     state_.color_index = 1;
     state_.preview_pos = 1;
-    state_.paths = core::ResourcePaths::under(app_dir);
+    state_.paths = core::ResourcePaths::for_program(app_dir);
     controls_.save_dialog.initial_dir = state_.paths.save_dir();
     register_cursors();
     controls_.canvas->setCursor(state_.screen_cursors.cursor(core::cursor_fill));

@@ -44,7 +44,8 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr QSize client_size{997, 698};
 
-    // `app_dir` is the folder that holds res/, Tmp/ and save/.
+    // `app_dir` is the executable's folder: the one that holds res/, Tmp/ and save/ or, installed,
+    // the bin/ folder beside share/koloriton/.
     explicit MainWindow(const QString& app_dir, QWidget* parent = nullptr);
     ~MainWindow() override;
 

@@ -3,6 +3,7 @@
 #include "core/fonts.h"
 #include "core/frame_shape.h"
 #include "platform/error_guard.h"
+#include "platform/read_only_text_box.h"
 
 #include <QFont>
 #include <QRect>
@@ -161,12 +162,10 @@ void create_list_and_text(core::MainWindowControls& controls, QWidget* client)
     controls.catalogue_list->setGeometry(708, 104, 37, 32);
     controls.catalogue_list->hide();
 
-    controls.description_box = new QTextBrowser(client);
+    controls.description_box = new platform::ReadOnlyTextBox(client);
     controls.description_box->setObjectName("description_box");
     controls.description_box->setGeometry(778, 475, 200, 200);
-    controls.description_box->setReadOnly(true);
     controls.description_box->setFrameShape(QFrame::NoFrame);
-    controls.description_box->setOpenLinks(false);
     controls.description_box->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     controls.description_box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont font = core::layout_font();

@@ -1,11 +1,35 @@
 #include "core/resource_paths.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace core {
+
+namespace {
+
+QString with_separator(const QString& dir)
+{
+    return dir.endsWith('/') ? dir : dir + '/';
+}
+
+// The folder of the resource tree: beside the executable (the runnable folder of the build or a
+// portable copy) or where an installation under a prefix puts it.
+QString resource_root(const QString& program_dir)
+{
+    const QString beside = with_separator(program_dir);
+    if (QFileInfo(beside + "res").isDir())
+        return beside;
+    const QString installed = QDir::cleanPath(beside + "../share/koloriton") + '/';
+    return QFileInfo(installed + "res").isDir() ? installed : beside;
+}
+
+} // namespace
 
 ResourcePaths ResourcePaths::under(const QString& app_dir)
 {
     ResourcePaths paths;
-    paths.app_dir = app_dir.endsWith('/') ? app_dir : app_dir + '/';
+    paths.app_dir = with_separator(app_dir);
     paths.preview_dir = "res/preview/";
     paths.clipart_dir = "res/clipart/";
     paths.interface_dir = "res/interface/";
@@ -16,11 +40,42 @@ ResourcePaths ResourcePaths::under(const QString& app_dir)
     paths.info_dir = "res/info/";
     paths.banks_dir = "res/banks/";
     paths.tmp_dir = "Tmp/";
+    paths.drawings_dir = "save/";
     for (QString* dir : {&paths.preview_dir, &paths.clipart_dir, &paths.interface_dir, &paths.gradients_dir,
                          &paths.instruments_dir, &paths.buttons_dir, &paths.curs_dir, &paths.info_dir,
-                         &paths.banks_dir, &paths.tmp_dir})
+                         &paths.banks_dir, &paths.tmp_dir, &paths.drawings_dir})
         dir->prepend(paths.app_dir);
     return paths;
+}
+
+ResourcePaths ResourcePaths::for_program(const QString& program_dir)
+{
+    ResourcePaths paths = under(resource_root(program_dir));
+    // A folder that is read-only for this user (an installation, a read-only share) would make
+    // every press on the canvas fail; its Tmp/ decides, as that is what the program writes first.
+    const QFileInfo tmp(paths.tmp_dir);
+    if (tmp.isDir() && tmp.isWritable())
+        return paths;
+    paths.in_user_folders = true;
+    paths.tmp_dir = user_snapshot_dir();
+    paths.drawings_dir = user_drawings_dir();
+    QDir().mkpath(paths.tmp_dir);
+    return paths;
+}
+
+QString ResourcePaths::open_dir() const
+{
+    return in_user_folders && QFileInfo(drawings_dir).isDir() ? drawings_dir : pic_dop_dir();
+}
+
+QString user_snapshot_dir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/koloriton/";
+}
+
+QString user_drawings_dir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QStringLiteral("/Колоритон/");
 }
 
 } // namespace core

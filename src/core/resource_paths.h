@@ -4,9 +4,10 @@
 
 namespace core {
 
-// Absolute paths of the resource tree beside the executable, each ending in '/'. Computed once
-// at start-up and never changed.
+// Absolute paths of the resource tree and of the folders the program writes, each ending in '/'.
+// Computed once at start-up and never changed.
 struct ResourcePaths {
+    // The folder that holds res/ (and, in the portable layout, Tmp/ and save/).
     QString app_dir;
     QString preview_dir;
     QString clipart_dir;
@@ -17,14 +18,32 @@ struct ResourcePaths {
     QString curs_dir;
     QString info_dir;
     QString banks_dir;
+    // Where the undo snapshots are written.
     QString tmp_dir;
+    // Where the save dialog starts.
+    QString drawings_dir;
+    // True when the program's folder is not writable and the user's own folders are used instead.
+    bool in_user_folders = false;
 
-    // `app_dir` may come with or without its trailing separator.
+    // The portable layout: res/, Tmp/ and save/ all under `app_dir`, which may come with or without
+    // its trailing separator.
     static ResourcePaths under(const QString& app_dir);
-    QString save_dir() const { return app_dir + "save/"; }
+    // The layout for the executable in `program_dir`: the resource tree beside it or, installed, in
+    // ../share/koloriton/; the portable layout while its Tmp/ is writable, else the user's own
+    // folders (see user_snapshot_dir and user_drawings_dir). Creates the user's snapshot folder.
+    static ResourcePaths for_program(const QString& program_dir);
+
+    QString save_dir() const { return drawings_dir; }
+    // Where the open dialog starts: the extra pictures of the resource tree, or the user's own
+    // drawings once there is a folder of them.
+    QString open_dir() const;
     QString pic_dop_dir() const { return app_dir + "res/pic-dop/"; }
     // The skin engine is given the directory without a trailing separator.
     QString skin_dir() const { return app_dir + "res/skins"; }
 };
+
+// The per-user folders, under the current user's home: one user's files never meet another's.
+QString user_snapshot_dir();
+QString user_drawings_dir();
 
 } // namespace core

@@ -6,6 +6,8 @@
 #include "platform/bmp_codec.h"
 #include "platform/error_guard.h"
 
+#include <QDir>
+
 namespace history {
 
 DrawingFiles::DrawingFiles(core::MainWindowControls& controls, core::ProcessState& state)
@@ -29,6 +31,9 @@ void DrawingFiles::connect_handlers()
 
 QString DrawingFiles::chosen_save_path()
 {
+    // The user's own folder for drawings is made when it is first needed, so the dialog starts in it.
+    if (state_.paths.in_user_folders)
+        QDir().mkpath(state_.paths.save_dir());
     const std::optional<QString> chosen = run_dialog_(DialogKind::Save, controls_.save_dialog);
     if (!chosen || chosen->isEmpty())
         return {};
@@ -47,7 +52,7 @@ void DrawingFiles::save_drawing()
 
 void DrawingFiles::open_drawing()
 {
-    controls_.open_dialog.initial_dir = state_.paths.pic_dop_dir();
+    controls_.open_dialog.initial_dir = state_.paths.open_dir();
     const std::optional<QString> chosen = run_dialog_(DialogKind::Open, controls_.open_dialog);
     if (chosen && !chosen->isEmpty())
         open_drawing(*chosen);

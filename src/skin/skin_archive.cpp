@@ -3,60 +3,39 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdint>
-#include <zlib.h>
+#include <memory>
+#include <zip.h>
 
 namespace skin {
 
 namespace {
 
-constexpr std::uint32_t end_signature = 0x06054b50;
-constexpr std::uint32_t central_signature = 0x02014b50;
-constexpr std::uint32_t local_signature = 0x04034b50;
-constexpr qsizetype end_record_size = 22;
-constexpr qsizetype central_record_size = 46;
-constexpr qsizetype local_record_size = 30;
-constexpr qsizetype max_comment = 0xFFFF;
-constexpr qsizetype max_unpacked_total = 64 * 1024 * 1024;
-constexpr int stored = 0;
-constexpr int deflated = 8;
-constexpr int encrypted_flag = 1;
+constexpr zip_uint64_t max_unpacked_total = 64 * 1024 * 1024;
+constexpr zip_uint64_t needed_fields =
+    ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_ENCRYPTION_METHOD;
 
-// Little-endian reads that refuse to run past the end.
-class Reader {
-public:
-    explicit Reader(const QByteArray& bytes) : bytes_(bytes) {}
-    bool has(qsizetype at, qsizetype count) const
-    {
-        return at >= 0 && count >= 0 && at <= bytes_.size() - count;
-    }
-    std::uint32_t u16(qsizetype at) const { return byte(at) | byte(at + 1) << 8; }
-    std::uint32_t u32(qsizetype at) const { return u16(at) | u16(at + 2) << 16; }
-    QByteArray slice(qsizetype at, qsizetype count) const { return bytes_.mid(at, count); }
-    qsizetype size() const { return bytes_.size(); }
-
-private:
-    std::uint32_t byte(qsizetype at) const { return static_cast<std::uint8_t>(bytes_[at]); }
-    const QByteArray& bytes_;
+struct ArchiveCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
 };
-
-struct CentralEntry {
-    int method = 0;
-    int flags = 0;
-    std::uint32_t crc = 0;
-    qsizetype packed_size = 0;
-    qsizetype size = 0;
-    qsizetype local_offset = 0;
-    QString name;
+struct FileCloser {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
+using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
+using ArchiveFile = std::unique_ptr<zip_file_t, FileCloser>;
 
-std::optional<qsizetype> find_end_record(const Reader& reader)
+// Opens the archive over the bytes themselves (which must outlive it), checking that the central
+// directory and the local headers agree.
+Archive open_archive(const QByteArray& bytes)
 {
-    const qsizetype last = reader.size() - end_record_size;
-    for (qsizetype at = last; at >= 0 && at >= last - max_comment; --at)
-        if (reader.u32(at) == end_signature)
-            return at;
-    return std::nullopt;
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source =
+        zip_source_buffer_create(bytes.constData(), static_cast<zip_uint64_t>(bytes.size()), 0, &error);
+    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
+    if (source && !archive)
+        zip_source_free(source);
+    zip_error_fini(&error);
+    return Archive(archive);
 }
 
 bool safe_name(const QString& name)
@@ -69,88 +48,60 @@ bool safe_name(const QString& name)
     return true;
 }
 
-std::optional<CentralEntry> read_central_entry(const Reader& reader, qsizetype& at)
+bool acceptable(const zip_stat_t& stat)
 {
-    if (!reader.has(at, central_record_size) || reader.u32(at) != central_signature)
-        return std::nullopt;
-    CentralEntry entry;
-    entry.flags = static_cast<int>(reader.u16(at + 8));
-    entry.method = static_cast<int>(reader.u16(at + 10));
-    entry.crc = reader.u32(at + 16);
-    entry.packed_size = reader.u32(at + 20);
-    entry.size = reader.u32(at + 24);
-    const qsizetype name_length = reader.u16(at + 28);
-    const qsizetype extra_length = reader.u16(at + 30);
-    const qsizetype comment_length = reader.u16(at + 32);
-    entry.local_offset = reader.u32(at + 42);
-    if (!reader.has(at + central_record_size, name_length))
-        return std::nullopt;
-    entry.name = QString::fromUtf8(reader.slice(at + central_record_size, name_length));
-    at += central_record_size + name_length + extra_length + comment_length;
-    return entry;
+    return (stat.valid & needed_fields) == needed_fields && stat.encryption_method == ZIP_EM_NONE &&
+           (stat.comp_method == ZIP_CM_STORE || stat.comp_method == ZIP_CM_DEFLATE);
 }
 
-std::optional<QByteArray> inflate_raw(const QByteArray& packed, qsizetype size)
+// The whole file, or nothing when it is shorter or longer than its record says or fails its
+// checksum (which libzip checks once the file is read to its end).
+std::optional<QByteArray> read_whole(zip_t* archive, zip_uint64_t index, zip_uint64_t size)
 {
-    QByteArray out(size, Qt::Uninitialized);
-    z_stream stream{};
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+    const ArchiveFile file(zip_fopen_index(archive, index, 0));
+    if (!file)
         return std::nullopt;
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.constData()));
-    stream.avail_in = static_cast<uInt>(packed.size());
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
-    stream.avail_out = static_cast<uInt>(out.size());
-    const int result = inflate(&stream, Z_FINISH);
-    const bool whole = result == Z_STREAM_END && stream.total_out == static_cast<uLong>(size);
-    inflateEnd(&stream);
-    return whole ? std::optional<QByteArray>(out) : std::nullopt;
-}
-
-std::optional<QByteArray> entry_data(const Reader& reader, const CentralEntry& entry)
-{
-    const qsizetype local = entry.local_offset;
-    if (!reader.has(local, local_record_size) || reader.u32(local) != local_signature)
-        return std::nullopt;
-    const qsizetype start = local + local_record_size + reader.u16(local + 26) + reader.u16(local + 28);
-    if (!reader.has(start, entry.packed_size))
-        return std::nullopt;
-    const QByteArray packed = reader.slice(start, entry.packed_size);
-    std::optional<QByteArray> data;
-    if (entry.method == stored && entry.packed_size == entry.size)
-        data = packed;
-    else if (entry.method == deflated)
-        data = inflate_raw(packed, entry.size);
-    const auto* bytes = data ? reinterpret_cast<const Bytef*>(data->constData()) : nullptr;
-    if (!data || crc32(0, bytes, static_cast<uInt>(data->size())) != entry.crc)
+    QByteArray data(static_cast<qsizetype>(size), Qt::Uninitialized);
+    zip_uint64_t done = 0;
+    while (done < size) {
+        const zip_int64_t got = zip_fread(file.get(), data.data() + done, size - done);
+        if (got <= 0)
+            return std::nullopt;
+        done += static_cast<zip_uint64_t>(got);
+    }
+    char beyond = 0;
+    if (zip_fread(file.get(), &beyond, 1) != 0)
         return std::nullopt;
     return data;
 }
 
 } // namespace
 
-std::optional<std::vector<ArchiveEntry>> unpack_skin_archive(const QByteArray& archive)
+std::optional<std::vector<ArchiveEntry>> unpack_skin_archive(const QByteArray& archive_bytes)
 {
-    const Reader reader(archive);
-    const std::optional<qsizetype> end = find_end_record(reader);
-    if (!end)
+    // libzip takes no bytes at all for an archive without files; here they are no skin.
+    const Archive archive = archive_bytes.isEmpty() ? nullptr : open_archive(archive_bytes);
+    if (!archive)
         return std::nullopt;
-    const qsizetype count = reader.u16(*end + 10);
-    qsizetype at = reader.u32(*end + 16);
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     std::vector<ArchiveEntry> entries;
-    qsizetype total = 0;
-    for (qsizetype index = 0; index < count; ++index) {
-        const std::optional<CentralEntry> entry = read_central_entry(reader, at);
-        if (!entry || (entry->flags & encrypted_flag) != 0 || !safe_name(entry->name))
+    zip_uint64_t total = 0;
+    for (zip_int64_t index = 0; index < count; ++index) {
+        zip_stat_t stat;
+        if (zip_stat_index(archive.get(), static_cast<zip_uint64_t>(index), ZIP_FL_ENC_RAW, &stat) != 0 ||
+            !acceptable(stat))
             return std::nullopt;
-        total += entry->size;
-        if (total > max_unpacked_total)
+        const QString name = QString::fromUtf8(stat.name);
+        total += stat.size;
+        if (!safe_name(name) || total > max_unpacked_total)
             return std::nullopt;
-        if (entry->name.endsWith('/'))
+        if (name.endsWith('/'))
             continue;
-        std::optional<QByteArray> data = entry_data(reader, *entry);
+        std::optional<QByteArray> data =
+            read_whole(archive.get(), static_cast<zip_uint64_t>(index), stat.size);
         if (!data)
             return std::nullopt;
-        entries.push_back({entry->name, std::move(*data)});
+        entries.push_back({name, std::move(*data)});
     }
     return entries;
 }

@@ -1,5 +1,10 @@
 #include "colours/work_page.h"
 
+#include <QContextMenuEvent>
+#include <QPointer>
+#include <QTimer>
+#include <QWheelEvent>
+
 using namespace work_page;
 
 namespace {
@@ -97,6 +102,39 @@ private slots:
                           c.description_box->viewport()->mapFrom(c.description_box, at));
         QCOMPARE(w.drawing().current_color, platform::from_qrgb(seen.pixel(at)));
         verify_jars_plain_and_disabled(w);
+    }
+
+    void the_description_offers_no_menu_and_no_zoom()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture();
+        QTest::mouseClick(c.description_tab, Qt::LeftButton);
+        QWidget* text = c.description_box->viewport();
+        const QPoint middle = text->rect().center();
+        const qreal size = c.description_box->font().pointSizeF();
+        for (const bool after_pipette : {false, true}) {
+            if (after_pipette) {
+                press(c.pipette_button);
+                QTest::mouseClick(text, Qt::LeftButton, {}, middle);
+            }
+            // A menu would run its own loop: close it from there and remember that it came.
+            QPointer<QWidget> menu;
+            QTimer::singleShot(100, c.description_box, [&menu] {
+                menu = QApplication::activePopupWidget();
+                if (menu)
+                    menu->close();
+            });
+            QContextMenuEvent right_press(QContextMenuEvent::Mouse, middle, text->mapToGlobal(middle));
+            QApplication::sendEvent(text, &right_press);
+            QTest::qWait(200);
+            QVERIFY(!menu);
+
+            QWheelEvent zoom(middle, text->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                             Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(text, &zoom);
+            QCOMPARE(c.description_box->font().pointSizeF(), size);
+        }
     }
 };
 
