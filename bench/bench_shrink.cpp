@@ -17,7 +17,8 @@ QImage large_photo()
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = qRgb((x / 16 + noise(random)) & 0xFF, (y / 12 + noise(random)) & 0xFF, noise(random) * 5);
+            line[x] =
+                qRgb((x / 16 + noise(random)) & 0xFF, (y / 12 + noise(random)) & 0xFF, noise(random) * 5);
     }
     return image;
 }
