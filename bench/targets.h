@@ -37,13 +37,17 @@ public:
     {
         const double ms = seconds * 1e3;
         std::printf("%-58s %8.3f ms   target < %g ms   %s\n", what.c_str(), ms, limit_ms,
-                    seconds > 0 && ms < limit_ms ? "met" : "missed");
+                    seconds <= 0    ? "not run"
+                    : ms < limit_ms ? "met"
+                                    : "missed");
     }
     // A ratio to a peer or floor against its limit: "<what>  1.23 x  target <= 1.5 x  met".
     static void ratio_line(const std::string& what, double ratio, double limit)
     {
         std::printf("%-58s %8.2f x    target <= %g x   %s\n", what.c_str(), ratio, limit,
-                    ratio > 0 && ratio <= limit ? "met" : "missed");
+                    ratio <= 0       ? "not run"
+                    : ratio <= limit ? "met"
+                                     : "missed");
     }
     // A ratio of two measured benchmarks.
     void ratio_line(const std::string& what, const std::string& measured, const std::string& floor,

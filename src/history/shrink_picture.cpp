@@ -35,20 +35,83 @@ std::vector<Block> block_table(int target_length, int source_length)
     return blocks;
 }
 
-constexpr int red_of(QRgb pixel) { return static_cast<int>(pixel >> 16 & 0xFF); }
-constexpr int green_of(QRgb pixel) { return static_cast<int>(pixel >> 8 & 0xFF); }
-constexpr int blue_of(QRgb pixel) { return static_cast<int>(pixel & 0xFF); }
+constexpr int red_of(QRgb pixel)
+{
+    return static_cast<int>(pixel >> 16 & 0xFF);
+}
+constexpr int green_of(QRgb pixel)
+{
+    return static_cast<int>(pixel >> 8 & 0xFF);
+}
+constexpr int blue_of(QRgb pixel)
+{
+    return static_cast<int>(pixel & 0xFF);
+}
 
 constexpr QRgb rgb_of(int red, int green, int blue)
 {
-    return 0xFF000000u | static_cast<QRgb>(red) << 16 | static_cast<QRgb>(green) << 8 | static_cast<QRgb>(blue);
+    return 0xFF000000u | static_cast<QRgb>(red) << 16 | static_cast<QRgb>(green) << 8 |
+           static_cast<QRgb>(blue);
 }
 
-// Rounds to nearest, so a block of 255 stays 255.
-constexpr int rounded_average(std::uint64_t sum, std::uint64_t count)
+// Rounds to nearest, so a block of 255 stays 255: floor((2 sum + count) / (2 count)), by one
+// multiplication with the block's reciprocal. That is exact here: the quotient is at most 255 and
+// is at least 1 / (2 count) short of the next integer when it falls short of it, far more than
+// the rounding of a double.
+int rounded_average(std::uint64_t sum, std::uint64_t count, double reciprocal)
 {
-    return static_cast<int>((2 * sum + count) / (2 * count));
+    return static_cast<int>(static_cast<double>(2 * sum + count) * reciprocal);
 }
+
+// Column sums of up to max_rows source rows, two channels to a word: red and blue share one
+// word in 16-bit halves, green has one of its own. The loop over a row is one simple pass the
+// compiler turns into vector code, so the source is read about as fast as memory delivers it.
+class ColumnSums {
+public:
+    // 255 * 257 still fits into 16 bits.
+    static constexpr int max_rows = 257;
+
+    explicit ColumnSums(int width)
+        : red_blue_(static_cast<std::size_t>(width)), green_(static_cast<std::size_t>(width))
+    {
+    }
+    void clear()
+    {
+        std::fill(red_blue_.begin(), red_blue_.end(), 0);
+        std::fill(green_.begin(), green_.end(), 0);
+    }
+    void add_row(const QRgb* line)
+    {
+        const std::size_t width = red_blue_.size();
+        std::uint32_t* red_blue = red_blue_.data();
+        std::uint32_t* green = green_.data();
+        for (std::size_t x = 0; x < width; ++x) {
+            red_blue[x] += line[x] & 0x00FF00FFu;
+            green[x] += line[x] >> 8 & 0xFFu;
+        }
+    }
+    // Adds the sums over each column block to `sums` (red, green and blue a target column).
+    void add_blocks_to(const std::vector<Block>& columns, std::uint64_t* sums) const
+    {
+        for (const Block& column : columns) {
+            std::uint64_t red = 0, green = 0, blue = 0;
+            for (int x = column.first; x < column.first + column.count; ++x) {
+                const std::uint32_t red_blue = red_blue_[static_cast<std::size_t>(x)];
+                red += red_blue >> 16;
+                blue += red_blue & 0xFFFFu;
+                green += green_[static_cast<std::size_t>(x)];
+            }
+            sums[0] += red;
+            sums[1] += green;
+            sums[2] += blue;
+            sums += 3;
+        }
+    }
+
+private:
+    std::vector<std::uint32_t> red_blue_;
+    std::vector<std::uint32_t> green_;
+};
 
 void box_average(const QImage& source, QImage& target)
 {
@@ -56,37 +119,35 @@ void box_average(const QImage& source, QImage& target)
     const std::vector<Block> columns = block_table(tw, source.width());
     const std::vector<Block> rows = block_table(target.height(), source.height());
     std::vector<std::uint64_t> sums(static_cast<std::size_t>(tw) * 3);
+    ColumnSums column_sums(source.width());
     for (int j = 0; j < target.height(); ++j) {
         const Block row_block = rows[static_cast<std::size_t>(j)];
         std::fill(sums.begin(), sums.end(), 0);
-        for (int y = row_block.first; y < row_block.first + row_block.count; ++y) {
-            const auto* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            std::uint64_t* sum = sums.data();
-            for (const Block& column : columns) {
-                std::uint32_t red = 0, green = 0, blue = 0;
-                for (const QRgb* pixel = line + column.first; pixel != line + column.first + column.count; ++pixel) {
-                    red += static_cast<std::uint32_t>(red_of(*pixel));
-                    green += static_cast<std::uint32_t>(green_of(*pixel));
-                    blue += static_cast<std::uint32_t>(blue_of(*pixel));
-                }
-                sum[0] += red;
-                sum[1] += green;
-                sum[2] += blue;
-                sum += 3;
-            }
+        for (int first = row_block.first; first < row_block.first + row_block.count;
+             first += ColumnSums::max_rows) {
+            const int end = std::min(first + ColumnSums::max_rows, row_block.first + row_block.count);
+            column_sums.clear();
+            for (int y = first; y < end; ++y)
+                column_sums.add_row(reinterpret_cast<const QRgb*>(source.constScanLine(y)));
+            column_sums.add_blocks_to(columns, sums.data());
         }
         auto* out = reinterpret_cast<QRgb*>(target.scanLine(j));
         for (int i = 0; i < tw; ++i) {
             const auto count = static_cast<std::uint64_t>(columns[static_cast<std::size_t>(i)].count) *
                                static_cast<std::uint64_t>(row_block.count);
             const std::uint64_t* sum = &sums[static_cast<std::size_t>(i) * 3];
-            out[i] = rgb_of(rounded_average(sum[0], count), rounded_average(sum[1], count),
-                            rounded_average(sum[2], count));
+            const double reciprocal = 1.0 / static_cast<double>(2 * count);
+            out[i] =
+                rgb_of(rounded_average(sum[0], count, reciprocal), rounded_average(sum[1], count, reciprocal),
+                       rounded_average(sum[2], count, reciprocal));
         }
     }
 }
 
-int sharpened(int centre, int diagonal_sum) { return std::clamp((12 * centre - diagonal_sum) / 8, 0, 255); }
+int sharpened(int centre, int diagonal_sum)
+{
+    return std::clamp((12 * centre - diagonal_sum) / 8, 0, 255);
+}
 
 // In place, top to bottom: each pixel reads the row above as already sharpened and the row below
 // as still averaged; the border keeps its averaged values.
