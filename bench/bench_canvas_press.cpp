@@ -99,13 +99,11 @@ BENCHMARK(BM_Redo)->Apply(repeated);
 int main(int argc, char** argv)
 {
     return run_offscreen_benchmarks(argc, argv, [](const TargetReporter& reporter) {
-        const auto median = [&](const char* name) {
-            return reporter.seconds(std::string(name) + "/repeats:5/real_time");
-        };
-        TargetReporter::time_line("press: fill of the sky (median, wall)", median("BM_PressFill"), 1.5);
-        TargetReporter::time_line("press: brush dot (median, wall)", median("BM_PressBrush"), 1.5);
-        TargetReporter::time_line("press: rectangle drag (median, wall)", median("BM_PressRectangle"), 1.5);
-        TargetReporter::time_line("undo by its button (median, wall)", median("BM_Undo"), 2);
-        TargetReporter::time_line("redo by its button (median, wall)", median("BM_Redo"), 2);
+        const auto median = [](const char* name) { return std::string(name) + "/repeats:5/real_time"; };
+        reporter.time_line("press: fill of the sky (median, wall)", median("BM_PressFill"), 1.5);
+        reporter.time_line("press: brush dot (median, wall)", median("BM_PressBrush"), 1.5);
+        reporter.time_line("press: rectangle drag (median, wall)", median("BM_PressRectangle"), 1.5);
+        reporter.time_line("undo by its button (median, wall)", median("BM_Undo"), 2);
+        reporter.time_line("redo by its button (median, wall)", median("BM_Redo"), 2);
     });
 }

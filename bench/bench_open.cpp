@@ -61,9 +61,9 @@ BENCHMARK(BM_OpenSavedDrawing)->Apply(repeated);
 int main(int argc, char** argv)
 {
     return run_offscreen_benchmarks(argc, argv, [](const TargetReporter& reporter) {
-        TargetReporter::time_line("open a catalogue picture (median, wall)",
-                                  reporter.seconds("BM_OpenCataloguePicture/repeats:5/real_time"), 10);
-        TargetReporter::time_line("open a saved 474 x 593 drawing (median, wall)",
-                                  reporter.seconds("BM_OpenSavedDrawing/repeats:5/real_time"), 5);
+        reporter.time_line("open a catalogue picture (median, wall)",
+                           "BM_OpenCataloguePicture/repeats:5/real_time", 10);
+        reporter.time_line("open a saved 474 x 593 drawing (median, wall)",
+                           "BM_OpenSavedDrawing/repeats:5/real_time", 5);
     });
 }
