@@ -105,15 +105,30 @@ public:
         }
     }
     // Adds the sums over each column block to `sums` (red, green and blue a target column).
-    void add_blocks_to(const std::vector<Block>& columns, std::uint64_t* sums) const
+    // `widest` is the widest block and `rows` the rows summed: while a block's sums still fit into
+    // 16-bit halves, its words are added as they are and split once at the end.
+    void add_blocks_to(const std::vector<Block>& columns, int widest, int rows, std::uint64_t* sums) const
     {
+        const bool packed = std::int64_t{widest} * rows * 255 <= 0xFFFF;
         for (const Block& column : columns) {
             std::uint64_t red = 0, green = 0, blue = 0;
-            for (int x = column.first; x < column.first + column.count; ++x) {
-                const std::uint32_t red_blue = red_blue_[static_cast<std::size_t>(x)];
-                red += red_blue >> 16;
-                blue += red_blue & 0xFFFFu;
-                green += green_[static_cast<std::size_t>(x)];
+            const std::uint32_t* red_blue = red_blue_.data() + column.first;
+            const std::uint32_t* greens = green_.data() + column.first;
+            if (packed) {
+                std::uint32_t both = 0, green_sum = 0;
+                for (int x = 0; x < column.count; ++x) {
+                    both += red_blue[x];
+                    green_sum += greens[x];
+                }
+                red = both >> 16;
+                blue = both & 0xFFFFu;
+                green = green_sum;
+            } else {
+                for (int x = 0; x < column.count; ++x) {
+                    red += red_blue[x] >> 16;
+                    blue += red_blue[x] & 0xFFFFu;
+                    green += greens[x];
+                }
             }
             sums[0] += red;
             sums[1] += green;
@@ -135,8 +150,11 @@ void box_average(const QImage& source, QImage& target)
     std::vector<std::uint64_t> sums(static_cast<std::size_t>(tw) * 3);
     ColumnSums column_sums(source.width());
     std::vector<double> column_reciprocals;
-    for (const Block& column : columns)
+    int widest = 0;
+    for (const Block& column : columns) {
         column_reciprocals.push_back(1.0 / (2.0 * column.count));
+        widest = std::max(widest, column.count);
+    }
     for (int j = 0; j < target.height(); ++j) {
         const Block row_block = rows[static_cast<std::size_t>(j)];
         std::fill(sums.begin(), sums.end(), 0);
@@ -152,7 +170,7 @@ void box_average(const QImage& source, QImage& target)
                 column_sums.add_rows(line(y), line(y + 1));
             if (y < end)
                 column_sums.add_row(line(y));
-            column_sums.add_blocks_to(columns, sums.data());
+            column_sums.add_blocks_to(columns, widest, end - first, sums.data());
         }
         auto* out = reinterpret_cast<QRgb*>(target.scanLine(j));
         const double row_reciprocal = 1.0 / static_cast<double>(row_block.count);
