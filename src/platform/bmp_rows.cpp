@@ -81,13 +81,20 @@ __attribute__((target("ssse3"))) void rgb32_to_bgr24_shuffled(const QRgb* from, 
     rgb32_to_bgr24_words(from, to, x, width);
 }
 
-const bool has_shuffle = __builtin_cpu_supports("ssse3");
+bool has_shuffle()
+{
+    static const bool supported = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("ssse3") != 0;
+    }();
+    return supported;
+}
 
 } // namespace
 
 void bgr24_to_rgb32(const uchar* from, QRgb* to, int width)
 {
-    if (has_shuffle)
+    if (has_shuffle())
         bgr24_to_rgb32_shuffled(from, to, width);
     else
         bgr24_to_rgb32_words(from, to, 0, width);
@@ -95,7 +102,7 @@ void bgr24_to_rgb32(const uchar* from, QRgb* to, int width)
 
 void rgb32_to_bgr24(const QRgb* from, uchar* to, int width)
 {
-    if (has_shuffle)
+    if (has_shuffle())
         rgb32_to_bgr24_shuffled(from, to, width);
     else
         rgb32_to_bgr24_words(from, to, 0, width);
