@@ -145,16 +145,15 @@ BENCHMARK(BM_ScrollMemory)->Unit(benchmark::kSecond)->Iterations(1);
 int main(int argc, char** argv)
 {
     return run_offscreen_benchmarks(argc, argv, [](const TargetReporter& reporter) {
-        const auto median = [&](const char* name, int size) {
-            return reporter.seconds(std::string(name) + "/" + std::to_string(size) + "/repeats:5/real_time");
+        const auto median = [](const char* name, int size) {
+            return std::string(name) + "/" + std::to_string(size) + "/repeats:5/real_time";
         };
         for (int size : {0, shipped, 1000, 5000})
-            TargetReporter::time_line("start-up to a painted window, " + std::to_string(size) +
-                                          " pictures (median)",
-                                      median("BM_StartUp", size), 300);
+            reporter.time_line("start-up to a painted window, " + std::to_string(size) + " pictures (median)",
+                               median("BM_StartUp", size), 300);
         for (int size : {shipped, 5000})
-            TargetReporter::time_line("scroll press, " + std::to_string(size) + " pictures (median, wall)",
-                                      median("BM_ScrollPress", size), 5);
+            reporter.time_line("scroll press, " + std::to_string(size) + " pictures (median, wall)",
+                               median("BM_ScrollPress", size), 5);
         const double before = reporter.counter("BM_ScrollMemory/iterations:1/rss_before_MB");
         const double after = reporter.counter("BM_ScrollMemory/iterations:1/rss_after_MB");
         std::printf("%-58s %8.1f MB   target: flat (< 1 MB growth)   %s\n",

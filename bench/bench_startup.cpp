@@ -60,32 +60,22 @@ double stop(pid_t pid)
 // A private Xvfb on a display number of its own choosing, with one client connection watching it.
 class XServer {
 public:
+    // Display numbers are taken at random from a high range: servers of other folders on this
+    // machine may hold low ones through sockets that no lock file here shows.
     XServer()
     {
-        int pipe_ends[2];
-        if (pipe(pipe_ends) != 0)
+        std::srand(static_cast<unsigned>(getpid()));
+        for (int attempt = 0; attempt < 10 && !connection_; ++attempt)
+            start_at(QByteArray(":").append(QByteArray::number(200 + std::rand() % 700)).toStdString());
+        if (!connection_) {
+            failure_ = "Xvfb did not start";
             return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], 3);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-        pid_ = spawn({"/usr/bin/Xvfb", "-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
-                     {"PATH=/usr/bin:/bin"}, &actions);
-        posix_spawn_file_actions_destroy(&actions);
-        close(pipe_ends[1]);
-        char number[32] = {};
-        pollfd ready{pipe_ends[0], POLLIN, 0};
-        if (poll(&ready, 1, 30000) == 1 && read(pipe_ends[0], number, sizeof number - 1) > 0)
-            display_ = QByteArray(":").append(QByteArray::number(std::atoi(number))).toStdString();
-        close(pipe_ends[0]);
-        if (display_.empty())
-            return;
-        connection_ = xcb_connect(display_.c_str(), nullptr);
-        if (xcb_connection_has_error(connection_))
-            return;
+        }
         const xcb_query_extension_reply_t* damage = xcb_get_extension_data(connection_, &xcb_damage_id);
-        if (!damage || !damage->present)
+        if (!damage || !damage->present) {
+            failure_ = "Xvfb has no DAMAGE extension";
             return;
+        }
         damage_event_ = damage->first_event + XCB_DAMAGE_NOTIFY;
         free(xcb_damage_query_version_reply(connection_, xcb_damage_query_version(connection_, 1, 1),
                                             nullptr));
@@ -102,6 +92,7 @@ public:
         stop(pid_);
     }
     bool ready() const { return ready_; }
+    const std::string& failure() const { return failure_; }
     const std::string& display() const { return display_; }
 
     // Waits until a top-level window at least `least_width` wide has been painted all over;
@@ -153,6 +144,34 @@ public:
     }
 
 private:
+    // Starts Xvfb on `display` and connects to it once it accepts clients; leaves no server
+    // behind when it does not come up.
+    void start_at(const std::string& display)
+    {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        pid_ = spawn({"/usr/bin/Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"},
+                     {"PATH=/usr/bin:/bin"}, &actions);
+        posix_spawn_file_actions_destroy(&actions);
+        for (int wait = 0; wait < 100 && pid_ > 0; ++wait) {
+            if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+                pid_ = -1;
+                return;
+            }
+            usleep(100000);
+            xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+            if (!xcb_connection_has_error(connection)) {
+                connection_ = connection;
+                display_ = display;
+                return;
+            }
+            xcb_disconnect(connection);
+        }
+        stop(pid_);
+        pid_ = -1;
+    }
+
     xcb_generic_event_t* next_event(Clock::time_point end)
     {
         for (;;) {
@@ -175,6 +194,7 @@ private:
     xcb_window_t root_ = 0;
     int damage_event_ = -1;
     bool ready_ = false;
+    std::string failure_;
 };
 
 XServer& server()
@@ -219,7 +239,7 @@ void start_up(benchmark::State& state, bool empty_catalogue)
 {
     XServer& x = server();
     if (!x.ready()) {
-        state.SkipWithError("Xvfb with the DAMAGE extension did not start");
+        state.SkipWithError(x.failure().c_str());
         return;
     }
     const ProgramFolder folder(empty_catalogue);
