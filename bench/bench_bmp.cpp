@@ -1,10 +1,11 @@
+#include "targets.h"
+
 #include "platform/bmp_codec.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <map>
+#include <string>
 
 using platform::Bitmap;
 
@@ -39,43 +40,75 @@ Bitmap canvas(int depth)
     return bitmap;
 }
 
-void plain_write(const QString& path, const QByteArray& bytes)
+int depth_of(const benchmark::State& state)
+{
+    return static_cast<int>(state.range(0));
+}
+
+QByteArray same_bytes(const benchmark::State& state)
+{
+    return platform::encode_bmp(canvas(depth_of(state)));
+}
+
+void plain_write(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | mode) || file.write(bytes) != bytes.size())
         std::abort();
 }
 
-void BM_write_bmp(benchmark::State& state)
+// The undo snapshot a press writes: a file of the session, replaced without renaming over it.
+void BM_write_snapshot(benchmark::State& state)
 {
-    const Bitmap bitmap = canvas(static_cast<int>(state.range(0)));
-    const QString path = path_of("canvas.bmp");
+    const Bitmap bitmap = canvas(depth_of(state));
+    const QString path = path_of("snapshot.bmp");
     for (auto _ : state)
-        platform::write_bmp(bitmap, path);
-    state.SetBytesProcessed(state.iterations() * platform::encode_bmp(bitmap).size());
+        platform::write_scratch_bmp(bitmap, path);
 }
 
-void BM_plain_write(benchmark::State& state)
+// The floor of the snapshot: the same bytes written to a new file, the old one deleted.
+void BM_plain_write_new_file(benchmark::State& state)
 {
-    const QByteArray bytes(platform::encode_bmp(canvas(static_cast<int>(state.range(0)))).size(), 'x');
-    const QString path = path_of("plain.bin");
+    const QByteArray bytes = same_bytes(state);
+    const QString path = path_of("plain-new.bin");
+    for (auto _ : state) {
+        QFile::remove(path);
+        plain_write(path, bytes, QIODevice::NewOnly | QIODevice::Unbuffered);
+    }
+}
+
+// A saved drawing: renamed over the old file, which makes ext4 start writing the data out.
+void BM_write_saved(benchmark::State& state)
+{
+    const Bitmap bitmap = canvas(depth_of(state));
+    const QString path = path_of("saved.bmp");
     for (auto _ : state)
-        plain_write(path, bytes);
-    state.SetBytesProcessed(state.iterations() * bytes.size());
+        platform::write_bmp(bitmap, path);
+}
+
+// The floor of a save: the same bytes written over the old file, truncated, which ext4 treats
+// the same way.
+void BM_plain_overwrite(benchmark::State& state)
+{
+    const QByteArray bytes = same_bytes(state);
+    const QString path = path_of("plain-over.bin");
+    for (auto _ : state)
+        plain_write(path, bytes, QIODevice::Truncate | QIODevice::Unbuffered);
 }
 
 void BM_read_bmp(benchmark::State& state)
 {
     const QString path = path_of("read.bmp");
-    platform::write_bmp(canvas(static_cast<int>(state.range(0))), path);
+    platform::write_bmp(canvas(depth_of(state)), path);
     for (auto _ : state)
         benchmark::DoNotOptimize(platform::read_bmp(path));
 }
 
+// The floor of a read: the same bytes read whole into memory.
 void BM_plain_read(benchmark::State& state)
 {
-    const QString path = path_of("read_plain.bin");
-    plain_write(path, QByteArray(platform::encode_bmp(canvas(static_cast<int>(state.range(0)))).size(), 'x'));
+    const QString path = path_of("read-plain.bin");
+    plain_write(path, same_bytes(state), QIODevice::Truncate);
     for (auto _ : state) {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
@@ -83,43 +116,40 @@ void BM_plain_read(benchmark::State& state)
     }
 }
 
-BENCHMARK(BM_write_bmp)->Arg(8)->Arg(24)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_plain_write)->Arg(8)->Arg(24)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_read_bmp)->Arg(8)->Arg(24)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_plain_read)->Arg(8)->Arg(24)->Unit(benchmark::kMicrosecond);
+void configure(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(8)->Arg(24)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+}
 
-// Keeps every run's time so that the ratios to the plain file operations print after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void print_ratio(const std::string& measured, const std::string& baseline) const
-    {
-        const auto a = times_.find(measured);
-        const auto b = times_.find(baseline);
-        if (a != times_.end() && b != times_.end())
-            std::printf("%-28s / %-24s = %.2f\n", measured.c_str(), baseline.c_str(), a->second / b->second);
-    }
+BENCHMARK(BM_write_snapshot)->Apply(configure);
+BENCHMARK(BM_plain_write_new_file)->Apply(configure);
+BENCHMARK(BM_write_saved)->Apply(configure);
+BENCHMARK(BM_plain_overwrite)->Apply(configure);
+BENCHMARK(BM_read_bmp)->Apply(configure);
+BENCHMARK(BM_plain_read)->Apply(configure);
 
-private:
-    std::map<std::string, double> times_;
-};
+std::string name(const char* benchmark, const char* depth)
+{
+    return std::string(benchmark) + "/" + depth + "/repeats:5";
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    TargetReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* depth : {"8", "24"}) {
-        reporter.print_ratio(std::string("BM_write_bmp/") + depth, std::string("BM_plain_write/") + depth);
-        reporter.print_ratio(std::string("BM_read_bmp/") + depth, std::string("BM_plain_read/") + depth);
+        const std::string bits = std::string(depth) + "-bit canvas";
+        reporter.ratio_line("snapshot write, " + bits + " / plain write to a new file",
+                            name("BM_write_snapshot", depth), name("BM_plain_write_new_file", depth), 1.5);
+        reporter.ratio_line("saved drawing, " + bits + " / plain write over the old file",
+                            name("BM_write_saved", depth), name("BM_plain_overwrite", depth), 1.5);
+        reporter.ratio_line("read, " + bits + " / plain read of the same bytes", name("BM_read_bmp", depth),
+                            name("BM_plain_read", depth), 1.5);
     }
     benchmark::Shutdown();
     return 0;

@@ -1,3 +1,5 @@
+#include "targets.h"
+
 #include "platform/drawing_surface.h"
 
 #include <benchmark/benchmark.h>
@@ -5,7 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
 
 namespace {
@@ -87,37 +88,6 @@ bool same_result()
     return ours == theirs;
 }
 
-// Prints the usual table, then the ratios the fill is held to.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                seconds_[run.benchmark_name()] =
-                    run.cpu_accumulated_time / static_cast<double>(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void print_ratios() const
-    {
-        const double opencv = time_of("opencv_flood_fill");
-        const double solid = time_of("fill_solid");
-        std::printf("solid fill / OpenCV floodFill:             %.2f (target <= 1)\n", solid / opencv);
-        for (const char* name : {"fill_hatched_cross", "fill_hatched_forward_diagonal"})
-            std::printf("%-30s / solid fill: %.2f (target <= 1.5)\n", name, time_of(name) / solid);
-    }
-
-private:
-    double time_of(const std::string& name) const
-    {
-        const auto found = seconds_.find(name);
-        return found == seconds_.end() ? 0.0 : found->second;
-    }
-
-    std::map<std::string, double> seconds_;
-};
-
 } // namespace
 
 BENCHMARK(fill_solid)->Unit(benchmark::kMicrosecond);
@@ -134,9 +104,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the fills differ: no comparison possible\n");
         return 1;
     }
-    RatioReporter reporter;
+    TargetReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.print_ratios();
+    reporter.ratio_line("solid fill / OpenCV floodFill", "fill_solid", "opencv_flood_fill", 1);
+    for (const char* name : {"fill_hatched_cross", "fill_hatched_forward_diagonal"})
+        reporter.ratio_line(std::string(name) + " / solid fill", name, "fill_solid", 1.5);
     benchmark::Shutdown();
     return 0;
 }

@@ -160,6 +160,9 @@ void create_list_and_text(core::MainWindowControls& controls, QWidget* client)
     controls.catalogue_list = new QListWidget(client);
     controls.catalogue_list->setObjectName("catalogue_list");
     controls.catalogue_list->setGeometry(708, 104, 37, 32);
+    // Every entry is one line of the same font: the list measures one instead of laying out
+    // thousands of them again at each change of style.
+    controls.catalogue_list->setUniformItemSizes(true);
     controls.catalogue_list->hide();
 
     controls.description_box = new platform::ReadOnlyTextBox(client);

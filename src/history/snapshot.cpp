@@ -16,7 +16,7 @@ QString redo_snapshot_path(const core::ResourcePaths& paths)
 
 void write_snapshot(core::MainWindowControls& controls, const core::ResourcePaths& paths)
 {
-    platform::write_bmp(controls.canvas->picture(), undo_snapshot_path(paths));
+    platform::write_scratch_bmp(controls.canvas->picture(), undo_snapshot_path(paths));
     controls.undo_button->setEnabled(true);
 }
 

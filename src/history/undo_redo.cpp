@@ -36,7 +36,7 @@ void UndoRedo::connect_handlers()
 
 void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
 {
-    platform::write_bmp(controls_.canvas->picture(), save_to);
+    platform::write_scratch_bmp(controls_.canvas->picture(), save_to);
     if (QFileInfo(load_from).isFile())
         controls_.canvas->set_picture(platform::read_bmp(load_from));
 }

@@ -1,16 +1,23 @@
 #include "platform/bmp_codec.h"
 
 #include "platform/bmp_format.h"
+#include "platform/bmp_rows.h"
 #include "platform/errors.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <memory>
 #include <new>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -93,12 +100,6 @@ struct Channel {
     }
 };
 
-void decode_24_row(const uchar* from, QRgb* to, int width)
-{
-    for (int x = 0; x < width; ++x, from += 3)
-        to[x] = 0xFF000000u | std::uint32_t{from[2]} << 16 | std::uint32_t{from[1]} << 8 | from[0];
-}
-
 void decode_masked_row(const uchar* from, QRgb* to, const Header& header)
 {
     const Channel red(header.masks[0]), green(header.masks[1]), blue(header.masks[2]);
@@ -118,7 +119,7 @@ QImage decode_rgb(const ByteReader& file, const Header& header)
     for (int y = 0; y < header.height; ++y) {
         QRgb* to = reinterpret_cast<QRgb*>(image.scanLine(y));
         if (header.bits == 24)
-            decode_24_row(rows.row(y), to, header.width);
+            bmp::bgr24_to_rgb32(rows.row(y), to, header.width);
         else
             decode_masked_row(rows.row(y), to, header);
     }
@@ -151,41 +152,126 @@ void put32(uchar* at, qint64 value)
     put16(at + 2, static_cast<int>(value >> 16 & 0xFFFF));
 }
 
-void write_headers(uchar* out, const Bitmap& bitmap, int bits, int table_size)
-{
-    const qint64 pixels_at = 14 + 40 + 4 * qint64{table_size};
-    const qint64 image_size = stride_of(bitmap.width(), bits) * bitmap.height();
-    out[0] = 'B';
-    out[1] = 'M';
-    put32(out + 2, pixels_at + image_size);
-    put32(out + 10, pixels_at);
-    put32(out + 14, 40);
-    put32(out + 18, bitmap.width());
-    put32(out + 22, bitmap.height());
-    put16(out + 26, 1);
-    put16(out + 28, bits);
-    put32(out + 34, image_size);
-    put32(out + 46, table_size);
-}
-
-void encode_row(const QImage& image, int y, int bits, uchar* to)
-{
-    const int width = image.width();
-    if (bits == 24) {
-        const QRgb* from = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < width; ++x, to += 3) {
-            to[0] = static_cast<uchar>(qBlue(from[x]));
-            to[1] = static_cast<uchar>(qGreen(from[x]));
-            to[2] = static_cast<uchar>(qRed(from[x]));
-        }
-        return;
+// Lays a bitmap out as the file we write: 1, 4 and 8 bits with their colour table, everything
+// deeper as 24 bits, rows bottom-up.
+class Encoder {
+public:
+    explicit Encoder(const Bitmap& bitmap)
+        : bits_(bitmap.has_colour_table() ? bitmap.depth() : 24),
+          storage_(bits_ == 24 && bitmap.image().format() != QImage::Format_RGB32 ? bitmap.to_rgb32()
+                                                                                  : bitmap.image()),
+          table_(bits_ <= 8 ? storage_.colorTable().mid(0, 1 << bits_) : QList<QRgb>{}),
+          stride_(stride_of(bitmap.width(), bits_)), pixels_at_(14 + 40 + 4 * qint64{table_.size()})
+    {
     }
-    const uchar* from = image.constScanLine(y);
-    const int per_byte = 8 / bits;
-    const int mask = (1 << bits) - 1;
-    for (int x = 0; x < width; ++x)
-        to[x / per_byte] |= static_cast<uchar>((from[x] & mask) << (8 - bits * (x % per_byte + 1)));
-}
+    qint64 size() const { return pixels_at_ + stride_ * storage_.height(); }
+
+    // Writes all size() bytes of the file.
+    void encode(uchar* out) const
+    {
+        write_headers(out);
+        for (int y = 0; y < storage_.height(); ++y)
+            encode_row(y, out + pixels_at_ + (storage_.height() - 1 - y) * stride_);
+    }
+
+private:
+    void write_headers(uchar* out) const
+    {
+        std::memset(out, 0, pixels_at_);
+        out[0] = 'B';
+        out[1] = 'M';
+        put32(out + 2, size());
+        put32(out + 10, pixels_at_);
+        put32(out + 14, 40);
+        put32(out + 18, storage_.width());
+        put32(out + 22, storage_.height());
+        put16(out + 26, 1);
+        put16(out + 28, bits_);
+        put32(out + 34, stride_ * storage_.height());
+        put32(out + 46, table_.size());
+        for (qsizetype i = 0; i < table_.size(); ++i) {
+            out[54 + 4 * i] = static_cast<uchar>(qBlue(table_[i]));
+            out[55 + 4 * i] = static_cast<uchar>(qGreen(table_[i]));
+            out[56 + 4 * i] = static_cast<uchar>(qRed(table_[i]));
+        }
+    }
+
+    void encode_row(int y, uchar* to) const
+    {
+        const int width = storage_.width();
+        const qint64 used = (qint64{width} * bits_ + 7) / 8;
+        std::memset(to + used, 0, stride_ - used);
+        if (bits_ == 24) {
+            bmp::rgb32_to_bgr24(reinterpret_cast<const QRgb*>(storage_.constScanLine(y)), to, width);
+            return;
+        }
+        const uchar* from = storage_.constScanLine(y);
+        if (bits_ == 8) {
+            std::memcpy(to, from, width);
+            return;
+        }
+        std::memset(to, 0, used);
+        const int per_byte = 8 / bits_;
+        const int mask = (1 << bits_) - 1;
+        for (int x = 0; x < width; ++x)
+            to[x / per_byte] |= static_cast<uchar>((from[x] & mask) << (8 - bits_ * (x % per_byte + 1)));
+    }
+
+    int bits_;
+    QImage storage_;
+    QList<QRgb> table_;
+    qint64 stride_;
+    qint64 pixels_at_;
+};
+
+// The bytes of the file read or written last, kept for the next one: the undo snapshots, read and
+// written again and again, then go through memory that is already mapped instead of memory the
+// system must first clear and map page by page, and reach the system in one call, which lets it
+// take them in large pages. A file larger than kept_size is not kept.
+class FileBuffer {
+public:
+    static constexpr qint64 kept_size = 16 * 1024 * 1024;
+
+    const uchar* data() const { return data_.get(); }
+    // Room for `size` bytes, the first `kept` of them as they were.
+    uchar* room(qint64 size, qint64 kept)
+    {
+        if (size > capacity_) {
+            std::unique_ptr<uchar[]> grown(new uchar[static_cast<std::size_t>(size)]);
+            if (kept > 0)
+                std::memcpy(grown.get(), data_.get(), static_cast<std::size_t>(kept));
+            data_ = std::move(grown);
+            capacity_ = size;
+        }
+        return data_.get();
+    }
+
+private:
+    std::unique_ptr<uchar[]> data_;
+    qint64 capacity_ = 0;
+    friend class BorrowedBuffer;
+};
+
+// The calling thread's buffer for the length of one read or write; a large one is let go after.
+class BorrowedBuffer {
+public:
+    BorrowedBuffer() : buffer_(thread_buffer()) {}
+    ~BorrowedBuffer()
+    {
+        if (buffer_.capacity_ > FileBuffer::kept_size)
+            buffer_ = FileBuffer();
+    }
+    FileBuffer& operator*() { return buffer_; }
+    FileBuffer* operator->() { return &buffer_; }
+
+private:
+    static FileBuffer& thread_buffer()
+    {
+        thread_local FileBuffer buffer;
+        return buffer;
+    }
+    FileBuffer& buffer_;
+};
 
 [[noreturn]] void file_error(const QString& path, const QString& reason)
 {
@@ -193,25 +279,37 @@ void encode_row(const QImage& image, int y, int bits, uchar* to)
 }
 
 // A file that nobody may write, or that we may not write, is read-only and is not replaced.
-void refuse_read_only(const QString& target, const QString& path)
+// Returns the mode of the file there is, which the new one takes over. Plain system calls: this
+// runs before every press, and the same questions through QFileInfo cost ten of them.
+std::optional<mode_t> refuse_read_only(const QString& target, const QString& path)
 {
-    const QFileInfo info(target);
-    if (!info.exists())
-        return;
-    if (info.isDir())
+    const QByteArray name = QFile::encodeName(target);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        return std::nullopt;
+    if (S_ISDIR(status.st_mode))
         file_error(path, qt_error_string(EISDIR));
-    const auto writable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    if (!info.isWritable() || (info.permissions() & writable) == 0)
+    if ((status.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0)
         file_error(path, qt_error_string(EACCES));
+    return status.st_mode & 0777;
 }
 
+// The file a path names: a link's target is replaced, the link stays.
+QString replaced_file(const QString& path)
+{
+    struct stat status {};
+    const bool link = ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISLNK(status.st_mode);
+    return link ? QFileInfo(path).symLinkTarget() : path;
+}
+
+// Unbuffered: the encoded file goes to the system as it is, with no copy in between.
 QString open_temporary(QFile& file, const QString& target, const QString& path)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name =
             target + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QChar('0'));
         file.setFileName(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
             return name;
         if (!QFileInfo::exists(name))
             file_error(path, file.errorString());
@@ -219,11 +317,87 @@ QString open_temporary(QFile& file, const QString& target, const QString& path)
     file_error(path, file.errorString());
 }
 
-} // namespace
-
-Bitmap decode_bmp(const QByteArray& bytes)
+[[noreturn]] void abandon(QFile& file, const QString& path)
 {
-    const ByteReader file(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+    const QString reason = file.errorString();
+    file.remove();
+    file_error(path, reason);
+}
+
+enum class Replace {
+    // A rename over the old file: ext4 then starts writing the new data out at once, so that
+    // after a crash the file holds the old or the new picture, never nothing.
+    over_the_old_file,
+    // The old file is renamed aside first and removed after: the new data stays in the page
+    // cache until the system writes it out on its own, for files nobody reads after a crash.
+    moving_the_old_file_aside,
+};
+
+void replace_file(const QString& temporary, const QString& target, const QString& path, Replace how)
+{
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(target);
+    const QByteArray aside = QFile::encodeName(temporary.chopped(4) + QStringLiteral(".old"));
+    const bool moved_aside =
+        how == Replace::moving_the_old_file_aside &&
+        renameat2(AT_FDCWD, to.constData(), AT_FDCWD, aside.constData(), RENAME_NOREPLACE) == 0;
+    if (std::rename(from.constData(), to.constData()) != 0) {
+        const QString reason = qt_error_string(errno);
+        if (moved_aside)
+            std::rename(aside.constData(), to.constData());
+        QFile::remove(temporary);
+        file_error(path, reason);
+    }
+    // The new file is in place: an old one that cannot be removed is left over, nothing worse.
+    if (moved_aside)
+        ::unlink(aside.constData());
+}
+
+void write_file(const Bitmap& bitmap, const QString& path, Replace how)
+{
+    Encoder encoder(bitmap);
+    const QString target = replaced_file(path);
+    const std::optional<mode_t> mode = refuse_read_only(target, path);
+    QFile file;
+    const QString temporary = open_temporary(file, target, path);
+    if (mode)
+        ::fchmod(file.handle(), *mode);
+    BorrowedBuffer buffer;
+    uchar* bytes = buffer->room(encoder.size(), 0);
+    encoder.encode(bytes);
+    if (file.write(reinterpret_cast<const char*>(bytes), encoder.size()) != encoder.size())
+        abandon(file, path);
+    if (!file.flush())
+        abandon(file, path);
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        abandon(file, path);
+    replace_file(temporary, target, path, how);
+}
+
+// Reads the whole file, including whatever was appended since its size was taken.
+qint64 read_whole(QFile& file, FileBuffer& buffer, const QString& path)
+{
+    qint64 capacity = std::max<qint64>(file.size(), 0) + 1;
+    uchar* data = buffer.room(capacity, 0);
+    qint64 length = 0;
+    for (;;) {
+        const qint64 got = file.read(reinterpret_cast<char*>(data) + length, capacity - length);
+        if (got < 0)
+            file_error(path, file.errorString());
+        if (got == 0)
+            return length;
+        length += got;
+        if (length == capacity) {
+            capacity *= 2;
+            data = buffer.room(capacity, length);
+        }
+    }
+}
+
+Bitmap decode(const uchar* bytes, qint64 size)
+{
+    const ByteReader file(bytes, size);
     const Header header = bmp::read_header(file);
     if (header.bits > 8)
         return Bitmap::adopt(decode_rgb(file, header), header.bits);
@@ -235,66 +409,45 @@ Bitmap decode_bmp(const QByteArray& bytes)
     return Bitmap::adopt(std::move(image), header.bits);
 }
 
+} // namespace
+
+Bitmap decode_bmp(const QByteArray& bytes)
+{
+    return decode(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size());
+}
+
 QByteArray encode_bmp(const Bitmap& bitmap)
 {
     if (bitmap.is_null())
         bmp::refuse();
-    const int bits = bitmap.has_colour_table() ? bitmap.depth() : 24;
-    const QImage& image = bitmap.image();
-    const QList<QRgb> table = bits <= 8 ? image.colorTable().mid(0, 1 << bits) : QList<QRgb>{};
-    const qint64 stride = stride_of(bitmap.width(), bits);
-    const qint64 pixels_at = 14 + 40 + 4 * qint64{table.size()};
-    QByteArray bytes(pixels_at + stride * bitmap.height(), '\0');
-    uchar* out = reinterpret_cast<uchar*>(bytes.data());
-    write_headers(out, bitmap, bits, static_cast<int>(table.size()));
-    for (qsizetype i = 0; i < table.size(); ++i) {
-        out[54 + 4 * i] = static_cast<uchar>(qBlue(table[i]));
-        out[55 + 4 * i] = static_cast<uchar>(qGreen(table[i]));
-        out[56 + 4 * i] = static_cast<uchar>(qRed(table[i]));
-    }
-    const QImage& storage = bits == 24 && image.format() != QImage::Format_RGB32 ? bitmap.to_rgb32() : image;
-    for (int y = 0; y < bitmap.height(); ++y)
-        encode_row(storage, y, bits, out + pixels_at + (bitmap.height() - 1 - y) * stride);
+    Encoder encoder(bitmap);
+    QByteArray bytes(encoder.size(), Qt::Uninitialized);
+    encoder.encode(reinterpret_cast<uchar*>(bytes.data()));
     return bytes;
 }
 
 Bitmap read_bmp(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         file_error(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        file_error(path, file.errorString());
-    return decode_bmp(bytes);
+    BorrowedBuffer buffer;
+    const qint64 size = read_whole(file, *buffer, path);
+    return decode(buffer->data(), size);
 }
 
 void write_bmp(const Bitmap& bitmap, const QString& path)
 {
-    const QByteArray bytes = encode_bmp(bitmap);
-    const QFileInfo link(path);
-    const QString target = link.isSymLink() ? link.symLinkTarget() : path;
-    refuse_read_only(target, path);
-    QFile file;
-    const QString temporary = open_temporary(file, target, path);
-    if (QFileInfo::exists(target))
-        file.setPermissions(QFile::permissions(target));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.remove();
-        file_error(path, reason);
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.remove();
-        file_error(path, reason);
-    }
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
-        const QString reason = qt_error_string(errno);
-        QFile::remove(temporary);
-        file_error(path, reason);
-    }
+    if (bitmap.is_null())
+        bmp::refuse();
+    write_file(bitmap, path, Replace::over_the_old_file);
+}
+
+void write_scratch_bmp(const Bitmap& bitmap, const QString& path)
+{
+    if (bitmap.is_null())
+        bmp::refuse();
+    write_file(bitmap, path, Replace::moving_the_old_file_aside);
 }
 
 } // namespace platform

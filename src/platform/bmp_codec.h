@@ -19,5 +19,9 @@ Bitmap read_bmp(const QString& path);
 // Written to a temporary file beside `path` and renamed over it, so a failed write never
 // destroys the file that was there. Throws FileError.
 void write_bmp(const Bitmap& bitmap, const QString& path);
+// The same for a file only this session reads back, such as an undo snapshot: as safe against a
+// failed write, but the old file is moved aside instead of renamed over, which on ext4 would
+// start writing the new data out to the disk at once and make every press wait for it.
+void write_scratch_bmp(const Bitmap& bitmap, const QString& path);
 
 } // namespace platform

@@ -70,9 +70,20 @@ void PictureControl::picture_replaced()
     update();
 }
 
+bool PictureControl::needs_shown_copy() const
+{
+    return !picture_.is_null() && (transparent_ || picture_.image().format() != QImage::Format_RGB32);
+}
+
+const QImage& PictureControl::displayed() const
+{
+    return needs_shown_copy() ? shown_ : picture_.image();
+}
+
 void PictureControl::rebuild_shown()
 {
-    if (picture_.is_null()) {
+    shown_size_ = picture_.size();
+    if (!needs_shown_copy()) {
         shown_ = QImage();
         return;
     }
@@ -105,7 +116,8 @@ void PictureControl::refresh_shown(const QRect& area)
 
 void PictureControl::picture_changed(const QRect& area)
 {
-    if (shown_.size() != picture_.size()) {
+    // A picture replaced in place, or one that now needs a copy to be drawn (or no longer does).
+    if (shown_size_ != picture_.size() || needs_shown_copy() == shown_.isNull()) {
         picture_replaced();
         return;
     }
@@ -118,7 +130,8 @@ void PictureControl::picture_changed(const QRect& area)
         update();
         return;
     }
-    refresh_shown(clipped);
+    if (needs_shown_copy())
+        refresh_shown(clipped);
     update(control_area(clipped));
 }
 
@@ -220,18 +233,19 @@ void PictureControl::set_show_hint(bool on)
 
 void PictureControl::paintEvent(QPaintEvent* event)
 {
-    if (shown_.isNull())
+    const QImage& image = displayed();
+    if (image.isNull())
         return;
     const QRect target = picture_rect();
     QPainter painter(this);
-    if (target.size() == shown_.size()) {
+    if (target.size() == image.size()) {
         // Unscaled pictures are drawn pixel for pixel, and only where the control needs repainting.
         const QRect dirty = event->rect().intersected(target);
-        painter.drawImage(dirty.topLeft(), shown_, dirty.translated(-target.topLeft()));
+        painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, shown_);
+    painter.drawImage(target, image);
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event)

@@ -74,7 +74,11 @@ protected:
 
 private:
     void picture_replaced();
-    // The picture as drawn: RGB32, or ARGB32 with the transparent colour cleared when transparent.
+    // An opaque RGB32 picture, such as the canvas, is drawn straight from its own pixels, so a
+    // press repaints without copying them; an indexed or transparent one through shown_.
+    bool needs_shown_copy() const;
+    const QImage& displayed() const;
+    // The copy as drawn: RGB32, or ARGB32 with the transparent colour cleared when transparent.
     void rebuild_shown();
     void refresh_shown(const QRect& area);
     // The part of the control that shows `area` of the picture.
@@ -82,6 +86,7 @@ private:
 
     Bitmap picture_;
     QImage shown_;
+    QSize shown_size_{0, 0}; // the picture's size when shown_ was last rebuilt
     bool auto_size_ = false;
     bool stretch_ = false;
     bool proportional_ = false;

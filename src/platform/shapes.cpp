@@ -37,12 +37,14 @@ void seal_outline(QImage& mask)
     const QRgb* above = nullptr;
     for (int y = 0; y < height; ++y) {
         auto* marks = reinterpret_cast<QRgb*>(mask.scanLine(y));
-        const QRgb* below = y + 1 < height ? reinterpret_cast<const QRgb*>(mask.constScanLine(y + 1)) : nullptr;
+        const QRgb* below =
+            y + 1 < height ? reinterpret_cast<const QRgb*>(mask.constScanLine(y + 1)) : nullptr;
         for (int x = 0; x < width; ++x) {
             if (marks[x] != brush_mark)
                 continue;
-            const bool touches_outside = (x > 0 && marks[x - 1] == 0) || (x + 1 < width && marks[x + 1] == 0) ||
-                                         (above && above[x] == 0) || (below && below[x] == 0);
+            const bool touches_outside = (x > 0 && marks[x - 1] == 0) ||
+                                         (x + 1 < width && marks[x + 1] == 0) || (above && above[x] == 0) ||
+                                         (below && below[x] == 0);
             if (touches_outside)
                 marks[x] = pen_mark;
         }
@@ -75,6 +77,17 @@ QImage shape_mask(const QPainterPath& centre, int pen_width, const QRect& area)
     return mask;
 }
 
+void paint_interior_run(PixelWriter& writer, BrushStyle style, int y, int x1, int x2)
+{
+    if (style == BrushStyle::Solid) {
+        writer.fill_run(y, x1, x2);
+        return;
+    }
+    for (int x = x1; x <= x2; ++x)
+        if (hatch_covers(style, x, y))
+            writer.set(x, y);
+}
+
 QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, const Brush& brush)
 {
     const int width = sane_pen_width(pen.width);
@@ -86,15 +99,22 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, con
     PixelWriter pen_writer(bitmap, pen.colour);
     PixelWriter brush_writer(bitmap, brush.colour);
     const bool paints_interior = brush.style != BrushStyle::Clear;
+    const int mask_width = mask.width();
+    // The mask is walked run by run: a run of one mark is one call, not one a pixel.
     for (int my = 0; my < mask.height(); ++my) {
         const auto* marks = reinterpret_cast<const QRgb*>(mask.constScanLine(my));
         const int y = area.top() + my;
-        for (int mx = 0; mx < mask.width(); ++mx) {
-            const int x = area.left() + mx;
-            if (marks[mx] == pen_mark)
-                pen_writer.set(x, y);
-            else if (paints_interior && marks[mx] == brush_mark && hatch_covers(brush.style, x, y))
-                brush_writer.set(x, y);
+        for (int start = 0, end = 0; start < mask_width; start = end) {
+            const QRgb mark = marks[start];
+            end = static_cast<int>(std::find_if(marks + start, marks + mask_width,
+                                                [mark](QRgb other) { return other != mark; }) -
+                                   marks);
+            const int x1 = area.left() + start;
+            const int x2 = area.left() + end - 1;
+            if (mark == pen_mark)
+                pen_writer.fill_run(y, x1, x2);
+            else if (mark == brush_mark && paints_interior)
+                paint_interior_run(brush_writer, brush.style, y, x1, x2);
         }
     }
     ChangedBox changed;

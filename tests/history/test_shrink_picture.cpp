@@ -29,7 +29,8 @@ Levels grey_levels(const Bitmap& bitmap)
     for (int y = 0; y < bitmap.height(); ++y)
         for (int x = 0; x < bitmap.width(); ++x) {
             const platform::ColourWord word = bitmap.pixel(x, y);
-            if (platform::green_of(word) != platform::red_of(word) || platform::blue_of(word) != platform::red_of(word))
+            if (platform::green_of(word) != platform::red_of(word) ||
+                platform::blue_of(word) != platform::red_of(word))
                 return {};
             levels[static_cast<std::size_t>(y)].push_back(platform::red_of(word));
         }
@@ -91,16 +92,34 @@ private slots:
                 QCOMPARE(target.pixel(x, y), platform::white_word);
     }
 
+    // Blocks of 600 rows: far more than a 16-bit channel sum of 255s can hold at once.
+    void tall_blocks_keep_exact_sums()
+    {
+        QImage image(3, 1200, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < 3; ++x)
+                image.setPixel(x, y,
+                               y < 300   ? qRgb(255, 0, 1)
+                               : y < 600 ? qRgb(0, 255, 2)
+                                         : qRgb(10, 20, 250));
+        Bitmap source = Bitmap::from_image(image);
+        Bitmap target = filled(1, 2, qRgb(9, 9, 9));
+        history::shrink_picture(source, target);
+        // Half 255 and half 0 is 127.5, rounded up; half 1 and half 2 is 1.5, rounded up.
+        QCOMPARE(target.pixel(0, 0), platform::colour_word(128, 128, 2));
+        QCOMPARE(target.pixel(0, 1), platform::colour_word(10, 20, 250));
+    }
+
     void averages_are_rounded_to_nearest()
     {
         // Blocks of 3 x 1 pixels; two rows, so no sharpening.
         QImage image(303, 2, QImage::Format_RGB32);
         image.fill(qRgb(0, 0, 0));
         for (int y = 0; y < 2; ++y) {
-            image.setPixel(2, y, qRgb(1, 1, 1));       // 1/3 -> 0
-            image.setPixel(4, y, qRgb(1, 1, 1));       // 2/3 -> 1
+            image.setPixel(2, y, qRgb(1, 1, 1)); // 1/3 -> 0
+            image.setPixel(4, y, qRgb(1, 1, 1)); // 2/3 -> 1
             image.setPixel(5, y, qRgb(1, 1, 1));
-            image.setPixel(6, y, qRgb(255, 254, 3));   // (255, 254, 3)/3 -> 85, 85, 1
+            image.setPixel(6, y, qRgb(255, 254, 3)); // (255, 254, 3)/3 -> 85, 85, 1
         }
         Bitmap source = Bitmap::from_image(image);
         Bitmap target = filled(101, 2, qRgb(9, 9, 9));

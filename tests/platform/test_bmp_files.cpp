@@ -55,17 +55,24 @@ private slots:
         QVERIFY(dir_->isValid());
     }
 
+    // Both ways of replacing a file (renamed over it, or the old one moved aside first) leave the
+    // new picture alone in the folder, with the old file's permissions.
     void written_file_reads_back_and_replaces_the_old_one()
     {
-        const QString path = dir_->filePath("picture.bmp");
-        put_contents(path, "old contents");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-        const QFile::Permissions permissions = QFile::permissions(path);
-        write_bmp(sample(), path);
-        QCOMPARE(read_bmp(path), sample());
-        QCOMPARE(contents(path), encode_bmp(sample()));
-        QCOMPARE(QFile::permissions(path), permissions);
-        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"picture.bmp"});
+        for (auto* write : {&write_bmp, &write_scratch_bmp}) {
+            const QString path = dir_->filePath("picture.bmp");
+            put_contents(path, "old contents");
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+            const QFile::Permissions permissions = QFile::permissions(path);
+            write(sample(), path);
+            QCOMPARE(read_bmp(path), sample());
+            QCOMPARE(contents(path), encode_bmp(sample()));
+            QCOMPARE(QFile::permissions(path), permissions);
+            QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"picture.bmp"});
+            write(Bitmap(3, 2, 8), path);
+            QCOMPARE(read_bmp(path), Bitmap(3, 2, 8));
+            QVERIFY(QFile::remove(path));
+        }
     }
 
     void writing_through_a_link_replaces_the_linked_file()
@@ -126,8 +133,10 @@ private slots:
             QSKIP("this user may write into any folder");
         }
         expect_file_error([&] { write_bmp(sample(), path); }, path);
+        expect_file_error([&] { write_scratch_bmp(sample(), path); }, path);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(contents(path), QByteArray("precious"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.bmp"});
     }
 
     void folder_in_the_way_is_not_replaced()

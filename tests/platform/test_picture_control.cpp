@@ -117,6 +117,26 @@ private slots:
         QCOMPARE(scene.shown(0, 0), blue);
     }
 
+    // A 24-bit picture is drawn from its own pixels, an indexed one through a copy; a picture
+    // replaced in place by one of the other kind is shown right away.
+    void picture_replaced_in_place_by_another_depth()
+    {
+        Scene scene;
+        scene.control->set_picture(sample_picture());
+        QCOMPARE(scene.shown(1, 0), red);
+        Bitmap indexed(4, 3, 8, {qRgb(0, 0, 255), qRgb(255, 0, 0)});
+        indexed.image().setPixel(1, 0, 1);
+        scene.control->picture() = indexed;
+        scene.control->picture_changed(QRect(0, 0, 4, 3));
+        QCOMPARE(scene.shown(0, 0), blue);
+        QCOMPARE(scene.shown(1, 0), red);
+        scene.control->picture().convert_to_24();
+        scene.control->picture().image().setPixel(0, 0, white);
+        scene.control->picture_changed(QRect(0, 0, 1, 1));
+        QCOMPARE(scene.shown(0, 0), white);
+        QCOMPARE(scene.shown(1, 0), red);
+    }
+
     void only_the_changed_part_is_repainted()
     {
         Scene scene;

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "platform/bmp_codec.h"
+#include "platform/picture_control.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+// A private application folder: the generated res/ linked in, and empty Tmp/ and save/.
+class AppFolder {
+public:
+    AppFolder()
+    {
+        QFile::link(QStringLiteral(KOLORITON_RES_DIR), dir_.path() + "/res");
+        QDir(dir_.path()).mkdir("Tmp");
+        QDir(dir_.path()).mkdir("save");
+    }
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The main window over such a folder, shown, with a catalogue drawing of 474 x 593 on its canvas.
+struct BenchWindow {
+    AppFolder folder;
+    app::MainWindow form{folder.path()};
+
+    BenchWindow()
+    {
+        form.show();
+        canvas()->set_picture(platform::read_bmp(catalogue_drawing(0)));
+        canvas()->show();
+        QCoreApplication::processEvents();
+    }
+    static QString catalogue_drawing(int index)
+    {
+        const QString folder = QStringLiteral(KOLORITON_RES_DIR "/clipart/");
+        return folder + QDir(folder).entryList({"*.bmp"}).at(index);
+    }
+    platform::PictureControl* canvas() { return form.controls().canvas; }
+
+    static void send(platform::PictureControl* control, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, at, control->mapTo(control->window(), at), control->mapToGlobal(at),
+                          Qt::LeftButton, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(control, &event);
+    }
+    // Press, optionally drag, release, and let the window repaint what changed.
+    static void click(platform::PictureControl* control, QPoint at, QPoint release)
+    {
+        send(control, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        if (release != at)
+            send(control, QEvent::MouseMove, release, Qt::LeftButton);
+        send(control, QEvent::MouseButtonRelease, release, Qt::NoButton);
+        QCoreApplication::processEvents();
+    }
+    void click(QPoint at, QPoint release) { click(canvas(), at, release); }
+};
