@@ -24,6 +24,7 @@ class Canvas;
 namespace history {
 class UndoRedo;
 class DrawingFiles;
+class SnapshotSlot;
 } // namespace history
 namespace output {
 class OutputWindows;
@@ -70,6 +71,7 @@ private:
     void register_cursors();
 
     core::ProcessState state_;
+    std::unique_ptr<history::SnapshotSlot> snapshot_slot_;
     core::MainWindowControls controls_;
     ExitConfirmation exit_;
     Highlighting highlighting_;

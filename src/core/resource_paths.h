@@ -18,6 +18,9 @@ struct ResourcePaths {
     QString info_dir;
     QString banks_dir;
     QString tmp_dir;
+    // What this running copy's snapshot names carry, so that copies sharing `tmp_dir` keep apart;
+    // set once the copy has claimed its snapshots, empty for the first copy.
+    QString snapshot_tag;
 
     // `app_dir` may come with or without its trailing separator.
     static ResourcePaths under(const QString& app_dir);

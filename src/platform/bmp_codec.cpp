@@ -2,6 +2,7 @@
 
 #include "platform/bmp_format.h"
 #include "platform/errors.h"
+#include "platform/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <unistd.h>
 
 namespace platform {
 
@@ -219,6 +221,27 @@ QString open_temporary(QFile& file, const QString& target, const QString& path)
     file_error(path, file.errorString());
 }
 
+// Writes every byte or gives the system's reason why not. A short write is not an error by
+// itself, so the rest is written again until the system says what is wrong (a full disk, a
+// file size limit); QFile would report that as an unknown error.
+int write_all(int descriptor, const QByteArray& bytes)
+{
+    const char* next = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(descriptor, next, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return ENOSPC;
+        next += written;
+        left -= written;
+    }
+    return 0;
+}
+
 } // namespace
 
 Bitmap decode_bmp(const QByteArray& bytes)
@@ -260,13 +283,7 @@ QByteArray encode_bmp(const Bitmap& bitmap)
 
 Bitmap read_bmp(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        file_error(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        file_error(path, file.errorString());
-    return decode_bmp(bytes);
+    return decode_bmp(read_whole_file(path, max_bmp_file_size));
 }
 
 void write_bmp(const Bitmap& bitmap, const QString& path)
@@ -279,10 +296,9 @@ void write_bmp(const Bitmap& bitmap, const QString& path)
     const QString temporary = open_temporary(file, target, path);
     if (QFileInfo::exists(target))
         file.setPermissions(QFile::permissions(target));
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+    if (const int error = write_all(file.handle(), bytes); error != 0) {
         file.remove();
-        file_error(path, reason);
+        file_error(path, qt_error_string(error));
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
