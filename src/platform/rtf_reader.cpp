@@ -20,9 +20,9 @@ constexpr int max_word_length = 32;
 // What a description may hold. The text box's layout time grows faster than the number of
 // characters, of paragraphs and of differently styled runs, and with the length of a word it
 // must break anywhere; bounding each lets it show any description in a fraction of a second.
-constexpr qsizetype max_characters = 64 * 1024;
-constexpr qsizetype max_blocks = 2000;
-constexpr qsizetype max_styled_runs = 1000;
+constexpr qsizetype max_characters = 32 * 1024;
+constexpr qsizetype max_blocks = 1000;
+constexpr qsizetype max_styled_runs = 500;
 // A longer run without a space is given a chance to break after every so many characters.
 constexpr qsizetype max_unbroken = 64;
 constexpr char16_t break_chance = 0x200B; // zero width space
@@ -475,17 +475,21 @@ std::optional<QString> description_html(const QByteArray& bytes)
     }
     QString text = decode_windows_1251(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    const QStringList lines = text.split(u'\n');
     QString html;
     TextBudget budget;
-    for (qsizetype i = 0; i < lines.size() && !budget.exceeded(); ++i) {
-        // A final line break closes the last line; it does not open another.
-        if (i + 1 == lines.size() && lines[i].isEmpty() && i > 0)
-            break;
-        qsizetype unbroken = 0;
-        html += paragraph_html(with_break_chances(cleaned(lines[i]), unbroken).toHtmlEscaped(), {});
-        budget.spend_characters(lines[i].size());
+    qsizetype start = 0;
+    // A final line break closes the last line; it does not open another.
+    while (!budget.exceeded() && (start < text.size() || start == 0)) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        const QString line = text.sliced(start, end - start);
+        budget.spend_characters(line.size());
         budget.spend_block();
+        qsizetype unbroken = 0;
+        if (!budget.exceeded())
+            html += paragraph_html(with_break_chances(cleaned(line), unbroken).toHtmlEscaped(), {});
+        start = end + 1;
     }
     return budget.exceeded() ? std::nullopt : std::optional<QString>(std::move(html));
 }
