@@ -1,6 +1,8 @@
 #include "skin/skin_archive.h"
 #include "skin/zip_writer.h"
 
+#include <QStringList>
+
 #include <cstdint>
 #include <cstdlib>
 
