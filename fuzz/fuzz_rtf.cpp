@@ -26,6 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     check(platform::rtf_to_html(bytes));
-    check(platform::description_html(bytes));
+    if (const std::optional<QString> description = platform::description_html(bytes))
+        check(*description);
     return 0;
 }

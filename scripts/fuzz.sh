@@ -7,7 +7,7 @@ seconds=${1:-60}
 scripts/install-deps.sh clang
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKOLORITON_BUILD_FUZZERS=ON -DKOLORITON_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_bmp fuzz_cursor fuzz_jpeg fuzz_rtf
+cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_bmp fuzz_cursor fuzz_jpeg fuzz_rtf fuzz_skin
 for fuzzer in build-fuzz/fuzz/fuzz_*; do
     [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     topic=${fuzzer##*/fuzz_}

@@ -1,5 +1,7 @@
 #include "app/exit_confirmation.h"
 
+#include "history/snapshot.h"
+
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,9 +26,10 @@ bool ExitConfirmation::confirm_close()
 {
     if (!question_())
         return false;
-    // A snapshot that cannot be removed does not keep the program open.
-    for (const char* name : {"tmp.bmp", "tmp1.bmp"}) {
-        const QString path = state_.paths.tmp_dir + QString::fromUtf8(name);
+    // A snapshot that cannot be removed does not keep the program open. Only this copy's own
+    // snapshots go: another copy on the same folder keeps its history.
+    for (const QString& path :
+         {history::undo_snapshot_path(state_.paths), history::redo_snapshot_path(state_.paths)}) {
         if (QFile::exists(path))
             QFile::remove(path);
     }

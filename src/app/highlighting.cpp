@@ -1,6 +1,7 @@
 #include "app/highlighting.h"
 
 #include "platform/error_guard.h"
+#include "platform/errors.h"
 
 namespace app {
 
@@ -40,7 +41,7 @@ void Highlighting::mouse_enter(const Button& button)
     platform::PictureControl* control = controls_.*button.control;
     if (button.only_while_enabled && !control->isEnabled())
         return;
-    control->load_picture(state_.paths.*button.directory + QString::fromUtf8(button.enter_file));
+    load_picture(control, state_.paths.*button.directory + QString::fromUtf8(button.enter_file));
 }
 
 void Highlighting::mouse_leave(const Button& button)
@@ -52,7 +53,19 @@ void Highlighting::mouse_leave(const Button& button)
     if (leave_file.isEmpty())
         control->clear_picture();
     else
-        control->load_picture(state_.paths.*button.directory + leave_file);
+        load_picture(control, state_.paths.*button.directory + leave_file);
+}
+
+void Highlighting::load_picture(platform::PictureControl* control, const QString& path)
+{
+    try {
+        control->load_picture(path);
+    } catch (const platform::UserError&) {
+        if (!reported_failures_.contains(path)) {
+            reported_failures_.insert(path);
+            throw;
+        }
+    }
 }
 
 } // namespace app

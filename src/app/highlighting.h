@@ -3,10 +3,14 @@
 #include "core/main_window_controls.h"
 #include "core/process_state.h"
 
+#include <QSet>
+
 namespace app {
 
 // The scroll, undo/redo and bottom-bar buttons change their picture while the mouse is over them.
-// Every pass reads the picture file again; nothing is cached.
+// Every pass reads the picture file again; nothing is cached. A picture that cannot be loaded is
+// reported the first time only: the message box closing under the pointer would otherwise bring
+// the next pass and the next box, for ever.
 class Highlighting {
 public:
     Highlighting(core::MainWindowControls& controls, core::ProcessState& state)
@@ -30,9 +34,11 @@ public:
 private:
     void mouse_enter(const Button& button);
     void mouse_leave(const Button& button);
+    void load_picture(platform::PictureControl* control, const QString& path);
 
     core::MainWindowControls& controls_;
     core::ProcessState& state_;
+    QSet<QString> reported_failures_;
 };
 
 } // namespace app

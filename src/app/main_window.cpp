@@ -12,6 +12,7 @@
 #include "drawing/pattern_size_buttons.h"
 #include "drawing/tool_buttons.h"
 #include "history/drawing_files.h"
+#include "history/snapshot.h"
 #include "history/undo_redo.h"
 #include "output/help_window.h"
 #include "output/output_windows.h"
@@ -136,6 +137,8 @@ void MainWindow::start_up(const QString& app_dir)
     state_.color_index = 1;
     state_.preview_pos = 1;
     state_.paths = core::ResourcePaths::for_program(app_dir);
+    snapshot_slot_ = std::make_unique<history::SnapshotSlot>(state_.paths.tmp_dir);
+    state_.paths.snapshot_tag = snapshot_slot_->tag();
     controls_.save_dialog.initial_dir = state_.paths.save_dir();
     register_cursors();
     controls_.canvas->setCursor(state_.screen_cursors.cursor(core::cursor_fill));

@@ -24,6 +24,7 @@ class Canvas;
 namespace history {
 class UndoRedo;
 class DrawingFiles;
+class SnapshotSlot;
 } // namespace history
 namespace output {
 class OutputWindows;
@@ -75,6 +76,7 @@ private:
     output::WorkPageExample work_page_example() const;
 
     core::ProcessState state_;
+    std::unique_ptr<history::SnapshotSlot> snapshot_slot_;
     core::MainWindowControls controls_;
     ExitConfirmation exit_;
     Highlighting highlighting_;

@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 #include <vector>
@@ -10,10 +11,13 @@ namespace catalogue {
 
 QStringList list_catalogue(const QString& preview_dir)
 {
-    // Without QDir::Hidden and QDir::Dirs the listing holds neither hidden files nor folders.
+    // Without QDir::Hidden and QDir::Dirs the listing holds neither hidden files nor folders. QDir
+    // keeps links to devices, FIFOs and sockets, which would block or never end when read: only
+    // regular files, links followed, are pictures.
+    const QDir dir(preview_dir);
     QStringList names;
-    for (const QString& name : QDir(preview_dir).entryList(QDir::Files))
-        if (name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive))
+    for (const QString& name : dir.entryList(QDir::Files))
+        if (name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive) && QFileInfo(dir, name).isFile())
             names.append(name);
     // The names are Russian words: collate them as Russian whatever the user's locale, and break
     // the collator's ties by code points so that the order never depends on the listing's.

@@ -6,13 +6,16 @@
 #include "platform/error_guard.h"
 #include "platform/errors.h"
 #include "platform/rtf_reader.h"
+#include "platform/whole_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <initializer_list>
 
 namespace catalogue {
 namespace {
+
+// Descriptions are a few kilobytes; a word processor's RTF of a page may take a hundred.
+constexpr qint64 max_description_file_size = 1024 * 1024;
 
 bool is_file(const QString& path)
 {
@@ -64,13 +67,11 @@ void PageSwitcher::open_picture(const QString& name)
 
 void PageSwitcher::load_description(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw platform::FileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw platform::FileError(path, file.errorString());
-    controls_.description_box->setHtml(platform::description_html(bytes));
+    const std::optional<QString> html =
+        platform::description_html(platform::read_whole_file(path, max_description_file_size));
+    if (!html)
+        throw platform::FileError(path, QStringLiteral("File is too large"));
+    controls_.description_box->setHtml(*html);
 }
 
 void PageSwitcher::show_start_page()

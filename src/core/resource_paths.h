@@ -24,6 +24,9 @@ struct ResourcePaths {
     QString drawings_dir;
     // True when the program's folder is not writable and the user's own folders are used instead.
     bool in_user_folders = false;
+    // What this running copy's snapshot names carry, so that copies sharing `tmp_dir` keep apart;
+    // set once the copy has claimed its snapshots, empty for the first copy.
+    QString snapshot_tag;
 
     // The portable layout: res/, Tmp/ and save/ all under `app_dir`, which may come with or without
     // its trailing separator.

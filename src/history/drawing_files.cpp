@@ -65,7 +65,9 @@ void DrawingFiles::open_drawing(const QString& path)
     platform::Bitmap source = controls_.load_buffer->picture();
     platform::Bitmap fitted = controls_.canvas->picture();
     shrink_picture(source, fitted);
-    controls_.load_buffer->set_picture(std::move(source));
+    // The opened picture may be huge; once fitted into the canvas it is not needed any more.
+    source = platform::Bitmap();
+    controls_.load_buffer->clear_picture();
     controls_.canvas->set_picture(std::move(fitted));
     controls_.canvas->show();
     if (!state_.work_page_shown) {

@@ -3,7 +3,9 @@
 #include "core/main_window_controls.h"
 #include "core/resource_paths.h"
 
+#include <QLockFile>
 #include <QString>
+#include <memory>
 
 namespace history {
 
@@ -15,5 +17,23 @@ QString redo_snapshot_path(const core::ResourcePaths& paths);
 // Writes the canvas picture to the undo snapshot and then enables the undo button; a failed write
 // throws FileError and leaves the button and the previous snapshot as they were.
 void write_snapshot(core::MainWindowControls& controls, const core::ResourcePaths& paths);
+
+// Which snapshots a running copy of the program owns. Copies that share the snapshot folder
+// each hold their own slot through a lock file there: the first copy's snapshots have the plain
+// names, a second copy's carry its slot number ("tmp-2.bmp"). A lock left by a copy that died is
+// taken over, and with it whatever that copy left.
+class SnapshotSlot {
+public:
+    // Claims the first free slot in `tmp_dir` and removes the slot's leftovers: its snapshots and
+    // the temporary files of writes that never finished. Without a writable folder there is no
+    // lock to take, and the plain names are used as they are.
+    explicit SnapshotSlot(const QString& tmp_dir);
+    // What the slot adds to the snapshot names; empty for the first slot.
+    const QString& tag() const { return tag_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    QString tag_;
+};
 
 } // namespace history

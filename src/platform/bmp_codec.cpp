@@ -3,6 +3,7 @@
 #include "platform/bmp_format.h"
 #include "platform/bmp_rows.h"
 #include "platform/errors.h"
+#include "platform/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -317,6 +318,27 @@ QString open_temporary(QFile& file, const QString& target, const QString& path)
     file_error(path, file.errorString());
 }
 
+// Writes every byte or gives the system's reason why not. A short write is not an error by
+// itself, so the rest is written again until the system says what is wrong (a full disk, a
+// file size limit); QFile would report that as an unknown error.
+int write_all(int descriptor, const uchar* bytes, qint64 size)
+{
+    const char* next = reinterpret_cast<const char*>(bytes);
+    qint64 left = size;
+    while (left > 0) {
+        const ssize_t written = ::write(descriptor, next, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return ENOSPC;
+        next += written;
+        left -= written;
+    }
+    return 0;
+}
+
 [[noreturn]] void abandon(QFile& file, const QString& path)
 {
     const QString reason = file.errorString();
@@ -365,17 +387,18 @@ void write_file(const Bitmap& bitmap, const QString& path, Replace how)
     BorrowedBuffer buffer;
     uchar* bytes = buffer->room(encoder.size(), 0);
     encoder.encode(bytes);
-    if (file.write(reinterpret_cast<const char*>(bytes), encoder.size()) != encoder.size())
-        abandon(file, path);
-    if (!file.flush())
-        abandon(file, path);
+    if (const int error = write_all(file.handle(), bytes, encoder.size()); error != 0) {
+        file.remove();
+        file_error(path, qt_error_string(error));
+    }
     file.close();
     if (file.error() != QFileDevice::NoError)
         abandon(file, path);
     replace_file(temporary, target, path, how);
 }
 
-// Reads the whole file, including whatever was appended since its size was taken.
+// Reads the whole file, including whatever was appended since its size was taken, up to the size
+// limit of a bitmap file.
 qint64 read_whole(QFile& file, FileBuffer& buffer, const QString& path)
 {
     qint64 capacity = std::max<qint64>(file.size(), 0) + 1;
@@ -388,6 +411,8 @@ qint64 read_whole(QFile& file, FileBuffer& buffer, const QString& path)
         if (got == 0)
             return length;
         length += got;
+        if (length > max_bmp_file_size)
+            file_error(path, QStringLiteral("File is too large"));
         if (length == capacity) {
             capacity *= 2;
             data = buffer.room(capacity, length);
@@ -428,6 +453,7 @@ QByteArray encode_bmp(const Bitmap& bitmap)
 
 Bitmap read_bmp(const QString& path)
 {
+    check_whole_file(path, max_bmp_file_size);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         file_error(path, file.errorString());

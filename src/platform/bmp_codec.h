@@ -14,7 +14,12 @@ Bitmap decode_bmp(const QByteArray& bytes);
 // Writes 1, 4 and 8 bits with the bitmap's own colour table, everything deeper as 24 bits.
 QByteArray encode_bmp(const Bitmap& bitmap);
 
-// Throws FileError (the path and the system's reason) when the file cannot be read.
+// The largest BMP file read: twice a 6000 x 6000 true-colour picture, more than any picture the
+// program draws on or a child's camera takes.
+inline constexpr qint64 max_bmp_file_size = qint64{256} << 20;
+
+// Throws FileError (the path and the system's reason, or that it is too large or not a regular
+// file) when the file cannot be read.
 Bitmap read_bmp(const QString& path);
 // Written to a temporary file beside `path` and renamed over it, so a failed write never
 // destroys the file that was there. Throws FileError.

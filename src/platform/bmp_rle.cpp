@@ -7,6 +7,12 @@ namespace platform::bmp {
 
 namespace {
 
+// The most pixels a run-length encoded picture may claim: as the 32-bit image every picture
+// becomes on screen that is 128 MB, Qt's own limit for an image it reads. A few bytes of runs
+// and jumps can claim any size, so the claim is bounded here rather than by the file; pictures
+// of 4 and 8 bits come from paint programs at screen sizes, a few million pixels at most.
+constexpr qint64 max_pixels = qint64{32} << 20;
+
 // Walks the commands of a run-length encoded bitmap, writing into `bits` unless it is null. Rows
 // count from the bottom; pixels that fall outside the bitmap are dropped, never written.
 class RleDecoder {
@@ -90,6 +96,8 @@ private:
 
 QImage decode_rle(const ByteReader& file, const Header& header)
 {
+    if (qint64{header.width} * header.height > max_pixels)
+        refuse();
     // A damaged stream is refused before the picture it claims is allocated.
     RleDecoder(file, header, nullptr, 0).run();
     QImage image(header.width, header.height, QImage::Format_Indexed8);

@@ -2,8 +2,8 @@
 
 #include "platform/errors.h"
 #include "platform/little_endian.h"
+#include "platform/whole_file.h"
 
-#include <QFile>
 #include <QPixmap>
 #include <QtEndian>
 #include <algorithm>
@@ -20,6 +20,9 @@ constexpr int info_header_size = 40;
 // Larger than any cursor a window system shows; refused before anything is allocated.
 constexpr int max_side = 512;
 constexpr int encoded_side = 32;
+// The largest cursor taken whole: a 512 x 512 true-colour image with its mask and headers fits
+// several times over.
+constexpr qint64 max_file_size = 4 << 20;
 
 [[noreturn]] void refuse()
 {
@@ -223,15 +226,13 @@ CursorImage decode_cursor(const QByteArray& bytes)
 
 std::optional<QCursor> load_cursor_file(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    // A cursor that cannot be read for whatever reason is no cursor: the pointer keeps its shape.
     try {
-        const CursorImage cursor = decode_cursor(file.readAll());
+        const CursorImage cursor = decode_cursor(read_whole_file(path, max_file_size));
         const int x = std::clamp(cursor.hotspot.x(), 0, cursor.image.width() - 1);
         const int y = std::clamp(cursor.hotspot.y(), 0, cursor.image.height() - 1);
         return QCursor(QPixmap::fromImage(cursor.image), x, y);
-    } catch (const ImageError&) {
+    } catch (const std::exception&) {
         return std::nullopt;
     }
 }

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cerrno>
 #include <exception>
+#include <new>
 
 namespace platform {
 
@@ -39,6 +41,9 @@ void guarded(const std::function<void()>& body)
         body();
     } catch (const UserError& error) {
         report(error.text());
+    } catch (const std::bad_alloc&) {
+        // The library's own name for it means nothing to a child: the system's words do.
+        report(qt_error_string(ENOMEM));
     } catch (const std::exception& error) {
         report(QString::fromLocal8Bit(error.what()));
     } catch (...) {

@@ -1,8 +1,8 @@
 #include "platform/jpeg.h"
 
 #include "platform/errors.h"
+#include "platform/whole_file.h"
 
-#include <QFile>
 #include <csetjmp>
 #include <cstdio>
 #include <stdexcept>
@@ -122,13 +122,7 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
 
 QImage decode_file(const QString& path, QSize target)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(path, file.errorString());
-    return decode_jpeg(bytes, path, target);
+    return decode_jpeg(read_whole_file(path, max_jpeg_file_size), path, target);
 }
 
 } // namespace

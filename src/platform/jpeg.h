@@ -6,8 +6,11 @@
 
 namespace platform {
 
-// Decodes a whole JPEG file through libjpeg into Format_RGB32. A missing file throws FileError,
-// a corrupt or truncated one ImageError naming the file: never a half-decoded picture.
+// The largest JPEG file read: four times the best-quality photograph of a 50-megapixel camera.
+inline constexpr qint64 max_jpeg_file_size = qint64{128} << 20;
+
+// Decodes a whole JPEG file through libjpeg into Format_RGB32. A missing, too large or irregular file throws
+// FileError, a corrupt or truncated one ImageError naming the file: never a half-decoded picture.
 QImage read_jpeg(const QString& path);
 // Decodes JPEG bytes; with a valid `target`, at the smallest DCT scale whose output is not below
 // it. A damaged picture throws ImageError whose text begins with `name`.

@@ -3,6 +3,7 @@
 #include "platform/bmp_codec.h"
 #include "platform/errors.h"
 #include "platform/jpeg.h"
+#include "platform/whole_file.h"
 
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -23,6 +24,9 @@ Bitmap read_any_picture(const QString& path)
         return read_bmp(path);
     if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
         return Bitmap::from_image(read_jpeg(path));
+    // Other formats are read by Qt within its own allocation limit, from regular files only.
+    if (QFileInfo::exists(path))
+        check_whole_file(path, max_bmp_file_size);
     QImageReader reader(path);
     const QImage image = reader.read();
     if (!image.isNull())

@@ -17,6 +17,49 @@ namespace {
 constexpr int max_depth = 200;
 constexpr int max_word_length = 32;
 
+// What a description may hold. The text box's layout time grows faster than the number of
+// characters, of paragraphs and of differently styled runs, and with the length of a word it
+// must break anywhere; bounding each lets it show any description in a fraction of a second.
+constexpr qsizetype max_characters = 32 * 1024;
+constexpr qsizetype max_blocks = 1000;
+constexpr qsizetype max_styled_runs = 500;
+// A longer run without a space is given a chance to break after every so many characters.
+constexpr qsizetype max_unbroken = 64;
+constexpr char16_t break_chance = 0x200B; // zero width space
+
+class TextBudget {
+public:
+    void spend_characters(qsizetype count) { characters_ += count; }
+    void spend_block() { ++blocks_; }
+    void spend_styled_run() { ++styled_runs_; }
+    bool exceeded() const
+    {
+        return characters_ > max_characters || blocks_ > max_blocks || styled_runs_ > max_styled_runs;
+    }
+
+private:
+    qsizetype characters_ = 0;
+    qsizetype blocks_ = 0;
+    qsizetype styled_runs_ = 0;
+};
+
+// The text with a break chance in every run of `max_unbroken` characters without a space;
+// `unbroken` carries the length of the run so far from one piece of a paragraph to the next.
+QString with_break_chances(const QString& text, qsizetype& unbroken)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        unbroken = c.isSpace() ? 0 : unbroken + 1;
+        if (unbroken > max_unbroken) {
+            out += QChar(break_chance);
+            unbroken = 1;
+        }
+        out += c;
+    }
+    return out;
+}
+
 struct CharFormat {
     bool bold = false;
     bool italic = false;
@@ -85,6 +128,7 @@ class RtfReader {
 public:
     explicit RtfReader(const QByteArray& bytes) : in_(bytes) {}
     QString html();
+    const TextBudget& budget() const { return budget_; }
 
 private:
     GroupState& state() { return stack_.back(); }
@@ -117,12 +161,14 @@ private:
     QString run_;
     CharFormat run_format_;
     QString paragraph_;
+    qsizetype unbroken_ = 0;
     QString body_;
+    TextBudget budget_;
 };
 
 QString RtfReader::html()
 {
-    while (pos_ < in_.size() && !done_) {
+    while (pos_ < in_.size() && !done_ && !budget_.exceeded()) {
         const char c = in_.at(pos_++);
         if (excess_depth_ > 0) {
             if (c == '{')
@@ -309,6 +355,8 @@ bool RtfReader::paragraph_format(const QByteArray& word)
     } else if (word == "line") {
         flush_run();
         paragraph_ += QStringLiteral("<br />");
+        unbroken_ = 0;
+        budget_.spend_block();
     } else if (word == "pard") {
         state().alignment.clear();
     } else if (word == "ql") {
@@ -387,8 +435,11 @@ void RtfReader::flush_run()
 {
     if (run_.isEmpty())
         return;
-    const QString content = cleaned(run_).toHtmlEscaped();
+    const QString content = with_break_chances(cleaned(run_), unbroken_).toHtmlEscaped();
     const QString style = span_style(run_format_);
+    budget_.spend_characters(run_.size());
+    if (!style.isEmpty())
+        budget_.spend_styled_run();
     paragraph_ +=
         style.isEmpty() ? content : QStringLiteral("<span style=\"%1\">%2</span>").arg(style, content);
     run_.clear();
@@ -399,6 +450,8 @@ void RtfReader::end_paragraph()
     flush_run();
     body_ += paragraph_html(paragraph_, state().alignment);
     paragraph_.clear();
+    unbroken_ = 0;
+    budget_.spend_block();
 }
 
 } // namespace
@@ -413,21 +466,32 @@ QString rtf_to_html(const QByteArray& bytes)
     return RtfReader(bytes).html();
 }
 
-QString description_html(const QByteArray& bytes)
+std::optional<QString> description_html(const QByteArray& bytes)
 {
-    if (is_rtf(bytes))
-        return rtf_to_html(bytes);
+    if (is_rtf(bytes)) {
+        RtfReader reader(bytes);
+        QString html = reader.html();
+        return reader.budget().exceeded() ? std::nullopt : std::optional<QString>(std::move(html));
+    }
     QString text = decode_windows_1251(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    const QStringList lines = text.split(u'\n');
     QString html;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        // A final line break closes the last line; it does not open another.
-        if (i + 1 == lines.size() && lines[i].isEmpty() && i > 0)
-            break;
-        html += paragraph_html(cleaned(lines[i]).toHtmlEscaped(), {});
+    TextBudget budget;
+    qsizetype start = 0;
+    // A final line break closes the last line; it does not open another.
+    while (!budget.exceeded() && (start < text.size() || start == 0)) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        const QString line = text.sliced(start, end - start);
+        budget.spend_characters(line.size());
+        budget.spend_block();
+        qsizetype unbroken = 0;
+        if (!budget.exceeded())
+            html += paragraph_html(with_break_chances(cleaned(line), unbroken).toHtmlEscaped(), {});
+        start = end + 1;
     }
-    return html;
+    return budget.exceeded() ? std::nullopt : std::optional<QString>(std::move(html));
 }
 
 } // namespace platform

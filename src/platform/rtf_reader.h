@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
@@ -12,7 +13,9 @@ bool is_rtf(const QByteArray& bytes);
 // control words and destinations are skipped; malformed input never throws or overruns.
 QString rtf_to_html(const QByteArray& bytes);
 // A description file's text as the description box shows it: RTF as HTML, anything else as
-// plain Windows-1251 text escaped into HTML.
-QString description_html(const QByteArray& bytes);
+// plain Windows-1251 text escaped into HTML. Nothing when the text holds more characters,
+// paragraphs or styled runs than the box lays out in a fraction of a second; a long word is
+// given chances to break.
+std::optional<QString> description_html(const QByteArray& bytes);
 
 } // namespace platform

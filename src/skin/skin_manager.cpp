@@ -2,6 +2,8 @@
 
 #include "skin/skin_archive.h"
 
+#include "platform/whole_file.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -73,26 +75,37 @@ QString SkinManager::skin_folder() const
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 
+std::optional<QString> SkinManager::read_style_sheet(QString& folder)
+{
+    if (!name_is_plain())
+        return std::nullopt;
+    // Whatever goes wrong on the way, be it memory for a huge archive, means no skin.
+    try {
+        folder = unpacked_folder();
+        if (folder.isEmpty())
+            folder = skin_folder();
+        if (folder.isEmpty())
+            return std::nullopt;
+        const QString path = QDir(folder).filePath(QString::fromLatin1(style_sheet_file));
+        return QString::fromUtf8(platform::read_whole_file(path, max_style_sheet_size));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
 void SkinManager::load()
 {
     unload();
     QString folder;
-    if (name_is_plain()) {
-        folder = unpacked_folder();
-        if (folder.isEmpty())
-            folder = skin_folder();
-    }
-    QFile sheet(QDir(folder).filePath(QString::fromLatin1(style_sheet_file)));
-    const QString text =
-        folder.isEmpty() || !sheet.open(QIODevice::ReadOnly) ? QString() : QString::fromUtf8(sheet.readAll());
-    if (!sheet.isOpen() || sheet.error() != QFileDevice::NoError) {
+    const std::optional<QString> text = read_style_sheet(folder);
+    if (!text) {
         unpacked_.reset();
         active_ = false;
         return;
     }
     QDir::setSearchPaths(QString::fromLatin1(search_prefix), {folder});
     sheet_before_ = qApp->styleSheet();
-    applied_ = text;
+    applied_ = *text;
     loaded_ = true;
     qApp->setStyleSheet(applied_);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 namespace skin {
 
@@ -20,6 +21,8 @@ public:
     static constexpr const char* packed_suffix = ".zip";
     // A packed skin larger than this is not read.
     static constexpr qint64 max_packed_size = 32 * 1024 * 1024;
+    // A style sheet larger than this is not read: real ones are a few kilobytes.
+    static constexpr qint64 max_style_sheet_size = 1024 * 1024;
     // The prefix under which a style sheet reaches the files of its skin folder.
     static constexpr const char* search_prefix = "skin";
 
@@ -44,6 +47,9 @@ private:
     QString unpacked_folder();
     // The skin folder's path, or empty when the directory holds no skin of the name.
     QString skin_folder() const;
+    // The style sheet's text of the named skin, which is unpacked on the way if packed, and in
+    // `folder` the folder it came from; nothing when there is no such skin or it cannot be read.
+    std::optional<QString> read_style_sheet(QString& folder);
     void load();
     void unload();
 

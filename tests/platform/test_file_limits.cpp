@@ -1,0 +1,186 @@
+#include "platform/bmp_codec.h"
+#include "platform/cursor_file.h"
+#include "platform/errors.h"
+#include "platform/jpeg.h"
+#include "platform/picture_control.h"
+#include "platform/rtf_reader.h"
+
+#include "crafted_bmp.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QtTest>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace platform;
+
+namespace {
+
+constexpr qint64 hundred_gigabytes = qint64{100} << 30;
+
+void make_sparse(const QString& path, qint64 size)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(size));
+}
+
+QString system_reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The text a reader refused the file with, or nothing when it read it.
+std::optional<QString> refusal(const std::function<void()>& read)
+{
+    try {
+        read();
+    } catch (const UserError& error) {
+        return error.text();
+    }
+    return std::nullopt;
+}
+
+Bitmap coloured(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, 90));
+    return Bitmap::from_image(image);
+}
+
+// An RLE8 picture of the size given that is all one end-of-bitmap mark: a few bytes that claim
+// every pixel.
+QByteArray claimed_rle(int width, int height)
+{
+    crafted::Bmp bmp = crafted::make(width, height, 8, 1);
+    bmp.palette = crafted::ramp(2);
+    bmp.pixels = crafted::bytes({0, 1});
+    return crafted::file(bmp);
+}
+
+// The temporary files a write leaves beside its target when it fails half way.
+QStringList leftovers(const QString& folder)
+{
+    return QDir(folder).entryList({"*.tmp"}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestFileLimits : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every reader that takes a file whole refuses a huge file, a device, a FIFO and links to
+    // them at once, naming the file; the cursor reader, allowed to fail quietly, gives no cursor.
+    void huge_and_irregular_files_are_refused_by_name()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const char* suffix : {"bmp", "jpg", "png", "cur"}) {
+            const QString huge = dir.filePath(QStringLiteral("huge.") + suffix);
+            make_sparse(huge, hundred_gigabytes);
+            QVERIFY(QFile::link("/dev/zero", dir.filePath(QStringLiteral("zero.") + suffix)));
+            QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("pipe.") + suffix)));
+        }
+        const QList<std::pair<QString, QString>> cases{
+            {"huge", "File is too large"}, {"zero", "Not a regular file"}, {"pipe", "Not a regular file"}};
+        for (const auto& [name, reason] : cases) {
+            PictureControl control;
+            const QString bmp = dir.filePath(name + ".bmp");
+            const QString jpg = dir.filePath(name + ".jpg");
+            const QString png = dir.filePath(name + ".png");
+            QCOMPARE(refusal([&] { read_bmp(bmp); }), bmp + ": " + reason);
+            QCOMPARE(refusal([&] { read_jpeg(jpg); }), jpg + ": " + reason);
+            QCOMPARE(refusal([&] { read_jpeg_scaled(jpg, {123, 123}); }), jpg + ": " + reason);
+            QCOMPARE(refusal([&] { control.load_picture(png); }), png + ": " + reason);
+            QVERIFY(!load_cursor_file(dir.filePath(name + ".cur")));
+        }
+        QCOMPARE(refusal([&] { read_bmp(fifo); }), fifo + ": Not a regular file");
+    }
+
+    // A few bytes of RLE can claim any picture; beyond 32 Mi pixels the claim is refused, at the
+    // limit it is decoded. An uncompressed picture must bring all its pixels.
+    void pictures_cannot_claim_more_than_their_file_or_budget_holds()
+    {
+        const QByteArray bomb = claimed_rle(32768, 8192);
+        QVERIFY(bomb.size() < 100);
+        QCOMPARE(refusal([&] { decode_bmp(bomb); }), bitmap_not_valid);
+        QCOMPARE(refusal([&] { decode_bmp(claimed_rle(8192, 4097)); }), bitmap_not_valid);
+        const Bitmap at_limit = decode_bmp(claimed_rle(8192, 4096));
+        QCOMPARE(at_limit.size(), QSize(8192, 4096));
+        QCOMPARE(at_limit.pixel(8191, 4095), at_limit.pixel(0, 0));
+
+        QByteArray whole = encode_bmp(coloured(300, 200));
+        QVERIFY(!decode_bmp(whole).is_null());
+        whole.chop(1);
+        QCOMPARE(refusal([&] { decode_bmp(whole); }), bitmap_not_valid);
+    }
+
+    // A write cut short by a file size limit names the system's reason, keeps the old file and
+    // leaves no temporary file behind.
+    void a_cut_short_write_gives_the_real_reason()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("drawing.bmp");
+        const Bitmap old_drawing = coloured(10, 10);
+        write_bmp(old_drawing, target);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old_limit{};
+        getrlimit(RLIMIT_FSIZE, &old_limit);
+        rlimit limit = old_limit;
+        limit.rlim_cur = 100 * 1000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const std::optional<QString> error = refusal([&] { write_bmp(coloured(300, 300), target); });
+        setrlimit(RLIMIT_FSIZE, &old_limit);
+        QCOMPARE(error, target + ": " + system_reason(EFBIG));
+        QVERIFY(read_bmp(target) == old_drawing);
+        QCOMPARE(leftovers(dir.path()), QStringList());
+    }
+
+    // A disk with some room left but not enough: a private small file system where the system
+    // allows mounting one.
+    void a_full_disk_says_so()
+    {
+        QTemporaryDir dir;
+        const QString disk = dir.filePath("disk");
+        QDir().mkpath(disk);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}) != 0)
+            QSKIP("no permission to mount a small file system here");
+        const QString target = disk + "/drawing.bmp";
+        const std::optional<QString> error = refusal([&] { write_bmp(coloured(300, 300), target); });
+        const QStringList left = leftovers(disk);
+        QProcess::execute("umount", {disk});
+        QCOMPARE(error, target + ": " + system_reason(ENOSPC));
+        QCOMPARE(left, QStringList());
+    }
+
+    // Descriptions the text box would take seconds or minutes over are refused; a long word
+    // within them is shown whole, with chances to break.
+    void descriptions_stay_within_what_the_text_box_lays_out_quickly()
+    {
+        QVERIFY(!description_html(QByteArray(300 * 1000, 'a')));
+        QVERIFY(!description_html(QByteArray(2 * 1000 * 1000, '\n')));
+        QVERIFY(!description_html("{\\rtf1 " + QByteArray("\\b a\\b0 b").repeated(600 * 1000) + "}"));
+        QVERIFY(!description_html(QByteArray("\r\n").repeated(3000)));
+
+        const QByteArray word(30 * 1000, 'x');
+        for (const QByteArray& file : {word, "{\\rtf1 " + word + "}", "{\\rtf1 \\b " + word + "\\b0}"}) {
+            QTextDocument document;
+            document.setHtml(description_html(file).value());
+            QString text = document.toPlainText();
+            QVERIFY(text.size() > word.size());
+            QCOMPARE(text.remove(QChar(0x200B)), QString::fromLatin1(word));
+        }
+    }
+};
+
+QTEST_MAIN(TestFileLimits)
+#include "test_file_limits.moc"
