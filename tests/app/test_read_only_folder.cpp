@@ -84,10 +84,12 @@ int drive_the_program()
     QTest::mouseClick(c.save_button, Qt::LeftButton);
     DRIVE_CHECK(save_started_in == home_path(drawings));
     DRIVE_CHECK(platform::read_bmp(home_path(drawings + "/рисунок.bmp")) == filled);
+    QTest::mouseClick(c.undo_button, Qt::LeftButton);
+    DRIVE_CHECK(c.canvas->picture() == before);
     choose_in_dialog(QStringLiteral("рисунок.bmp"), open_started_in);
     QTest::mouseClick(c.open_button, Qt::LeftButton);
     DRIVE_CHECK(open_started_in == home_path(drawings));
-    DRIVE_CHECK(c.load_buffer->picture() == filled);
+    DRIVE_CHECK(c.canvas->picture() == filled);
 
     form.set_exit_question([] { return true; });
     form.close();
