@@ -1,13 +1,12 @@
+#include "offscreen_main.h"
+
 #include "app/main_window.h"
-#include "platform/error_guard.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <cstdio>
 
 namespace {
 
@@ -67,41 +66,11 @@ void BM_StrokeMovement400(benchmark::State& state)
 }
 BENCHMARK(BM_StrokeMovement400)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Prints the usual table, then the movement's time against its target.
-class TargetReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-                movement_ms_ = run.real_accumulated_time / static_cast<double>(run.iterations) * 1000.0;
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void print_target() const
-    {
-        std::printf("stroke movement of 400 px at size 4: %.3f ms (target < %.0f ms): %s\n", movement_ms_,
-                    target_ms, movement_ms_ < target_ms ? "met" : "missed");
-    }
-
-private:
-    double movement_ms_ = 0.0;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    platform::set_error_reporter(
-        [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.print_target();
-    benchmark::Shutdown();
-    return 0;
+    return run_offscreen_benchmarks(argc, argv, [](const TargetReporter& reporter) {
+        reporter.time_line("stroke movement of 400 px at size 4", "BM_StrokeMovement400/real_time", target_ms);
+    });
 }
