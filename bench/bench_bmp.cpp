@@ -137,20 +137,16 @@ std::string name(const char* benchmark, const char* depth)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* depth : {"8", "24"}) {
-        const std::string bits = std::string(depth) + "-bit canvas";
-        reporter.ratio_line("snapshot write, " + bits + " / plain write to a new file",
-                            name("BM_write_snapshot", depth), name("BM_plain_write_new_file", depth), 1.5);
-        reporter.ratio_line("saved drawing, " + bits + " / plain write over the old file",
-                            name("BM_write_saved", depth), name("BM_plain_overwrite", depth), 1.5);
-        reporter.ratio_line("read, " + bits + " / plain read of the same bytes", name("BM_read_bmp", depth),
-                            name("BM_plain_read", depth), 1.5);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks(argc, argv, [](const TargetReporter& reporter) {
+        for (const char* depth : {"8", "24"}) {
+            const std::string bits = std::string(depth) + "-bit canvas";
+            reporter.ratio_line("snapshot write, " + bits + " / plain write to a new file",
+                                name("BM_write_snapshot", depth), name("BM_plain_write_new_file", depth),
+                                1.5);
+            reporter.ratio_line("saved drawing, " + bits + " / plain write over the old file",
+                                name("BM_write_saved", depth), name("BM_plain_overwrite", depth), 1.5);
+            reporter.ratio_line("read, " + bits + " / plain read of the same bytes",
+                                name("BM_read_bmp", depth), name("BM_plain_read", depth), 1.5);
+        }
+    });
 }

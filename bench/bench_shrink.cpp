@@ -82,15 +82,10 @@ BENCHMARK(read_pass_4000x3000)->Unit(benchmark::kMillisecond)->Repetitions(5)->R
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.ratio_line("shrink_picture 4000x3000 -> 474x593 / one read pass",
-                        "shrink_picture_4000x3000/repeats:5", "read_pass_4000x3000/repeats:5", 2);
-    reporter.ratio_line("shrink_picture / OpenCV INTER_AREA", "shrink_picture_4000x3000/repeats:5",
-                        "opencv_resize_area_4000x3000/repeats:5", 1);
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks(argc, argv, [](const TargetReporter& reporter) {
+        reporter.ratio_line("shrink_picture 4000x3000 -> 474x593 / one read pass",
+                            "shrink_picture_4000x3000/repeats:5", "read_pass_4000x3000/repeats:5", 2);
+        reporter.ratio_line("shrink_picture / OpenCV INTER_AREA", "shrink_picture_4000x3000/repeats:5",
+                            "opencv_resize_area_4000x3000/repeats:5", 1);
+    });
 }

@@ -294,24 +294,21 @@ BENCHMARK(BM_StartUpEmptyCatalogue)->Apply(repeated);
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double shipped = reporter.seconds("BM_StartUpShippedCatalogue/iterations:1/repeats:9/manual_time");
-    const double empty = reporter.seconds("BM_StartUpEmptyCatalogue/iterations:1/repeats:9/manual_time");
-    const auto program_cpu = [&](const char* name) {
-        return reporter.counter(std::string(name) + "/iterations:1/repeats:9/manual_time/program_cpu_ms") /
-               1e3;
-    };
-    TargetReporter::time_line("Xvfb: start-up to the painted window, shipped catalogue", shipped, 300,
-                              program_cpu("BM_StartUpShippedCatalogue"));
-    TargetReporter::time_line("Xvfb: start-up to the painted window, empty catalogue", empty, 300,
-                              program_cpu("BM_StartUpEmptyCatalogue"));
-    if (empty > 0)
-        std::printf("%-58s %8.2f x    (for comparison)\n", "Xvfb: shipped catalogue / empty catalogue",
-                    shipped / empty);
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks(argc, argv, [](const TargetReporter& reporter) {
+        const double shipped =
+            reporter.seconds("BM_StartUpShippedCatalogue/iterations:1/repeats:9/manual_time");
+        const double empty = reporter.seconds("BM_StartUpEmptyCatalogue/iterations:1/repeats:9/manual_time");
+        const auto program_cpu = [&](const char* name) {
+            return reporter.counter(std::string(name) +
+                                    "/iterations:1/repeats:9/manual_time/program_cpu_ms") /
+                   1e3;
+        };
+        TargetReporter::time_line("Xvfb: start-up to the painted window, shipped catalogue", shipped, 300,
+                                  program_cpu("BM_StartUpShippedCatalogue"));
+        TargetReporter::time_line("Xvfb: start-up to the painted window, empty catalogue", empty, 300,
+                                  program_cpu("BM_StartUpEmptyCatalogue"));
+        if (empty > 0)
+            std::printf("%-58s %8.2f x    (for comparison)\n", "Xvfb: shipped catalogue / empty catalogue",
+                        shipped / empty);
+    });
 }

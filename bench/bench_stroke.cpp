@@ -71,6 +71,7 @@ BENCHMARK(BM_StrokeMovement400)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     return run_offscreen_benchmarks(argc, argv, [](const TargetReporter& reporter) {
-        reporter.time_line("stroke movement of 400 px at size 4", "BM_StrokeMovement400/real_time", target_ms);
+        reporter.time_line("stroke movement of 400 px at size 4", "BM_StrokeMovement400/real_time",
+                           target_ms);
     });
 }

@@ -5,27 +5,17 @@
 #include "platform/error_guard.h"
 
 #include <QApplication>
-#include <benchmark/benchmark.h>
 #include <cstdio>
-#include <functional>
 
 // The main of a benchmark that drives real windows: an offscreen application, and errors printed
 // instead of shown, since a message box would wait for a click that never comes. `print_targets`
 // prints the figures held to targets once every benchmark has run.
 inline int run_offscreen_benchmarks(int argc, char** argv,
-                                    const std::function<void(const TargetReporter&)>& print_targets = {})
+                                    const std::function<void(const TargetReporter&)>& print_targets)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     platform::set_error_reporter(
         [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); });
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    TargetReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (print_targets)
-        print_targets(reporter);
-    benchmark::Shutdown();
-    return 0;
+    return run_benchmarks(argc, argv, print_targets);
 }

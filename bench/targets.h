@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -92,3 +93,18 @@ private:
     std::map<std::string, double> cpu_seconds_;
     std::map<std::string, double> counters_;
 };
+
+// The main of a benchmark executable: runs the benchmarks the command line selects with a
+// TargetReporter, then `print_targets` prints the figures held to targets.
+inline int run_benchmarks(int argc, char** argv,
+                          const std::function<void(const TargetReporter&)>& print_targets)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    TargetReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    print_targets(reporter);
+    benchmark::Shutdown();
+    return 0;
+}
