@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QApplication>
+#include <QList>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QSize>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testing_support {
+
+// A desktop a test runs on: the screen's size, whether a compositing manager runs, and the
+// scale Qt applies (QT_SCALE_FACTOR).
+struct XDesktop {
+    QSize screen{1366, 768};
+    bool compositor = false;
+    double scale = 1.0;
+
+    // "1366x768", "1366x768 composited", "1920x1080 x1.5": a name for test output.
+    QString name() const;
+};
+
+// An X server of the test's own (Xvfb on a display it picks itself) with a window manager
+// (openbox) and, when asked, a compositing manager (xcompmgr), all with their configuration in a
+// temporary folder, started on construction and stopped on destruction. The machine's own display
+// and desktop are never used.
+class PrivateXServer {
+public:
+    explicit PrivateXServer(const XDesktop& desktop);
+    ~PrivateXServer();
+    PrivateXServer(const PrivateXServer&) = delete;
+    PrivateXServer& operator=(const PrivateXServer&) = delete;
+
+    // Empty when the server and its managers run; otherwise what went wrong.
+    QString failure() const { return failure_; }
+    // ":N".
+    QString display() const { return display_; }
+    // The environment of a Qt program shown on this server.
+    QProcessEnvironment environment() const;
+
+private:
+    bool start_server();
+    bool start_manager(QProcess& process, const QString& program, const QStringList& arguments);
+    bool wait_for_selection_owner(const QByteArray& selection);
+
+    XDesktop desktop_;
+    QTemporaryDir dir_;
+    QProcess server_;
+    QProcess window_manager_;
+    QProcess compositor_;
+    QString display_;
+    QString failure_;
+};
+
+// True when this process runs inside run_on_desktops' X server, which desktop it is.
+bool on_private_desktop();
+XDesktop current_desktop();
+
+// The main of a test executable whose tests need a real X server: run without arguments from
+// CTest, it starts a private X server for each desktop in turn and runs itself inside it with
+// QT_QPA_PLATFORM=xcb; the test class runs once per desktop. Fails when any run fails.
+int run_on_desktops(int argc, char** argv, const QList<XDesktop>& desktops, int (*run_tests)(int, char**));
+
+} // namespace testing_support
+
+// QTEST_MAIN for a test class that runs on each of `...` (XDesktop values).
+#define KOLORITON_X_TEST_MAIN(TestClass, ...)                                                                \
+    int main(int argc, char** argv)                                                                          \
+    {                                                                                                        \
+        return testing_support::run_on_desktops(argc, argv, {__VA_ARGS__}, [](int count, char** arguments) { \
+            QApplication app(count, arguments);                                                              \
+            TestClass test;                                                                                  \
+            QTEST_SET_MAIN_SOURCE_PATH                                                                       \
+            return QTest::qExec(&test, count, arguments);                                                    \
+        });                                                                                                  \
+    }
