@@ -3,8 +3,8 @@
 #include "colours/colour_repaint.h"
 #include "colours/pattern_frames.h"
 #include "core/frame_shape.h"
+#include "history/fitted_picture.h"
 #include "platform/error_guard.h"
-#include "platform/errors.h"
 #include "platform/rtf_reader.h"
 #include "platform/whole_file.h"
 
@@ -49,7 +49,8 @@ void PageSwitcher::open_picture(const QString& name)
     colours::show_pattern_frame(controls_, state_.drawing.fill_style);
     const core::ResourcePaths& paths = state_.paths;
     if (is_file(paths.clipart_dir + name + ".bmp"))
-        controls_.canvas->load_picture(paths.clipart_dir + name + ".bmp");
+        controls_.canvas->set_picture(
+            history::read_line_drawing(paths.clipart_dir + name + ".bmp", history::canvas_frame));
     if (is_file(paths.info_dir + name + ".bmp"))
         controls_.photograph->load_picture(paths.info_dir + name + ".bmp");
     if (is_file(paths.info_dir + name + ".txt"))
@@ -67,11 +68,8 @@ void PageSwitcher::open_picture(const QString& name)
 
 void PageSwitcher::load_description(const QString& path)
 {
-    const std::optional<QString> html =
-        platform::description_html(platform::read_whole_file(path, max_description_file_size));
-    if (!html)
-        throw platform::FileError(path, QStringLiteral("File is too large"));
-    controls_.description_box->setHtml(*html);
+    controls_.description_box->setHtml(
+        platform::description_html(platform::read_whole_file(path, max_description_file_size)));
 }
 
 void PageSwitcher::show_start_page()
