@@ -27,6 +27,7 @@ using testing_support::when_modal_shown;
 namespace {
 
 const char* const drive_argument = "--drive";
+const char* const draw_argument = "--draw";
 const QString drawings = QStringLiteral("Pictures/Колоритон");
 const QString snapshots = QStringLiteral(".cache/koloriton");
 
@@ -101,6 +102,29 @@ int drive_the_program()
     return 0;
 }
 
+// Without a home folder: a press still draws, with its snapshot in the user's private folder
+// under the temporary directory, and undo takes it back.
+int draw_without_home()
+{
+    testing_support::CapturedErrors errors;
+    app::MainWindow form(QCoreApplication::applicationDirPath());
+    form.show();
+    core::MainWindowControls& c = form.controls();
+    QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
+    const platform::Bitmap before = c.canvas->picture();
+    QTest::mouseClick(c.canvas, Qt::LeftButton, {}, {20, 20});
+    DRIVE_CHECK(!(c.canvas->picture() == before));
+    const QString private_folder = QDir::tempPath() + QStringLiteral("/koloriton-%1").arg(getuid());
+    DRIVE_CHECK(!bitmaps_in(private_folder).isEmpty());
+    DRIVE_CHECK((QFileInfo(private_folder).permissions() & 0x0077) == 0);
+    QTest::mouseClick(c.undo_button, Qt::LeftButton);
+    DRIVE_CHECK(c.canvas->picture() == before);
+    for (const QString& error : errors.messages())
+        qCritical("error box: %s", qPrintable(error));
+    DRIVE_CHECK(errors.messages().isEmpty());
+    return 0;
+}
+
 void copy_folder(const QString& from, const QString& to)
 {
     QDir().mkpath(to);
@@ -139,11 +163,18 @@ class ReadOnlyFolderTest : public QObject {
 
 private slots:
     void another_user_draws_undoes_saves_and_opens_in_folders_of_their_own();
+    void a_user_without_a_home_folder_draws();
+
+private:
+    // Runs a read-only copy of the program in `root` as another user with `environment` and
+    // `argument`; the last variable of `environment` names a folder when `home` does not exist.
+    void run_read_only_copy(const QTemporaryDir& root, const QString& home, const QStringList& environment,
+                            const QString& argument);
 };
 
-void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of_their_own()
+void ReadOnlyFolderTest::run_read_only_copy(const QTemporaryDir& root, const QString& home,
+                                            const QStringList& environment, const QString& argument)
 {
-    QTemporaryDir root;
     QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                    QFile::ReadOther | QFile::ExeOther));
     const QString program_dir = root.filePath("program");
@@ -152,31 +183,36 @@ void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of
     QVERIFY(QDir(program_dir).mkpath("Tmp") && QDir(program_dir).mkpath("save"));
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
     set_read_only(program_dir, true);
-    const QString home = root.filePath("home");
-    QVERIFY(QDir().mkpath(home));
-
-    const bool as_root = geteuid() == 0;
-    QStringList command{"env",
-                        "-i",
-                        "HOME=" + home,
-                        "PATH=/usr/bin:/bin",
-                        "QT_QPA_PLATFORM=offscreen",
-                        "XDG_RUNTIME_DIR=" + home,
-                        program,
-                        drive_argument};
-    if (as_root) {
+    QStringList command =
+        QStringList{"env", "-i", "HOME=" + home, "PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen"} +
+        environment + QStringList{program, argument};
+    const QString owned = QFileInfo::exists(home) ? home : environment.last().section('=', 1);
+    if (geteuid() == 0) {
         const passwd* nobody = getpwnam("nobody");
         QVERIFY(nobody);
-        QCOMPARE(chown(qPrintable(home), nobody->pw_uid, nobody->pw_gid), 0);
+        QCOMPARE(chown(qPrintable(owned), nobody->pw_uid, nobody->pw_gid), 0);
         command = QStringList{"runuser", "-u", "nobody", "--"} + command;
     }
-    QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(owned, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcess run;
     run.setProcessChannelMode(QProcess::MergedChannels);
     run.start(command.takeFirst(), command);
     QVERIFY(run.waitForFinished(240000));
     const QByteArray output = run.readAll();
+    set_read_only(program_dir, false);
     QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, output.constData());
+}
+
+void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of_their_own()
+{
+    QTemporaryDir root;
+    const QString home = root.filePath("home");
+    QVERIFY(QDir().mkpath(home));
+    run_read_only_copy(root, home, {"XDG_RUNTIME_DIR=" + home}, drive_argument);
+    if (QTest::currentTestFailed())
+        return;
+    const bool as_root = geteuid() == 0;
+    const QString program_dir = root.filePath("program");
 
     // The drawing is the user's, in their pictures folder; the program's folder stayed as it was.
     const QFileInfo saved(home + '/' + drawings + "/рисунок.bmp");
@@ -185,7 +221,15 @@ void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of
     QVERIFY(QFileInfo(home + '/' + snapshots).isDir());
     QVERIFY(bitmaps_in(home + '/' + snapshots).isEmpty());
     QVERIFY(QDir(program_dir + "/Tmp").isEmpty() && QDir(program_dir + "/save").isEmpty());
-    set_read_only(program_dir, false);
+}
+
+void ReadOnlyFolderTest::a_user_without_a_home_folder_draws()
+{
+    QTemporaryDir root;
+    const QString temporary = root.filePath("tmp");
+    QVERIFY(QDir().mkpath(temporary));
+    // Inside the read-only program folder, where no one can make it.
+    run_read_only_copy(root, root.filePath("program/no such home"), {"TMPDIR=" + temporary}, draw_argument);
 }
 
 int main(int argc, char* argv[])
@@ -193,6 +237,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     if (argc == 2 && qstrcmp(argv[1], drive_argument) == 0)
         return drive_the_program();
+    if (argc == 2 && qstrcmp(argv[1], draw_argument) == 0)
+        return draw_without_home();
     ReadOnlyFolderTest test;
     return QTest::qExec(&test, argc, argv);
 }
