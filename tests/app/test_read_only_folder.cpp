@@ -61,64 +61,48 @@ void choose_in_dialog(const QString& name, QString& started_in)
         return 1;                                                                                            \
     }
 
-// What a child does, in the copy run as the other user.
-int drive_the_program()
+// What a child does, in the copy run as the other user. Without a home folder it draws, undoes
+// and redoes, with its snapshots in the user's private folder under the temporary directory.
+int drive_the_program(bool with_home)
 {
     testing_support::CapturedErrors errors;
     app::MainWindow form(QCoreApplication::applicationDirPath());
     form.show();
     core::MainWindowControls& c = form.controls();
+    const QString snapshot_folder =
+        with_home ? home_path(snapshots) : QDir::tempPath() + QStringLiteral("/koloriton-%1").arg(getuid());
 
     QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
     const platform::Bitmap before = c.canvas->picture();
     QTest::mouseClick(c.canvas, Qt::LeftButton, {}, {20, 20});
     const platform::Bitmap filled = c.canvas->picture();
     DRIVE_CHECK(!(filled == before));
-    DRIVE_CHECK(!bitmaps_in(home_path(snapshots)).isEmpty());
+    DRIVE_CHECK(!bitmaps_in(snapshot_folder).isEmpty());
     QTest::mouseClick(c.undo_button, Qt::LeftButton);
     DRIVE_CHECK(c.canvas->picture() == before);
     QTest::mouseClick(c.redo_button, Qt::LeftButton);
     DRIVE_CHECK(c.canvas->picture() == filled);
+    if (!with_home)
+        DRIVE_CHECK((QFileInfo(snapshot_folder).permissions() & 0x0077) == 0);
 
-    QString save_started_in, open_started_in;
-    choose_in_dialog(QStringLiteral("рисунок"), save_started_in);
-    QTest::mouseClick(c.save_button, Qt::LeftButton);
-    DRIVE_CHECK(save_started_in == home_path(drawings));
-    DRIVE_CHECK(platform::read_bmp(home_path(drawings + "/рисунок.bmp")) == filled);
-    QTest::mouseClick(c.undo_button, Qt::LeftButton);
-    DRIVE_CHECK(c.canvas->picture() == before);
-    choose_in_dialog(QStringLiteral("рисунок.bmp"), open_started_in);
-    QTest::mouseClick(c.open_button, Qt::LeftButton);
-    DRIVE_CHECK(open_started_in == home_path(drawings));
-    DRIVE_CHECK(c.canvas->picture() == filled);
+    if (with_home) {
+        QString save_started_in, open_started_in;
+        choose_in_dialog(QStringLiteral("рисунок"), save_started_in);
+        QTest::mouseClick(c.save_button, Qt::LeftButton);
+        DRIVE_CHECK(save_started_in == home_path(drawings));
+        DRIVE_CHECK(platform::read_bmp(home_path(drawings + "/рисунок.bmp")) == filled);
+        QTest::mouseClick(c.undo_button, Qt::LeftButton);
+        DRIVE_CHECK(c.canvas->picture() == before);
+        choose_in_dialog(QStringLiteral("рисунок.bmp"), open_started_in);
+        QTest::mouseClick(c.open_button, Qt::LeftButton);
+        DRIVE_CHECK(open_started_in == home_path(drawings));
+        DRIVE_CHECK(c.canvas->picture() == filled);
+    }
 
     form.set_exit_question([] { return true; });
     form.close();
     DRIVE_CHECK(!form.isVisible());
-    DRIVE_CHECK(bitmaps_in(home_path(snapshots)).isEmpty());
-    for (const QString& error : errors.messages())
-        qCritical("error box: %s", qPrintable(error));
-    DRIVE_CHECK(errors.messages().isEmpty());
-    return 0;
-}
-
-// Without a home folder: a press still draws, with its snapshot in the user's private folder
-// under the temporary directory, and undo takes it back.
-int draw_without_home()
-{
-    testing_support::CapturedErrors errors;
-    app::MainWindow form(QCoreApplication::applicationDirPath());
-    form.show();
-    core::MainWindowControls& c = form.controls();
-    QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
-    const platform::Bitmap before = c.canvas->picture();
-    QTest::mouseClick(c.canvas, Qt::LeftButton, {}, {20, 20});
-    DRIVE_CHECK(!(c.canvas->picture() == before));
-    const QString private_folder = QDir::tempPath() + QStringLiteral("/koloriton-%1").arg(getuid());
-    DRIVE_CHECK(!bitmaps_in(private_folder).isEmpty());
-    DRIVE_CHECK((QFileInfo(private_folder).permissions() & 0x0077) == 0);
-    QTest::mouseClick(c.undo_button, Qt::LeftButton);
-    DRIVE_CHECK(c.canvas->picture() == before);
+    DRIVE_CHECK(bitmaps_in(snapshot_folder).isEmpty());
     for (const QString& error : errors.messages())
         qCritical("error box: %s", qPrintable(error));
     DRIVE_CHECK(errors.messages().isEmpty());
@@ -236,9 +220,9 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     if (argc == 2 && qstrcmp(argv[1], drive_argument) == 0)
-        return drive_the_program();
+        return drive_the_program(true);
     if (argc == 2 && qstrcmp(argv[1], draw_argument) == 0)
-        return draw_without_home();
+        return drive_the_program(false);
     ReadOnlyFolderTest test;
     return QTest::qExec(&test, argc, argv);
 }
