@@ -166,7 +166,6 @@ class RtfReader {
 public:
     explicit RtfReader(const QByteArray& bytes) : in_(bytes) {}
     QString html();
-    const TextBudget& budget() const { return budget_; }
 
 private:
     GroupState& state() { return stack_.back(); }
