@@ -24,8 +24,9 @@ constexpr qint64 max_pixels = qint64{1} << 28;
 // 4:4:4, whatever the scale it is decoded at. So a progressive picture of up to 89 megapixels
 // (44 in 4:4:4) is read; a larger one is refused, as the library has no backing store.
 constexpr long max_memory = 256L << 20;
-// Real progressive pictures take about ten scans; each scan passes over every coefficient.
-constexpr int max_scans = 64;
+// Real progressive pictures take about ten scans; each scan passes over every coefficient, so
+// 32 scans of the largest picture still take well under a second.
+constexpr int max_scans = 32;
 
 struct ErrorManager {
     jpeg_error_mgr base;
