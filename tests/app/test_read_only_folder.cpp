@@ -66,7 +66,7 @@ int drive_the_program()
     testing_support::CapturedErrors errors;
     app::MainWindow form(QCoreApplication::applicationDirPath());
     form.show();
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
 
     QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
     const platform::Bitmap before = c.canvas->picture();

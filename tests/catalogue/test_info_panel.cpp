@@ -52,17 +52,17 @@ private slots:
         w.open_picture();
         const platform::Bitmap canvas = c.canvas->picture();
         press(c.photograph, Qt::LeftButton, {31, 47});
-        QCOMPARE(w.drawing().current_color, 0x000000FFu);
+        QCOMPARE(w.drawing().current_colour, 0x000000FFu);
         QVERIFY(c.red_jar->isEnabled());
         press(c.pipette_button);
         QCOMPARE(c.photograph->cursor().pixmap().toImage(),
                  w.state().screen_cursors.cursor(53).pixmap().toImage());
         press(c.photograph, Qt::RightButton, {31, 47});
         const platform::ColourWord expected = c.photograph->picture().pixel(31, 47);
-        QCOMPARE(w.drawing().current_color, expected);
+        QCOMPARE(w.drawing().current_colour, expected);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), expected);
         verify_jars_plain_and_disabled(w);
-        QCOMPARE(w.state().color_index, 1);
+        QCOMPARE(w.state().chosen_jar, 1);
         QVERIFY(c.canvas->picture() == canvas);
         QVERIFY(!c.undo_button->isEnabled());
         press(c.brush_button);
@@ -80,7 +80,7 @@ private slots:
         w.open_picture();
         press(c.pipette_button);
         press(c.photograph, Qt::LeftButton, {151, 51});
-        QCOMPARE(w.drawing().current_color, 0x00123456u);
+        QCOMPARE(w.drawing().current_colour, 0x00123456u);
     }
 
     void the_pipette_on_the_description_takes_the_colour_seen_there()
@@ -100,7 +100,7 @@ private slots:
         QVERIFY(qGray(seen.pixel(at)) < 128);
         QTest::mouseClick(c.description_box->viewport(), Qt::MiddleButton, {},
                           c.description_box->viewport()->mapFrom(c.description_box, at));
-        QCOMPARE(w.drawing().current_color, platform::from_qrgb(seen.pixel(at)));
+        QCOMPARE(w.drawing().current_colour, platform::from_qrgb(seen.pixel(at)));
         verify_jars_plain_and_disabled(w);
     }
 
