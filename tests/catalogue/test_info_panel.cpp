@@ -69,17 +69,18 @@ private slots:
         QCOMPARE(c.photograph->cursor().shape(), Qt::ArrowCursor);
     }
 
-    // A photograph of another size is shown stretched: the colour is the one under the pointer.
-    void a_small_photograph_gives_the_pixel_under_the_pointer()
+    // A photograph of another size and shape is shown stretched, here by 2 across and 4 down: the
+    // colour is the one under the pointer.
+    void a_photograph_of_another_shape_gives_the_pixel_under_the_pointer()
     {
         Window w;
         auto& c = w.controls();
-        platform::Bitmap small(100, 100);
-        small.image().setPixel(75, 25, platform::to_qrgb(0x00123456));
+        platform::Bitmap small(100, 50);
+        small.image().setPixel(75, 10, platform::to_qrgb(0x00123456));
         platform::write_bmp(small, w.tree().path("res/info/" + w.picture_name(0) + ".bmp"));
         w.open_picture();
         press(c.pipette_button);
-        press(c.photograph, Qt::LeftButton, {151, 51});
+        press(c.photograph, Qt::LeftButton, {151, 41});
         QCOMPARE(w.drawing().current_colour, 0x00123456u);
     }
 

@@ -103,6 +103,8 @@ private slots:
         QVERIFY(fixture.errors.messages().isEmpty());
         QCOMPARE(fixture.canvas(), drawn);
         QVERIFY(fixture.controls().canvas->isVisible());
+        // The opened picture is fitted into the canvas; the hidden buffer does not keep it.
+        QVERIFY(!fixture.controls().opened_picture_buffer->has_picture());
     }
 
     void an_8_bit_canvas_is_saved_as_8_bits()
