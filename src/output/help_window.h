@@ -43,7 +43,7 @@ protected:
 
 private:
     QWidget* main_window_;
-    const HelpControls& controls_;
+    HelpControls controls_;
     WorkPageExampleFactory make_example_;
 };
 
