@@ -1,5 +1,5 @@
-// The program run from a copy of its folder that its user may not write, as an installation is:
-// the test copies the runnable folder with this executable as the program, takes the write bits
+// The program installed where its user may not write: the test installs the resource tree under
+// share/koloriton/ of a prefix and this executable as the prefix's bin/koloriton, takes the write bits
 // away and starts the copy as another user (nobody, when the test runs as root) with a home of its
 // own. There the copy drives its real main window and real file dialogs (--drive) and the test
 // then looks at where the files landed.
@@ -68,7 +68,7 @@ int drive_the_program(bool with_home)
     testing_support::CapturedErrors errors;
     app::MainWindow form(QCoreApplication::applicationDirPath());
     form.show();
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
     const QString snapshot_folder =
         with_home ? home_path(snapshots) : QDir::tempPath() + QStringLiteral("/koloriton-%1").arg(getuid());
 
@@ -161,12 +161,14 @@ void ReadOnlyFolderTest::run_read_only_copy(const QTemporaryDir& root, const QSt
 {
     QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                    QFile::ReadOther | QFile::ExeOther));
-    const QString program_dir = root.filePath("program");
-    const QString program = program_dir + "/koloriton";
+    const QString prefix = root.filePath("usr");
+    const QString program_dir = prefix + "/share/koloriton";
+    const QString program = prefix + "/bin/koloriton";
     copy_folder(testing_support::generated_res_dir(), program_dir + "/res");
-    QVERIFY(QDir(program_dir).mkpath("Tmp") && QDir(program_dir).mkpath("save"));
+    QVERIFY(QDir(program_dir).mkpath("Tmp") && QDir(program_dir).mkpath("save") &&
+            QDir(prefix).mkpath("bin"));
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-    set_read_only(program_dir, true);
+    set_read_only(prefix, true);
     QStringList command =
         QStringList{"env", "-i", "HOME=" + home, "PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen"} +
         environment + QStringList{program, argument};
@@ -183,7 +185,7 @@ void ReadOnlyFolderTest::run_read_only_copy(const QTemporaryDir& root, const QSt
     run.start(command.takeFirst(), command);
     QVERIFY(run.waitForFinished(240000));
     const QByteArray output = run.readAll();
-    set_read_only(program_dir, false);
+    set_read_only(prefix, false);
     QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, output.constData());
 }
 
@@ -196,7 +198,7 @@ void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of
     if (QTest::currentTestFailed())
         return;
     const bool as_root = geteuid() == 0;
-    const QString program_dir = root.filePath("program");
+    const QString program_dir = root.filePath("usr/share/koloriton");
 
     // The drawing is the user's, in their pictures folder; the program's folder stayed as it was.
     const QFileInfo saved(home + '/' + drawings + "/рисунок.bmp");
@@ -213,7 +215,7 @@ void ReadOnlyFolderTest::a_user_without_a_home_folder_draws()
     const QString temporary = root.filePath("tmp");
     QVERIFY(QDir().mkpath(temporary));
     // Inside the read-only program folder, where no one can make it.
-    run_read_only_copy(root, root.filePath("program/no such home"), {"TMPDIR=" + temporary}, draw_argument);
+    run_read_only_copy(root, root.filePath("usr/no such home"), {"TMPDIR=" + temporary}, draw_argument);
 }
 
 int main(int argc, char* argv[])
