@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks that includes run only downward: app -> subsystems -> core -> platform. Subsystems may
 # use one another only in the order listed below (a later one may include an earlier one), so the
-# include graph has no cycles; only app/ includes the header of all the main window's controls. Prints every include that breaks the order and fails if any does.
+# include graph has no cycles; only app/ includes the header of all the main window's controls.
+# Prints every include that breaks the order and fails if any does.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 rank_of() {

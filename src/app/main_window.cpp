@@ -139,9 +139,8 @@ void MainWindow::create_subsystems()
         state_.screen_cursors, *colour_panel_);
     canvas_ = std::make_unique<drawing::Canvas>(c.canvas, drawing, *colour_panel_, *undo_redo_);
     drawing_files_ = std::make_unique<history::DrawingFiles>(
-        history::DrawingFileControls{c.canvas, c.opened_picture_buffer, c.save_button, c.open_button,
-                                     c.save_action, c.open_action, &controls_.save_dialog,
-                                     &controls_.open_dialog},
+        history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
+                                     &controls_.save_dialog, &controls_.open_dialog},
         paths, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
     output_windows_ = new output::OutputWindows(
         output::OutputControls{c.canvas, c.print_button, c.print_action, c.help_action, c.about_action},

@@ -43,7 +43,7 @@ struct MainWindowControls {
     Picture* description_tab = nullptr;          // description tab
     core::FrameShape* info_frame = nullptr;      // frame of the photograph panel
     Picture* pipette_button = nullptr;           // pipette tool
-    Picture* opened_picture_buffer = nullptr;    // hidden: holds an opened file until it is fitted
+    Picture* opened_picture_buffer = nullptr;    // hidden, empty: opened files are fitted as read
     Picture* size_4_button = nullptr;            // brush size 4
     Picture* rectangle_button = nullptr;         // rectangle tool
     Picture* rounded_rectangle_button = nullptr; // rounded rectangle tool

@@ -12,8 +12,7 @@ namespace history {
 
 // The controls saving and opening serve.
 struct DrawingFileControls {
-    platform::PictureControl* canvas = nullptr;                // saved, and replaced by an opened picture
-    platform::PictureControl* opened_picture_buffer = nullptr; // holds an opened file until it is fitted
+    platform::PictureControl* canvas = nullptr; // saved, and replaced by an opened picture
     platform::PictureControl* save_button = nullptr;
     platform::PictureControl* open_button = nullptr;
     QAction* save_action = nullptr; // "Сохранить"
