@@ -15,8 +15,8 @@ QScrollArea* scrolled_contents(QWidget& window, QWidget* contents);
 // Keeps a window's frame inside the available area of its screen (the screen without its panels).
 // The window's client area is its scrolled contents' size where that area has room, and smaller,
 // the contents scrolling, where it has not; its frame stands at the centre of the area. The window
-// manager's frame is known only once it has framed the window, so the window is fitted again
-// whenever its frame turns out other than assumed.
+// manager's frame is known only once it has framed the window, and the available area may change
+// while it shows, so the window is fitted again whenever it stands elsewhere than it should.
 class ScreenFit : public QObject {
     Q_OBJECT
 
@@ -30,11 +30,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The available area of the window's screen; the whole screen while the desktop names none.
+    QRect available() const;
     QSize client_size(const QSize& room) const;
+    // Where the window's frame belongs with these frame margins.
+    QRect wanted_frame(const QMargins& frame) const;
+    void place_in(const QMargins& frame);
 
     QWidget& window_;
     QScrollArea& contents_;
-    QMargins frame_;
+    // Fittings since the window last showed: a window manager that keeps moving the window
+    // elsewhere is left its way after a few.
+    int refits_ = 0;
 };
 
 } // namespace output

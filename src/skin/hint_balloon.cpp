@@ -1,6 +1,6 @@
 #include "skin/hint_balloon.h"
 
-#include "skin/window_compositing.h"
+#include "skin/x11_desktop.h"
 
 #include <QBitmap>
 #include <QGuiApplication>
