@@ -37,6 +37,8 @@ QScrollArea* scrolled_contents(QWidget& window, QWidget* contents)
     auto* area = new QScrollArea(&window);
     area->setObjectName(window.objectName() + QStringLiteral("_scroll"));
     area->setFrameShape(QFrame::NoFrame);
+    // The first field of the contents, not the area, takes the focus when the window opens.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(contents);
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
