@@ -75,7 +75,8 @@ QRect ScreenFit::wanted_frame(const QMargins& frame) const
 {
     const QRect area = available();
     const QSize outer = client_size(area.size().shrunkBy(frame)).grownBy(frame);
-    return QRect(area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2),
+    return QRect(area.topLeft() +
+                     QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2),
                  outer);
 }
 

@@ -14,8 +14,7 @@ namespace {
 struct FreeReply {
     void operator()(void* reply) const { std::free(reply); }
 };
-template <typename Reply>
-using ReplyPointer = std::unique_ptr<Reply, FreeReply>;
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, FreeReply>;
 
 // The number of the X screen whose root window holds `window`, or -1.
 int screen_number(xcb_connection_t* connection, xcb_window_t window)
@@ -34,8 +33,8 @@ int screen_number(xcb_connection_t* connection, xcb_window_t window)
 
 xcb_atom_t atom_named(xcb_connection_t* connection, const QByteArray& name)
 {
-    const ReplyPointer<xcb_intern_atom_reply_t> atom(
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, name.size(), name.constData()), nullptr));
+    const ReplyPointer<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, name.size(), name.constData()), nullptr));
     return atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
@@ -76,10 +75,11 @@ std::optional<QMargins> frame_extents(const QWidget& window)
     if (connection == nullptr || !window.testAttribute(Qt::WA_WState_Created))
         return std::nullopt;
     const xcb_atom_t extents = atom_named(connection, "_NET_FRAME_EXTENTS");
-    const ReplyPointer<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, static_cast<xcb_window_t>(window.winId()), extents, XCB_ATOM_CARDINAL, 0, 4),
-        nullptr));
+    const ReplyPointer<xcb_get_property_reply_t> reply(
+        xcb_get_property_reply(connection,
+                               xcb_get_property(connection, 0, static_cast<xcb_window_t>(window.winId()),
+                                                extents, XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
         return std::nullopt;
     // Left, right, top, bottom.

@@ -5,8 +5,8 @@
 #include "output/print_window.h"
 #include "skin/hint_manager.h"
 #include "skin/skin_manager.h"
-#include "support/private_cups.h"
 #include "support/modal_window.h"
+#include "support/private_cups.h"
 #include "support/private_x_server.h"
 #include "support/test_tree.h"
 
@@ -32,7 +32,8 @@ struct Program {
         form.show();
     }
     // Runs `while_open` inside the modal window that `open` shows, then closes that window.
-    void with_modal(QDialog& window, const std::function<void()>& open, const std::function<void()>& while_open)
+    void with_modal(QDialog& window, const std::function<void()>& open,
+                    const std::function<void()>& while_open)
     {
         bool ran = false;
         QTimer::singleShot(0, &window, [&] {
@@ -46,7 +47,8 @@ struct Program {
     void open_print_window(const std::function<void()>& while_open)
     {
         with_modal(
-            print_window, [this] { QTest::mouseClick(form.controls().print_button, Qt::LeftButton); }, while_open);
+            print_window, [this] { QTest::mouseClick(form.controls().print_button, Qt::LeftButton); },
+            while_open);
     }
 };
 
@@ -56,7 +58,8 @@ void check_fits_screen(QWidget& window, QSize natural)
 {
     const QRect available = window.screen()->availableGeometry();
     // The window manager frames the window after it shows, and the window fits itself to that frame.
-    QVERIFY(QTest::qWaitFor([&] { return testing_support::frame_on_screen(window) != window.geometry(); }, 5000));
+    QVERIFY(
+        QTest::qWaitFor([&] { return testing_support::frame_on_screen(window) != window.geometry(); }, 5000));
     QTest::qWait(300);
     const QRect frame = testing_support::frame_on_screen(window);
     QVERIFY2(available.contains(frame), qPrintable(QStringLiteral("frame %1,%2 %3x%4")
@@ -194,6 +197,6 @@ void DesktopTest::a_hint_shows_nothing_black_around_its_balloon()
 }
 
 KOLORITON_X_TEST_MAIN(DesktopTest, XDesktop{{1024, 768}, false}, XDesktop{{1024, 768}, true},
-                      XDesktop{{1366, 768}, false}, XDesktop{{1366, 768}, true}, XDesktop{{1920, 1080}, false},
-                      XDesktop{{1920, 1080}, true})
+                      XDesktop{{1366, 768}, false}, XDesktop{{1366, 768}, true},
+                      XDesktop{{1920, 1080}, false}, XDesktop{{1920, 1080}, true})
 #include "test_desktops.moc"

@@ -60,8 +60,8 @@ PrivateXServer::PrivateXServer(const XDesktop& desktop) : desktop_(desktop)
     if (!start_manager(window_manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}) ||
         !wait_for_selection_owner("WM_S0"))
         return;
-    if (desktop_.compositor &&
-        (!start_manager(compositor_, QStringLiteral("xcompmgr"), {}) || !wait_for_selection_owner("_NET_WM_CM_S0")))
+    if (desktop_.compositor && (!start_manager(compositor_, QStringLiteral("xcompmgr"), {}) ||
+                                !wait_for_selection_owner("_NET_WM_CM_S0")))
         return;
 }
 
@@ -89,7 +89,8 @@ bool PrivateXServer::start_server()
         server_.waitForReadyRead(100);
     const QString number = QString::fromLatin1(server_.readLine()).trimmed();
     if (number.isEmpty()) {
-        failure_ = QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(server_.readAllStandardError());
+        failure_ =
+            QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(server_.readAllStandardError());
         return false;
     }
     display_ = QLatin1Char(':') + number;
@@ -138,7 +139,8 @@ bool PrivateXServer::wait_for_selection_owner(const QByteArray& selection)
         xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
             connection, xcb_intern_atom(connection, 0, selection.size(), selection.constData()), nullptr);
         xcb_get_selection_owner_reply_t* owner =
-            atom ? xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr)
+            atom ? xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom),
+                                                 nullptr)
                  : nullptr;
         owned = owner != nullptr && owner->owner != XCB_NONE;
         free(owner);
@@ -158,7 +160,8 @@ QRect frame_on_screen(const QWidget& window)
     xcb_window_t top = static_cast<xcb_window_t>(window.winId());
     QRect frame;
     while (!xcb_connection_has_error(connection)) {
-        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, top), nullptr);
+        xcb_query_tree_reply_t* tree =
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, top), nullptr);
         if (tree == nullptr)
             break;
         const bool is_top = tree->parent == tree->root;
@@ -167,10 +170,12 @@ QRect frame_on_screen(const QWidget& window)
         free(tree);
         if (!is_top)
             continue;
-        xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, top), nullptr);
+        xcb_get_geometry_reply_t* geometry =
+            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, top), nullptr);
         if (geometry != nullptr) {
             const int border = geometry->border_width;
-            frame = QRect(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
+            frame =
+                QRect(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
         }
         free(geometry);
         break;
