@@ -55,10 +55,7 @@ ScreenFit::ScreenFit(QWidget& window, QScrollArea& contents)
 QRect ScreenFit::available() const
 {
     const QScreen* screen = window_.screen() != nullptr ? window_.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr)
-        return {};
-    const QRect area = screen->availableGeometry();
-    return area.isEmpty() ? screen->geometry() : area;
+    return screen != nullptr ? screen->availableGeometry() : QRect();
 }
 
 QSize ScreenFit::client_size(const QSize& room) const

@@ -30,7 +30,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The available area of the window's screen; the whole screen while the desktop names none.
     QRect available() const;
     QSize client_size(const QSize& room) const;
     // Where the window's frame belongs with these frame margins.
