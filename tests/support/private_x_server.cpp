@@ -158,28 +158,21 @@ QRect frame_on_screen(const QWidget& window)
 {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     xcb_window_t top = static_cast<xcb_window_t>(window.winId());
-    QRect frame;
-    while (!xcb_connection_has_error(connection)) {
-        xcb_query_tree_reply_t* tree =
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, top), nullptr);
-        if (tree == nullptr)
-            break;
-        const bool is_top = tree->parent == tree->root;
-        if (!is_top)
-            top = tree->parent;
+    xcb_query_tree_reply_t* tree = nullptr;
+    // Up from the window to the ancestor whose parent is the root window.
+    while ((tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, top), nullptr)) != nullptr &&
+           tree->parent != tree->root) {
+        top = tree->parent;
         free(tree);
-        if (!is_top)
-            continue;
-        xcb_get_geometry_reply_t* geometry =
-            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, top), nullptr);
-        if (geometry != nullptr) {
-            const int border = geometry->border_width;
-            frame =
-                QRect(geometry->x, geometry->y, geometry->width + 2 * border, geometry->height + 2 * border);
-        }
-        free(geometry);
-        break;
     }
+    free(tree);
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, top), nullptr);
+    QRect frame;
+    if (geometry != nullptr)
+        frame = QRect(geometry->x, geometry->y, geometry->width + 2 * geometry->border_width,
+                      geometry->height + 2 * geometry->border_width);
+    free(geometry);
     xcb_disconnect(connection);
     return frame;
 }
