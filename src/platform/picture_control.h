@@ -17,9 +17,8 @@ class PictureControl : public QWidget {
 public:
     explicit PictureControl(QWidget* parent = nullptr);
 
-    // Loads a picture file by its extension (.bmp through our codec, .jpg through libjpeg,
-    // anything else Qt reads as 24 bits). Throws FileError or ImageError and then keeps the
-    // picture it had.
+    // Loads a picture file as read_picture_file() reads it. Throws FileError or ImageError and
+    // then keeps the picture it had.
     void load_picture(const QString& path);
     void set_picture(Bitmap picture);
     void clear_picture();
