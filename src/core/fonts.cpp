@@ -2,8 +2,10 @@
 
 #include "core/layout_font_files.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QWidget>
 
 namespace core {
 
@@ -23,6 +25,15 @@ QFont layout_font()
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(8);
     return font;
+}
+
+void keep_fonts_of_all_widgets()
+{
+    for (QWidget* widget : QApplication::allWidgets()) {
+        QFont own = widget->font();
+        own.setResolveMask(QFont::AllPropertiesResolved);
+        widget->setFont(own);
+    }
 }
 
 } // namespace core

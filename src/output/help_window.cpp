@@ -1,6 +1,7 @@
 #include "output/help_window.h"
 
 #include "output/help_areas.h"
+#include "output/screen_fit.h"
 
 #include <QShowEvent>
 
@@ -17,9 +18,15 @@ HelpWindow::HelpWindow(QWidget* main_window, const HelpControls& controls, QWidg
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
     setAutoFillBackground(true);
-    help_view = new platform::PictureControl(this);
+    help_view = new platform::PictureControl;
     help_view->setObjectName(QStringLiteral("help_view"));
-    help_view->setGeometry(rect());
+    help_view->setFixedSize(client_size);
+    screen_fit_ = new ScreenFit(*this, *scrolled_contents(*this, help_view));
+}
+
+void HelpWindow::place_on_screen()
+{
+    screen_fit_->place();
 }
 
 namespace {

@@ -10,6 +10,8 @@
 
 namespace output {
 
+class ScreenFit;
+
 // A main window made only to be pictured, never shown on screen: on its work page with a
 // catalogue picture open.
 struct WorkPageExample {
@@ -18,7 +20,8 @@ struct WorkPageExample {
 };
 using WorkPageExampleFactory = std::function<WorkPageExample()>;
 
-// The help window: one picture of the main window with labelled arrows naming its areas.
+// The help window: one picture of the main window with labelled arrows naming its areas. On a
+// screen with too little room for it, the picture scrolls inside a smaller window.
 class HelpWindow : public QDialog {
     Q_OBJECT
 
@@ -35,6 +38,8 @@ public:
 
     // Pictures the main window, or the example, afresh into help_view.
     HelpPicture refresh_picture();
+    // Sizes the window for its screen and centres it there.
+    void place_on_screen();
 
     platform::PictureControl* help_view = nullptr; // the help picture, unscaled from the top-left corner
 
@@ -45,6 +50,7 @@ private:
     QWidget* main_window_;
     HelpControls controls_;
     WorkPageExampleFactory make_example_;
+    ScreenFit* screen_fit_ = nullptr;
 };
 
 } // namespace output

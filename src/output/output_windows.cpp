@@ -5,19 +5,7 @@
 #include "output/print_window.h"
 #include "platform/error_guard.h"
 
-#include <QScreen>
-
 namespace output {
-
-namespace {
-
-void centre_on_desktop(QWidget& window)
-{
-    if (const QScreen* screen = window.screen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
-}
-
-} // namespace
 
 OutputWindows::OutputWindows(const OutputControls& controls, const HelpControls& help, QWidget* main_window)
     : QObject(main_window), controls_(controls), main_window_(main_window),
@@ -39,13 +27,13 @@ void OutputWindows::connect_handlers()
 void OutputWindows::open_print_window()
 {
     print_window_->prepare(controls_.canvas->picture());
-    centre_on_desktop(*print_window_);
+    print_window_->place_on_screen();
     print_window_->exec();
 }
 
 void OutputWindows::show_help()
 {
-    centre_on_desktop(*help_window_);
+    help_window_->place_on_screen();
     help_window_->exec();
 }
 

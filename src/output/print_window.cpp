@@ -1,12 +1,15 @@
 #include "output/print_window.h"
 
 #include "output/print_page.h"
+#include "output/screen_fit.h"
 #include "platform/error_guard.h"
 #include "skin/skin_manager.h"
 
 #include <QDate>
 #include <QLocale>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace output {
 
@@ -71,17 +74,22 @@ PrintWindow::PrintWindow(QWidget* parent) : QDialog(parent), printer_source_(def
     setWindowTitle(QStringLiteral("Печать работы"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(client_size);
-    setFont(tahoma_pixels(11));
-    QPalette white = palette();
+    page = new QWidget;
+    page->setObjectName(QStringLiteral("print_page"));
+    page->setFixedSize(client_size);
+    page->setFont(tahoma_pixels(11));
+    QPalette white = page->palette();
     white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    page->setPalette(white);
+    page->setAutoFillBackground(true);
     create_controls();
+    scroll_area_ = scrolled_contents(*this, page);
+    screen_fit_ = new ScreenFit(*this, *scroll_area_);
 }
 
 void PrintWindow::create_controls()
 {
-    drawing_view = new platform::PictureControl(this);
+    drawing_view = new platform::PictureControl(page);
     drawing_view->setObjectName(QStringLiteral("drawing_view"));
     drawing_view->setGeometry(8, 40, 775, 649);
     drawing_view->set_stretch(true);
@@ -89,16 +97,16 @@ void PrintWindow::create_controls()
     drawing_view->set_centre(true);
     drawing_view->setEnabled(false);
 
-    title_label = make_label("Наименование работы", "title_label", {75, 727, 191, 19}, this);
-    author_label = make_label("Автор", "author_label", {75, 760, 51, 19}, this);
-    date_label = make_label("Дата", "date_label", {75, 790, 41, 19}, this);
-    title_edit = make_edit("title_edit", {280, 727, 503, 27}, this);
-    author_edit = make_edit("author_edit", {280, 760, 503, 27}, this);
-    date_edit = make_edit("date_edit", {280, 793, 121, 25}, this);
+    title_label = make_label("Наименование работы", "title_label", {75, 727, 191, 19}, page);
+    author_label = make_label("Автор", "author_label", {75, 760, 51, 19}, page);
+    date_label = make_label("Дата", "date_label", {75, 790, 41, 19}, page);
+    title_edit = make_edit("title_edit", {280, 727, 503, 27}, page);
+    author_edit = make_edit("author_edit", {280, 760, 503, 27}, page);
+    date_edit = make_edit("date_edit", {280, 793, 121, 25}, page);
     date_edit->setReadOnly(true);
     date_edit->setFrame(false);
 
-    print_button = new QPushButton(QStringLiteral("Распечатать"), this);
+    print_button = new QPushButton(QStringLiteral("Распечатать"), page);
     print_button->setObjectName(QStringLiteral("print_button"));
     print_button->setGeometry(700, 797, 83, 25);
     print_button->setAutoDefault(false);
@@ -120,6 +128,36 @@ void PrintWindow::prepare(const platform::Bitmap& drawing)
     author_edit->setFrame(true);
     drawing_view->set_picture(drawing);
     print_button->show();
+    // The window opens as it did the first time: no field remembered as focused from the last
+    // showing, where the dialog would give it the focus as if tabbed to, its text selected.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+    for (QLineEdit* edit : {title_edit, author_edit, date_edit})
+        edit->deselect();
+}
+
+void PrintWindow::place_on_screen()
+{
+    screen_fit_->place();
+}
+
+void PrintWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    show_fields();
+}
+
+void PrintWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    show_fields();
+}
+
+void PrintWindow::show_fields()
+{
+    QScrollBar* vertical = scroll_area_->verticalScrollBar();
+    vertical->setValue(vertical->maximum());
+    scroll_area_->ensureWidgetVisible(print_button, 0, 0);
 }
 
 void PrintWindow::tidy_for_paper()
@@ -146,7 +184,7 @@ void PrintWindow::print_drawing()
 {
     const PlainLook plain(skin_manager_);
     tidy_for_paper();
-    last_page_ = render_client_area(*this);
+    last_page_ = render_client_area(*page);
     const std::unique_ptr<QPrinter> printer = printer_source_();
     print_page(last_page_, *printer, printer_name(*printer));
     accept();

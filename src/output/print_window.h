@@ -11,13 +11,17 @@
 #include <memory>
 
 class QPrinter;
+class QScrollArea;
 namespace skin {
 class SkinManager;
 }
 
 namespace output {
 
-// The print window: the drawing, its title, author and date, laid out as they go on paper.
+class ScreenFit;
+
+// The print window: the drawing, its title, author and date, laid out as they go on paper. On a
+// screen with too little room for the page, the page scrolls inside a smaller window.
 class PrintWindow : public QDialog {
     Q_OBJECT
 
@@ -30,6 +34,8 @@ public:
 
     // Restores the editing look and takes an independent copy of the drawing and today's date.
     void prepare(const platform::Bitmap& drawing);
+    // Sizes the window for its screen and centres it there.
+    void place_on_screen();
     // Tidies the window for paper, prints its client area as one page and closes; on a failure
     // the window stays open as tidied and the error propagates.
     void print_drawing();
@@ -40,6 +46,7 @@ public:
     // The client area as last rendered for paper.
     const QImage& last_page() const { return last_page_; }
 
+    QWidget* page = nullptr;                          // the client area as it goes on paper
     platform::PictureControl* drawing_view = nullptr; // the drawing, fitted into its frame
     QLabel* title_label = nullptr;                    // "Наименование работы"
     QLabel* author_label = nullptr;                   // "Автор"
@@ -49,13 +56,21 @@ public:
     QLineEdit* date_edit = nullptr;                   // date, read-only
     QPushButton* print_button = nullptr;              // "Распечатать"
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void create_controls();
     void tidy_for_paper();
+    // Where the page scrolls, its fields and the button stay in view.
+    void show_fields();
 
     PrinterSource printer_source_;
     skin::SkinManager* skin_manager_ = nullptr;
     QImage last_page_;
+    QScrollArea* scroll_area_ = nullptr;
+    ScreenFit* screen_fit_ = nullptr;
 };
 
 } // namespace output

@@ -1,5 +1,8 @@
 #include "skin/hint_balloon.h"
 
+#include "skin/x11_desktop.h"
+
+#include <QBitmap>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -121,8 +124,24 @@ void HintBalloon::show_hint(const QString& text, QPoint target)
     text_ = text;
     shape_ = balloon_shape(hint_text_size(text, settings_), target, area, settings_);
     setGeometry(shape_.window);
+    blended_ = translucency_blends(*this);
+    if (blended_)
+        clearMask();
+    else
+        cut_to_balloon();
     update();
     show();
+}
+
+void HintBalloon::cut_to_balloon()
+{
+    QImage balloon(shape_.window.size(), QImage::Format_ARGB32_Premultiplied);
+    balloon.fill(Qt::transparent);
+    QPainter painter(&balloon);
+    paint_balloon(painter);
+    painter.end();
+    // Drawn aliased, every pixel of the balloon is opaque and every other one clear.
+    setMask(QBitmap::fromImage(balloon.createAlphaMask(Qt::ThresholdAlphaDither)));
 }
 
 QPainterPath HintBalloon::outline() const
@@ -162,8 +181,15 @@ void HintBalloon::paint_shadow(QPainter& painter) const
 void HintBalloon::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    paint_shadow(painter);
+    paint_balloon(painter);
+}
+
+void HintBalloon::paint_balloon(QPainter& painter) const
+{
+    if (blended_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        paint_shadow(painter);
+    }
 
     const QPainterPath path = outline();
     // The gradient spans the body; the pointer continues the colour of the edge it leaves.

@@ -34,7 +34,10 @@ QColor balloon_fill(double fraction, const HintSettings& settings);
 
 QFont hint_font(const HintSettings& settings);
 
-// The balloon window: a frameless tool tip window that paints one hint.
+// The balloon window: a frameless tool tip window that paints one hint. Where the desktop blends
+// translucent windows the balloon is drawn smoothly with its shadow; where it does not, the window
+// is cut to the balloon's own pixels, drawn without shadow or half-transparent edges, so nothing
+// around the balloon shows black.
 class HintBalloon : public QWidget {
     Q_OBJECT
 
@@ -47,16 +50,22 @@ public:
     const BalloonShape& shape() const { return shape_; }
     // The body and the pointer as one outline, in the window's coordinates.
     QPainterPath outline() const;
+    // Whether the balloon is drawn for a desktop that blends it with what lies below.
+    bool blended() const { return blended_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void paint_shadow(QPainter& painter) const;
+    void paint_balloon(QPainter& painter) const;
+    // Cuts the window to the pixels the balloon covers, drawn without blending.
+    void cut_to_balloon();
 
     HintSettings settings_;
     QString text_;
     BalloonShape shape_;
+    bool blended_ = true;
 };
 
 } // namespace skin

@@ -3,6 +3,7 @@
 #include "skin/skin_archive.h"
 #include "skin/style_sheet_pictures.h"
 
+#include "core/fonts.h"
 #include "platform/whole_file.h"
 
 #include <QApplication>
@@ -109,6 +110,8 @@ void SkinManager::load()
     sheet_before_ = qApp->styleSheet();
     applied_ = *text;
     loaded_ = true;
+    // The sheet sets no fonts: every control keeps its own through switching the skin off and on.
+    core::keep_fonts_of_all_widgets();
     qApp->setStyleSheet(applied_);
 }
 

@@ -228,7 +228,7 @@ void PrintWindowTest::the_drawing_is_fitted_and_centred_in_its_frame()
 
     f.print_window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.print_window));
-    const QImage page = output::render_client_area(f.print_window);
+    const QImage page = output::render_client_area(*f.print_window.page);
     QCOMPARE(page.size(), QSize(791, 830));
     const QRect on_page = drawn.translated(8, 40);
     QCOMPARE(page.pixel(on_page.center()), red);
@@ -314,7 +314,7 @@ void PrintWindowTest::the_page_carries_no_button_border_or_text_cursor()
     f.print_into_pdf(f.pdf_path());
     f.open_print_window([&] {
         f.print_window.show();
-        const QImage editing = output::render_client_area(f.print_window);
+        const QImage editing = output::render_client_area(*f.print_window.page);
         // In the editing look the button and the field borders are there to be removed.
         QVERIFY(!all_white(editing, QRect(700, 797, 83, 25)));
         QVERIFY(!all_white(editing, QRect(280, 727, 503, 1)));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
+#include <QWidget>
 #include <cstdio>
 #include <xcb/xcb.h>
 
@@ -59,8 +60,8 @@ PrivateXServer::PrivateXServer(const XDesktop& desktop) : desktop_(desktop)
     if (!start_manager(window_manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}) ||
         !wait_for_selection_owner("WM_S0"))
         return;
-    if (desktop_.compositor &&
-        (!start_manager(compositor_, QStringLiteral("xcompmgr"), {}) || !wait_for_selection_owner("_NET_WM_CM_S0")))
+    if (desktop_.compositor && (!start_manager(compositor_, QStringLiteral("xcompmgr"), {}) ||
+                                !wait_for_selection_owner("_NET_WM_CM_S0")))
         return;
 }
 
@@ -88,7 +89,8 @@ bool PrivateXServer::start_server()
         server_.waitForReadyRead(100);
     const QString number = QString::fromLatin1(server_.readLine()).trimmed();
     if (number.isEmpty()) {
-        failure_ = QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(server_.readAllStandardError());
+        failure_ =
+            QStringLiteral("Xvfb did not start: ") + QString::fromLocal8Bit(server_.readAllStandardError());
         return false;
     }
     display_ = QLatin1Char(':') + number;
@@ -137,7 +139,8 @@ bool PrivateXServer::wait_for_selection_owner(const QByteArray& selection)
         xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
             connection, xcb_intern_atom(connection, 0, selection.size(), selection.constData()), nullptr);
         xcb_get_selection_owner_reply_t* owner =
-            atom ? xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr)
+            atom ? xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom),
+                                                 nullptr)
                  : nullptr;
         owned = owner != nullptr && owner->owner != XCB_NONE;
         free(owner);
@@ -149,6 +152,29 @@ bool PrivateXServer::wait_for_selection_owner(const QByteArray& selection)
     if (!owned)
         failure_ = QStringLiteral("nothing took the X selection ") + QString::fromLatin1(selection);
     return owned;
+}
+
+QRect frame_on_screen(const QWidget& window)
+{
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    xcb_window_t top = static_cast<xcb_window_t>(window.winId());
+    xcb_query_tree_reply_t* tree = nullptr;
+    // Up from the window to the ancestor whose parent is the root window.
+    while ((tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, top), nullptr)) != nullptr &&
+           tree->parent != tree->root) {
+        top = tree->parent;
+        free(tree);
+    }
+    free(tree);
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, top), nullptr);
+    QRect frame;
+    if (geometry != nullptr)
+        frame = QRect(geometry->x, geometry->y, geometry->width + 2 * geometry->border_width,
+                      geometry->height + 2 * geometry->border_width);
+    free(geometry);
+    xcb_disconnect(connection);
+    return frame;
 }
 
 bool on_private_desktop()

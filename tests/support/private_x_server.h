@@ -4,6 +4,7 @@
 #include <QList>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
@@ -52,6 +53,11 @@ private:
     QString display_;
     QString failure_;
 };
+
+// The rectangle the window takes on the screen with the window manager's frame, as the X server
+// of the DISPLAY has it: the window's top-level ancestor below the root window. Empty when the
+// window is not on that server.
+QRect frame_on_screen(const QWidget& window);
 
 // True when this process runs inside run_on_desktops' X server, which desktop it is.
 bool on_private_desktop();
