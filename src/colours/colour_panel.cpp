@@ -33,7 +33,6 @@ void ColourPanel::select_jar(std::int32_t index)
         state_.drawing.current_color = row->colour;
         state_.color_index = index;
         repaint_colour_displays(controls_, state_);
-        show_brush_colour(controls_, state_);
         // Keeps the yellow frame on the pattern the next fill uses, which a colour change leaves as it is.
         colours::show_pattern_frame(controls_, state_.drawing.fill_style);
     });

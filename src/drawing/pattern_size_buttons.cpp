@@ -1,6 +1,7 @@
 #include "drawing/pattern_size_buttons.h"
 
 #include "colours/colour_displays.h"
+#include "colours/colour_repaint.h"
 #include "colours/pattern_frames.h"
 #include "platform/error_guard.h"
 
@@ -42,7 +43,7 @@ void PatternSizeButtons::choose_size(std::int32_t brush_size)
 {
     platform::guarded([&] {
         state_.drawing.brush_size = brush_size;
-        colours::paint_size_buttons(controls_, brush_size, state_.drawing.current_color);
+        colours::paint_size_buttons(controls_, brush_size, colours::next_press_colour(state_.drawing));
     });
 }
 

@@ -3,7 +3,6 @@
 #include "colours/colour_displays.h"
 #include "colours/colour_repaint.h"
 #include "colours/jar_pictures.h"
-#include "colours/jar_table.h"
 #include "colours/pattern_frames.h"
 #include "drawing/tool_table.h"
 #include "platform/error_guard.h"
@@ -44,14 +43,12 @@ void ToolButtons::choose_brush()
     platform::guarded([&] {
         set_fill_style(0);
         leave_eraser();
-        const colours::JarRow* jar = colours::jar_row(state_.color_index);
-        if (jar != nullptr && jar->brush_file != nullptr)
-            controls_.brush_button->load_picture(instrument(state_, jar->brush_file));
         colours::set_jars_enabled(controls_, true);
         state_.drawing.eraser_mode = 0;
         state_.drawing.current_tool = core::tool_brush;
         set_canvas_cursor(tool_table[brush_row]);
         load_plain_pictures_except(brush_row);
+        colours::show_brush_colour(controls_, state_);
     });
 }
 
@@ -80,10 +77,10 @@ void ToolButtons::choose_eraser()
         controls_.eraser_button->load_picture(instrument(state_, tool_table[eraser_row].highlighted_file));
         load_plain_pictures_except(eraser_row);
         state_.drawing.current_color = platform::white_word;
-        colours::repaint_colour_displays(controls_, state_);
         state_.drawing.current_tool = core::tool_brush;
         state_.drawing.eraser_mode = 1;
         set_canvas_cursor(tool_table[eraser_row]);
+        colours::repaint_colour_displays(controls_, state_);
     });
 }
 
@@ -91,12 +88,16 @@ void ToolButtons::choose_simple_tool(std::size_t row_number)
 {
     platform::guarded([&] {
         const ToolRow& row = tool_table[row_number];
+        const platform::ColourWord shown = colours::next_press_colour(state_.drawing);
         set_fill_style(0);
         state_.drawing.current_tool = row.tool;
         switch_jars(row);
         (controls_.*(row.control))->load_picture(instrument(state_, row.highlighted_file));
         load_plain_pictures_except(row_number);
         set_canvas_cursor(row);
+        // A shape chosen from the eraser paints the current colour, which a shade taken meanwhile set.
+        if (colours::next_press_colour(state_.drawing) != shown)
+            colours::repaint_colour_displays(controls_, state_);
     });
 }
 
@@ -113,8 +114,6 @@ void ToolButtons::leave_eraser()
     state_.drawing.eraser_mode = 0;
     state_.drawing.current_color = state_.drawing.color_before_eraser;
     colours::repaint_colour_displays(controls_, state_);
-    colours::refresh_jar_row(controls_, state_.paths, 0);
-    colours::load_jar(controls_, state_.paths, state_.color_index, true);
 }
 
 void ToolButtons::switch_jars(const ToolRow& row)

@@ -34,6 +34,7 @@ private:
     // The pipette and the shapes, by their row of the tool table.
     void choose_simple_tool(std::size_t row);
     void set_fill_style(std::int32_t fill_style);
+    // Restores the colour saved by the eraser and shows it on the colour displays.
     void leave_eraser();
     void switch_jars(const ToolRow& row);
     void load_plain_pictures_except(std::size_t row);

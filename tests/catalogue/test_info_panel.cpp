@@ -9,13 +9,17 @@ using namespace work_page;
 
 namespace {
 
-void verify_jars_plain_and_disabled(Window& w)
+// The jars are disabled and only the one holding `colour`, if any, looks selected.
+void verify_jars_disabled_showing(Window& w, platform::ColourWord colour)
 {
-    const char* letters[] = {"к", "о", "ж", "з", "г", "с", "ф", "ч"};
+    const std::pair<const char*, platform::ColourWord> jars[] = {
+        {"к", 0x0000FF}, {"о", 0x0066FF}, {"ж", 0x00FFFF}, {"з", 0x09BC3B},
+        {"г", 0xDBBA37}, {"с", 0xFF0000}, {"ф", 0xC118B1}, {"ч", 0x000000}};
     for (std::size_t i = 0; i < 8; ++i) {
         QVERIFY(!w.controls().jars()[i]->isEnabled());
+        const QString look = colour == jars[i].second ? "_.bmp" : ".bmp";
         QVERIFY(w.controls().jars()[i]->picture() ==
-                w.bmp("banks/" + QString::fromUtf8(letters[i]) + ".bmp"));
+                w.bmp("banks/" + QString::fromUtf8(jars[i].first) + look));
     }
 }
 
@@ -61,7 +65,7 @@ private slots:
         const platform::ColourWord expected = c.photograph->picture().pixel(31, 47);
         QCOMPARE(w.drawing().current_color, expected);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), expected);
-        verify_jars_plain_and_disabled(w);
+        verify_jars_disabled_showing(w, expected);
         QCOMPARE(w.state().color_index, 1);
         QVERIFY(c.canvas->picture() == canvas);
         QVERIFY(!c.undo_button->isEnabled());
@@ -101,7 +105,7 @@ private slots:
         QTest::mouseClick(c.description_box->viewport(), Qt::MiddleButton, {},
                           c.description_box->viewport()->mapFrom(c.description_box, at));
         QCOMPARE(w.drawing().current_color, platform::from_qrgb(seen.pixel(at)));
-        verify_jars_plain_and_disabled(w);
+        verify_jars_disabled_showing(w, w.drawing().current_color);
     }
 
     void the_description_offers_no_menu_and_no_zoom()
