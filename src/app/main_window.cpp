@@ -14,6 +14,7 @@
 #include "history/drawing_files.h"
 #include "history/snapshot.h"
 #include "history/undo_redo.h"
+#include "history/unsaved_changes.h"
 #include "output/help_window.h"
 #include "output/output_windows.h"
 #include "output/print_window.h"
@@ -31,7 +32,7 @@
 namespace app {
 
 MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
-    : QMainWindow(parent), exit_(state_, this), highlighting_(controls_, state_)
+    : QMainWindow(parent), highlighting_(controls_, state_)
 {
     set_up_window();
     auto* client = new QWidget(this);
@@ -98,15 +99,21 @@ void MainWindow::create_menu()
 
 void MainWindow::create_subsystems()
 {
-    page_switcher_ = std::make_unique<catalogue::PageSwitcher>(controls_, state_);
+    unsaved_changes_ = std::make_unique<history::UnsavedChanges>(*controls_.canvas);
+    page_switcher_ = std::make_unique<catalogue::PageSwitcher>(controls_, state_, *unsaved_changes_);
     info_panel_ = std::make_unique<catalogue::InfoPanel>(controls_, state_);
     preview_strip_ = std::make_unique<catalogue::PreviewStrip>(controls_, state_, *page_switcher_);
     colour_panel_ = std::make_unique<colours::ColourPanel>(controls_, state_);
     pattern_size_buttons_ = std::make_unique<drawing::PatternSizeButtons>(controls_, state_);
     tool_buttons_ = std::make_unique<drawing::ToolButtons>(controls_, state_);
     canvas_ = std::make_unique<drawing::Canvas>(controls_, state_);
-    undo_redo_ = std::make_unique<history::UndoRedo>(controls_, state_);
-    drawing_files_ = std::make_unique<history::DrawingFiles>(controls_, state_);
+    undo_redo_ = std::make_unique<history::UndoRedo>(controls_, state_, *unsaved_changes_);
+    drawing_files_ = std::make_unique<history::DrawingFiles>(controls_, state_, *unsaved_changes_);
+    saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, this);
+    exit_ = std::make_unique<ExitConfirmation>(state_, *saving_, this);
+    // No step replaces a drawing with unsaved changes without asking whether to save it.
+    page_switcher_->set_replace_check([this] { return saving_->may_leave(); });
+    drawing_files_->set_replace_check([this] { return saving_->may_leave(); });
     output_windows_ = new output::OutputWindows(controls_, this);
     skin_manager_ = new skin::SkinManager(this);
     hint_manager_ = new skin::HintManager(this);
@@ -126,9 +133,9 @@ void MainWindow::create_subsystems()
     highlighting_.connect_handlers();
 
     connect(controls_.exit_button, &platform::PictureControl::clicked, this,
-            [this] { platform::guarded([this] { exit_.request_exit(); }); });
+            [this] { platform::guarded([this] { exit_->request_exit(); }); });
     connect(controls_.exit_action, &QAction::triggered, this,
-            [this] { platform::guarded([this] { exit_.request_exit(); }); });
+            [this] { platform::guarded([this] { exit_->request_exit(); }); });
 }
 
 void MainWindow::start_up(const QString& app_dir)
@@ -175,7 +182,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Stays open unless the question was answered Yes, also when something in between failed.
     bool may_close = false;
-    platform::guarded([&] { may_close = exit_.confirm_close(); });
+    platform::guarded([&] { may_close = exit_->confirm_close(); });
     if (may_close)
         event->accept();
     else

@@ -35,7 +35,10 @@ void PageSwitcher::connect_handlers()
 void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender)
 {
     const QString name = sender->hint();
-    platform::guarded([&] { open_picture(name); });
+    platform::guarded([&] {
+        if (may_replace_())
+            open_picture(name);
+    });
 }
 
 void PageSwitcher::open_picture(const QString& name)
@@ -48,8 +51,10 @@ void PageSwitcher::open_picture(const QString& name)
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours::show_pattern_frame(controls_, state_.drawing.fill_style);
     const core::ResourcePaths& paths = state_.paths;
-    if (is_file(paths.clipart_dir + name + ".bmp"))
+    if (is_file(paths.clipart_dir + name + ".bmp")) {
         controls_.canvas->load_picture(paths.clipart_dir + name + ".bmp");
+        changes_.mark_clean();
+    }
     if (is_file(paths.info_dir + name + ".bmp"))
         controls_.photograph->load_picture(paths.info_dir + name + ".bmp");
     if (is_file(paths.info_dir + name + ".txt"))
@@ -77,6 +82,8 @@ void PageSwitcher::load_description(const QString& path)
 void PageSwitcher::show_start_page()
 {
     platform::guarded([&] {
+        if (!may_replace_())
+            return;
         controls_.page_background->load_picture(state_.paths.interface_dir + "main.jpg");
         state_.work_page_shown = false;
         for (platform::PictureControl* control : controls_.drawing_controls())

@@ -2,6 +2,7 @@
 
 #include "core/main_window_controls.h"
 #include "core/process_state.h"
+#include "history/unsaved_changes.h"
 
 namespace catalogue {
 
@@ -9,10 +10,14 @@ namespace catalogue {
 // (show_start_page).
 class PageSwitcher {
 public:
-    PageSwitcher(core::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    PageSwitcher(core::MainWindowControls& controls, core::ProcessState& state,
+                 history::UnsavedChanges& changes)
+        : controls_(controls), state_(state), changes_(changes)
     {
     }
+    // Asked before a catalogue picture or the start page replaces the drawing; without it, both
+    // always go on.
+    void set_replace_check(history::ReplaceCheck check) { may_replace_ = std::move(check); }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
     // The click of every thumbnail of the preview strip; the sender carries the picture name as its hint.
@@ -26,6 +31,8 @@ private:
 
     core::MainWindowControls& controls_;
     core::ProcessState& state_;
+    history::UnsavedChanges& changes_;
+    history::ReplaceCheck may_replace_ = [] { return true; };
 };
 
 } // namespace catalogue

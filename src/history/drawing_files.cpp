@@ -7,11 +7,13 @@
 #include "platform/error_guard.h"
 
 #include <QDir>
+#include <QUrl>
 
 namespace history {
 
-DrawingFiles::DrawingFiles(core::MainWindowControls& controls, core::ProcessState& state)
-    : controls_(controls), state_(state),
+DrawingFiles::DrawingFiles(core::MainWindowControls& controls, core::ProcessState& state,
+                           UnsavedChanges& changes)
+    : controls_(controls), state_(state), changes_(changes),
       run_dialog_([&controls](DialogKind kind, const core::FileDialogSettings& settings) {
           return run_native_file_dialog(controls.page_background->window(), kind, settings);
       })
@@ -43,16 +45,23 @@ QString DrawingFiles::chosen_save_path()
     return chosen->contains(QStringLiteral(".bmp")) ? *chosen : *chosen + QStringLiteral(".bmp");
 }
 
-void DrawingFiles::save_drawing()
+bool DrawingFiles::save_drawing()
 {
     const QString path = chosen_save_path();
-    if (!path.isEmpty())
-        platform::write_bmp(controls_.canvas->picture(), path);
+    if (path.isEmpty())
+        return false;
+    platform::write_bmp(controls_.canvas->picture(), path);
+    changes_.mark_clean();
+    return true;
 }
 
 void DrawingFiles::open_drawing()
 {
+    if (!may_replace_())
+        return;
     controls_.open_dialog.initial_dir = state_.paths.open_dir();
+    // A child who saved a drawing finds it again in one click.
+    controls_.open_dialog.extra_places = {QUrl::fromLocalFile(state_.paths.save_dir())};
     const std::optional<QString> chosen = run_dialog_(DialogKind::Open, controls_.open_dialog);
     if (chosen && !chosen->isEmpty())
         open_drawing(*chosen);
@@ -69,6 +78,7 @@ void DrawingFiles::open_drawing(const QString& path)
     source = platform::Bitmap();
     controls_.load_buffer->clear_picture();
     controls_.canvas->set_picture(std::move(fitted));
+    changes_.mark_clean();
     controls_.canvas->show();
     if (!state_.work_page_shown) {
         controls_.page_background->load_picture(state_.paths.interface_dir + QStringLiteral("work.jpg"));

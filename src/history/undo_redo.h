@@ -2,6 +2,7 @@
 
 #include "core/main_window_controls.h"
 #include "core/process_state.h"
+#include "history/unsaved_changes.h"
 
 #include <QString>
 
@@ -10,8 +11,8 @@ namespace history {
 // One step of undo and redo through the snapshot files tmp.bmp and tmp1.bmp.
 class UndoRedo {
 public:
-    UndoRedo(core::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    UndoRedo(core::MainWindowControls& controls, core::ProcessState& state, UnsavedChanges& changes)
+        : controls_(controls), state_(state), changes_(changes)
     {
     }
     // Connects the controls and menu items this class serves to its handlers, and keeps each menu
@@ -33,6 +34,7 @@ private:
 
     core::MainWindowControls& controls_;
     core::ProcessState& state_;
+    UnsavedChanges& changes_;
 };
 
 } // namespace history
