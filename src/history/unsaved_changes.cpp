@@ -9,7 +9,11 @@ UnsavedChanges::UnsavedChanges(const platform::PictureControl& canvas)
 
 bool UnsavedChanges::any() const
 {
-    return swapped_ || !(canvas_.picture() == clean_);
+    if (swapped_)
+        return true;
+    // A canvas no press has written to still shares the clean copy's pixels and needs no comparison.
+    const platform::Bitmap& now = canvas_.picture();
+    return now.image().cacheKey() != clean_.image().cacheKey() && !(now == clean_);
 }
 
 void UnsavedChanges::mark_clean()

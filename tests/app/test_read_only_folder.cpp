@@ -65,6 +65,7 @@ int drive_the_program()
 {
     testing_support::CapturedErrors errors;
     app::MainWindow form(QCoreApplication::applicationDirPath());
+    form.set_save_question([] { return app::SaveAnswer::discard; });
     form.show();
     core::MainWindowControls& c = form.controls();
 
