@@ -61,7 +61,7 @@ void DrawingFiles::open_drawing()
         return;
     controls_.open_dialog.initial_dir = state_.paths.open_dir();
     // A child who saved a drawing finds it again in one click.
-    controls_.open_dialog.extra_places = {QUrl::fromLocalFile(state_.paths.save_dir())};
+    controls_.open_dialog.extra_places = {QUrl::fromLocalFile(QDir::cleanPath(state_.paths.save_dir()))};
     const std::optional<QString> chosen = run_dialog_(DialogKind::Open, controls_.open_dialog);
     if (chosen && !chosen->isEmpty())
         open_drawing(*chosen);

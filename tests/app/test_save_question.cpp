@@ -2,6 +2,7 @@
 #include "catalogue/preview_strip.h"
 #include "platform/bmp_codec.h"
 #include "support/captured_errors.h"
+#include "support/modal_window.h"
 #include "support/private_x_server.h"
 #include "support/test_tree.h"
 
@@ -10,38 +11,23 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 namespace {
-
-// Runs `act` on the first modal window of type `Modal` once it shows, inside its own event loop.
-template <typename Modal> void when_shown(std::function<void(Modal*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-        auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
-        if (modal == nullptr || !modal->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(modal);
-    });
-    timer->start();
-}
 
 // Answers "Сохранить рисунок?" with the button `answer`; after "Да" the save dialog takes `file`,
 // or is cancelled when there is none.
 void answer(const QString& answer, const QString& file = {})
 {
-    when_shown<QMessageBox>([=](QMessageBox* box) {
+    testing_support::when_modal_shown([=](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
         QCOMPARE(box->text(), QStringLiteral("Сохранить рисунок?"));
         if (answer == QStringLiteral("Да"))
-            when_shown<QFileDialog>([=](QFileDialog* dialog) {
-                if (file.isEmpty())
-                    return dialog->reject();
-                dialog->selectFile(file);
-                dialog->accept();
+            testing_support::when_modal_shown([=](QWidget* dialog) {
+                if (!file.isEmpty())
+                    qobject_cast<QFileDialog*>(dialog)->selectFile(file);
+                file.isEmpty() ? qobject_cast<QDialog*>(dialog)->reject()
+                               : qobject_cast<QDialog*>(dialog)->accept();
             });
         for (QAbstractButton* button : box->buttons())
             if (button->text() == answer)
@@ -114,12 +100,12 @@ private slots:
 
         // The open dialog offers the folder of saved drawings.
         QList<QUrl> places;
-        when_shown<QFileDialog>([&](QFileDialog* dialog) {
-            places = dialog->sidebarUrls();
-            dialog->reject();
+        testing_support::when_modal_shown([&](QWidget* dialog) {
+            places = qobject_cast<QFileDialog*>(dialog)->sidebarUrls();
+            qobject_cast<QDialog*>(dialog)->reject();
         });
         QTest::mouseClick(c.open_button, Qt::LeftButton);
-        QVERIFY(places.contains(QUrl::fromLocalFile(form.state().paths.save_dir())));
+        QVERIFY(places.contains(QUrl::fromLocalFile(tree.path("save"))));
 
         const platform::Bitmap last = colour();
         answer("Отмена");
