@@ -51,7 +51,7 @@ private slots:
         app::MainWindow form(tree.app_dir());
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        core::MainWindowControls& c = form.controls();
+        app::MainWindowControls& c = form.controls();
         const auto open = [&](int slot) {
             QTest::mouseClick(form.preview_strip().thumbnail(slot), Qt::LeftButton);
         };

@@ -133,7 +133,7 @@ private slots:
                                       .arg(kind)
                                       .arg(model.tool)
                                       .arg(colour, 6, 16);
-            QCOMPARE(w.drawing().current_color, model.colour);
+            QCOMPARE(w.drawing().current_colour, model.colour);
             // The empty bucket shows no paint.
             QVERIFY2(c.bucket_button->picture() == empty_bucket ||
                          shows(c.bucket_button->picture().pixel(20, 20), colour),
