@@ -91,16 +91,17 @@ platform::ColourWord ColourPanel::next_press_colour() const
 
 void ColourPanel::repaint_displays()
 {
+    const platform::ColourWord colour = next_press_colour();
     show_bucket_paint();
     const auto& buttons = controls_.pattern_buttons;
     // The hatched buttons start again from the blank button so that no lines of an earlier colour remain.
     for (std::size_t i = 1; i < buttons.size(); ++i)
         buttons[i]->load_picture(paths_.instruments_dir + QStringLiteral("заливка.bmp"));
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        fill_display(*buttons[i], {10, 10}, next_press_colour(), core::fill_pattern_styles[i]);
+        fill_display(*buttons[i], {10, 10}, colour, core::fill_pattern_styles[i]);
     paint_size_buttons();
     show_brush_colour();
-    refresh_jar_row(jar_of_colour(next_press_colour()));
+    refresh_jar_row(jar_of_colour(colour));
 }
 
 void ColourPanel::show_bucket_paint()

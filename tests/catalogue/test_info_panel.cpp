@@ -12,14 +12,11 @@ namespace {
 // The jars are disabled and only the one holding `colour`, if any, looks selected.
 void verify_jars_disabled_showing(Window& w, platform::ColourWord colour)
 {
-    const std::pair<const char*, platform::ColourWord> jars[] = {
-        {"к", 0x0000FF}, {"о", 0x0066FF}, {"ж", 0x00FFFF}, {"з", 0x09BC3B},
-        {"г", 0xDBBA37}, {"с", 0xFF0000}, {"ф", 0xC118B1}, {"ч", 0x000000}};
     for (std::size_t i = 0; i < 8; ++i) {
         QVERIFY(!w.controls().jars()[i]->isEnabled());
-        const QString look = colour == jars[i].second ? "_.bmp" : ".bmp";
+        const QString look = colour == jar_colours[i].second ? "_.bmp" : ".bmp";
         QVERIFY(w.controls().jars()[i]->picture() ==
-                w.bmp("banks/" + QString::fromUtf8(jars[i].first) + look));
+                w.bmp("banks/" + QString::fromUtf8(jar_colours[i].first) + look));
     }
 }
 

@@ -11,17 +11,12 @@ namespace {
 constexpr ColourWord white = 0x00FFFFFF;
 constexpr int pipette = 3;
 
-// The eight jars in their row order, as a child sees them.
-constexpr std::pair<const char*, ColourWord> jars[] = {{"к", 0x0000FF}, {"о", 0x0066FF}, {"ж", 0x00FFFF},
-                                                       {"з", 0x09BC3B}, {"г", 0xDBBA37}, {"с", 0xFF0000},
-                                                       {"ф", 0xC118B1}, {"ч", 0x000000}};
-
 // What a press paints, followed apart from the program: the tool buttons in the panel's order
 // (brush, bucket, eraser, pipette, then the six shapes), the colour and the eraser's saved one.
 struct Model {
     int tool = 1;
     bool erasing = false;
-    ColourWord colour = jars[0].second;
+    ColourWord colour = jar_colours[0].second;
     ColourWord saved = 0;
 
     void choose(int button)
@@ -82,7 +77,7 @@ private slots:
         const platform::Bitmap empty_bucket = w.bmp("instruments/ведро пустое.bmp");
         const platform::Bitmap blank_pattern = w.bmp("instruments/заливка.bmp");
         std::vector<std::pair<platform::Bitmap, platform::Bitmap>> looks;
-        for (const auto& jar : jars)
+        for (const auto& jar : jar_colours)
             looks.emplace_back(w.bmp(QStringLiteral("banks/%1.bmp").arg(QString::fromUtf8(jar.first))),
                                w.bmp(QStringLiteral("banks/%1_.bmp").arg(QString::fromUtf8(jar.first))));
         QCOMPARE(c.photograph->picture_rect().size(), c.photograph->picture().size());
@@ -99,7 +94,7 @@ private slots:
             if (kind == 0) {
                 const int jar = uniform(0, 7);
                 if (c.jars()[jar]->isEnabled()) {
-                    model.colour = jars[jar].second;
+                    model.colour = jar_colours[jar].second;
                     chosen_jar = jar;
                 }
                 QTest::mouseClick(c.jars()[jar], Qt::LeftButton);
@@ -151,10 +146,10 @@ private slots:
             for (std::size_t jar = 0; jar < 8; ++jar) {
                 const bool selected = c.jars()[jar]->picture() == looks[jar].second;
                 QVERIFY2(selected || c.jars()[jar]->picture() == looks[jar].first, qPrintable(where));
-                QVERIFY2(!selected || jars[jar].second == colour, qPrintable(where));
+                QVERIFY2(!selected || jar_colours[jar].second == colour, qPrintable(where));
                 jar_shown += selected;
             }
-            chosen_jar_not_painted += jars[chosen_jar].second != colour;
+            chosen_jar_not_painted += jar_colours[chosen_jar].second != colour;
 
             if (model.tool == pipette)
                 continue;
