@@ -32,6 +32,8 @@ struct BenchWindow {
 
     BenchWindow()
     {
+        // Opening a picture over the drawing is measured without the question about saving it.
+        form.set_save_question([] { return app::SaveAnswer::discard; });
         form.show();
         canvas()->set_picture(platform::read_bmp(catalogue_drawing(0)));
         canvas()->show();

@@ -8,8 +8,9 @@
 
 namespace app {
 
-ExitConfirmation::ExitConfirmation(const core::ProcessState& state, QWidget* window)
-    : state_(state), window_(window), question_([this] { return ask_default(); })
+ExitConfirmation::ExitConfirmation(const core::ProcessState& state, SaveBeforeLeaving& saving,
+                                   QWidget* window)
+    : state_(state), saving_(saving), window_(window), question_([this] { return ask_default(); })
 {
 }
 
@@ -24,7 +25,9 @@ bool ExitConfirmation::ask_default() const
 
 bool ExitConfirmation::confirm_close()
 {
-    if (!question_())
+    // The three answers about the drawing replace "Вы уверены?": each of them is already a decision.
+    const bool leave = saving_.unsaved() ? saving_.may_leave() : question_();
+    if (!leave)
         return false;
     // A snapshot that cannot be removed does not keep the program open. Only this copy's own
     // snapshots go: another copy on the same folder keeps its history.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/save_before_leaving.h"
 #include "core/process_state.h"
 
 #include <functional>
@@ -8,15 +9,16 @@ class QWidget;
 
 namespace app {
 
-// The confirmed exit: every way of closing the main window asks "Вы уверены?" first, and a Yes
-// removes the undo snapshot files before the window closes.
+// The confirmed exit: every way of closing the main window asks "Вы уверены?" first, or, with
+// unsaved changes, whether to save the drawing; leaving removes the undo snapshot files before the
+// window closes.
 class ExitConfirmation {
 public:
     // Asks the user; true means Yes.
     using Question = std::function<bool()>;
 
-    ExitConfirmation(const core::ProcessState& state, QWidget* window);
-    // Replaces the message box, for tests.
+    ExitConfirmation(const core::ProcessState& state, SaveBeforeLeaving& saving, QWidget* window);
+    // Replaces the message box "Вы уверены?", for tests.
     void set_question(Question question) { question_ = std::move(question); }
 
     // The main window's close handler: whether the window may close.
@@ -28,6 +30,7 @@ private:
     bool ask_default() const;
 
     const core::ProcessState& state_;
+    SaveBeforeLeaving& saving_;
     QWidget* window_;
     Question question_;
 };

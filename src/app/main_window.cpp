@@ -13,6 +13,7 @@
 #include "history/drawing_files.h"
 #include "history/snapshot.h"
 #include "history/undo_redo.h"
+#include "history/unsaved_changes.h"
 #include "output/help_areas.h"
 #include "output/help_window.h"
 #include "output/output_windows.h"
@@ -43,7 +44,7 @@ output::HelpControls help_controls(const MainWindowControls& c)
 } // namespace
 
 MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
-    : QMainWindow(parent), exit_(state_, this), highlighting_(controls_, state_)
+    : QMainWindow(parent), highlighting_(controls_, state_)
 {
     set_up_window();
     auto* client = new QWidget(this);
@@ -117,9 +118,10 @@ void MainWindow::create_subsystems()
         colours::ColourControls{c.jars(), c.shade_strip, c.pattern_frames(), c.bucket_button, c.brush_button,
                                 c.pattern_buttons(), c.size_buttons()},
         paths, drawing, state_.chosen_jar);
+    unsaved_changes_ = std::make_unique<history::UnsavedChanges>(*c.canvas);
     undo_redo_ = std::make_unique<history::UndoRedo>(
         history::UndoRedoControls{c.canvas, c.undo_button, c.redo_button, c.undo_action, c.redo_action},
-        paths);
+        paths, *unsaved_changes_);
     info_panel_ = std::make_unique<catalogue::InfoPanel>(
         catalogue::InfoControls{c.photo_tab, c.description_tab, c.info_frame, c.photograph,
                                 c.description_box},
@@ -127,7 +129,7 @@ void MainWindow::create_subsystems()
     page_switcher_ = std::make_unique<catalogue::PageSwitcher>(
         catalogue::PageControls{c.page_background, c.canvas, c.home_button, c.home_action,
                                 c.drawing_controls()},
-        paths, state_.work_page_shown, drawing, *info_panel_, *colour_panel_);
+        paths, state_.work_page_shown, drawing, *info_panel_, *colour_panel_, *unsaved_changes_);
     preview_strip_ = std::make_unique<catalogue::PreviewStrip>(
         catalogue::StripControls{c.strip_up_button, c.strip_down_button, c.catalogue_list,
                                  c.page_background->parentWidget()},
@@ -141,7 +143,12 @@ void MainWindow::create_subsystems()
     drawing_files_ = std::make_unique<history::DrawingFiles>(
         history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
                                      &controls_.save_dialog, &controls_.open_dialog},
-        paths, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
+        paths, *unsaved_changes_, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
+    saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, this);
+    exit_ = std::make_unique<ExitConfirmation>(state_, *saving_, this);
+    // No step replaces a drawing with unsaved changes without asking whether to save it.
+    page_switcher_->set_replace_check([this] { return saving_->may_leave(); });
+    drawing_files_->set_replace_check([this] { return saving_->may_leave(); });
     output_windows_ = new output::OutputWindows(
         output::OutputControls{c.canvas, c.print_button, c.print_action, c.help_action, c.about_action},
         help_controls(c), this);
@@ -163,9 +170,9 @@ void MainWindow::create_subsystems()
     highlighting_.connect_handlers();
 
     platform::connect_guarded(controls_.exit_button, &platform::PictureControl::clicked, this,
-                              [this] { exit_.request_exit(); });
+                              [this] { exit_->request_exit(); });
     platform::connect_guarded(controls_.exit_action, &QAction::triggered, this,
-                              [this] { exit_.request_exit(); });
+                              [this] { exit_->request_exit(); });
 }
 
 void MainWindow::start_up(const QString& app_dir)
@@ -212,7 +219,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Stays open unless the question was answered Yes, also when something in between failed.
     bool may_close = false;
-    platform::guarded([&] { may_close = exit_.confirm_close(); });
+    platform::guarded([&] { may_close = exit_->confirm_close(); });
     if (may_close)
         event->accept();
     else

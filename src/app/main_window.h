@@ -3,6 +3,7 @@
 #include "app/exit_confirmation.h"
 #include "app/highlighting.h"
 #include "app/main_window_controls.h"
+#include "app/save_before_leaving.h"
 #include "core/process_state.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ namespace history {
 class UndoRedo;
 class DrawingFiles;
 class SnapshotSlot;
+class UnsavedChanges;
 } // namespace history
 namespace output {
 class OutputWindows;
@@ -59,7 +61,12 @@ public:
     skin::SkinManager& skin_manager() { return *skin_manager_; }
     skin::HintManager& hint_manager() { return *hint_manager_; }
     // Replaces the exit question's message box, for tests.
-    void set_exit_question(ExitConfirmation::Question question) { exit_.set_question(std::move(question)); }
+    void set_exit_question(ExitConfirmation::Question question) { exit_->set_question(std::move(question)); }
+    // Replaces the question "Сохранить рисунок?", for tests.
+    void set_save_question(SaveBeforeLeaving::Question question)
+    {
+        saving_->set_question(std::move(question));
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,8 +85,8 @@ private:
     core::ProcessState state_;
     std::unique_ptr<history::SnapshotSlot> snapshot_slot_;
     app::MainWindowControls controls_;
-    ExitConfirmation exit_;
     Highlighting highlighting_;
+    std::unique_ptr<history::UnsavedChanges> unsaved_changes_;
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;
     std::unique_ptr<catalogue::InfoPanel> info_panel_;
     std::unique_ptr<catalogue::PreviewStrip> preview_strip_;
@@ -89,6 +96,8 @@ private:
     std::unique_ptr<drawing::Canvas> canvas_;
     std::unique_ptr<history::UndoRedo> undo_redo_;
     std::unique_ptr<history::DrawingFiles> drawing_files_;
+    std::unique_ptr<SaveBeforeLeaving> saving_;
+    std::unique_ptr<ExitConfirmation> exit_;
     output::OutputWindows* output_windows_ = nullptr;
     skin::SkinManager* skin_manager_ = nullptr; // the look of every window of the program
     skin::HintManager* hint_manager_ = nullptr; // balloon hints of the picture controls

@@ -20,7 +20,10 @@ void PageSwitcher::connect_handlers()
 void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender)
 {
     const QString name = sender->hint();
-    platform::guarded([&] { open_picture(name); });
+    platform::guarded([&] {
+        if (may_replace_())
+            open_picture(name);
+    });
 }
 
 void PageSwitcher::set_tools_enabled(bool enabled)
@@ -44,8 +47,10 @@ void PageSwitcher::open_picture(const QString& name)
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours_.show_pattern_frame(drawing_.fill_pattern);
     const QString line_drawing = paths_.clipart_dir + name + ".bmp";
-    if (QFileInfo(line_drawing).isFile())
+    if (QFileInfo(line_drawing).isFile()) {
         controls_.canvas->set_picture(history::read_line_drawing(line_drawing, history::canvas_frame));
+        changes_.mark_clean();
+    }
     info_.show_place(name);
     colours_.refresh_jar_row(1);
     show_work_background();
@@ -68,6 +73,8 @@ void PageSwitcher::show_own_drawing(bool opened)
 
 void PageSwitcher::show_start_page()
 {
+    if (!may_replace_())
+        return;
     controls_.page_background->load_picture(paths_.interface_dir + "main.jpg");
     work_page_shown_ = false;
     set_tools_enabled(false);

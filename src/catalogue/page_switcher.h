@@ -2,6 +2,7 @@
 
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
+#include "history/unsaved_changes.h"
 #include "platform/picture_control.h"
 
 #include <QAction>
@@ -30,13 +31,18 @@ struct PageControls {
 class PageSwitcher {
 public:
     // Owns `work_page_shown`; reads the fill pattern of `drawing`. Asks `info` for the photograph
-    // and description and `colours` for the jars and colours a page starts with.
+    // and description and `colours` for the jars and colours a page starts with. A picture opened
+    // leaves no unsaved `changes`.
     PageSwitcher(const PageControls& controls, const core::ResourcePaths& paths, bool& work_page_shown,
-                 const core::DrawingState& drawing, InfoPanel& info, colours::ColourPanel& colours)
+                 const core::DrawingState& drawing, InfoPanel& info, colours::ColourPanel& colours,
+                 history::UnsavedChanges& changes)
         : controls_(controls), paths_(paths), work_page_shown_(work_page_shown), drawing_(drawing),
-          info_(info), colours_(colours)
+          info_(info), colours_(colours), changes_(changes)
     {
     }
+    // Asked before a catalogue picture or the start page replaces the drawing; without it, both
+    // always go on.
+    void set_replace_check(history::ReplaceCheck check) { may_replace_ = std::move(check); }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
     // The click of every thumbnail of the preview strip; the sender carries the picture name as its hint.
@@ -58,6 +64,8 @@ private:
     const core::DrawingState& drawing_;
     InfoPanel& info_;
     colours::ColourPanel& colours_;
+    history::UnsavedChanges& changes_;
+    history::ReplaceCheck may_replace_ = [] { return true; };
 };
 
 } // namespace catalogue

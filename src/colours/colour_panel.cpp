@@ -16,6 +16,9 @@ struct SizeButton {
 constexpr std::array<SizeButton, 4> size_buttons = {
     {{3, {10, 10}}, {2, {10, 10}}, {1, {5, 5}}, {4, {10, 10}}}};
 
+// The bristles of every coloured brush picture: one flat area around this point.
+constexpr QPoint brush_tip_seed{20, 74};
+
 } // namespace
 
 void ColourPanel::connect_handlers()
@@ -41,8 +44,6 @@ void ColourPanel::select_jar(std::int32_t index)
     drawing_.current_colour = row->colour;
     chosen_jar_ = index;
     repaint_displays();
-    if (drawing_.current_tool == core::Tool::brush)
-        show_brush_of_chosen_jar();
     // Keeps the yellow frame on the pattern the next fill uses, which a colour change leaves as it is.
     show_pattern_frame(drawing_.fill_pattern);
 }
@@ -70,7 +71,6 @@ void ColourPanel::set_black_jar_enabled(bool enabled)
 void ColourPanel::take_pipette_colour(std::optional<platform::ColourWord> colour)
 {
     set_jars_enabled(false);
-    refresh_jar_row(0);
     if (colour)
         drawing_.current_colour = *colour;
     repaint_displays();
@@ -82,21 +82,31 @@ void ColourPanel::show_colour(platform::ColourWord colour)
     repaint_displays();
 }
 
+platform::ColourWord ColourPanel::next_press_colour() const
+{
+    // The eraser is the brush in eraser mode; shapes drawn while it is on paint the current colour.
+    const bool erasing = drawing_.current_tool == core::Tool::brush && drawing_.eraser_mode;
+    return erasing ? platform::white_word : drawing_.current_colour;
+}
+
 void ColourPanel::repaint_displays()
 {
+    const platform::ColourWord colour = next_press_colour();
     show_bucket_paint();
     const auto& buttons = controls_.pattern_buttons;
     // The hatched buttons start again from the blank button so that no lines of an earlier colour remain.
     for (std::size_t i = 1; i < buttons.size(); ++i)
         buttons[i]->load_picture(paths_.instruments_dir + QStringLiteral("заливка.bmp"));
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        fill_display(*buttons[i], {10, 10}, drawing_.current_colour, core::fill_pattern_styles[i]);
+        fill_display(*buttons[i], {10, 10}, colour, core::fill_pattern_styles[i]);
     paint_size_buttons();
+    show_brush_colour();
+    refresh_jar_row(jar_of_colour(colour));
 }
 
 void ColourPanel::show_bucket_paint()
 {
-    fill_display(*controls_.bucket_button, {20, 20}, drawing_.current_colour);
+    fill_display(*controls_.bucket_button, {20, 20}, next_press_colour());
 }
 
 void ColourPanel::paint_size_buttons()
@@ -105,15 +115,23 @@ void ColourPanel::paint_size_buttons()
         return;
     for (const SizeButton& button : size_buttons)
         fill_display(*controls_.size_buttons[static_cast<std::size_t>(button.size - 1)], button.seed,
-                     button.size == drawing_.brush_size ? drawing_.current_colour : jar_grey);
+                     button.size == drawing_.brush_size ? next_press_colour() : jar_grey);
 }
 
-void ColourPanel::show_brush_of_chosen_jar()
+void ColourPanel::show_brush_colour()
 {
-    const JarRow* row = jar_row(chosen_jar_);
-    if (row == nullptr || row->brush_file == nullptr)
+    if (drawing_.current_tool != core::Tool::brush || drawing_.eraser_mode)
         return;
+    const platform::ColourWord colour = drawing_.current_colour;
+    // The jar's own brush picture for a jar's colour; otherwise the chosen jar's brush (the red one
+    // for black, which has none) with its bristles filled.
+    const JarRow* row = jar_row(jar_of_colour(colour));
+    if (row == nullptr || row->brush_file == nullptr)
+        row = jar_row(chosen_jar_);
+    if (row == nullptr || row->brush_file == nullptr)
+        row = &jar_table.front();
     controls_.brush_button->load_picture(paths_.instruments_dir + QString::fromUtf8(row->brush_file));
+    fill_display(*controls_.brush_button, brush_tip_seed, colour);
 }
 
 void ColourPanel::show_pattern_frame(core::FillPattern pattern)
@@ -128,12 +146,6 @@ void ColourPanel::refresh_jar_row(std::int32_t selected)
 {
     for (const JarRow& row : jar_table)
         load_jar(row.index, row.index == selected);
-}
-
-void ColourPanel::mark_chosen_jar()
-{
-    refresh_jar_row(0);
-    load_jar(chosen_jar_, true);
 }
 
 void ColourPanel::load_jar(std::int32_t index, bool selected)

@@ -23,7 +23,7 @@ struct ColourControls {
     Picture* shade_strip = nullptr;                    // shades of the chosen jar
     std::array<core::FrameShape*, 6> pattern_frames{}; // yellow frames, solid to grid
     Picture* bucket_button = nullptr;                  // shows the paint in the bucket
-    Picture* brush_button = nullptr;                   // shows the brush in the chosen jar's colour
+    Picture* brush_button = nullptr;                   // shows the brush in the colour it paints
     std::array<Picture*, 6> pattern_buttons{};         // fill patterns, solid to grid
     std::array<Picture*, 4> size_buttons{};            // brush sizes 1 to 4
 };
@@ -47,26 +47,28 @@ public:
 
     void set_jars_enabled(bool enabled);
     void set_black_jar_enabled(bool enabled);
-    // A pipette press: the jars are switched off and none is shown chosen; `colour`, if any,
-    // becomes the current colour.
+    // A pipette press: the jars are switched off; `colour`, if any, becomes the current colour.
     void take_pipette_colour(std::optional<platform::ColourWord> colour);
     // Makes `colour` the current colour and repaints its displays.
     void show_colour(platform::ColourWord colour);
-    // Repaints the colour displays in the current colour: the bucket's paint, the six fill-pattern
-    // buttons and the four brush-size buttons, each by a flood fill of its own picture.
+    // The colour the next press on the canvas paints: white for the eraser, the current colour for
+    // every other tool. Every display shows this colour or none of its own.
+    platform::ColourWord next_press_colour() const;
+    // Repaints the colour displays in the colour of the next press: the bucket's paint, the six
+    // fill-pattern buttons and the four brush-size buttons, each by a flood fill of its own picture;
+    // the brush button's bristles while the brush is the tool; and the jar of that colour, if one
+    // holds it, in its selected look, every other jar plain.
     void repaint_displays();
     // The bucket's paint alone.
     void show_bucket_paint();
-    // Paints the button of the current brush size in the current colour and the others grey.
+    // Paints the button of the current brush size in the colour of the next press and the others grey.
     void paint_size_buttons();
-    // Gives the brush button the brush of the chosen jar.
-    void show_brush_of_chosen_jar();
+    // While the brush is the tool, gives its button a brush whose bristles have the colour it paints.
+    void show_brush_colour();
     // Shows the yellow frame of `pattern` beside its button and hides the others.
     void show_pattern_frame(core::FillPattern pattern);
     // Reloads the eight jars, each in its plain look except jar `selected` (1 to 8; 0 selects none).
     void refresh_jar_row(std::int32_t selected);
-    // Every jar plain, then the chosen one in its selected look.
-    void mark_chosen_jar();
     // The colours a picture opened for colouring starts with: the bucket with paint, red as the
     // current colour with its shade strip, and the colour displays repainted.
     void show_opening_colours();

@@ -38,4 +38,13 @@ constexpr const JarRow* jar_row(std::int32_t index)
     return index >= 1 && index <= 8 ? &jar_table[static_cast<std::size_t>(index - 1)] : nullptr;
 }
 
+// The jar whose base colour is `colour`, or 0 when no jar holds it.
+constexpr std::int32_t jar_of_colour(platform::ColourWord colour)
+{
+    for (const JarRow& row : jar_table)
+        if (row.colour == colour)
+            return row.index;
+    return 0;
+}
+
 } // namespace colours

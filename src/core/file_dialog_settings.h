@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 namespace core {
 
@@ -18,6 +20,8 @@ struct FileDialogSettings {
     QFileDialog::Options options;
     // Empty until it is set: at start-up for saving, before each use for opening.
     QString initial_dir;
+    // Folders the side bar offers besides the platform's own places.
+    QList<QUrl> extra_places;
 };
 
 inline FileDialogSettings save_dialog_defaults()
@@ -26,12 +30,13 @@ inline FileDialogSettings save_dialog_defaults()
             QStringLiteral("save"),
             QStringLiteral("Растровое изображение (24 бит) (*.bmp)"),
             {},
+            {},
             {}};
 }
 
 inline FileDialogSettings open_dialog_defaults()
 {
-    return {QStringLiteral("bmp"), {}, QStringLiteral("Растровое изображение (*.bmp)"), {}, {}};
+    return {QStringLiteral("bmp"), {}, QStringLiteral("Растровое изображение (*.bmp)"), {}, {}, {}};
 }
 
 } // namespace core

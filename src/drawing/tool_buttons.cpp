@@ -39,12 +39,12 @@ void ToolButtons::choose_brush()
 {
     set_fill_pattern(core::FillPattern::none);
     leave_eraser();
-    colours_.show_brush_of_chosen_jar();
     colours_.set_jars_enabled(true);
     drawing_.eraser_mode = false;
     drawing_.current_tool = core::Tool::brush;
     set_canvas_cursor(tool_table[brush_row]);
     load_plain_pictures_except(brush_row);
+    colours_.show_brush_colour();
 }
 
 void ToolButtons::choose_bucket()
@@ -68,21 +68,25 @@ void ToolButtons::choose_eraser()
     colours_.set_jars_enabled(false);
     controls_.buttons[eraser_row]->load_picture(instrument(tool_table[eraser_row].highlighted_file));
     load_plain_pictures_except(eraser_row);
-    colours_.show_colour(platform::white_word);
     drawing_.current_tool = core::Tool::brush;
     drawing_.eraser_mode = true;
     set_canvas_cursor(tool_table[eraser_row]);
+    colours_.show_colour(platform::white_word);
 }
 
 void ToolButtons::choose_simple_tool(std::size_t row_number)
 {
     const ToolRow& row = tool_table[row_number];
+    const platform::ColourWord shown = colours_.next_press_colour();
     set_fill_pattern(core::FillPattern::none);
     drawing_.current_tool = row.tool;
     switch_jars(row);
     controls_.buttons[row_number]->load_picture(instrument(row.highlighted_file));
     load_plain_pictures_except(row_number);
     set_canvas_cursor(row);
+    // A shape chosen from the eraser paints the current colour, which a shade taken meanwhile set.
+    if (colours_.next_press_colour() != shown)
+        colours_.repaint_displays();
 }
 
 void ToolButtons::set_fill_pattern(core::FillPattern pattern)
@@ -97,7 +101,6 @@ void ToolButtons::leave_eraser()
         return;
     drawing_.eraser_mode = false;
     colours_.show_colour(drawing_.colour_before_eraser);
-    colours_.mark_chosen_jar();
 }
 
 void ToolButtons::switch_jars(const ToolRow& row)

@@ -5,12 +5,13 @@
 #include "platform/error_guard.h"
 
 #include <QDir>
+#include <QUrl>
 
 namespace history {
 
 DrawingFiles::DrawingFiles(const DrawingFileControls& controls, const core::ResourcePaths& paths,
-                           ShowOwnDrawing show_own_drawing)
-    : controls_(controls), paths_(paths), show_own_drawing_(std::move(show_own_drawing)),
+                           UnsavedChanges& changes, ShowOwnDrawing show_own_drawing)
+    : controls_(controls), paths_(paths), changes_(changes), show_own_drawing_(std::move(show_own_drawing)),
       run_dialog_([canvas = controls.canvas](DialogKind kind, const core::FileDialogSettings& settings) {
           return run_native_file_dialog(canvas->window(), kind, settings);
       })
@@ -42,16 +43,23 @@ QString DrawingFiles::chosen_save_path()
     return chosen->contains(QStringLiteral(".bmp")) ? *chosen : *chosen + QStringLiteral(".bmp");
 }
 
-void DrawingFiles::save_drawing()
+bool DrawingFiles::save_drawing()
 {
     const QString path = chosen_save_path();
-    if (!path.isEmpty())
-        platform::write_bmp(controls_.canvas->picture(), path);
+    if (path.isEmpty())
+        return false;
+    platform::write_bmp(controls_.canvas->picture(), path);
+    changes_.mark_clean();
+    return true;
 }
 
 void DrawingFiles::open_drawing()
 {
+    if (!may_replace_())
+        return;
     controls_.open_dialog->initial_dir = paths_.open_dir();
+    // A child who saved a drawing finds it again in one click.
+    controls_.open_dialog->extra_places = {QUrl::fromLocalFile(QDir::cleanPath(paths_.save_dir()))};
     const std::optional<QString> chosen = run_dialog_(DialogKind::Open, *controls_.open_dialog);
     const bool opened = chosen && !chosen->isEmpty();
     if (opened)
@@ -65,6 +73,7 @@ void DrawingFiles::open_drawing(const QString& path)
     platform::Bitmap fitted = controls_.canvas->picture();
     read_fitted_picture(path, fitted);
     controls_.canvas->set_picture(std::move(fitted));
+    changes_.mark_clean();
 }
 
 } // namespace history

@@ -3,6 +3,7 @@
 #include "core/file_dialog_settings.h"
 #include "core/resource_paths.h"
 #include "history/file_dialog.h"
+#include "history/unsaved_changes.h"
 #include "platform/picture_control.h"
 
 #include <QAction>
@@ -28,14 +29,18 @@ public:
     // opened into the canvas or the dialog was cancelled.
     using ShowOwnDrawing = std::function<void(bool opened)>;
 
+    // Saving or opening a drawing leaves no unsaved `changes`.
     DrawingFiles(const DrawingFileControls& controls, const core::ResourcePaths& paths,
-                 ShowOwnDrawing show_own_drawing);
+                 UnsavedChanges& changes, ShowOwnDrawing show_own_drawing);
     // Connects the save and open buttons and menu items to their handlers.
     void connect_handlers();
     // Replaces the modal dialogs, so tests can answer with a path or a cancel.
     void set_dialog_runner(FileDialogRunner runner) { run_dialog_ = std::move(runner); }
+    // Asked before a drawing is opened from a file; without it, opening always goes on.
+    void set_replace_check(ReplaceCheck check) { may_replace_ = std::move(check); }
 
-    void save_drawing();
+    // True when the drawing was written, false when the dialog was cancelled.
+    bool save_drawing();
     void open_drawing();
 
 private:
@@ -44,8 +49,10 @@ private:
 
     DrawingFileControls controls_;
     const core::ResourcePaths& paths_;
+    UnsavedChanges& changes_;
     ShowOwnDrawing show_own_drawing_;
     FileDialogRunner run_dialog_;
+    ReplaceCheck may_replace_ = [] { return true; };
 };
 
 } // namespace history

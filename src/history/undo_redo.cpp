@@ -46,6 +46,7 @@ void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
     platform::write_scratch_bmp(controls_.canvas->picture(), save_to);
     if (QFileInfo(load_from).isFile())
         controls_.canvas->set_picture(platform::read_bmp(load_from));
+    changes_.mark_swapped();
 }
 
 void UndoRedo::undo()

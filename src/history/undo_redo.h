@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/resource_paths.h"
+#include "history/unsaved_changes.h"
 #include "platform/picture_control.h"
 
 #include <QAction>
@@ -20,8 +21,9 @@ struct UndoRedoControls {
 // One step of undo and redo through the snapshot files tmp.bmp and tmp1.bmp.
 class UndoRedo {
 public:
-    UndoRedo(const UndoRedoControls& controls, const core::ResourcePaths& paths)
-        : controls_(controls), paths_(paths)
+    // Every undo and redo counts among the drawing's unsaved `changes`.
+    UndoRedo(const UndoRedoControls& controls, const core::ResourcePaths& paths, UnsavedChanges& changes)
+        : controls_(controls), paths_(paths), changes_(changes)
     {
     }
     // Connects the controls and menu items this class serves to its handlers, and keeps each menu
@@ -46,6 +48,7 @@ private:
 
     UndoRedoControls controls_;
     const core::ResourcePaths& paths_;
+    UnsavedChanges& changes_;
 };
 
 } // namespace history

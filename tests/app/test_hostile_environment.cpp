@@ -26,6 +26,7 @@ struct Copy {
     explicit Copy(const TestTree& tree) : form(tree.app_dir())
     {
         form.set_exit_question([] { return true; });
+        form.set_save_question([] { return app::SaveAnswer::discard; });
         form.drawing_files().set_dialog_runner(
             [this](history::DialogKind, const core::FileDialogSettings&) { return std::optional(answer); });
         form.skin_manager().set_skin_directory(form.state().paths.skin_dir());

@@ -67,6 +67,7 @@ int drive_the_program(bool with_home)
 {
     testing_support::CapturedErrors errors;
     app::MainWindow form(QCoreApplication::applicationDirPath());
+    form.set_save_question([] { return app::SaveAnswer::discard; });
     form.show();
     app::MainWindowControls& c = form.controls();
     const QString snapshot_folder =

@@ -111,6 +111,7 @@ int run_case(const QString& app_dir, const QString& damaged)
     const QString picture = QFileInfo(damaged).fileName().section('.', 0, 0);
     const QString drawing = damaged.startsWith("pic-dop/") ? damaged : QStringLiteral("pic-dop/мяч.bmp");
     form.set_exit_question([] { return true; });
+    form.set_save_question([] { return app::SaveAnswer::discard; });
     form.drawing_files().set_dialog_runner([&](history::DialogKind kind, const core::FileDialogSettings&) {
         return std::optional<QString>(
             app_dir + (kind == history::DialogKind::Open ? "res/" + drawing : "save/out.bmp"));

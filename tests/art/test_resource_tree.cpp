@@ -218,6 +218,11 @@ private slots:
         Bitmap hatched = blank;
         platform::flood_fill(hatched, {10, 10}, {0x00C118B1, platform::BrushStyle::Cross});
         QVERIFY(count_of(hatched, 0x00C118B1) > 60);
+        // The brush button fills the bristles of a coloured brush from 20,74.
+        for (const char* letter : {"к", "о", "ж", "з", "г", "с", "ф"})
+            QVERIFY2(area_at(bmp(QStringLiteral("instruments/кисть_%1.bmp").arg(QString::fromUtf8(letter))),
+                             {20, 74}) > 300,
+                     letter);
     }
 
     void design_discs_fill_their_squares_in_grey()

@@ -9,13 +9,14 @@ using namespace work_page;
 
 namespace {
 
-void verify_jars_plain_and_disabled(Window& w)
+// The jars are disabled and only the one holding `colour`, if any, looks selected.
+void verify_jars_disabled_showing(Window& w, platform::ColourWord colour)
 {
-    const char* letters[] = {"к", "о", "ж", "з", "г", "с", "ф", "ч"};
     for (std::size_t i = 0; i < 8; ++i) {
         QVERIFY(!w.controls().jars()[i]->isEnabled());
+        const QString look = colour == jar_colours[i].second ? "_.bmp" : ".bmp";
         QVERIFY(w.controls().jars()[i]->picture() ==
-                w.bmp("banks/" + QString::fromUtf8(letters[i]) + ".bmp"));
+                w.bmp("banks/" + QString::fromUtf8(jar_colours[i].first) + look));
     }
 }
 
@@ -61,7 +62,7 @@ private slots:
         const platform::ColourWord expected = c.photograph->picture().pixel(31, 47);
         QCOMPARE(w.drawing().current_colour, expected);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), expected);
-        verify_jars_plain_and_disabled(w);
+        verify_jars_disabled_showing(w, expected);
         QCOMPARE(w.state().chosen_jar, 1);
         QVERIFY(c.canvas->picture() == canvas);
         QVERIFY(!c.undo_button->isEnabled());
@@ -102,7 +103,7 @@ private slots:
         QTest::mouseClick(c.description_box->viewport(), Qt::MiddleButton, {},
                           c.description_box->viewport()->mapFrom(c.description_box, at));
         QCOMPARE(w.drawing().current_colour, platform::from_qrgb(seen.pixel(at)));
-        verify_jars_plain_and_disabled(w);
+        verify_jars_disabled_showing(w, w.drawing().current_colour);
     }
 
     void the_description_offers_no_menu_and_no_zoom()

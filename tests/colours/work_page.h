@@ -4,9 +4,15 @@
 #include "support/main_window.h"
 
 #include <QtTest>
+#include <utility>
 #include <vector>
 
 namespace work_page {
+
+// The eight jars in their row order, as a child sees them: the letter of their files and their colour.
+inline constexpr std::pair<const char*, platform::ColourWord> jar_colours[] = {
+    {"к", 0x0000FF}, {"о", 0x0066FF}, {"ж", 0x00FFFF}, {"з", 0x09BC3B},
+    {"г", 0xDBBA37}, {"с", 0xFF0000}, {"ф", 0xC118B1}, {"ч", 0x000000}};
 
 using Window = testing_support::MainWindow;
 using testing_support::press;

@@ -46,6 +46,7 @@ struct Fixture {
 
     Fixture()
     {
+        form.set_save_question([] { return app::SaveAnswer::discard; });
         form.drawing_files().set_dialog_runner(
             [this](history::DialogKind, const core::FileDialogSettings& settings) -> std::optional<QString> {
                 asked.append(settings);

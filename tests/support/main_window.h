@@ -13,7 +13,12 @@ namespace testing_support {
 // The real main window over a private copy of the resource tree, driven by real mouse events.
 class MainWindow {
 public:
-    MainWindow() : form_(tree_.app_dir()) { form_.show(); }
+    // A drawing with unsaved changes is left without saving, as a child who answers "Нет".
+    MainWindow() : form_(tree_.app_dir())
+    {
+        form_.set_save_question([] { return app::SaveAnswer::discard; });
+        form_.show();
+    }
 
     TestTree& tree() { return tree_; }
     app::MainWindow& form() { return form_; }

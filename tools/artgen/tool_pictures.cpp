@@ -30,7 +30,8 @@ QImage finish(const QImage& art, bool selected)
     return keyed(plate, panel);
 }
 
-// A round brush lying from the upper right (handle) to the lower left (tip).
+// A round brush lying from the upper right (handle) to the lower left (tip). The bristles are one
+// flat area around 20,74, which the brush button fills with the colour the brush paints.
 QImage brush_art(int w, int h, const QColor& bristles)
 {
     QImage art = transparent_canvas(w, h);
@@ -53,7 +54,6 @@ QImage brush_art(int w, int h, const QColor& bristles)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 110));
     p.drawRoundedRect(QRectF(-5, -42, 4, 40), 2, 2);
-    p.drawEllipse(QRectF(-6, 18, 4, 12));
     return art;
 }
 
