@@ -48,8 +48,10 @@ void PageSwitcher::open_picture(const QString& name)
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours::show_pattern_frame(controls_, state_.drawing.fill_style);
     const core::ResourcePaths& paths = state_.paths;
-    if (is_file(paths.clipart_dir + name + ".bmp"))
+    if (is_file(paths.clipart_dir + name + ".bmp")) {
         controls_.canvas->load_picture(paths.clipart_dir + name + ".bmp");
+        state_.outlines.picture_opened(controls_.canvas->picture());
+    }
     if (is_file(paths.info_dir + name + ".bmp"))
         controls_.photograph->load_picture(paths.info_dir + name + ".bmp");
     if (is_file(paths.info_dir + name + ".txt"))

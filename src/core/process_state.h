@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/drawing_state.h"
+#include "core/kept_outlines.h"
 #include "core/resource_paths.h"
 #include "platform/cursor_file.h"
 
@@ -15,6 +16,8 @@ enum CursorNumber : int { cursor_brush = 50, cursor_fill = 51, cursor_eraser = 5
 struct ProcessState {
     ResourcePaths paths;
     core::DrawingState drawing;
+    // The outlines no tool may change while the setting keeps them.
+    KeptOutlines outlines;
     // Which paint jar is chosen, 1 (red) to 8 (black).
     std::int32_t color_index = 1;
     // Scroll position of the preview strip.

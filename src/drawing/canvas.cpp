@@ -29,6 +29,8 @@ platform::DrawingSurface& Canvas::surface()
     // The control keeps one picture object for its whole life, so the surface can be made once.
     if (!surface_)
         surface_.emplace(controls_.canvas->picture());
+    // Opening a picture, undo and redo change the outlines kept, so they are asked every time.
+    surface_->keep(state_.outlines.current());
     return *surface_;
 }
 
@@ -47,6 +49,7 @@ void Canvas::canvas_pressed(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
         drawing.shape_drag = false;
     }
     history::write_snapshot(controls_, state_.paths);
+    state_.outlines.snapshot_taken();
     const QPoint point(x, y);
     if (drawing.current_tool == core::tool_pipette) {
         pick_colour(point);

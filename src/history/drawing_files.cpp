@@ -69,6 +69,7 @@ void DrawingFiles::open_drawing(const QString& path)
     source = platform::Bitmap();
     controls_.load_buffer->clear_picture();
     controls_.canvas->set_picture(std::move(fitted));
+    state_.outlines.picture_opened(controls_.canvas->picture());
     controls_.canvas->show();
     if (!state_.work_page_shown) {
         controls_.page_background->load_picture(state_.paths.interface_dir + QStringLiteral("work.jpg"));

@@ -44,6 +44,7 @@ void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
 void UndoRedo::undo()
 {
     swap_canvas(redo_snapshot_path(state_.paths), undo_snapshot_path(state_.paths));
+    state_.outlines.undone();
     controls_.undo_button->setEnabled(false);
     controls_.redo_button->setEnabled(true);
     controls_.undo_button->load_picture(state_.paths.buttons_dir + "назад чб.bmp");
@@ -52,6 +53,7 @@ void UndoRedo::undo()
 void UndoRedo::redo()
 {
     swap_canvas(undo_snapshot_path(state_.paths), redo_snapshot_path(state_.paths));
+    state_.outlines.redone();
     controls_.redo_button->setEnabled(false);
     controls_.undo_button->setEnabled(true);
     controls_.redo_button->load_picture(state_.paths.buttons_dir + "вперед чб.bmp");

@@ -88,7 +88,8 @@ void paint_interior_run(PixelWriter& writer, BrushStyle style, int y, int x1, in
             writer.set(x, y);
 }
 
-QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, const Brush& brush)
+QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, const Brush& brush,
+                 const OutlineMask* kept)
 {
     const int width = sane_pen_width(pen.width);
     const QRect reach = centre.boundingRect().toAlignedRect().adjusted(-width, -width, width, width);
@@ -96,8 +97,8 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, con
     if (area.isEmpty())
         return {};
     const QImage mask = shape_mask(centre, width, area);
-    PixelWriter pen_writer(bitmap, pen.colour);
-    PixelWriter brush_writer(bitmap, brush.colour);
+    PixelWriter pen_writer(bitmap, pen.colour, kept);
+    PixelWriter brush_writer(bitmap, brush.colour, kept);
     const bool paints_interior = brush.style != BrushStyle::Clear;
     const int mask_width = mask.width();
     // The mask is walked run by run: a run of one mark is one call, not one a pixel.
@@ -125,26 +126,29 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, con
 
 } // namespace
 
-QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush,
+                     const OutlineMask* kept)
 {
     QPainterPath centre;
     centre.addRect(centre_line(edges, sane_pen_width(pen.width)));
-    return draw_shape(bitmap, centre, pen, brush);
+    return draw_shape(bitmap, centre, pen, brush, kept);
 }
 
-QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush,
+                   const OutlineMask* kept)
 {
     QPainterPath centre;
     centre.addEllipse(centre_line(edges, sane_pen_width(pen.width)));
-    return draw_shape(bitmap, centre, pen, brush);
+    return draw_shape(bitmap, centre, pen, brush, kept);
 }
 
-QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush,
+                             const OutlineMask* kept)
 {
     constexpr double corner_radius = 10.0;
     QPainterPath centre;
     centre.addRoundedRect(centre_line(edges, sane_pen_width(pen.width)), corner_radius, corner_radius);
-    return draw_shape(bitmap, centre, pen, brush);
+    return draw_shape(bitmap, centre, pen, brush, kept);
 }
 
 } // namespace platform

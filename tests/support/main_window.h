@@ -14,6 +14,12 @@ namespace testing_support {
 class MainWindow {
 public:
     MainWindow() : form_(tree_.app_dir()) { form_.show(); }
+    // Started with the adults' settings `values`, as the program applies those of its files.
+    explicit MainWindow(const settings::Settings& values) : form_(tree_.app_dir())
+    {
+        form_.apply_settings(values);
+        form_.show();
+    }
 
     TestTree& tree() { return tree_; }
     app::MainWindow& form() { return form_; }
