@@ -16,9 +16,9 @@ const Button buttons[] = {
     {&core::MainWindowControls::undo_button, &core::ResourcePaths::buttons_dir,   "назад.bmp",      "назад чб.bmp",   true},
     {&core::MainWindowControls::redo_button, &core::ResourcePaths::buttons_dir,   "вперед.bmp",     "вперед чб.bmp",  true},
     {&core::MainWindowControls::home_button, &core::ResourcePaths::interface_dir, "главная!.bmp",   "",               false},
-    {&core::MainWindowControls::print_button, &core::ResourcePaths::interface_dir, "печать!.bmp",    "",               false},
-    {&core::MainWindowControls::open_button, &core::ResourcePaths::interface_dir, "открыть!.bmp",   "",               false},
-    {&core::MainWindowControls::save_button, &core::ResourcePaths::interface_dir, "сохранить!.bmp", "",               false},
+    {&core::MainWindowControls::print_button, &core::ResourcePaths::interface_dir, "печать!.bmp",    "",               true},
+    {&core::MainWindowControls::open_button, &core::ResourcePaths::interface_dir, "открыть!.bmp",   "",               true},
+    {&core::MainWindowControls::save_button, &core::ResourcePaths::interface_dir, "сохранить!.bmp", "",               true},
     {&core::MainWindowControls::exit_button, &core::ResourcePaths::interface_dir, "выход!.bmp",     "",               false},
 };
 // clang-format on

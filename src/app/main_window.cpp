@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_window_layout.h"
+#include "app/settings_policy.h"
 #include "catalogue/info_panel.h"
 #include "catalogue/page_switcher.h"
 #include "catalogue/preview_strip.h"
@@ -49,6 +50,11 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::apply_settings(const settings::Settings& values)
+{
+    app::apply_settings(controls_, state_, values);
+}
 
 void MainWindow::set_up_window()
 {

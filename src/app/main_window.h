@@ -4,6 +4,7 @@
 #include "app/highlighting.h"
 #include "core/main_window_controls.h"
 #include "core/process_state.h"
+#include "settings/settings.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -49,6 +50,9 @@ public:
     // the bin/ folder beside share/koloriton/.
     explicit MainWindow(const QString& app_dir, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Applies the adults' settings once the window has started (see app::apply_settings).
+    void apply_settings(const settings::Settings& values);
 
     core::MainWindowControls& controls() { return controls_; }
     core::ProcessState& state() { return state_; }
