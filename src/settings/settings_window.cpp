@@ -90,13 +90,13 @@ void SettingsWindow::add_folder_chooser(const SettingKey& key)
     edit->setObjectName(QString::fromLatin1(key.name));
     // Typed paths could be relative; the chooser gives absolute ones, and empty is the usual folder.
     edit->setReadOnly(true);
-    edit->setPlaceholderText(QStringLiteral("обычная"));
+    edit->setPlaceholderText(QStringLiteral("обычная папка"));
     edit->setMinimumWidth(260);
     label->setBuddy(edit);
     auto* choose = new QPushButton(QStringLiteral("Выбрать…"), this);
     choose->setObjectName(edit->objectName() + "/choose");
     connect(choose, &QPushButton::clicked, this, [this, edit] { choose_folder(edit); });
-    auto* usual = new QPushButton(QStringLiteral("Обычная"), this);
+    auto* usual = new QPushButton(QStringLiteral("Сбросить"), this);
     usual->setObjectName(edit->objectName() + "/usual");
     connect(usual, &QPushButton::clicked, edit, &QLineEdit::clear);
     folders_.emplace_back(&key, edit);
