@@ -13,7 +13,6 @@ namespace core {
 class KeptOutlines {
 public:
     void set_enabled(bool enabled) { enabled_ = enabled; }
-    bool enabled() const { return enabled_; }
 
     // A picture was opened on the canvas: its pure black pixels become the outlines.
     void picture_opened(const platform::Bitmap& picture);

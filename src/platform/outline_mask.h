@@ -17,7 +17,6 @@ public:
     // table entry is pure black).
     static OutlineMask of_black_pixels(const Bitmap& picture);
 
-    QSize size() const { return size_; }
     bool fits(const Bitmap& bitmap) const { return !kept_.empty() && size_ == bitmap.size(); }
     bool keeps(int x, int y) const { return kept_[static_cast<std::size_t>(y * size_.width() + x)] != 0; }
     // The row's bytes, `size().width()` of them.
