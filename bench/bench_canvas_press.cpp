@@ -15,10 +15,10 @@ void repeated(benchmark::internal::Benchmark* benchmark)
 void press_fill(benchmark::State& state, bool keep_outlines)
 {
     BenchWindow window(keep_outlines);
-    window.form.state().drawing.current_tool = 2;
+    window.form.state().drawing.current_tool = core::Tool::fill;
     int round = 0;
     for (auto _ : state) {
-        window.form.state().drawing.current_color = ++round % 2 ? 0x000000FF : 0x0000FF00;
+        window.form.state().drawing.current_colour = ++round % 2 ? 0x000000FF : 0x0000FF00;
         window.click({5, 5}, {5, 5});
     }
 }
@@ -38,7 +38,7 @@ BENCHMARK(BM_PressFillKeptOutlines)->Apply(repeated);
 void press_brush(benchmark::State& state, bool keep_outlines)
 {
     BenchWindow window(keep_outlines);
-    window.form.state().drawing.current_tool = 1;
+    window.form.state().drawing.current_tool = core::Tool::brush;
     for (auto _ : state)
         window.click({237, 296}, {237, 296});
 }
@@ -57,7 +57,7 @@ BENCHMARK(BM_PressBrushKeptOutlines)->Apply(repeated);
 void press_rectangle(benchmark::State& state, bool keep_outlines)
 {
     BenchWindow window(keep_outlines);
-    window.form.state().drawing.current_tool = 7;
+    window.form.state().drawing.current_tool = core::Tool::rectangle;
     for (auto _ : state)
         window.click({40, 40}, {430, 550});
 }
@@ -77,7 +77,7 @@ BENCHMARK(BM_PressRectangleKeptOutlines)->Apply(repeated);
 void BM_ReleaseRectangle(benchmark::State& state)
 {
     BenchWindow window;
-    window.form.state().drawing.current_tool = 7;
+    window.form.state().drawing.current_tool = core::Tool::rectangle;
     for (auto _ : state) {
         state.PauseTiming();
         BenchWindow::send(window.canvas(), QEvent::MouseButtonPress, {40, 40}, Qt::LeftButton);
@@ -95,7 +95,7 @@ BENCHMARK(BM_ReleaseRectangle)->Apply(repeated);
 void undo_redo(benchmark::State& state, bool time_undo)
 {
     BenchWindow window;
-    window.form.state().drawing.current_tool = 2;
+    window.form.state().drawing.current_tool = core::Tool::fill;
     window.click({5, 5}, {5, 5});
     auto* undo = window.form.controls().undo_button;
     auto* redo = window.form.controls().redo_button;

@@ -2,7 +2,7 @@
 
 #include "app/exit_confirmation.h"
 #include "app/highlighting.h"
-#include "core/main_window_controls.h"
+#include "app/main_window_controls.h"
 #include "core/process_state.h"
 #include "settings/settings.h"
 
@@ -54,7 +54,7 @@ public:
     // Applies the adults' settings once the window has started (see app::apply_settings).
     void apply_settings(const settings::Settings& values);
 
-    core::MainWindowControls& controls() { return controls_; }
+    app::MainWindowControls& controls() { return controls_; }
     core::ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
@@ -81,7 +81,7 @@ private:
 
     core::ProcessState state_;
     std::unique_ptr<history::SnapshotSlot> snapshot_slot_;
-    core::MainWindowControls controls_;
+    app::MainWindowControls controls_;
     ExitConfirmation exit_;
     Highlighting highlighting_;
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;

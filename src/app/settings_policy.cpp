@@ -1,5 +1,7 @@
 #include "app/settings_policy.h"
 
+#include "history/undo_redo.h"
+
 #include <QDir>
 
 namespace app {
@@ -16,30 +18,29 @@ void allow_action(bool allowed, platform::PictureControl* button, QAction* actio
     action->setEnabled(false);
 }
 
-void apply_allowances(core::MainWindowControls& controls, const settings::Settings& values)
+void apply_allowances(MainWindowControls& controls, const settings::Settings& values)
 {
     allow_action(values.allow_printing, controls.print_button, controls.print_action);
     allow_action(values.allow_saving, controls.save_button, controls.save_action);
     allow_action(values.allow_opening, controls.open_button, controls.open_action);
 }
 
-void apply_drawings_folder(core::MainWindowControls& controls, core::ProcessState& state,
-                           const QString& folder)
+void apply_drawings_folder(MainWindowControls& controls, core::ResourcePaths& paths, const QString& folder)
 {
     if (folder.isEmpty())
         return;
-    state.paths.drawings_dir = QDir(folder).absolutePath() + '/';
-    controls.save_dialog.initial_dir = state.paths.save_dir();
+    paths.drawings_dir = QDir(folder).absolutePath() + '/';
+    controls.save_dialog.initial_dir = paths.save_dir();
 }
 
 } // namespace
 
-void apply_settings(core::MainWindowControls& controls, core::ProcessState& state,
+void apply_settings(MainWindowControls& controls, core::ResourcePaths& paths, history::UndoRedo& history,
                     const settings::Settings& values)
 {
-    state.outlines.set_enabled(values.keep_outlines);
+    history.keep_outlines(values.keep_outlines);
     apply_allowances(controls, values);
-    apply_drawings_folder(controls, state, values.drawings_folder);
+    apply_drawings_folder(controls, paths, values.drawings_folder);
 }
 
 } // namespace app

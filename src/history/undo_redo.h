@@ -1,23 +1,38 @@
 #pragma once
 
-#include "core/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/resource_paths.h"
+#include "history/kept_outlines.h"
+#include "platform/picture_control.h"
 
+#include <QAction>
 #include <QString>
 
 namespace history {
 
-// One step of undo and redo through the snapshot files tmp.bmp and tmp1.bmp.
+// The controls undo and redo serve.
+struct UndoRedoControls {
+    platform::PictureControl* canvas = nullptr; // whose picture the snapshots hold
+    platform::PictureControl* undo_button = nullptr;
+    platform::PictureControl* redo_button = nullptr;
+    QAction* undo_action = nullptr; // "Отменить"
+    QAction* redo_action = nullptr; // "Повторить"
+};
+
+// One step of undo and redo through the snapshot files tmp.bmp and tmp1.bmp, and the outlines each
+// step keeps when the setting keeps them.
 class UndoRedo {
 public:
-    UndoRedo(core::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    UndoRedo(const UndoRedoControls& controls, const core::ResourcePaths& paths)
+        : controls_(controls), paths_(paths)
     {
     }
     // Connects the controls and menu items this class serves to its handlers, and keeps each menu
     // item enabled exactly while its button is.
     void connect_handlers();
 
+    // Writes the canvas picture to the undo snapshot and then offers undo; a failed write throws
+    // FileError and leaves the button and the previous snapshot as they were.
+    void take_snapshot();
     // Undo by the button: offers redo instead of undo.
     void undo();
     // Redo by the button: offers undo instead of redo.
@@ -27,12 +42,20 @@ public:
     // Menu "Повторить": the button's redo while it is offered, else nothing.
     void redo_from_menu();
 
+    // Whether each picture opened from now on keeps its outlines (the setting keep_outlines).
+    void keep_outlines(bool keep) { outlines_.set_enabled(keep); }
+    // The canvas shows a picture just opened: its pure black pixels become the outlines kept.
+    void picture_opened() { outlines_.picture_opened(controls_.canvas->picture()); }
+    // The outlines no tool may change on the canvas; null when none are kept.
+    const platform::OutlineMask* kept_outlines() const { return outlines_.current(); }
+
 private:
     // Writes the canvas to `save_to`, then shows `load_from` if it exists.
     void swap_canvas(const QString& save_to, const QString& load_from);
 
-    core::MainWindowControls& controls_;
-    core::ProcessState& state_;
+    UndoRedoControls controls_;
+    const core::ResourcePaths& paths_;
+    KeptOutlines outlines_;
 };
 
 } // namespace history

@@ -41,14 +41,12 @@ QRect draw_line(Bitmap& bitmap, QPoint from, QPoint to, const Pen& pen, const Ou
 // Connected lines through `points`, with round joins.
 QRect draw_polyline(Bitmap& bitmap, std::span<const QPoint> points, const Pen& pen,
                     const OutlineMask* kept = nullptr);
-// Outline with the pen centred on the edges, interior with the brush (nothing with
-// BrushStyle::Clear), over the rectangle the edges span in whatever order they come.
-QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush,
-                     const OutlineMask* kept = nullptr);
-QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush,
-                   const OutlineMask* kept = nullptr);
+// Outline with the pen centred on the edges, over the rectangle the edges span in whatever order
+// they come; the interior keeps its pixels.
+QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const OutlineMask* kept = nullptr);
+QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const OutlineMask* kept = nullptr);
 // Corners are quarters of an ellipse 20 x 20 pixels.
-QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush,
+QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen,
                              const OutlineMask* kept = nullptr);
 // Surface flood fill: the 4-connected area of exactly the seed's colour takes the brush. A hatch
 // paints only its lines (8-pixel period aligned to the bitmap's top-left corner); the pixels
@@ -69,7 +67,6 @@ public:
     Brush& brush() { return brush_; }
     const Pen& pen() const { return pen_; }
     const Brush& brush() const { return brush_; }
-    QPoint pen_position() const { return position_; }
 
     // The mask is not owned; null keeps nothing.
     void keep(const OutlineMask* kept) { kept_ = kept; }
@@ -77,12 +74,9 @@ public:
     void move_to(QPoint point) { position_ = point; }
     QRect line_to(QPoint point);
     QRect polyline(std::span<const QPoint> points) { return draw_polyline(*bitmap_, points, pen_, kept_); }
-    QRect rectangle(RectEdges edges) { return draw_rectangle(*bitmap_, edges, pen_, brush_, kept_); }
-    QRect ellipse(RectEdges edges) { return draw_ellipse(*bitmap_, edges, pen_, brush_, kept_); }
-    QRect rounded_rectangle(RectEdges edges)
-    {
-        return draw_rounded_rectangle(*bitmap_, edges, pen_, brush_, kept_);
-    }
+    QRect rectangle(RectEdges edges) { return draw_rectangle(*bitmap_, edges, pen_, kept_); }
+    QRect ellipse(RectEdges edges) { return draw_ellipse(*bitmap_, edges, pen_, kept_); }
+    QRect rounded_rectangle(RectEdges edges) { return draw_rounded_rectangle(*bitmap_, edges, pen_, kept_); }
     QRect flood_fill(QPoint seed) { return platform::flood_fill(*bitmap_, seed, brush_, kept_); }
     QRect focus_rect(RectEdges edges) { return draw_focus_rect(*bitmap_, edges); }
     ColourWord pixel(QPoint point) const { return bitmap_->pixel(point.x(), point.y()); }

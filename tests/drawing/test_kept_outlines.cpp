@@ -12,7 +12,7 @@ using namespace canvas_fixture;
 namespace {
 
 using Control = std::function<platform::PictureControl*(Window&)>;
-using C = core::MainWindowControls;
+using C = app::MainWindowControls;
 // One byte a pixel, row by row.
 using Mask = std::vector<char>;
 
@@ -79,15 +79,11 @@ public:
     }
     void choose_random_tool_size_pattern_or_colour()
     {
-        using Member = C::Picture* C::*;
-        static const Member tools[] = {
-            &C::brush_button,    &C::bucket_button,  &C::eraser_button,    &C::pipette_button,
-            &C::line_button,     &C::ellipse_button, &C::rectangle_button, &C::rounded_rectangle_button,
-            &C::triangle_button, &C::rhombus_button, &C::size_1_button,    &C::size_2_button,
-            &C::size_3_button,   &C::size_4_button};
-        const int choice = random_.bounded(30);
-        if (choice < 14)
-            click(member(tools[choice]));
+        const int choice = random_.bounded(29);
+        if (choice < 10)
+            click([choice](Window& w) { return w.controls().tool_buttons()[choice]; });
+        else if (choice < 14)
+            click([choice](Window& w) { return w.controls().size_buttons()[choice - 10]; });
         else if (choice < 20)
             click([choice](Window& w) { return w.controls().pattern_buttons()[choice - 14]; });
         else if (choice < 28)
@@ -107,7 +103,7 @@ public:
     {
         const platform::Bitmap before = canvas();
         plain_.controls().canvas->set_picture(before);
-        const bool fills = kept_.drawing().current_tool == core::tool_fill;
+        const bool fills = kept_.drawing().current_tool == core::Tool::fill;
         for (Window* w : {&kept_, &plain_}) {
             QTest::mousePress(w->controls().canvas, Qt::LeftButton, {}, path.front());
             for (const QPoint to : path)

@@ -1,6 +1,6 @@
-#include "core/kept_outlines.h"
+#include "history/kept_outlines.h"
 
-namespace core {
+namespace history {
 
 void KeptOutlines::picture_opened(const platform::Bitmap& picture)
 {
@@ -21,4 +21,4 @@ void KeptOutlines::redone()
     current_ = redo_;
 }
 
-} // namespace core
+} // namespace history

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace core {
+namespace history {
 
 // The outlines a child cannot paint over, when the setting asks for them: the pixels that were
 // pure black when the picture on the canvas was opened. The undo and redo steps each keep the
@@ -35,4 +35,4 @@ private:
     Mask redo_;
 };
 
-} // namespace core
+} // namespace history
