@@ -9,6 +9,7 @@ namespace settings {
 // machine without any settings file.
 struct Settings {
     bool keep_outlines = false;
+    // Read and checked; the window does not offer a whole-screen mode yet.
     bool fullscreen = false;
     bool allow_printing = true;
     bool allow_saving = true;
