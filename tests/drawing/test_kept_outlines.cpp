@@ -120,7 +120,11 @@ public:
     const platform::Bitmap& canvas() { return kept.controls().canvas->picture(); }
 
     QRandomGenerator random;
-    Window kept{settings::Settings{.keep_outlines = true}};
+    Window kept{[] {
+        settings::Settings values;
+        values.keep_outlines = true;
+        return values;
+    }()};
     Window plain;
 
 private:
