@@ -12,43 +12,72 @@ void repeated(benchmark::internal::Benchmark* benchmark)
 }
 
 // A fill of the sky of a drawing, alternating two colours so that every press repaints it all.
-void BM_PressFill(benchmark::State& state)
+void press_fill(benchmark::State& state, bool keep_outlines)
 {
-    BenchWindow window;
-    window.form.state().drawing.current_tool = 2;
+    BenchWindow window(keep_outlines);
+    window.form.state().drawing.current_tool = core::Tool::fill;
     int round = 0;
     for (auto _ : state) {
-        window.form.state().drawing.current_color = ++round % 2 ? 0x000000FF : 0x0000FF00;
+        window.form.state().drawing.current_colour = ++round % 2 ? 0x000000FF : 0x0000FF00;
         window.click({5, 5}, {5, 5});
     }
 }
+void BM_PressFill(benchmark::State& state)
+{
+    press_fill(state, false);
+}
 BENCHMARK(BM_PressFill)->Apply(repeated);
+// The same with the drawing's outlines kept: the fill stops at the mask's walls.
+void BM_PressFillKeptOutlines(benchmark::State& state)
+{
+    press_fill(state, true);
+}
+BENCHMARK(BM_PressFillKeptOutlines)->Apply(repeated);
 
 // One dot of the brush at the press.
-void BM_PressBrush(benchmark::State& state)
+void press_brush(benchmark::State& state, bool keep_outlines)
 {
-    BenchWindow window;
-    window.form.state().drawing.current_tool = 1;
+    BenchWindow window(keep_outlines);
+    window.form.state().drawing.current_tool = core::Tool::brush;
     for (auto _ : state)
         window.click({237, 296}, {237, 296});
 }
+void BM_PressBrush(benchmark::State& state)
+{
+    press_brush(state, false);
+}
 BENCHMARK(BM_PressBrush)->Apply(repeated);
+void BM_PressBrushKeptOutlines(benchmark::State& state)
+{
+    press_brush(state, true);
+}
+BENCHMARK(BM_PressBrushKeptOutlines)->Apply(repeated);
 
 // A rectangle dragged over most of the drawing: press, one move of the rubber band and the release.
-void BM_PressRectangle(benchmark::State& state)
+void press_rectangle(benchmark::State& state, bool keep_outlines)
 {
-    BenchWindow window;
-    window.form.state().drawing.current_tool = 7;
+    BenchWindow window(keep_outlines);
+    window.form.state().drawing.current_tool = core::Tool::rectangle;
     for (auto _ : state)
         window.click({40, 40}, {430, 550});
 }
+void BM_PressRectangle(benchmark::State& state)
+{
+    press_rectangle(state, false);
+}
 BENCHMARK(BM_PressRectangle)->Apply(repeated);
+// Its outline crosses the drawing's outlines, which it leaves as they are.
+void BM_PressRectangleKeptOutlines(benchmark::State& state)
+{
+    press_rectangle(state, true);
+}
+BENCHMARK(BM_PressRectangleKeptOutlines)->Apply(repeated);
 
 // The release of that rectangle alone: the rubber band removed and the outline drawn and shown.
 void BM_ReleaseRectangle(benchmark::State& state)
 {
     BenchWindow window;
-    window.form.state().drawing.current_tool = 7;
+    window.form.state().drawing.current_tool = core::Tool::rectangle;
     for (auto _ : state) {
         state.PauseTiming();
         BenchWindow::send(window.canvas(), QEvent::MouseButtonPress, {40, 40}, Qt::LeftButton);
@@ -66,7 +95,7 @@ BENCHMARK(BM_ReleaseRectangle)->Apply(repeated);
 void undo_redo(benchmark::State& state, bool time_undo)
 {
     BenchWindow window;
-    window.form.state().drawing.current_tool = 2;
+    window.form.state().drawing.current_tool = core::Tool::fill;
     window.click({5, 5}, {5, 5});
     auto* undo = window.form.controls().undo_button;
     auto* redo = window.form.controls().redo_button;
@@ -103,6 +132,12 @@ int main(int argc, char** argv)
         reporter.time_line("press: fill of the sky (median, wall)", median("BM_PressFill"), 1.5);
         reporter.time_line("press: brush dot (median, wall)", median("BM_PressBrush"), 1.5);
         reporter.time_line("press: rectangle drag (median, wall)", median("BM_PressRectangle"), 1.5);
+        reporter.time_line("press, outlines kept: fill of the sky (median, wall)",
+                           median("BM_PressFillKeptOutlines"), 1.5);
+        reporter.time_line("press, outlines kept: brush dot (median, wall)",
+                           median("BM_PressBrushKeptOutlines"), 1.5);
+        reporter.time_line("press, outlines kept: rectangle drag (median, wall)",
+                           median("BM_PressRectangleKeptOutlines"), 1.5);
         reporter.time_line("undo by its button (median, wall)", median("BM_Undo"), 2);
         reporter.time_line("redo by its button (median, wall)", median("BM_Redo"), 2);
     });

@@ -25,9 +25,9 @@ public:
         canvas()->set_picture(platform::Bitmap(474, 593));
         canvas()->show();
         core::DrawingState& drawing = form_->state().drawing;
-        drawing.current_tool = core::tool_brush;
+        drawing.current_tool = core::Tool::brush;
         drawing.brush_size = 4;
-        drawing.current_color = 0x000000FF;
+        drawing.current_colour = 0x000000FF;
         send(QEvent::MouseButtonPress, from, Qt::LeftButton);
         QCoreApplication::processEvents();
     }

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "platform/bmp_codec.h"
 #include "platform/picture_control.h"
+#include "settings/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,17 +26,22 @@ private:
     QTemporaryDir dir_;
 };
 
-// The main window over such a folder, shown, with a catalogue drawing of 474 x 593 on its canvas.
+// The main window over such a folder, shown, with a catalogue drawing of 474 x 593 on its canvas,
+// its black pixels kept as outlines when asked.
 struct BenchWindow {
     AppFolder folder;
     app::MainWindow form{folder.path()};
 
-    BenchWindow()
+    explicit BenchWindow(bool keep_outlines = false)
     {
         // Opening a picture over the drawing is measured without the question about saving it.
         form.set_save_question([] { return app::SaveAnswer::discard; });
+        settings::Settings values;
+        values.keep_outlines = keep_outlines;
+        form.apply_settings(values);
         form.show();
         canvas()->set_picture(platform::read_bmp(catalogue_drawing(0)));
+        form.state().outlines.picture_opened(canvas()->picture());
         canvas()->show();
         QCoreApplication::processEvents();
     }

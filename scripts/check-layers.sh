@@ -11,7 +11,7 @@ rank_of() {
         core) echo 1 ;;
         skin | colours) echo 2 ;;
         history) echo 3 ;;
-        drawing | catalogue | output) echo 4 ;;
+        drawing | catalogue | output | settings) echo 4 ;;
         app) echo 5 ;;
         *) echo 6 ;;
     esac

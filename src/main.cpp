@@ -1,18 +1,47 @@
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/qt_translations.h"
+#include "core/application_icon.h"
+#include "settings/settings_files.h"
+#include "settings/settings_window.h"
 #include "skin/skin_manager.h"
 
 #include <QApplication>
+
+namespace {
+
+// The adults' window, started from the desktop menu's "Настройки".
+int run_settings_window(QApplication& application)
+{
+    QApplication::setWindowIcon(core::application_icon());
+    settings::SettingsWindow window(settings::SettingsFiles::from_environment());
+    window.show();
+    return application.exec();
+}
+
+// The child's window, with the settings the files give at this start.
+int run_main_window(QApplication& application)
+{
+    const settings::LoadedSettings loaded =
+        settings::load_settings(settings::SettingsFiles::from_environment());
+    app::MainWindow form(QCoreApplication::applicationDirPath());
+    form.apply_settings(loaded.values);
+    // The skin comes after every window exists, so the windows are created in their plain look.
+    form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
+    form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
+    form.show();
+    return application.exec();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
     app::install_qt_translations(application);
-    app::MainWindow form(QCoreApplication::applicationDirPath());
-    // The skin comes after every window exists, so the windows are created in their plain look.
-    form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
-    form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
-    form.show();
-    return application.exec();
+    const app::CommandLine command_line = app::read_command_line(QApplication::arguments());
+    if (command_line.settings_window)
+        return run_settings_window(application);
+    return run_main_window(application);
 }

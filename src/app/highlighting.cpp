@@ -16,9 +16,9 @@ const Button buttons[] = {
     {&app::MainWindowControls::undo_button, &core::ResourcePaths::buttons_dir,   "назад.bmp",      "назад чб.bmp",   true},
     {&app::MainWindowControls::redo_button, &core::ResourcePaths::buttons_dir,   "вперед.bmp",     "вперед чб.bmp",  true},
     {&app::MainWindowControls::home_button, &core::ResourcePaths::interface_dir, "главная!.bmp",   "",               false},
-    {&app::MainWindowControls::print_button, &core::ResourcePaths::interface_dir, "печать!.bmp",    "",               false},
-    {&app::MainWindowControls::open_button, &core::ResourcePaths::interface_dir, "открыть!.bmp",   "",               false},
-    {&app::MainWindowControls::save_button, &core::ResourcePaths::interface_dir, "сохранить!.bmp", "",               false},
+    {&app::MainWindowControls::print_button, &core::ResourcePaths::interface_dir, "печать!.bmp",    "",               true},
+    {&app::MainWindowControls::open_button, &core::ResourcePaths::interface_dir, "открыть!.bmp",   "",               true},
+    {&app::MainWindowControls::save_button, &core::ResourcePaths::interface_dir, "сохранить!.bmp", "",               true},
     {&app::MainWindowControls::exit_button, &core::ResourcePaths::interface_dir, "выход!.bmp",     "",               false},
 };
 // clang-format on

@@ -27,7 +27,8 @@ public:
         QString core::ResourcePaths::*directory;
         const char* enter_file;
         const char* leave_file;
-        // Undo and redo keep the picture the history gave them while they are disabled.
+        // Undo and redo keep the picture the history gave them while they are disabled; print,
+        // open and save, disabled only when the settings disallow them, keep their plain look.
         bool only_while_enabled;
     };
 

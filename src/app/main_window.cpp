@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/main_window_layout.h"
+#include "app/settings_policy.h"
 #include "catalogue/info_panel.h"
 #include "catalogue/page_switcher.h"
 #include "catalogue/preview_strip.h"
@@ -62,6 +63,11 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::apply_settings(const settings::Settings& values)
+{
+    app::apply_settings(controls_, state_.paths, *undo_redo_, values);
+}
 
 void MainWindow::set_up_window()
 {
@@ -129,7 +135,7 @@ void MainWindow::create_subsystems()
     page_switcher_ = std::make_unique<catalogue::PageSwitcher>(
         catalogue::PageControls{c.page_background, c.canvas, c.home_button, c.home_action,
                                 c.drawing_controls()},
-        paths, state_.work_page_shown, drawing, *info_panel_, *colour_panel_, *unsaved_changes_);
+        paths, state_.work_page_shown, drawing, *info_panel_, *colour_panel_, *unsaved_changes_, *undo_redo_);
     preview_strip_ = std::make_unique<catalogue::PreviewStrip>(
         catalogue::StripControls{c.strip_up_button, c.strip_down_button, c.catalogue_list,
                                  c.page_background->parentWidget()},

@@ -5,6 +5,7 @@
 #include "app/main_window_controls.h"
 #include "app/save_before_leaving.h"
 #include "core/process_state.h"
+#include "settings/settings.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -51,6 +52,9 @@ public:
     // the bin/ folder beside share/koloriton/.
     explicit MainWindow(const QString& app_dir, QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // Applies the adults' settings once the window has started (see app::apply_settings).
+    void apply_settings(const settings::Settings& values);
 
     app::MainWindowControls& controls() { return controls_; }
     core::ProcessState& state() { return state_; }

@@ -3,6 +3,7 @@
 #include "catalogue/info_panel.h"
 #include "colours/colour_panel.h"
 #include "history/fitted_picture.h"
+#include "history/undo_redo.h"
 #include "platform/error_guard.h"
 
 #include <QFileInfo>
@@ -50,6 +51,7 @@ void PageSwitcher::open_picture(const QString& name)
     if (QFileInfo(line_drawing).isFile()) {
         controls_.canvas->set_picture(history::read_line_drawing(line_drawing, history::canvas_frame));
         changes_.mark_clean();
+        history_.picture_opened();
     }
     info_.show_place(name);
     colours_.refresh_jar_row(1);
@@ -61,6 +63,7 @@ void PageSwitcher::open_picture(const QString& name)
 void PageSwitcher::show_own_drawing(bool opened)
 {
     if (opened) {
+        history_.picture_opened();
         controls_.canvas->show();
         show_work_background();
     }

@@ -11,6 +11,9 @@
 namespace colours {
 class ColourPanel;
 }
+namespace history {
+class UndoRedo;
+}
 
 namespace catalogue {
 
@@ -32,12 +35,12 @@ class PageSwitcher {
 public:
     // Owns `work_page_shown`; reads the fill pattern of `drawing`. Asks `info` for the photograph
     // and description and `colours` for the jars and colours a page starts with. A picture opened
-    // leaves no unsaved `changes`.
+    // leaves no unsaved `changes` and is reported to `history`, which keeps its outlines.
     PageSwitcher(const PageControls& controls, const core::ResourcePaths& paths, bool& work_page_shown,
                  const core::DrawingState& drawing, InfoPanel& info, colours::ColourPanel& colours,
-                 history::UnsavedChanges& changes)
+                 history::UnsavedChanges& changes, history::UndoRedo& history)
         : controls_(controls), paths_(paths), work_page_shown_(work_page_shown), drawing_(drawing),
-          info_(info), colours_(colours), changes_(changes)
+          info_(info), colours_(colours), changes_(changes), history_(history)
     {
     }
     // Asked before a catalogue picture or the start page replaces the drawing; without it, both
@@ -66,6 +69,7 @@ private:
     colours::ColourPanel& colours_;
     history::UnsavedChanges& changes_;
     history::ReplaceCheck may_replace_ = [] { return true; };
+    history::UndoRedo& history_;
 };
 
 } // namespace catalogue

@@ -29,6 +29,8 @@ platform::DrawingSurface& Canvas::surface()
     // The control keeps one picture object for its whole life, so the surface can be made once.
     if (!surface_)
         surface_.emplace(canvas_->picture());
+    // Opening a picture, undo and redo change the outlines kept, so they are asked every time.
+    surface_->keep(history_.kept_outlines());
     return *surface_;
 }
 

@@ -38,6 +38,7 @@ void UndoRedo::connect_handlers()
 void UndoRedo::take_snapshot()
 {
     platform::write_scratch_bmp(controls_.canvas->picture(), undo_snapshot_path(paths_));
+    outlines_.snapshot_taken();
     controls_.undo_button->setEnabled(true);
 }
 
@@ -52,6 +53,7 @@ void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
 void UndoRedo::undo()
 {
     swap_canvas(redo_snapshot_path(paths_), undo_snapshot_path(paths_));
+    outlines_.undone();
     controls_.undo_button->setEnabled(false);
     controls_.redo_button->setEnabled(true);
     controls_.undo_button->load_picture(paths_.buttons_dir + "назад чб.bmp");
@@ -60,6 +62,7 @@ void UndoRedo::undo()
 void UndoRedo::redo()
 {
     swap_canvas(undo_snapshot_path(paths_), redo_snapshot_path(paths_));
+    outlines_.redone();
     controls_.redo_button->setEnabled(false);
     controls_.undo_button->setEnabled(true);
     controls_.redo_button->load_picture(paths_.buttons_dir + "вперед чб.bmp");

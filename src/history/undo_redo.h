@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/resource_paths.h"
+#include "history/kept_outlines.h"
 #include "history/unsaved_changes.h"
 #include "platform/picture_control.h"
 
@@ -18,7 +19,8 @@ struct UndoRedoControls {
     QAction* redo_action = nullptr; // "Повторить"
 };
 
-// One step of undo and redo through the snapshot files tmp.bmp and tmp1.bmp.
+// One step of undo and redo through the snapshot files tmp.bmp and tmp1.bmp, and the outlines each
+// step keeps when the setting keeps them.
 class UndoRedo {
 public:
     // Every undo and redo counts among the drawing's unsaved `changes`.
@@ -42,6 +44,13 @@ public:
     // Menu "Повторить": the button's redo while it is offered, else nothing.
     void redo_from_menu();
 
+    // Whether each picture opened from now on keeps its outlines (the setting keep_outlines).
+    void keep_outlines(bool keep) { outlines_.set_enabled(keep); }
+    // The canvas shows a picture just opened: its pure black pixels become the outlines kept.
+    void picture_opened() { outlines_.picture_opened(controls_.canvas->picture()); }
+    // The outlines no tool may change on the canvas; null when none are kept.
+    const platform::OutlineMask* kept_outlines() const { return outlines_.current(); }
+
 private:
     // Writes the canvas to `save_to`, then shows `load_from` if it exists.
     void swap_canvas(const QString& save_to, const QString& load_from);
@@ -49,6 +58,7 @@ private:
     UndoRedoControls controls_;
     const core::ResourcePaths& paths_;
     UnsavedChanges& changes_;
+    KeptOutlines outlines_;
 };
 
 } // namespace history

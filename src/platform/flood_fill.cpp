@@ -71,21 +71,27 @@ template <typename Pixel> std::vector<Pixel*> row_pointers(QImage& image)
 }
 
 // The pixels of the seed's value; each is taken by writing `mark`, a value other than the seed's,
-// so a taken pixel is its own record of having been visited.
-template <typename Pixel> struct SeedArea {
+// so a taken pixel is its own record of having been visited. Walled, the pixels a mask keeps are
+// never inside, whatever their value.
+template <typename Pixel, bool Walled> struct SeedArea {
     struct Row {
         Pixel* pixels;
+        const std::uint8_t* walls;
         Pixel seed;
         Pixel mark;
-        bool inside(int x) const { return pixels[x] == seed; }
+        bool inside(int x) const { return pixels[x] == seed && (!Walled || walls[x] == 0); }
         void take(int x) { pixels[x] = mark; }
     };
 
-    Row row(int y) { return Row{rows[static_cast<std::size_t>(y)], seed, mark}; }
+    Row row(int y)
+    {
+        return Row{rows[static_cast<std::size_t>(y)], Walled ? walls->row(y) : nullptr, seed, mark};
+    }
 
     std::span<Pixel* const> rows;
     Pixel seed;
     Pixel mark;
+    const OutlineMask* walls;
 };
 
 // The area of one colour read through the bitmap's pixels, taken into a mask instead of painted.
@@ -138,11 +144,12 @@ void add_hatched_run(ChangedBox& changed, std::uint8_t bits, const Span& span)
 
 // The gaps of a hatch keep the seed colour, so the area is first taken with a mark of another
 // value and then written again run by run.
-template <typename Pixel>
-QRect fill_hatched(std::span<Pixel* const> rows, int width, QPoint seed, Pixel paint, BrushStyle style)
+template <typename Pixel, bool Walled>
+QRect fill_hatched(std::span<Pixel* const> rows, int width, QPoint seed, Pixel paint, BrushStyle style,
+                   const OutlineMask* walls)
 {
     const Pixel seed_value = rows[static_cast<std::size_t>(seed.y())][seed.x()];
-    SeedArea<Pixel> area{rows, seed_value, static_cast<Pixel>(seed_value ^ 1u)};
+    SeedArea<Pixel, Walled> area{rows, seed_value, static_cast<Pixel>(seed_value ^ 1u), walls};
     std::vector<Span> spans;
     fill_area(area, width, static_cast<int>(rows.size()), seed, [&](int y, int x1, int x2) {
         spans.push_back({y, x1, x2});
@@ -163,32 +170,47 @@ QRect fill_hatched(std::span<Pixel* const> rows, int width, QPoint seed, Pixel p
     return changed.rect();
 }
 
-template <typename Pixel> QRect fill_pixels(QImage& image, QPoint seed, Pixel paint, BrushStyle style)
+template <typename Pixel, bool Walled>
+QRect fill_pixels(QImage& image, QPoint seed, Pixel paint, BrushStyle style, const OutlineMask* walls)
 {
     const std::vector<Pixel*> rows = row_pointers<Pixel>(image);
     const Pixel seed_value = rows[static_cast<std::size_t>(seed.y())][seed.x()];
     if (seed_value == paint)
         return {};
     if (is_hatch(style))
-        return fill_hatched<Pixel>(rows, image.width(), seed, paint, style);
-    SeedArea<Pixel> area{rows, seed_value, paint};
+        return fill_hatched<Pixel, Walled>(rows, image.width(), seed, paint, style, walls);
+    SeedArea<Pixel, Walled> area{rows, seed_value, paint, walls};
     ChangedBox changed;
     fill_area(area, image.width(), image.height(), seed,
               [&](int y, int x1, int x2) { changed.add(y, x1, x2); });
     return changed.rect();
 }
 
+template <typename Pixel>
+QRect fill_within_walls(QImage& image, QPoint seed, Pixel paint, BrushStyle style, const OutlineMask* walls)
+{
+    // The unwalled fill keeps its inner loop free of the mask.
+    if (walls != nullptr)
+        return fill_pixels<Pixel, true>(image, seed, paint, style, walls);
+    return fill_pixels<Pixel, false>(image, seed, paint, style, walls);
+}
+
 } // namespace
 
-QRect flood_fill(Bitmap& bitmap, QPoint seed, const Brush& brush)
+QRect flood_fill(Bitmap& bitmap, QPoint seed, const Brush& brush, const OutlineMask* kept)
 {
     if (!paints(brush.style) || !drawable(bitmap) || !bitmap.contains(seed.x(), seed.y()))
+        return {};
+    const OutlineMask* walls = fitting_mask(kept, bitmap);
+    // A press on a kept pixel fills nothing: the pixel itself may not change.
+    if (walls != nullptr && walls->keeps(seed.x(), seed.y()))
         return {};
     QImage& image = bitmap.image();
     const std::uint32_t paint = stored_value(bitmap, brush.colour);
     if (stores_indices(bitmap))
-        return fill_pixels<std::uint8_t>(image, seed, static_cast<std::uint8_t>(paint), brush.style);
-    return fill_pixels<std::uint32_t>(image, seed, paint, brush.style);
+        return fill_within_walls<std::uint8_t>(image, seed, static_cast<std::uint8_t>(paint), brush.style,
+                                               walls);
+    return fill_within_walls<std::uint32_t>(image, seed, paint, brush.style, walls);
 }
 
 std::vector<bool> region_around(const Bitmap& bitmap, QPoint seed)

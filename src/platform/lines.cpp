@@ -3,17 +3,17 @@
 
 namespace platform {
 
-QRect draw_line(Bitmap& bitmap, QPoint from, QPoint to, const Pen& pen)
+QRect draw_line(Bitmap& bitmap, QPoint from, QPoint to, const Pen& pen, const OutlineMask* kept)
 {
-    PixelWriter writer(bitmap, pen.colour);
+    PixelWriter writer(bitmap, pen.colour, kept);
     paint_capsule(writer, from, to, pen.width);
     return writer.changed();
 }
 
 // Every segment is a capsule with round ends, so the joins come out round.
-QRect draw_polyline(Bitmap& bitmap, std::span<const QPoint> points, const Pen& pen)
+QRect draw_polyline(Bitmap& bitmap, std::span<const QPoint> points, const Pen& pen, const OutlineMask* kept)
 {
-    PixelWriter writer(bitmap, pen.colour);
+    PixelWriter writer(bitmap, pen.colour, kept);
     if (points.size() == 1)
         paint_capsule(writer, points[0], points[0], pen.width);
     for (std::size_t i = 1; i < points.size(); ++i)

@@ -62,9 +62,9 @@ QRect ChangedBox::rect() const
     return QRect(QPoint(left_, top_), QPoint(right_, bottom_));
 }
 
-PixelWriter::PixelWriter(Bitmap& bitmap, ColourWord colour)
+PixelWriter::PixelWriter(Bitmap& bitmap, ColourWord colour, const OutlineMask* kept)
     : width_(bitmap.width()), height_(bitmap.height()), indexed_(stores_indices(bitmap)),
-      value_(stored_value(bitmap, colour))
+      value_(stored_value(bitmap, colour)), kept_(fitting_mask(kept, bitmap))
 {
     if (!drawable(bitmap))
         return;
@@ -81,19 +81,26 @@ void PixelWriter::fill_run(int y, int x1, int x2)
     if (x1 > x2)
         return;
     uchar* row = bits_ + y * stride_;
-    if (indexed_)
-        write(row, y, x1, x2);
+    // Without a mask the loop stays the one it always was: no look-up a pixel.
+    const std::uint8_t* kept = kept_ != nullptr ? kept_->row(y) : nullptr;
+    if (kept != nullptr && indexed_)
+        write<std::uint8_t, true>(row, kept, y, x1, x2);
+    else if (kept != nullptr)
+        write<std::uint32_t, true>(reinterpret_cast<std::uint32_t*>(row), kept, y, x1, x2);
+    else if (indexed_)
+        write<std::uint8_t, false>(row, kept, y, x1, x2);
     else
-        write(reinterpret_cast<std::uint32_t*>(row), y, x1, x2);
+        write<std::uint32_t, false>(reinterpret_cast<std::uint32_t*>(row), kept, y, x1, x2);
 }
 
-template <typename Pixel> void PixelWriter::write(Pixel* row, int y, int x1, int x2)
+template <typename Pixel, bool Masked>
+void PixelWriter::write(Pixel* row, const std::uint8_t* kept, int y, int x1, int x2)
 {
     const auto value = static_cast<Pixel>(value_);
     int first = x2 + 1;
     int last = x1 - 1;
     for (int x = x1; x <= x2; ++x) {
-        if (row[x] == value)
+        if ((Masked && kept[x] != 0) || row[x] == value)
             continue;
         row[x] = value;
         first = std::min(first, x);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bitmap.h"
+#include "platform/outline_mask.h"
 
 #include <QRect>
 #include <cstdint>
@@ -36,10 +37,11 @@ private:
 };
 
 // Paints runs of one colour into a bitmap's storage and keeps the box of the pixels whose value
-// actually changed, so callers repaint no more than needed.
+// actually changed, so callers repaint no more than needed. The pixels of a fitting `kept` mask
+// are never written.
 class PixelWriter {
 public:
-    PixelWriter(Bitmap& bitmap, ColourWord colour);
+    PixelWriter(Bitmap& bitmap, ColourWord colour, const OutlineMask* kept = nullptr);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -49,7 +51,9 @@ public:
     QRect changed() const { return changed_.rect(); }
 
 private:
-    template <typename Pixel> void write(Pixel* row, int y, int x1, int x2);
+    // `kept` is the mask's row when Masked.
+    template <typename Pixel, bool Masked>
+    void write(Pixel* row, const std::uint8_t* kept, int y, int x1, int x2);
 
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
@@ -57,6 +61,7 @@ private:
     int height_ = 0;
     bool indexed_ = false;
     std::uint32_t value_ = 0;
+    const OutlineMask* kept_ = nullptr;
     ChangedBox changed_;
 };
 

@@ -76,7 +76,7 @@ QImage shape_mask(const QPainterPath& centre, int pen_width, const QRect& area)
     return mask;
 }
 
-QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen)
+QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, const OutlineMask* kept)
 {
     const int width = sane_pen_width(pen.width);
     const QRect reach = centre.boundingRect().toAlignedRect().adjusted(-width, -width, width, width);
@@ -84,7 +84,7 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen)
     if (area.isEmpty())
         return {};
     const QImage mask = shape_mask(centre, width, area);
-    PixelWriter pen_writer(bitmap, pen.colour);
+    PixelWriter pen_writer(bitmap, pen.colour, kept);
     const int mask_width = mask.width();
     // The mask is walked run by run, and only the pen's runs are painted: a run of one mark is one call, not
     // one a pixel.
@@ -105,26 +105,26 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen)
 
 } // namespace
 
-QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen)
+QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const OutlineMask* kept)
 {
     QPainterPath centre;
     centre.addRect(centre_line(edges, sane_pen_width(pen.width)));
-    return draw_shape(bitmap, centre, pen);
+    return draw_shape(bitmap, centre, pen, kept);
 }
 
-QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen)
+QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const OutlineMask* kept)
 {
     QPainterPath centre;
     centre.addEllipse(centre_line(edges, sane_pen_width(pen.width)));
-    return draw_shape(bitmap, centre, pen);
+    return draw_shape(bitmap, centre, pen, kept);
 }
 
-QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen)
+QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const OutlineMask* kept)
 {
     constexpr double corner_radius = 10.0;
     QPainterPath centre;
     centre.addRoundedRect(centre_line(edges, sane_pen_width(pen.width)), corner_radius, corner_radius);
-    return draw_shape(bitmap, centre, pen);
+    return draw_shape(bitmap, centre, pen, kept);
 }
 
 } // namespace platform

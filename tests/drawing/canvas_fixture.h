@@ -49,12 +49,15 @@ inline QRect changed_area(const platform::Bitmap& before, const platform::Bitmap
 }
 
 // The colour word the canvas widget shows at a picture pixel, as a child sees it.
-// The 4-connected pixels of the seed's colour around `seed`.
-inline QList<QPoint> region(const platform::Bitmap& picture, QPoint seed)
+// The 4-connected pixels of the seed's colour around `seed`, none of them set in `walls` (one a
+// pixel, row by row, when given).
+inline QList<QPoint> region(const platform::Bitmap& picture, QPoint seed, QList<bool> walls = {})
 {
     const platform::ColourWord colour = picture.pixel(seed.x(), seed.y());
+    QList<bool> seen = walls.isEmpty() ? QList<bool>(picture.width() * picture.height()) : std::move(walls);
+    if (seen[seed.y() * picture.width() + seed.x()])
+        return {};
     QList<QPoint> found{seed};
-    QList<bool> seen(picture.width() * picture.height());
     seen[seed.y() * picture.width() + seed.x()] = true;
     for (qsizetype i = 0; i < found.size(); ++i)
         for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {

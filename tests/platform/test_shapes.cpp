@@ -14,7 +14,7 @@ namespace {
 constexpr ColourWord green = colour_word(59, 188, 9);
 constexpr ColourWord grey = colour_word(122, 122, 122);
 
-using ShapeFunction = QRect (*)(Bitmap&, RectEdges, const Pen&);
+using ShapeFunction = QRect (*)(Bitmap&, RectEdges, const Pen&, const platform::OutlineMask*);
 
 struct NamedShape {
     const char* name;
@@ -171,7 +171,8 @@ private slots:
                 break;
             }
             default:
-                changed = closed_shapes[round % 3].draw(bitmap, RectEdges{a.x(), a.y(), b.x(), b.y()}, pen);
+                changed = closed_shapes[round % 3].draw(bitmap, RectEdges{a.x(), a.y(), b.x(), b.y()}, pen,
+                                                        nullptr);
             }
             const QString fault = rect_fault(before, bitmap, changed);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
@@ -186,9 +187,9 @@ private slots:
                 Bitmap backwards(60, 50);
                 Bitmap mixed(60, 50);
                 const Pen pen{green, width};
-                shape.draw(forwards, RectEdges{8, 6, 47, 41}, pen);
-                shape.draw(backwards, RectEdges{47, 41, 8, 6}, pen);
-                shape.draw(mixed, RectEdges{47, 6, 8, 41}, pen);
+                shape.draw(forwards, RectEdges{8, 6, 47, 41}, pen, nullptr);
+                shape.draw(backwards, RectEdges{47, 41, 8, 6}, pen, nullptr);
+                shape.draw(mixed, RectEdges{47, 6, 8, 41}, pen, nullptr);
                 QVERIFY2(forwards == backwards, shape.name);
                 QVERIFY2(forwards == mixed, shape.name);
                 QVERIFY2(count_colour(forwards, green) > 0, shape.name);
@@ -223,7 +224,7 @@ private slots:
             for (int i = 0; i < 50; i += 3)
                 set_colour(bitmap, i, (i * 7) % 50, grey);
             const Bitmap before = bitmap;
-            shape.draw(bitmap, RectEdges{5, 5, 45, 45}, Pen{green, 4});
+            shape.draw(bitmap, RectEdges{5, 5, 45, 45}, Pen{green, 4}, nullptr);
             QCOMPARE(count_colour(bitmap, black_word), 0);
             for (int y = 15; y < 35; ++y)
                 for (int x = 15; x < 35; ++x)
@@ -249,7 +250,7 @@ private slots:
         for (int width = 1; width <= 8; ++width) {
             for (const NamedShape& shape : closed_shapes) {
                 Bitmap bitmap(64, 48);
-                shape.draw(bitmap, RectEdges{7, 5, 57, 43}, Pen{black_word, width});
+                shape.draw(bitmap, RectEdges{7, 5, 57, 43}, Pen{black_word, width}, nullptr);
                 QVERIFY2(holds_a_fill(bitmap, QPoint(32, 24), QPoint(0, 0)), shape.name);
             }
             for (int height = 2 * width + 3; height < 40; height += 5) {

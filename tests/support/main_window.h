@@ -14,9 +14,12 @@ namespace testing_support {
 class MainWindow {
 public:
     // A drawing with unsaved changes is left without saving, as a child who answers "Нет".
-    MainWindow() : form_(tree_.app_dir())
+    MainWindow() : MainWindow(settings::Settings{}) {}
+    // Started with the adults' settings `values`, as the program applies those of its files.
+    explicit MainWindow(const settings::Settings& values) : form_(tree_.app_dir())
     {
         form_.set_save_question([] { return app::SaveAnswer::discard; });
+        form_.apply_settings(values);
         form_.show();
     }
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/outline_mask.h"
+
+#include <memory>
+
+namespace history {
+
+// The outlines a child cannot paint over, when the setting asks for them: the pixels that were
+// pure black when the picture on the canvas was opened. The undo and redo steps each keep the
+// outlines of the picture they hold, so an undo across an opening gives back the outlines of the
+// picture it brings back. Switched off, there are never any.
+class KeptOutlines {
+public:
+    void set_enabled(bool enabled) { enabled_ = enabled; }
+
+    // A picture was opened on the canvas: its pure black pixels become the outlines.
+    void picture_opened(const platform::Bitmap& picture);
+    // The undo snapshot now holds the canvas as it is.
+    void snapshot_taken() { undo_ = current_; }
+    // The canvas went to the redo snapshot and the undo snapshot came back.
+    void undone();
+    // The canvas went to the undo snapshot and the redo snapshot came back.
+    void redone();
+
+    // The outlines of the picture on the canvas; null when none are kept.
+    const platform::OutlineMask* current() const { return current_.get(); }
+
+private:
+    using Mask = std::shared_ptr<const platform::OutlineMask>;
+
+    bool enabled_ = false;
+    Mask current_;
+    Mask undo_;
+    Mask redo_;
+};
+
+} // namespace history

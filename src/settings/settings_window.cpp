@@ -1,0 +1,147 @@
+#include "settings/settings_window.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace settings {
+
+namespace {
+
+// The titles of the files' groups in the window.
+QString group_title(const QString& group)
+{
+    static const std::pair<const char*, const char*> titles[] = {
+        {"drawing", "Рисование"}, {"window", "Окно"}, {"allow", "Что можно ребёнку"}, {"folders", "Папки"}};
+    for (const auto& [name, title] : titles)
+        if (group == QLatin1String(name))
+            return QString::fromUtf8(title);
+    return group;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
+    : QDialog(parent), files_(std::move(files)), loaded_(load_settings(files_)),
+      layout_(new QVBoxLayout(this))
+{
+    setObjectName("settings_window");
+    setWindowTitle(QStringLiteral("Колоритон: настройки"));
+    for (const SettingKey& key : setting_keys) {
+        if (key.flag != nullptr)
+            add_switch(key);
+        else
+            add_folder_chooser(key);
+    }
+    add_buttons();
+}
+
+QVBoxLayout* SettingsWindow::group_layout(const QString& group)
+{
+    for (const auto& [name, layout] : groups_)
+        if (name == group)
+            return layout;
+    auto* box = new QGroupBox(group_title(group), this);
+    box->setObjectName(group + "_group");
+    auto* layout = new QVBoxLayout(box);
+    layout_->addWidget(box);
+    groups_.emplace_back(group, layout);
+    return layout;
+}
+
+void SettingsWindow::add_row(const SettingKey& key, const std::vector<QWidget*>& controls)
+{
+    const QString name = QString::fromLatin1(key.name);
+    auto* row = new QHBoxLayout;
+    for (QWidget* control : controls) {
+        row->addWidget(control);
+        control->setEnabled(!loaded_.is_locked(key));
+    }
+    if (loaded_.is_locked(key)) {
+        auto* locked = new QLabel(QStringLiteral("(задано администратором)"), this);
+        locked->setObjectName(name + "/locked");
+        locked->setEnabled(false);
+        row->addWidget(locked);
+    }
+    row->addStretch();
+    group_layout(name.section('/', 0, 0))->addLayout(row);
+}
+
+void SettingsWindow::add_switch(const SettingKey& key)
+{
+    auto* box = new QCheckBox(QString::fromUtf8(key.label), this);
+    box->setObjectName(QString::fromLatin1(key.name));
+    box->setChecked(loaded_.values.*key.flag);
+    switches_.emplace_back(&key, box);
+    add_row(key, {box});
+}
+
+void SettingsWindow::add_folder_chooser(const SettingKey& key)
+{
+    auto* label = new QLabel(QString::fromUtf8(key.label) + ':', this);
+    auto* edit = new QLineEdit(loaded_.values.*key.folder, this);
+    edit->setObjectName(QString::fromLatin1(key.name));
+    // Typed paths could be relative; the chooser gives absolute ones, and empty is the usual folder.
+    edit->setReadOnly(true);
+    edit->setPlaceholderText(QStringLiteral("обычная папка"));
+    edit->setMinimumWidth(260);
+    label->setBuddy(edit);
+    auto* choose = new QPushButton(QStringLiteral("Выбрать…"), this);
+    choose->setObjectName(edit->objectName() + "/choose");
+    connect(choose, &QPushButton::clicked, this, [this, edit] { choose_folder(edit); });
+    auto* usual = new QPushButton(QStringLiteral("Сбросить"), this);
+    usual->setObjectName(edit->objectName() + "/usual");
+    connect(usual, &QPushButton::clicked, edit, &QLineEdit::clear);
+    folders_.emplace_back(&key, edit);
+    add_row(key, {label, edit, choose, usual});
+}
+
+void SettingsWindow::add_buttons()
+{
+    auto* buttons = new QDialogButtonBox(this);
+    auto* save_button = buttons->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole);
+    save_button->setObjectName("save_button");
+    auto* cancel_button = buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    cancel_button->setObjectName("cancel_button");
+    connect(buttons, &QDialogButtonBox::accepted, this, &SettingsWindow::save);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout_->addStretch();
+    layout_->addWidget(buttons);
+}
+
+void SettingsWindow::choose_folder(QLineEdit* edit)
+{
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Папка для рисунков"), edit->text());
+    if (!chosen.isEmpty())
+        edit->setText(chosen);
+}
+
+Settings SettingsWindow::shown() const
+{
+    Settings values = loaded_.values;
+    for (const auto& [key, box] : switches_)
+        values.*key->flag = box->isChecked();
+    for (const auto& [key, edit] : folders_)
+        values.*key->folder = edit->text();
+    return values;
+}
+
+void SettingsWindow::save()
+{
+    if (save_user_settings(files_, loaded_, shown())) {
+        accept();
+        return;
+    }
+    QMessageBox::warning(this, windowTitle(),
+                         QStringLiteral("Не удалось записать настройки в файл %1.").arg(files_.user_file));
+}
+
+} // namespace settings

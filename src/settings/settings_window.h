@@ -1,0 +1,49 @@
+#pragma once
+
+#include "settings/settings_files.h"
+
+#include <QDialog>
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace settings {
+
+// The adults' settings window (koloriton --settings): a check box for each switch and a chooser
+// for each folder, grouped as the files group them. A key the system's files lock is greyed with a
+// word saying that the administrator set it. "Сохранить" writes the user's file; a running copy of
+// the program reads it at its next start.
+class SettingsWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit SettingsWindow(SettingsFiles files, QWidget* parent = nullptr);
+
+    // Writes the values shown to the user's file and closes the window; when the file cannot be
+    // written, says so and stays open.
+    void save();
+
+private:
+    // The group box of one group of the files ("drawing", "allow", ...), made when first needed.
+    QVBoxLayout* group_layout(const QString& group);
+    void add_switch(const SettingKey& key);
+    void add_folder_chooser(const SettingKey& key);
+    void add_buttons();
+    // A row of the control and, when the key is locked, the administrator's word; the control is
+    // greyed then.
+    void add_row(const SettingKey& key, const std::vector<QWidget*>& controls);
+    void choose_folder(QLineEdit* edit);
+    Settings shown() const;
+
+    SettingsFiles files_;
+    LoadedSettings loaded_;
+    QVBoxLayout* layout_;
+    std::vector<std::pair<QString, QVBoxLayout*>> groups_;
+    std::vector<std::pair<const SettingKey*, QCheckBox*>> switches_;
+    std::vector<std::pair<const SettingKey*, QLineEdit*>> folders_;
+};
+
+} // namespace settings
