@@ -1,5 +1,6 @@
 #include "catalogue/page_switcher.h"
 
+#include "catalogue/catalogue_listing.h"
 #include "colours/colour_repaint.h"
 #include "colours/pattern_frames.h"
 #include "core/frame_shape.h"
@@ -48,12 +49,13 @@ void PageSwitcher::open_picture(const QString& name)
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours::show_pattern_frame(controls_, state_.drawing.fill_style);
     const core::ResourcePaths& paths = state_.paths;
-    if (is_file(paths.clipart_dir + name + ".bmp"))
-        controls_.canvas->load_picture(paths.clipart_dir + name + ".bmp");
-    if (is_file(paths.info_dir + name + ".bmp"))
-        controls_.photograph->load_picture(paths.info_dir + name + ".bmp");
-    if (is_file(paths.info_dir + name + ".txt"))
-        load_description(paths.info_dir + name + ".txt");
+    const QString dir = catalogue_dir_of(name);
+    if (is_file(dir + "clipart/" + name + ".bmp"))
+        controls_.canvas->load_picture(dir + "clipart/" + name + ".bmp");
+    if (is_file(dir + "info/" + name + ".bmp"))
+        controls_.photograph->load_picture(dir + "info/" + name + ".bmp");
+    if (is_file(dir + "info/" + name + ".txt"))
+        load_description(dir + "info/" + name + ".txt");
     controls_.photograph->show();
     controls_.description_box->hide();
     colours::refresh_jar_row(controls_, paths, 1);
@@ -63,6 +65,16 @@ void PageSwitcher::open_picture(const QString& name)
     }
     controls_.canvas->show();
     colours::show_opening_colours(controls_, state_);
+}
+
+QString PageSwitcher::catalogue_dir_of(const QString& name) const
+{
+    for (int row = 0; row < controls_.catalogue_list->count(); ++row) {
+        const QListWidgetItem* item = controls_.catalogue_list->item(row);
+        if (picture_name(item->text()) == name)
+            return item->data(catalogue_dir_role).toString();
+    }
+    return state_.paths.app_dir + "res/";
 }
 
 void PageSwitcher::load_description(const QString& path)

@@ -22,6 +22,8 @@ public:
 
 private:
     void open_picture(const QString& name);
+    // The catalogue folder the strip listed the picture from.
+    QString catalogue_dir_of(const QString& name) const;
     void load_description(const QString& path);
 
     core::MainWindowControls& controls_;

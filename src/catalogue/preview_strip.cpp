@@ -23,7 +23,10 @@ void PreviewStrip::connect_handlers()
 void PreviewStrip::list_catalogue()
 {
     controls_.catalogue_list->clear();
-    controls_.catalogue_list->addItems(catalogue::list_catalogue(state_.paths.preview_dir));
+    for (const CatalogueEntry& entry : catalogue::list_catalogue(state_.paths.catalogue_dirs)) {
+        auto* item = new QListWidgetItem(entry.file, controls_.catalogue_list);
+        item->setData(catalogue_dir_role, entry.dir);
+    }
 }
 
 int PreviewStrip::catalogue_size() const
@@ -76,9 +79,11 @@ void PreviewStrip::show_entries(int first, int count)
 
 void PreviewStrip::make_thumbnail(int entry, int slot)
 {
-    const QString file = controls_.catalogue_list->item(entry)->text();
+    const QListWidgetItem* item = controls_.catalogue_list->item(entry);
+    const QString file = item->text();
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
-    const QImage image = platform::read_jpeg_scaled(state_.paths.preview_dir + file, thumbnail_size);
+    const QImage image =
+        platform::read_jpeg_scaled(item->data(catalogue_dir_role).toString() + "preview/" + file, thumbnail_size);
     platform::PictureControl* thumbnail = slot_control(slot);
     thumbnail->set_hint(picture_name(file));
     thumbnail->set_picture(platform::Bitmap::from_image(image));

@@ -2,6 +2,7 @@
 
 #include "art_output.h"
 #include "regions.h"
+#include "scene_photograph.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -21,10 +22,6 @@ void render_catalogue(const Output& out, const CatalogueJob& job);
 // Fails on a white area smaller than a child can brush (20 x 20 pixels), naming where it is; warns
 // about likely gaps.
 void check_line_drawing(const QString& name, const QImage& line_drawing, const QImage& scene);
-// The coloured scene with a gradient sky, light from the upper left and soft shadows.
-QImage lit_scene(const QImage& scene, const QImage& line_drawing);
-// The lit square scene as a photograph `side` pixels square, with a little grain.
-QImage photograph(const QString& name, const QImage& lit, int side);
 // A description in Windows-1251: plain text as it is, RTF with \'xx escapes.
 QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rtf);
 void write_contact_sheet(const QString& path, const QStringList& names, const Output& out);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace places {
+
+// What a new place is made from and where it goes.
+struct PlaceRequest {
+    QString photograph;
+    QString name;
+    // A plain text or RTF file in UTF-8; empty for a place without description.
+    QString description;
+    // Whether a place of the same name in `destination` is replaced instead of refused.
+    bool replace = false;
+    // The catalogue folder the place is written to, laid out like res/ (clipart/, preview/, info/).
+    QString destination;
+    // Every catalogue folder the program shows, where a name already taken is looked for.
+    QStringList catalogue_dirs;
+};
+
+// The files of a place as written.
+struct WrittenPlace {
+    QString name;
+    QString line_drawing;
+    QString photograph;
+    QString thumbnail;
+    QString description; // empty without one
+};
+
+// Makes a place of the catalogue from a photograph: the line drawing to colour, the photograph
+// for the panel beside it, the thumbnail of the strip and the description. Every file is written
+// or none: throws PlaceError with the reason in Russian, naming the file or the name, before
+// anything is renamed into the catalogue.
+WrittenPlace make_place(const PlaceRequest& request);
+
+} // namespace places
