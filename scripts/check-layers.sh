@@ -8,7 +8,7 @@ rank_of() {
     case "$1" in
         platform) echo 0 ;;
         core) echo 1 ;;
-        skin | colours) echo 2 ;;
+        skin | colours | places) echo 2 ;;
         history) echo 3 ;;
         drawing | catalogue | output) echo 4 ;;
         app) echo 5 ;;
