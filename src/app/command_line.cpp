@@ -53,7 +53,8 @@ int CommandLine::refuse_arguments(QTextStream& err) const
 {
     const QStringList unknown = parser_.unknownOptionNames();
     if (!unknown.isEmpty())
-        err << QStringLiteral("koloriton: неизвестный параметр «%1». Параметры: koloriton --help\n").arg(unknown.first());
+        err << QStringLiteral("koloriton: неизвестный параметр «%1». Параметры: koloriton --help\n")
+                   .arg(unknown.first());
     else
         err << QStringLiteral("koloriton: у параметра нет значения. Параметры: koloriton --help\n");
     return 2;
@@ -62,7 +63,8 @@ int CommandLine::refuse_arguments(QTextStream& err) const
 int CommandLine::add_place(QTextStream& out, QTextStream& err) const
 {
     if (!parser_.positionalArguments().isEmpty()) {
-        err << QStringLiteral("koloriton: лишний аргумент «%1»; название места с пробелами пишут в кавычках\n")
+        err << QStringLiteral(
+                   "koloriton: лишний аргумент «%1»; название места с пробелами пишут в кавычках\n")
                    .arg(parser_.positionalArguments().first());
         return 2;
     }

@@ -82,8 +82,8 @@ void PreviewStrip::make_thumbnail(int entry, int slot)
     const QListWidgetItem* item = controls_.catalogue_list->item(entry);
     const QString file = item->text();
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
-    const QImage image =
-        platform::read_jpeg_scaled(item->data(catalogue_dir_role).toString() + "preview/" + file, thumbnail_size);
+    const QImage image = platform::read_jpeg_scaled(
+        item->data(catalogue_dir_role).toString() + "preview/" + file, thumbnail_size);
     platform::PictureControl* thumbnail = slot_control(slot);
     thumbnail->set_hint(picture_name(file));
     thumbnail->set_picture(platform::Bitmap::from_image(image));

@@ -87,7 +87,8 @@ QString user_catalogue_dir()
 
 QStringList catalogue_dirs_for_program(const QString& program_dir)
 {
-    return QStringList{user_catalogue_dir()} + shared_catalogue_dirs() + QStringList{resource_root(program_dir) + "res/"};
+    return QStringList{user_catalogue_dir()} + shared_catalogue_dirs() +
+           QStringList{resource_root(program_dir) + "res/"};
 }
 
 QStringList shared_catalogue_dirs()

@@ -60,9 +60,10 @@ QByteArray stored_description(const QString& path)
         throw PlaceError(path, QStringLiteral("файл описания не читается или больше 1 МБ"));
     }
     const QString text = utf8_text(path, bytes);
-    const QByteArray stored = text.startsWith(QStringLiteral("{\\rtf"))
-                                  ? platform::rtf_in_1251(QString(text).replace("\r\n", "\n").replace('\n', "\r\n"))
-                                  : stored_text(text);
+    const QByteArray stored =
+        text.startsWith(QStringLiteral("{\\rtf"))
+            ? platform::rtf_in_1251(QString(text).replace("\r\n", "\n").replace('\n', "\r\n"))
+            : stored_text(text);
     if (!platform::description_html(stored))
         throw PlaceError(path, QStringLiteral("описание слишком длинное, чтобы его показать"));
     return stored;

@@ -157,7 +157,6 @@ QImage drawn(const cv::Mat& black)
     return image;
 }
 
-
 // The outlines (255) with similar colours merged below `similar` while more than `keep` areas are left.
 cv::Mat outlines_merged(const cv::Mat& smooth, const cv::Mat& lab, float similar, int keep)
 {
@@ -178,7 +177,8 @@ cv::Mat outlines_merged(const cv::Mat& smooth, const cv::Mat& lab, float similar
         cv::Mat black = outlines(labels);
         std::vector<bool> unbrushable;
         count = areas_as_regions(black, labels, unbrushable);
-        if (std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() && count <= most_areas)
+        if (std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() &&
+            count <= most_areas)
             return black;
         // A sliver still left between outlines after the merges is inked over with them.
         if (round == last_merge_round) {

@@ -44,9 +44,10 @@ QImage upright(const QImage& image, QImageIOHandler::Transformations turn)
 QSize decoding_size(QSize photo, QSize page)
 {
     const QRect frame = page_frame(photo, page);
-    const double scale = std::min(1.0, std::max(double(page.width()) / frame.width(),
-                                                double(page.height()) / frame.height()));
-    return QSize(std::max(1, int(std::ceil(photo.width() * scale))), std::max(1, int(std::ceil(photo.height() * scale))));
+    const double scale =
+        std::min(1.0, std::max(double(page.width()) / frame.width(), double(page.height()) / frame.height()));
+    return QSize(std::max(1, int(std::ceil(photo.width() * scale))),
+                 std::max(1, int(std::ceil(photo.height() * scale))));
 }
 
 } // namespace
@@ -62,10 +63,11 @@ QImage read_photograph(const QString& path, QSize page)
         throw PlaceError(path, QStringLiteral("это не картинка (годятся JPEG, PNG и BMP)"));
     if (stored.width() > max_photograph_side || stored.height() > max_photograph_side ||
         qint64{stored.width()} * stored.height() > max_photograph_pixels)
-        throw PlaceError(path, QStringLiteral("картинка слишком большая: %1 × %2 точек, можно не больше %3 миллионов")
-                                   .arg(stored.width())
-                                   .arg(stored.height())
-                                   .arg(max_photograph_pixels / 1000000));
+        throw PlaceError(
+            path, QStringLiteral("картинка слишком большая: %1 × %2 точек, можно не больше %3 миллионов")
+                      .arg(stored.width())
+                      .arg(stored.height())
+                      .arg(max_photograph_pixels / 1000000));
     const QImageIOHandler::Transformations turn = reader.transformation();
     const bool turned = turn.testFlag(QImageIOHandler::TransformationRotate90);
     const QSize page_as_stored = turned ? page.transposed() : page;

@@ -47,8 +47,11 @@ QStringList PlaceFiles::commit()
 {
     QStringList written;
     for (const Staged& file : staged_) {
-        if (std::rename(QFile::encodeName(file.temporary).constData(), QFile::encodeName(file.target).constData()) != 0)
-            throw PlaceError(file.target, QStringLiteral("файл не удаётся поставить на место (%1)").arg(system_reason(errno)));
+        if (std::rename(QFile::encodeName(file.temporary).constData(),
+                        QFile::encodeName(file.target).constData()) != 0)
+            throw PlaceError(
+                file.target,
+                QStringLiteral("файл не удаётся поставить на место (%1)").arg(system_reason(errno)));
         written << file.target;
     }
     staged_.clear();

@@ -35,7 +35,8 @@ QByteArray jpeg_bytes(const QImage& image)
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(thumbnail_quality);
     if (!writer.write(image))
-        throw PlaceError(QStringLiteral("Миниатюра"), QStringLiteral("не удаётся сжать в JPEG (%1)").arg(writer.errorString()));
+        throw PlaceError(QStringLiteral("Миниатюра"),
+                         QStringLiteral("не удаётся сжать в JPEG (%1)").arg(writer.errorString()));
     return bytes;
 }
 
@@ -47,27 +48,34 @@ QImage square(const QImage& image, int side)
 
 } // namespace
 
+PlacePictures place_pictures(const QString& photograph)
+{
+    const QImage photo = read_photograph(photograph, page_size);
+    const QRect frame = page_frame(photo.size(), page_size);
+    return {line_drawing(photo.copy(frame)), photo.copy(panel_square(frame, photo.size()))};
+}
+
 WrittenPlace make_place(const PlaceRequest& request)
 {
     WrittenPlace place;
     place.name = checked_place_name(request.name);
-    const QStringList others = request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
+    const QStringList others =
+        request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
     if (place_exists(others, place.name))
         throw PlaceError(QStringLiteral("«%1»").arg(place.name),
                          QStringLiteral("место с таким названием уже есть (заменить его: --replace)"));
-    const QByteArray description = request.description.isEmpty() ? QByteArray() : stored_description(request.description);
-    const QImage photo = read_photograph(request.photograph, page_size);
-    const QRect frame = page_frame(photo.size(), page_size);
-    const QImage panel = photo.copy(panel_square(frame, photo.size()));
+    const QByteArray description =
+        request.description.isEmpty() ? QByteArray() : stored_description(request.description);
+    const PlacePictures pictures = place_pictures(request.photograph);
 
     PlaceFiles files(request.destination);
-    files.stage("clipart/" + place.name + ".bmp", bmp_bytes(line_drawing(photo.copy(frame))));
-    files.stage("info/" + place.name + ".bmp", bmp_bytes(square(panel, photograph_side)));
+    files.stage("clipart/" + place.name + ".bmp", bmp_bytes(pictures.line_drawing));
+    files.stage("info/" + place.name + ".bmp", bmp_bytes(square(pictures.panel, photograph_side)));
     if (!description.isEmpty())
         files.stage("info/" + place.name + ".txt", description);
     else
         files.retire("info/" + place.name + ".txt");
-    files.stage("preview/" + place.name + ".jpg", jpeg_bytes(square(panel, thumbnail_side)));
+    files.stage("preview/" + place.name + ".jpg", jpeg_bytes(square(pictures.panel, thumbnail_side)));
     const QStringList written = files.commit();
     place.line_drawing = written.at(0);
     place.photograph = written.at(1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,14 @@ struct WrittenPlace {
     QString thumbnail;
     QString description; // empty without one
 };
+
+// The pictures made from a photograph: the line drawing and the square the panel shows, at the
+// scale it was read (see read_photograph). Throws PlaceError naming the file.
+struct PlacePictures {
+    QImage line_drawing;
+    QImage panel;
+};
+PlacePictures place_pictures(const QString& photograph);
 
 // Makes a place of the catalogue from a photograph: the line drawing to colour, the photograph
 // for the panel beside it, the thumbnail of the strip and the description. Every file is written

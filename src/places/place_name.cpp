@@ -30,7 +30,8 @@ QString checked_place_name(const QString& given)
         throw PlaceError(quoted(name), QStringLiteral("в названии места не может быть точки"));
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            throw PlaceError(quoted(name), QStringLiteral("в названии места не может быть управляющих знаков"));
+            throw PlaceError(quoted(name),
+                             QStringLiteral("в названии места не может быть управляющих знаков"));
     const QByteArray encoded = QFile::encodeName(name);
     if (QFile::decodeName(encoded) != name)
         throw PlaceError(quoted(name), QStringLiteral("файловая система не может сохранить такое название"));
@@ -42,7 +43,8 @@ QString checked_place_name(const QString& given)
 bool place_exists(const QStringList& catalogue_dirs, const QString& name)
 {
     for (const QString& dir : catalogue_dirs)
-        if (QFileInfo::exists(dir + "preview/" + name + ".jpg") || QFileInfo::exists(dir + "clipart/" + name + ".bmp"))
+        if (QFileInfo::exists(dir + "preview/" + name + ".jpg") ||
+            QFileInfo::exists(dir + "clipart/" + name + ".bmp"))
             return true;
     return false;
 }

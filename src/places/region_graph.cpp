@@ -41,7 +41,8 @@ float RegionGraph::distance(int a, int b) const
 int RegionGraph::find(int region)
 {
     while (parent_[static_cast<size_t>(region)] != region) {
-        parent_[static_cast<size_t>(region)] = parent_[static_cast<size_t>(parent_[static_cast<size_t>(region)])];
+        parent_[static_cast<size_t>(region)] =
+            parent_[static_cast<size_t>(parent_[static_cast<size_t>(region)])];
         region = parent_[static_cast<size_t>(region)];
     }
     return region;
@@ -113,7 +114,8 @@ void RegionGraph::merge_similar(float limit, int keep)
         queue.pop();
         if (pair.distance >= limit)
             return;
-        if (parent_[static_cast<size_t>(pair.a)] != pair.a || parent_[static_cast<size_t>(pair.b)] != pair.b ||
+        if (parent_[static_cast<size_t>(pair.a)] != pair.a ||
+            parent_[static_cast<size_t>(pair.b)] != pair.b ||
             regions_[static_cast<size_t>(pair.a)].version != pair.version_a ||
             regions_[static_cast<size_t>(pair.b)].version != pair.version_b)
             continue;
@@ -132,8 +134,9 @@ void RegionGraph::merge_small(int area, Choice choice, const std::vector<bool>& 
     });
     std::vector<bool> unfit(regions_.size(), false);
     for (int r = 0; r < static_cast<int>(regions_.size()); ++r)
-        unfit[static_cast<size_t>(r)] = regions_[static_cast<size_t>(r)].area < area ||
-                                        (r < static_cast<int>(too_thin.size()) && too_thin[static_cast<size_t>(r)]);
+        unfit[static_cast<size_t>(r)] =
+            regions_[static_cast<size_t>(r)].area < area ||
+            (r < static_cast<int>(too_thin.size()) && too_thin[static_cast<size_t>(r)]);
     for (const int r : order) {
         if (parent_[static_cast<size_t>(r)] != r || !unfit[static_cast<size_t>(r)])
             continue;

@@ -80,8 +80,9 @@ QByteArray rtf_in_1251(const QString& rtf)
         }
         const QByteArray encoded = encode_windows_1251(QString(c));
         if (encoded != "?")
-            bytes.append("\\'" +
-                         QByteArray::number(static_cast<unsigned char>(encoded[0]), 16).rightJustified(2, '0'));
+            bytes.append(
+                "\\'" +
+                QByteArray::number(static_cast<unsigned char>(encoded[0]), 16).rightJustified(2, '0'));
         else
             bytes.append("\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?');
     }

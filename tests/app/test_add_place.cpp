@@ -34,7 +34,8 @@ Run koloriton(const QString& data_home, const QStringList& arguments)
     if (!process.waitForFinished(120000))
         return {-1, {}, "did not finish"};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QStringList files_under(const QString& dir)
@@ -70,8 +71,10 @@ std::vector<QPoint> white_area(const platform::Bitmap& drawing, QPoint& seed)
                 const QPoint p = stack.back();
                 stack.pop_back();
                 area.push_back(p);
-                for (const QPoint n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
-                    if (drawing.contains(n.x(), n.y()) && drawing.pixel(n.x(), n.y()) == platform::white_word &&
+                for (const QPoint n :
+                     {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
+                    if (drawing.contains(n.x(), n.y()) &&
+                        drawing.pixel(n.x(), n.y()) == platform::white_word &&
                         seen.insert({n.x(), n.y()}).second)
                         stack.push_back(n);
             }
@@ -99,7 +102,8 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     QTemporaryDir data;
     const QString text_file = data.filePath("описание.txt");
     write_file(text_file, description.toUtf8());
-    const Run run = koloriton(data.path(), {"--add-place", sample_photograph(), "--name", place, "--description", text_file});
+    const Run run = koloriton(
+        data.path(), {"--add-place", sample_photograph(), "--name", place, "--description", text_file});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     const QString catalogue = data.path() + "/koloriton/";
     QVERIFY2(run.out.contains(catalogue), qPrintable(run.out));
@@ -147,16 +151,22 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing_data(
     const QString photo = sample_photograph();
     QTest::newRow("missing file") << "нет.jpg" << place << QStringList{} << "нет.jpg: нет такого файла";
     QTest::newRow("not a picture") << "{text}" << place << QStringList{} << "{text}: это не картинка";
-    QTest::newRow("damaged JPEG") << "{damaged}" << place << QStringList{} << "{damaged}: файл JPEG повреждён";
-    QTest::newRow("too large") << "{huge}" << place << QStringList{} << "{huge}: картинка слишком большая: 20000 × 20000";
-    QTest::newRow("folder not writable") << photo << place << QStringList{"{unwritable}"} << "папку не удаётся создать";
-    QTest::newRow("name taken") << photo << QStringLiteral("маяк") << QStringList{} << "«маяк»: место с таким названием уже есть";
+    QTest::newRow("damaged JPEG") << "{damaged}" << place << QStringList{}
+                                  << "{damaged}: файл JPEG повреждён";
+    QTest::newRow("too large") << "{huge}" << place << QStringList{}
+                               << "{huge}: картинка слишком большая: 20000 × 20000";
+    QTest::newRow("folder not writable")
+        << photo << place << QStringList{"{unwritable}"} << "папку не удаётся создать";
+    QTest::newRow("name taken") << photo << QStringLiteral("маяк") << QStringList{}
+                                << "«маяк»: место с таким названием уже есть";
     QTest::newRow("empty name") << photo << "  " << QStringList{} << "оно пустое";
     QTest::newRow("slash") << photo << "школа/1" << QStringList{} << "косой черты";
     QTest::newRow("dot") << photo << "школа.1" << QStringList{} << "точки";
     QTest::newRow("too long") << photo << QString(200, QChar(0x0448)) << QStringList{} << "слишком длинное";
-    QTest::newRow("description not UTF-8") << photo << place << QStringList{"--description", "{latin1}"} << "{latin1}: описание должно быть текстом в кодировке UTF-8";
-    QTest::newRow("unknown option") << photo << place << QStringList{"--colour"} << "неизвестный параметр «colour»";
+    QTest::newRow("description not UTF-8") << photo << place << QStringList{"--description", "{latin1}"}
+                                           << "{latin1}: описание должно быть текстом в кодировке UTF-8";
+    QTest::newRow("unknown option") << photo << place << QStringList{"--colour"}
+                                    << "неизвестный параметр «colour»";
 }
 
 void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
@@ -166,8 +176,10 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
     QFETCH(QStringList, more);
     QFETCH(QString, said);
     QTemporaryDir data;
-    const QMap<QString, QString> files{{"{text}", data.filePath("заметка.jpg")}, {"{damaged}", data.filePath("обрезан.jpg")},
-                                       {"{huge}", data.filePath("огромная.jpg")}, {"{latin1}", data.filePath("latin1.txt")}};
+    const QMap<QString, QString> files{{"{text}", data.filePath("заметка.jpg")},
+                                       {"{damaged}", data.filePath("обрезан.jpg")},
+                                       {"{huge}", data.filePath("огромная.jpg")},
+                                       {"{latin1}", data.filePath("latin1.txt")}};
     write_file(files["{text}"], "Это не картинка, а текст.\n");
     write_file(files["{damaged}"], read_file(sample_photograph()).left(200000));
     // A small JPEG whose frame header claims 20000 x 20000 pixels.

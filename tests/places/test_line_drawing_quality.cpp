@@ -36,7 +36,8 @@ std::vector<QPoint> boundary(const QImage& drawing)
             bool beside_white = false;
             for (int dy = -1; dy <= 1 && !beside_white; ++dy)
                 for (int dx = -1; dx <= 1; ++dx)
-                    if (QRect(QPoint(), drawing.size()).contains(x + dx, y + dy) && !is_black(drawing, x + dx, y + dy))
+                    if (QRect(QPoint(), drawing.size()).contains(x + dx, y + dy) &&
+                        !is_black(drawing, x + dx, y + dy))
                         beside_white = true;
             if (beside_white)
                 points.push_back({x, y});
@@ -54,7 +55,8 @@ double matched_share(const std::vector<QPoint>& points, const std::vector<char>&
         bool found = false;
         for (int dy = -tolerance; dy <= tolerance && !found; ++dy)
             for (int dx = -tolerance; dx <= tolerance && !found; ++dx)
-                found = dx * dx + dy * dy <= tolerance * tolerance && QRect(0, 0, width, height).contains(p.x() + dx, p.y() + dy) &&
+                found = dx * dx + dy * dy <= tolerance * tolerance &&
+                        QRect(0, 0, width, height).contains(p.x() + dx, p.y() + dy) &&
                         near[static_cast<size_t>(p.y() + dy) * width + p.x() + dx];
         matched += found;
     }
@@ -99,8 +101,9 @@ void check_areas(const QString& name, const QImage& drawing, std::vector<int>* s
             QVERIFY2(c == 0 || c == 0xFFFFFF, qPrintable(name + ": a pixel neither black nor white"));
         }
     const std::vector<int> sizes = art_checks::white_regions(platform::Bitmap::from_image(drawing));
-    QVERIFY2(*std::min_element(sizes.begin(), sizes.end()) >= places::smallest_area,
-             qPrintable(name + ": an area of " + QString::number(*std::min_element(sizes.begin(), sizes.end()))));
+    QVERIFY2(
+        *std::min_element(sizes.begin(), sizes.end()) >= places::smallest_area,
+        qPrintable(name + ": an area of " + QString::number(*std::min_element(sizes.begin(), sizes.end()))));
     QVERIFY2(int(sizes.size()) >= places::fewest_areas && int(sizes.size()) <= places::most_areas,
              qPrintable(name + ": " + QString::number(sizes.size()) + " areas"));
     if (sizes_out)
@@ -124,13 +127,22 @@ void LineDrawingQualityTest::rendered_photographs_give_the_shipped_outlines()
     QCOMPARE(svgs.size(), 30);
     double total = 0, lowest = 1;
     QTextStream out(stdout);
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6\n").arg("place", -14).arg("P", 6).arg("R", 6).arg("F", 6).arg("areas", 6).arg("least", 6);
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6\n")
+               .arg("place", -14)
+               .arg("P", 6)
+               .arg("R", 6)
+               .arg("F", 6)
+               .arg("areas", 6)
+               .arg("least", 6);
     for (const QString& svg_file : svgs) {
         const QString name = QFileInfo(svg_file).completeBaseName();
         const QImage photo = artgen::photograph(
-            name, artgen::lit_scene_of(read_all(art.filePath(svg_file)), name, rendered, QRectF(QPointF(), page)), rendered);
+            name,
+            artgen::lit_scene_of(read_all(art.filePath(svg_file)), name, rendered, QRectF(QPointF(), page)),
+            rendered);
         const QImage made = places::line_drawing(photo);
-        const QImage truth = platform::read_bmp(testing_support::generated_res_dir() + "/clipart/" + name + ".bmp").to_rgb32();
+        const QImage truth =
+            platform::read_bmp(testing_support::generated_res_dir() + "/clipart/" + name + ".bmp").to_rgb32();
         std::vector<int> sizes;
         check_areas(name, made, &sizes);
         const Score score = boundary_score(made, truth);

@@ -132,7 +132,7 @@ void render_catalogue(const Output& out, const CatalogueJob& job)
     for (const char* sub : {"clipart", "info", "preview"})
         ensure_dir(out.res_dir + sub);
     remove_stale(out, names);
-    write_contact_sheet(job.contact_sheet, names, out);
+    write_contact_sheet(job.contact_sheet, names, out, job.sample_photographs);
 }
 
 } // namespace artgen

@@ -13,6 +13,8 @@ struct CatalogueJob {
     QString source_dir;    // art/catalogue
     QString contact_sheet; // PNG written beside the build
     QDateTime tool_time;   // outputs older than the renderer itself are rendered again
+    // Real photographs whose pages, made as a teacher makes a place, close the contact sheet.
+    QStringList sample_photographs;
 };
 
 // Renders every <name>.svg with its description into clipart/, info/ and preview/, removes what
@@ -24,6 +26,7 @@ void render_catalogue(const Output& out, const CatalogueJob& job);
 void check_line_drawing(const QString& name, const QImage& line_drawing, const QImage& scene);
 // A description in Windows-1251: plain text as it is, RTF with \'xx escapes.
 QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rtf);
-void write_contact_sheet(const QString& path, const QStringList& names, const Output& out);
+void write_contact_sheet(const QString& path, const QStringList& names, const Output& out,
+                         const QStringList& sample_photographs);
 
 } // namespace artgen
