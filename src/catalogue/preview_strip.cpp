@@ -6,24 +6,25 @@
 
 namespace catalogue {
 
-PreviewStrip::PreviewStrip(core::MainWindowControls& controls, core::ProcessState& state, PageSwitcher& pages)
-    : controls_(controls), state_(state), pages_(pages)
+PreviewStrip::PreviewStrip(const StripControls& controls, const core::ResourcePaths& paths,
+                           std::int32_t& preview_pos, PageSwitcher& pages)
+    : controls_(controls), paths_(paths), preview_pos_(preview_pos), pages_(pages)
 {
 }
 
 void PreviewStrip::connect_handlers()
 {
     using platform::PictureControl;
-    QObject::connect(controls_.strip_down_button, &PictureControl::clicked, controls_.strip_down_button,
-                     [this] { platform::guarded([this] { scroll_down(); }); });
-    QObject::connect(controls_.strip_up_button, &PictureControl::clicked, controls_.strip_up_button,
-                     [this] { platform::guarded([this] { scroll_up(); }); });
+    platform::connect_guarded(controls_.strip_down_button, &PictureControl::clicked,
+                              controls_.strip_down_button, [this] { scroll_down(); });
+    platform::connect_guarded(controls_.strip_up_button, &PictureControl::clicked, controls_.strip_up_button,
+                              [this] { scroll_up(); });
 }
 
 void PreviewStrip::list_catalogue()
 {
     controls_.catalogue_list->clear();
-    for (const CatalogueEntry& entry : catalogue::list_catalogue(state_.paths.catalogue_dirs)) {
+    for (const CatalogueEntry& entry : catalogue::list_catalogue(paths_.catalogue_dirs)) {
         auto* item = new QListWidgetItem(entry.file, controls_.catalogue_list);
         item->setData(catalogue_dir_role, entry.dir);
     }
@@ -42,32 +43,32 @@ void PreviewStrip::first_fill()
 void PreviewStrip::scroll_down()
 {
     const int n = catalogue_size();
-    ++state_.preview_pos;
+    ++preview_pos_;
     if (n < slot_count) {
         show_entries(0, n);
         return;
     }
-    if (n - 1 > state_.preview_pos + 1) {
-        show_entries(state_.preview_pos - 1, slot_count);
+    if (n - 1 > preview_pos_ + 1) {
+        show_entries(preview_pos_ - 1, slot_count);
         return;
     }
-    state_.preview_pos = 1;
+    preview_pos_ = 1;
     show_entries(0, slot_count);
 }
 
 void PreviewStrip::scroll_up()
 {
     const int n = catalogue_size();
-    --state_.preview_pos;
+    --preview_pos_;
     if (n < slot_count) {
         show_entries(0, n);
         return;
     }
-    if (state_.preview_pos != 0) {
-        show_entries(state_.preview_pos - 1, slot_count);
+    if (preview_pos_ != 0) {
+        show_entries(preview_pos_ - 1, slot_count);
         return;
     }
-    state_.preview_pos = n - 3;
+    preview_pos_ = n - 3;
     show_entries(n - slot_count, slot_count);
 }
 
@@ -81,28 +82,33 @@ void PreviewStrip::make_thumbnail(int entry, int slot)
 {
     const QListWidgetItem* item = controls_.catalogue_list->item(entry);
     const QString file = item->text();
+    const QString catalogue_dir = item->data(catalogue_dir_role).toString();
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
-    const QImage image = platform::read_jpeg_scaled(
-        item->data(catalogue_dir_role).toString() + "preview/" + file, thumbnail_size);
+    const QImage image = platform::read_jpeg_scaled(catalogue_dir + "preview/" + file, thumbnail_size);
     platform::PictureControl* thumbnail = slot_control(slot);
+    slot_dirs_[slot] = catalogue_dir;
     thumbnail->set_hint(picture_name(file));
     thumbnail->set_picture(platform::Bitmap::from_image(image));
     thumbnail->raise();
     thumbnail->show();
 }
 
+void PreviewStrip::open_slot(int slot)
+{
+    pages_.open_catalogue_picture(slots_.at(slot), slot_dirs_.at(slot));
+}
+
 platform::PictureControl* PreviewStrip::slot_control(int slot)
 {
     if (slots_[slot])
         return slots_[slot];
-    auto* thumbnail = new platform::PictureControl(controls_.page_background->parentWidget());
+    auto* thumbnail = new platform::PictureControl(controls_.thumbnail_parent);
     thumbnail->setGeometry(10, slot * 130 + 45, thumbnail_size.width(), thumbnail_size.height());
     thumbnail->set_stretch(true);
     thumbnail->set_show_hint(false);
     thumbnail->setCursor(Qt::PointingHandCursor);
-    QObject::connect(thumbnail, &platform::PictureControl::clicked, thumbnail, [this, thumbnail] {
-        platform::guarded([this, thumbnail] { pages_.open_catalogue_picture(thumbnail); });
-    });
+    platform::connect_guarded(thumbnail, &platform::PictureControl::clicked, thumbnail,
+                              [this, slot] { open_slot(slot); });
     slots_[slot] = thumbnail;
     return thumbnail;
 }

@@ -6,7 +6,7 @@
 
 namespace output {
 
-HelpWindow::HelpWindow(QWidget* main_window, const core::MainWindowControls& controls, QWidget* parent)
+HelpWindow::HelpWindow(QWidget* main_window, const HelpControls& controls, QWidget* parent)
     : QDialog(parent), main_window_(main_window), controls_(controls)
 {
     setObjectName(QStringLiteral("help_window"));
@@ -33,7 +33,7 @@ QImage window_shot(QWidget& window)
     return shot;
 }
 
-HelpPicture picture_of(QWidget& window, const core::MainWindowControls& controls)
+HelpPicture picture_of(QWidget& window, const HelpControls& controls)
 {
     return draw_help_picture(window_shot(window), visible_callouts(window, help_areas(window, controls)),
                              label_columns(window, controls));
@@ -48,7 +48,7 @@ HelpPicture HelpWindow::refresh_picture()
         help = picture_of(*main_window_, controls_);
     } else {
         const WorkPageExample example = make_example_();
-        help = picture_of(*example.window, *example.controls);
+        help = picture_of(*example.window, example.controls);
     }
     help_view->set_picture(platform::Bitmap::from_image(help.image));
     return help;
