@@ -119,7 +119,7 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     // The class opens it from the strip of the window, beside the shipped places, and fills an area.
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     testing_support::MainWindow w;
-    core::MainWindowControls& c = w.controls();
+    app::MainWindowControls& c = w.controls();
     for (int press = 0; press < c.catalogue_list->count() && w.picture_name(0) != place; ++press)
         QTest::mouseClick(c.strip_down_button, Qt::LeftButton);
     QCOMPARE(w.picture_name(0), place);
