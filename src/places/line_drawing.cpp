@@ -12,8 +12,10 @@ namespace {
 constexpr float similar_colours = 14.0f;
 // Rounds of merging areas the outlines left too small; what is left after them is inked over.
 constexpr int last_merge_round = 6;
-// A flat area: the largest colour step to a neighbour, summed over both directions.
+// A flat area: the largest colour step to a neighbour, summed over both directions. A photograph
+// of soft gradients has few such areas: the bound is then halved, down to the last one.
 constexpr int flat_gradient = 24;
+constexpr int last_flat_gradient = 6;
 // An area the brush cannot get into: no pixel of it further than this from its outline.
 constexpr float thinnest_half_width = 2.5f;
 
@@ -45,9 +47,9 @@ cv::Mat colour_gradient(const cv::Mat& image)
 
 // Watershed from the flat areas of the picture: every pixel belongs to the flat area it is reached
 // from first. Returns the label map (0 .. count-1) with the count.
-cv::Mat watershed_regions(const cv::Mat& bgr, int& count)
+cv::Mat watershed_regions(const cv::Mat& bgr, int flatness, int& count)
 {
-    const cv::Mat flat = colour_gradient(bgr) < flat_gradient;
+    const cv::Mat flat = colour_gradient(bgr) < flatness;
     cv::Mat markers;
     const int components = cv::connectedComponents(flat, markers, 8, CV_32S);
     // connectedComponents numbers the unflat pixels 0, which is what watershed floods.
@@ -157,11 +159,12 @@ QImage drawn(const cv::Mat& black)
     return image;
 }
 
-// The outlines (255) with similar colours merged below `similar` while more than `keep` areas are left.
-cv::Mat outlines_merged(const cv::Mat& smooth, const cv::Mat& lab, float similar, int keep)
+// The outlines (255) of the watershed from areas flatter than `flatness`, with similar colours merged
+// below `similar` while more than `keep` areas are left.
+cv::Mat outlines_merged(const cv::Mat& smooth, const cv::Mat& lab, int flatness, float similar, int keep)
 {
     int count = 0;
-    cv::Mat labels = watershed_regions(smooth, count);
+    cv::Mat labels = watershed_regions(smooth, flatness, count);
     {
         RegionGraph graph(labels, lab, count);
         graph.merge_small(smallest_area / 8, RegionGraph::Choice::most_similar);
@@ -206,13 +209,21 @@ QImage line_drawing(const QImage& page_photograph)
     cv::cvtColor(smooth, lab8, cv::COLOR_BGR2Lab);
     lab8.convertTo(lab, CV_32FC3);
     // Drawing the outlines removes slivers, so merging similar colours stops well above the fewest
-    // areas a page holds; a photograph of few colours is merged less until the page has enough.
-    float similar = similar_colours;
-    for (int keep = 2 * fewest_areas;; keep *= 2, similar /= 2) {
-        const cv::Mat black = outlines_merged(smooth, lab, similar, keep);
-        if (keep * 2 > most_areas || area_count(black) >= fewest_areas)
-            return drawn(black);
-    }
+    // areas a page holds. A photograph of few colours is merged less, then cut from more and
+    // smaller flat areas, until the page has enough areas; failing that, the page with the most.
+    cv::Mat most;
+    int most_count = -1;
+    for (int flatness = flat_gradient; flatness >= last_flat_gradient; flatness /= 2)
+        for (auto [keep, similar] = std::pair(2 * fewest_areas, similar_colours); keep <= most_areas;
+             keep *= 2, similar /= 2) {
+            cv::Mat black = outlines_merged(smooth, lab, flatness, similar, keep);
+            const int count = area_count(black);
+            if (count >= fewest_areas)
+                return drawn(black);
+            if (count > most_count)
+                most = black, most_count = count;
+        }
+    return drawn(most);
 }
 
 } // namespace places
