@@ -43,8 +43,7 @@ QString checked_place_name(const QString& given)
 bool place_exists(const QStringList& catalogue_dirs, const QString& name)
 {
     for (const QString& dir : catalogue_dirs)
-        if (QFileInfo::exists(dir + "preview/" + name + ".jpg") ||
-            QFileInfo::exists(dir + "clipart/" + name + ".bmp"))
+        if (QFileInfo::exists(dir + "preview/" + name + ".jpg"))
             return true;
     return false;
 }

@@ -2,6 +2,7 @@
 #include "support/main_window.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -102,6 +103,11 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     QTemporaryDir data;
     const QString text_file = data.filePath("описание.txt");
     write_file(text_file, description.toUtf8());
+    // An interrupted earlier run left its line drawing and photograph without the thumbnail.
+    QDir(data.path()).mkpath("koloriton/clipart");
+    QDir(data.path()).mkpath("koloriton/info");
+    write_file(data.filePath("koloriton/clipart/" + place + ".bmp"), "left over");
+    write_file(data.filePath("koloriton/info/" + place + ".bmp"), "left over");
     const Run run = koloriton(
         data.path(), {"--add-place", sample_photograph(), "--name", place, "--description", text_file});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
