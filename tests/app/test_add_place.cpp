@@ -64,10 +64,13 @@ QByteArray read_file(const QString& path)
 // A white point well inside an area of the drawing and the area's pixels, found by a walk of its own.
 std::vector<QPoint> white_area(const platform::Bitmap& drawing, QPoint& seed)
 {
+    // Pixels of areas already walked and found too small or too large are not walked again.
+    std::set<std::pair<int, int>> seen;
     for (int y = drawing.height() / 2; y < drawing.height(); ++y)
         for (int x = drawing.width() / 2; x < drawing.width(); ++x) {
+            if (!seen.insert({x, y}).second)
+                continue;
             std::vector<QPoint> area, stack{{x, y}};
-            std::set<std::pair<int, int>> seen{{x, y}};
             while (!stack.empty() && drawing.pixel(x, y) == platform::white_word) {
                 const QPoint p = stack.back();
                 stack.pop_back();
