@@ -9,7 +9,7 @@ rank_of() {
     case "$1" in
         platform) echo 0 ;;
         core) echo 1 ;;
-        skin | colours) echo 2 ;;
+        skin | colours | places) echo 2 ;;
         history) echo 3 ;;
         drawing | catalogue | output | settings) echo 4 ;;
         app) echo 5 ;;

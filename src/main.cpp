@@ -7,6 +7,7 @@
 #include "skin/skin_manager.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 namespace {
 
@@ -37,11 +38,18 @@ int run_main_window(QApplication& application)
 
 int main(int argc, char* argv[])
 {
+    const app::CommandLine command_line(app::arguments_of(argc, argv));
+    if (command_line.runs_without_window()) {
+        // Tasks of the command line need no display: they run under a core application only.
+        QCoreApplication core(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return command_line.run_without_window(out, err);
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
     app::install_qt_translations(application);
-    const app::CommandLine command_line = app::read_command_line(QApplication::arguments());
-    if (command_line.settings_window)
+    if (command_line.settings_window())
         return run_settings_window(application);
     return run_main_window(application);
 }

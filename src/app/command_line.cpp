@@ -1,37 +1,103 @@
 #include "app/command_line.h"
 
-#include <QCommandLineParser>
+#include "core/resource_paths.h"
+#include "places/place_error.h"
+#include "places/place_maker.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
 
 namespace app {
 
-namespace {
-
-const QString settings_option_name = QStringLiteral("settings");
-
-void add_settings_option(QCommandLineParser& parser)
+CommandLine::CommandLine(const QStringList& arguments)
+    : help_option_({"h", "help"}, QStringLiteral("Показать эту справку.")),
+      add_place_option_("add-place",
+                        QStringLiteral("Сделать из фотографии новое место для раскрашивания в каталоге "
+                                       "пользователя (~/.local/share/koloriton/)."),
+                        QStringLiteral("фотография")),
+      name_option_("name", QStringLiteral("Название нового места, например \"Наша школа\"."),
+                   QStringLiteral("название")),
+      description_option_("description", QStringLiteral("Описание места: текст или RTF в UTF-8."),
+                          QStringLiteral("файл")),
+      replace_option_("replace", QStringLiteral("Заменить место с тем же названием.")),
+      settings_option_("settings", QStringLiteral("Открыть окно настроек для взрослых: что можно ребёнку, "
+                                                  "контуры, папка для рисунков."))
 {
-    parser.addOption(QCommandLineOption(settings_option_name,
-                                        QStringLiteral("Открыть окно настроек для взрослых: что можно "
-                                                       "ребёнку, контуры, папка для рисунков.")));
+    parser_.setApplicationDescription(QStringLiteral("Колоритон, раскраска для детей."));
+    parser_.addOptions({help_option_, add_place_option_, name_option_, description_option_, replace_option_,
+                        settings_option_});
+    parsed_ = parser_.parse(arguments);
 }
 
-void read_settings_option(const QCommandLineParser& parser, CommandLine& line)
+bool CommandLine::runs_without_window() const
 {
-    line.settings_window = parser.isSet(settings_option_name);
+    // Qt's own options (-platform, -style, ...) are not ours and go to the window as before; a
+    // place is made only from arguments understood in full.
+    return parser_.isSet(add_place_option_) || (parsed_ && parser_.isSet(help_option_));
 }
 
-} // namespace
-
-CommandLine read_command_line(const QStringList& arguments)
+int CommandLine::run_without_window(QTextStream& out, QTextStream& err) const
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Колоритон: раскраска для детей."));
-    parser.addHelpOption();
-    add_settings_option(parser);
-    parser.process(arguments);
-    CommandLine line;
-    read_settings_option(parser, line);
-    return line;
+    if (!parsed_)
+        return refuse_arguments(err);
+    if (parser_.isSet(help_option_))
+        return show_help(out);
+    return add_place(out, err);
+}
+
+int CommandLine::show_help(QTextStream& out) const
+{
+    out << parser_.helpText();
+    return 0;
+}
+
+int CommandLine::refuse_arguments(QTextStream& err) const
+{
+    const QStringList unknown = parser_.unknownOptionNames();
+    if (!unknown.isEmpty())
+        err << QStringLiteral("koloriton: неизвестный параметр «%1». Параметры: koloriton --help\n")
+                   .arg(unknown.first());
+    else
+        err << QStringLiteral("koloriton: у параметра нет значения. Параметры: koloriton --help\n");
+    return 2;
+}
+
+int CommandLine::add_place(QTextStream& out, QTextStream& err) const
+{
+    if (!parser_.positionalArguments().isEmpty()) {
+        err << QStringLiteral(
+                   "koloriton: лишний аргумент «%1»; название места с пробелами пишут в кавычках\n")
+                   .arg(parser_.positionalArguments().first());
+        return 2;
+    }
+    if (!parser_.isSet(name_option_)) {
+        err << QStringLiteral("koloriton: у места нет названия: добавьте --name \"Название\"\n");
+        return 2;
+    }
+    places::PlaceRequest request;
+    request.photograph = parser_.value(add_place_option_);
+    request.name = parser_.value(name_option_);
+    request.description = parser_.value(description_option_);
+    request.replace = parser_.isSet(replace_option_);
+    request.destination = core::user_catalogue_dir();
+    request.catalogue_dirs = core::catalogue_dirs_for_program(QCoreApplication::applicationDirPath());
+    try {
+        const places::WrittenPlace place = places::make_place(request);
+        out << QStringLiteral("Место «%1» готово: %2\n").arg(place.name, request.destination);
+        return 0;
+    } catch (const places::PlaceError& error) {
+        err << "koloriton: " << error.text() << '\n';
+        return 1;
+    }
+}
+
+QStringList arguments_of(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QFile::decodeName(argv[i]);
+    return arguments;
 }
 
 } // namespace app

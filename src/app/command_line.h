@@ -1,18 +1,45 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QStringList>
+
+class QTextStream;
 
 namespace app {
 
-// What the command line asks for. Each option has its own member and its own small function that
-// declares it and reads it.
-struct CommandLine {
+// The program's options. Each option has its own small handler; tasks that need no window (making a
+// place from a photograph) run before any window exists, so they also run without a display.
+class CommandLine {
+public:
+    // `arguments` as the process got them, the program's name first.
+    explicit CommandLine(const QStringList& arguments);
+
+    // Whether the arguments ask for a task that ends the program before any window opens: help, a
+    // new place, or arguments of such a task that are not understood.
+    bool runs_without_window() const;
+    // Runs that task (under a core application) and returns the exit code. Writes what it did to
+    // `out` and what went wrong, in Russian, to `err`.
+    int run_without_window(QTextStream& out, QTextStream& err) const;
     // --settings: the adults' settings window instead of the child's window.
-    bool settings_window = false;
+    bool settings_window() const { return parser_.isSet(settings_option_); }
+
+private:
+    int show_help(QTextStream& out) const;
+    int refuse_arguments(QTextStream& err) const;
+    int add_place(QTextStream& out, QTextStream& err) const;
+
+    QCommandLineParser parser_;
+    QCommandLineOption help_option_;
+    QCommandLineOption add_place_option_;
+    QCommandLineOption name_option_;
+    QCommandLineOption description_option_;
+    QCommandLineOption replace_option_;
+    QCommandLineOption settings_option_;
+    bool parsed_ = false;
 };
 
-// Reads the program's arguments, its own name first. --help prints the options and an unknown
-// option prints what is wrong; both then end the process, as QCommandLineParser does.
-CommandLine read_command_line(const QStringList& arguments);
+// The process's arguments as Qt decodes them, for a CommandLine made before any application object.
+QStringList arguments_of(int argc, char** argv);
 
 } // namespace app

@@ -202,8 +202,8 @@ output::WorkPageExample MainWindow::work_page_example() const
     auto example = std::make_unique<MainWindow>(state_.paths.app_dir);
     example->setAttribute(Qt::WA_DontShowOnScreen);
     example->show();
-    if (platform::PictureControl* first = example->preview_strip().thumbnail(0))
-        platform::guarded([&] { example->page_switcher_->open_catalogue_picture(first); });
+    if (example->preview_strip().thumbnail(0))
+        platform::guarded([&] { example->preview_strip_->open_slot(0); });
     const output::HelpControls controls = help_controls(example->controls());
     return {std::move(example), controls};
 }

@@ -37,10 +37,10 @@ void InfoPanel::show_tabs()
     controls_.info_frame->show();
 }
 
-void InfoPanel::show_place(const QString& name)
+void InfoPanel::show_place(const QString& name, const QString& catalogue_dir)
 {
-    const QString photograph = paths_.info_dir + name + ".bmp";
-    const QString description = paths_.info_dir + name + ".txt";
+    const QString photograph = catalogue_dir + "info/" + name + ".bmp";
+    const QString description = catalogue_dir + "info/" + name + ".txt";
     if (QFileInfo(photograph).isFile())
         controls_.photograph->load_picture(photograph);
     if (QFileInfo(description).isFile())

@@ -41,9 +41,9 @@ public:
 
     // The tabs and the frame of a catalogue picture's page.
     void show_tabs();
-    // Loads the photograph and the description of catalogue picture `name`, those it has, and
-    // shows the photograph.
-    void show_place(const QString& name);
+    // Loads the photograph and the description of catalogue picture `name` from the catalogue
+    // folder `catalogue_dir`, those it has, and shows the photograph.
+    void show_place(const QString& name, const QString& catalogue_dir);
     // Hides the whole panel.
     void hide();
 

@@ -18,12 +18,12 @@ void PageSwitcher::connect_handlers()
                               [this] { show_start_page(); });
 }
 
-void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender)
+void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender, const QString& catalogue_dir)
 {
     const QString name = sender->hint();
     platform::guarded([&] {
         if (may_replace_())
-            open_picture(name);
+            open_picture(name, catalogue_dir);
     });
 }
 
@@ -41,19 +41,19 @@ void PageSwitcher::show_work_background()
     work_page_shown_ = true;
 }
 
-void PageSwitcher::open_picture(const QString& name)
+void PageSwitcher::open_picture(const QString& name, const QString& catalogue_dir)
 {
     set_tools_enabled(true);
     info_.show_tabs();
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours_.show_pattern_frame(drawing_.fill_pattern);
-    const QString line_drawing = paths_.clipart_dir + name + ".bmp";
+    const QString line_drawing = catalogue_dir + "clipart/" + name + ".bmp";
     if (QFileInfo(line_drawing).isFile()) {
         controls_.canvas->set_picture(history::read_line_drawing(line_drawing, history::canvas_frame));
         changes_.mark_clean();
         history_.picture_opened();
     }
-    info_.show_place(name);
+    info_.show_place(name, catalogue_dir);
     colours_.refresh_jar_row(1);
     show_work_background();
     controls_.canvas->show();

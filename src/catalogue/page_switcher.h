@@ -48,8 +48,9 @@ public:
     void set_replace_check(history::ReplaceCheck check) { may_replace_ = std::move(check); }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
-    // The click of every thumbnail of the preview strip; the sender carries the picture name as its hint.
-    void open_catalogue_picture(platform::PictureControl* sender);
+    // The click of every thumbnail of the preview strip; the sender carries the picture name as its
+    // hint, and `catalogue_dir` is the catalogue folder the strip listed it from.
+    void open_catalogue_picture(platform::PictureControl* sender, const QString& catalogue_dir);
     // The work page after the open dialog: without photograph and description, with the work page's
     // background once `opened` put a drawing into the canvas.
     void show_own_drawing(bool opened);
@@ -57,7 +58,7 @@ public:
     void show_start_page();
 
 private:
-    void open_picture(const QString& name);
+    void open_picture(const QString& name, const QString& catalogue_dir);
     void set_tools_enabled(bool enabled);
     void show_work_background();
 

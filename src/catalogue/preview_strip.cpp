@@ -24,7 +24,10 @@ void PreviewStrip::connect_handlers()
 void PreviewStrip::list_catalogue()
 {
     controls_.catalogue_list->clear();
-    controls_.catalogue_list->addItems(catalogue::list_catalogue(paths_.preview_dir));
+    for (const CatalogueEntry& entry : catalogue::list_catalogue(paths_.catalogue_dirs)) {
+        auto* item = new QListWidgetItem(entry.file, controls_.catalogue_list);
+        item->setData(catalogue_dir_role, entry.dir);
+    }
 }
 
 int PreviewStrip::catalogue_size() const
@@ -77,14 +80,22 @@ void PreviewStrip::show_entries(int first, int count)
 
 void PreviewStrip::make_thumbnail(int entry, int slot)
 {
-    const QString file = controls_.catalogue_list->item(entry)->text();
+    const QListWidgetItem* item = controls_.catalogue_list->item(entry);
+    const QString file = item->text();
+    const QString catalogue_dir = item->data(catalogue_dir_role).toString();
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
-    const QImage image = platform::read_jpeg_scaled(paths_.preview_dir + file, thumbnail_size);
+    const QImage image = platform::read_jpeg_scaled(catalogue_dir + "preview/" + file, thumbnail_size);
     platform::PictureControl* thumbnail = slot_control(slot);
+    slot_dirs_[slot] = catalogue_dir;
     thumbnail->set_hint(picture_name(file));
     thumbnail->set_picture(platform::Bitmap::from_image(image));
     thumbnail->raise();
     thumbnail->show();
+}
+
+void PreviewStrip::open_slot(int slot)
+{
+    pages_.open_catalogue_picture(slots_.at(slot), slot_dirs_.at(slot));
 }
 
 platform::PictureControl* PreviewStrip::slot_control(int slot)
@@ -97,7 +108,7 @@ platform::PictureControl* PreviewStrip::slot_control(int slot)
     thumbnail->set_show_hint(false);
     thumbnail->setCursor(Qt::PointingHandCursor);
     platform::connect_guarded(thumbnail, &platform::PictureControl::clicked, thumbnail,
-                              [this, thumbnail] { pages_.open_catalogue_picture(thumbnail); });
+                              [this, slot] { open_slot(slot); });
     slots_[slot] = thumbnail;
     return thumbnail;
 }

@@ -43,6 +43,8 @@ public:
 
     // The thumbnail in `slot`, or nullptr while none was ever made there.
     platform::PictureControl* thumbnail(int slot) const { return slots_.at(slot); }
+    // Opens the picture of the thumbnail in `slot` from the catalogue folder it was listed from.
+    void open_slot(int slot);
 
 private:
     int catalogue_size() const;
@@ -56,6 +58,7 @@ private:
     std::int32_t& preview_pos_;
     PageSwitcher& pages_;
     std::array<QPointer<platform::PictureControl>, slot_count> slots_;
+    std::array<QString, slot_count> slot_dirs_;
 };
 
 } // namespace catalogue

@@ -48,12 +48,14 @@ ResourcePaths ResourcePaths::under(const QString& app_dir)
                          &paths.instruments_dir, &paths.buttons_dir, &paths.curs_dir, &paths.info_dir,
                          &paths.banks_dir, &paths.tmp_dir, &paths.drawings_dir})
         dir->prepend(paths.app_dir);
+    paths.catalogue_dirs = {paths.app_dir + "res/"};
     return paths;
 }
 
 ResourcePaths ResourcePaths::for_program(const QString& program_dir)
 {
     ResourcePaths paths = under(resource_root(program_dir));
+    paths.catalogue_dirs = catalogue_dirs_for_program(program_dir);
     // A folder that is read-only for this user (an installation, a read-only share) would make
     // every press on the canvas fail; its Tmp/ decides, as that is what the program writes first.
     const QFileInfo tmp(paths.tmp_dir);
@@ -98,6 +100,28 @@ QString private_snapshot_dir()
 QString user_drawings_dir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QStringLiteral("/Колоритон/");
+}
+
+QString user_catalogue_dir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/koloriton/";
+}
+
+QStringList catalogue_dirs_for_program(const QString& program_dir)
+{
+    return QStringList{user_catalogue_dir()} + shared_catalogue_dirs() +
+           QStringList{resource_root(program_dir) + "res/"};
+}
+
+QStringList shared_catalogue_dirs()
+{
+    // The standard locations are the user's own folder followed by XDG_DATA_DIRS in order.
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QStringList dirs;
+    for (const QString& dir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        if (dir != own)
+            dirs << with_separator(dir) + "koloriton/";
+    return dirs;
 }
 
 } // namespace core

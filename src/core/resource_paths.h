@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace core {
 
@@ -18,6 +19,9 @@ struct ResourcePaths {
     QString curs_dir;
     QString info_dir;
     QString banks_dir;
+    // The folders laid out like res/ (clipart/, preview/, info/) whose places the catalogue shows,
+    // in the order a name is looked up: the user's own, every user's, the shipped res/ last.
+    QStringList catalogue_dirs;
     // Where the undo snapshots are written.
     QString tmp_dir;
     // Where the save dialog starts.
@@ -35,6 +39,7 @@ struct ResourcePaths {
     // ../share/koloriton/; the portable layout while its Tmp/ is writable, else the user's own
     // folders (see user_snapshot_dir and user_drawings_dir). Creates the user's snapshot folder, or
     // when it cannot be made (no home folder) uses private_snapshot_dir().
+    // The catalogue also shows the places of user_catalogue_dir and shared_catalogue_dirs.
     static ResourcePaths for_program(const QString& program_dir);
 
     QString save_dir() const { return drawings_dir; }
@@ -52,5 +57,12 @@ QString user_drawings_dir();
 // The user's own folder (mode 0700) under the runtime directory, or the temporary directory
 // without one, for snapshots when the home folder cannot hold them.
 QString private_snapshot_dir();
+// Where the user's own places are made: koloriton/ in the user's data folder (XDG_DATA_HOME).
+QString user_catalogue_dir();
+// Every catalogue folder of the executable in `program_dir`, in the order of
+// ResourcePaths::catalogue_dirs.
+QStringList catalogue_dirs_for_program(const QString& program_dir);
+// The places an administrator made for every user: koloriton/ in each folder of XDG_DATA_DIRS.
+QStringList shared_catalogue_dirs();
 
 } // namespace core

@@ -70,4 +70,25 @@ QByteArray encode_windows_1251(const QString& text)
     return bytes;
 }
 
+QByteArray rtf_in_1251(const QString& rtf)
+{
+    QByteArray bytes;
+    for (const QChar c : rtf) {
+        if (c.unicode() < 0x80) {
+            bytes.append(static_cast<char>(c.unicode()));
+            continue;
+        }
+        const QByteArray encoded = encode_windows_1251(QString(c));
+        if (encoded != "?")
+            bytes.append(
+                "\\'" +
+                QByteArray::number(static_cast<unsigned char>(encoded[0]), 16).rightJustified(2, '0'));
+        else
+            bytes.append("\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?');
+    }
+    if (!bytes.contains("\\ansicpg"))
+        bytes.replace("{\\rtf1\\ansi", "{\\rtf1\\ansi\\ansicpg1251");
+    return bytes;
+}
+
 } // namespace platform

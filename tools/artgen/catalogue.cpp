@@ -89,11 +89,10 @@ void render_picture(const Output& out, const Picture& picture)
     check_line_drawing(picture.name, line, render_svg(svg, page_size, picture.name));
     out.bmp("clipart/" + picture.name + ".bmp", line);
     const QSize square = photo_frame.size().toSize();
-    const QImage lit = lit_scene(render_svg(scene_svg(svg), square, picture.name, photo_frame),
-                                 thresholded(render_svg(line_svg(svg), square, picture.name, photo_frame)));
-    out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, lit, photo_side));
-    out.jpeg(out.res_dir + "preview/" + picture.name + ".jpg", photograph(picture.name, lit, preview_side),
-             90);
+    const QImage lit = lit_scene_of(svg, picture.name, square, photo_frame);
+    out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, lit, QSize(photo_side, photo_side)));
+    out.jpeg(out.res_dir + "preview/" + picture.name + ".jpg",
+             photograph(picture.name, lit, QSize(preview_side, preview_side)), 90);
     if (!picture.text.isEmpty())
         write_all(out.res_dir + "info/" + picture.name + ".txt",
                   description_1251(picture.name, read_all(picture.text), picture.rtf));
@@ -133,7 +132,7 @@ void render_catalogue(const Output& out, const CatalogueJob& job)
     for (const char* sub : {"clipart", "info", "preview"})
         ensure_dir(out.res_dir + sub);
     remove_stale(out, names);
-    write_contact_sheet(job.contact_sheet, names, out);
+    write_contact_sheet(job.contact_sheet, names, out, job.sample_photographs);
 }
 
 } // namespace artgen

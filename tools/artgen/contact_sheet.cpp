@@ -1,7 +1,9 @@
 #include "catalogue.h"
 
+#include "places/place_maker.h"
 #include "platform/bmp_codec.h"
 
+#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
 #include <stdexcept>
@@ -14,11 +16,27 @@ constexpr int cell_width = 420;
 constexpr int cell_height = 240;
 constexpr int columns = 3;
 
+// One cell: a line drawing beside its photograph, with the name below.
+void draw_cell(QPainter& p, int index, const QImage& line, const QImage& photo, const QString& name)
+{
+    const QPoint cell((index % columns) * cell_width, (index / columns) * cell_height);
+    p.drawImage(QRect(cell + QPoint(10, 10), QSize(160, 200)), line);
+    p.drawImage(QRect(cell + QPoint(190, 10), QSize(200, 200)), photo);
+    p.setPen(Qt::black);
+    p.drawText(QRect(cell + QPoint(10, 212), QSize(cell_width - 20, 22)), Qt::AlignCenter, name);
+}
+
 } // namespace
 
-void write_contact_sheet(const QString& path, const QStringList& names, const Output& out)
+void write_contact_sheet(const QString& path, const QStringList& names, const Output& out,
+                         const QStringList& sample_photographs)
 {
-    const int rows = std::max<qsizetype>(1, (names.size() + columns - 1) / columns);
+    QStringList samples;
+    for (const QString& photograph : sample_photographs)
+        if (QFileInfo::exists(photograph))
+            samples << photograph;
+    const qsizetype cells = names.size() + samples.size();
+    const int rows = std::max<qsizetype>(1, (cells + columns - 1) / columns);
     QImage sheet(columns * cell_width, rows * cell_height, QImage::Format_RGB32);
     sheet.fill(QColor(250, 244, 232));
     QPainter p(&sheet);
@@ -26,14 +44,13 @@ void write_contact_sheet(const QString& path, const QStringList& names, const Ou
     QFont font("DejaVu Sans");
     font.setPixelSize(14);
     p.setFont(font);
-    for (int i = 0; i < names.size(); ++i) {
-        const QPoint cell((i % columns) * cell_width, (i / columns) * cell_height);
-        const QImage line = platform::read_bmp(out.res_dir + "clipart/" + names[i] + ".bmp").to_rgb32();
-        const QImage photo = platform::read_bmp(out.res_dir + "info/" + names[i] + ".bmp").to_rgb32();
-        p.drawImage(QRect(cell + QPoint(10, 10), QSize(160, 200)), line);
-        p.drawImage(QRect(cell + QPoint(190, 10), QSize(200, 200)), photo);
-        p.setPen(Qt::black);
-        p.drawText(QRect(cell + QPoint(10, 212), QSize(cell_width - 20, 22)), Qt::AlignCenter, names[i]);
+    for (int i = 0; i < names.size(); ++i)
+        draw_cell(p, i, platform::read_bmp(out.res_dir + "clipart/" + names[i] + ".bmp").to_rgb32(),
+                  platform::read_bmp(out.res_dir + "info/" + names[i] + ".bmp").to_rgb32(), names[i]);
+    for (int i = 0; i < samples.size(); ++i) {
+        const places::PlacePictures pictures = places::place_pictures(samples[i]);
+        draw_cell(p, int(names.size()) + i, pictures.line_drawing, pictures.panel,
+                  QFileInfo(samples[i]).completeBaseName());
     }
     p.end();
     if (!sheet.save(path, "PNG"))

@@ -9,28 +9,6 @@ namespace artgen {
 
 namespace {
 
-// RTF keeps to 7-bit bytes: a character of the code page becomes \'xx, anything else \uN?.
-QByteArray escaped_rtf(const QString& text)
-{
-    QByteArray bytes;
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            bytes.append(static_cast<char>(c.unicode()));
-            continue;
-        }
-        const QByteArray encoded = platform::encode_windows_1251(QString(c));
-        if (encoded != "?")
-            bytes.append(
-                "\\'" +
-                QByteArray::number(static_cast<unsigned char>(encoded[0]), 16).rightJustified(2, '0'));
-        else
-            bytes.append("\\u" + QByteArray::number(static_cast<qint16>(c.unicode())) + '?');
-    }
-    if (!bytes.contains("\\ansicpg"))
-        bytes.replace("{\\rtf1\\ansi", "{\\rtf1\\ansi\\ansicpg1251");
-    return bytes;
-}
-
 int word_count(QString text, bool rtf)
 {
     if (rtf)
@@ -54,7 +32,7 @@ QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rt
         QTextStream(stderr) << "artgen: warning: " << name << ": the description has " << words
                             << " words; 60 to 200 read well\n";
     if (rtf)
-        return escaped_rtf(text);
+        return platform::rtf_in_1251(text);
     const QByteArray bytes = platform::encode_windows_1251(text);
     if (bytes.count('?') > text.count('?'))
         QTextStream(stderr) << "artgen: warning: " << name

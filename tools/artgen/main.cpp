@@ -36,7 +36,8 @@ void render_all(const QString& art_dir, const artgen::Output& out, const artgen:
 
 } // namespace
 
-// artgen <art folder> <res folder> <design folder> <contact sheet PNG> [<icon SVG> <icon theme folder>]
+// artgen <art folder> <res folder> <design folder> <contact sheet PNG> [<icon SVG> <icon theme folder>
+//        [<sample photograph>...]]
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -48,18 +49,18 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() != 5 && args.size() != 7) {
+    if (args.size() != 5 && args.size() < 7) {
         err << "usage: artgen <art folder> <res folder> <design folder> <contact sheet PNG>"
-               " [<icon SVG> <icon theme folder>]\n";
+               " [<icon SVG> <icon theme folder> [<sample photograph>...]]\n";
         return 2;
     }
     register_fonts();
     const artgen::Output out{QDir(args[2]).absolutePath() + '/', QDir(args[3]).absolutePath() + '/'};
     const artgen::CatalogueJob job{args[1] + "/catalogue", args[4],
-                                   QFileInfo(app.applicationFilePath()).lastModified()};
+                                   QFileInfo(app.applicationFilePath()).lastModified(), args.mid(7)};
     try {
         render_all(args[1], out, job);
-        if (args.size() == 7)
+        if (args.size() >= 7)
             artgen::render_icon(args[5], args[6]);
     } catch (const std::exception& error) {
         err << "artgen: error: " << QString::fromUtf8(error.what()) << '\n';

@@ -1,5 +1,8 @@
-#include "catalogue.h"
+#include "scene_photograph.h"
+
 #include "effects.h"
+#include "regions.h"
+#include "svg_variants.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -91,9 +94,15 @@ QImage lit_scene(const QImage& scene, const QImage& line_drawing)
     return lit;
 }
 
-QImage photograph(const QString& name, const QImage& lit, int side)
+QImage lit_scene_of(const QByteArray& svg, const QString& name, QSize size, const QRectF& frame)
 {
-    QImage photo = lit.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    return lit_scene(render_svg(scene_svg(svg), size, name, frame),
+                     thresholded(render_svg(line_svg(svg), size, name, frame)));
+}
+
+QImage photograph(const QString& name, const QImage& lit, QSize size)
+{
+    QImage photo = lit.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                        .convertToFormat(QImage::Format_RGB32);
     add_grain(photo, qHash(name));
     return photo;

@@ -1,0 +1,72 @@
+#include "places/description.h"
+
+#include "places/place_error.h"
+#include "platform/rtf_reader.h"
+#include "platform/text_1251.h"
+#include "platform/whole_file.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace places {
+
+namespace {
+
+// Descriptions are a few kilobytes; a word processor's RTF of a page may take a hundred.
+constexpr qint64 max_description_size = 1024 * 1024;
+
+QString utf8_text(const QString& path, const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        throw PlaceError(path, QStringLiteral("описание должно быть текстом в кодировке UTF-8"));
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QString rtf_paragraphs(const QString& text)
+{
+    QString body;
+    for (const QChar c : text) {
+        if (c == '\\' || c == '{' || c == '}')
+            body += '\\';
+        body += c == '\n' ? QStringLiteral("\\par\n") : QString(c);
+    }
+    return QStringLiteral("{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0 Tahoma;}}\n") + body + '}';
+}
+
+QByteArray stored_text(const QString& text)
+{
+    QString lines = text;
+    lines.replace("\r\n", "\n");
+    const QByteArray plain = platform::encode_windows_1251(QString(lines).replace('\n', "\r\n"));
+    if (plain.count('?') == lines.count('?'))
+        return plain;
+    return platform::rtf_in_1251(rtf_paragraphs(lines));
+}
+
+} // namespace
+
+QByteArray stored_description(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        throw PlaceError(path, QStringLiteral("нет такого файла с описанием"));
+    QByteArray bytes;
+    try {
+        bytes = platform::read_whole_file(path, max_description_size);
+    } catch (const platform::FileError&) {
+        throw PlaceError(path, QStringLiteral("файл описания не читается или больше 1 МБ"));
+    }
+    const QString text = utf8_text(path, bytes);
+    const QByteArray stored =
+        text.startsWith(QStringLiteral("{\\rtf"))
+            ? platform::rtf_in_1251(QString(text).replace("\r\n", "\n").replace('\n', "\r\n"))
+            : stored_text(text);
+    if (!platform::description_html(stored))
+        throw PlaceError(path, QStringLiteral("описание слишком длинное, чтобы его показать"));
+    return stored;
+}
+
+} // namespace places

@@ -1,0 +1,87 @@
+#include "places/place_maker.h"
+
+#include "places/composition.h"
+#include "places/description.h"
+#include "places/line_drawing.h"
+#include "places/photo_reader.h"
+#include "places/place_error.h"
+#include "places/place_files.h"
+#include "places/place_name.h"
+#include "platform/bitmap.h"
+#include "platform/bmp_codec.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+
+namespace places {
+
+namespace {
+
+// The panel's photograph and the strip's thumbnail are of the shipped places' sizes.
+constexpr int photograph_side = 200;
+constexpr int thumbnail_side = 246;
+constexpr int thumbnail_quality = 90;
+
+QByteArray bmp_bytes(const QImage& image)
+{
+    return platform::encode_bmp(platform::Bitmap::from_image(image));
+}
+
+QByteArray jpeg_bytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(thumbnail_quality);
+    if (!writer.write(image))
+        throw PlaceError(QStringLiteral("Миниатюра"),
+                         QStringLiteral("не удаётся сжать в JPEG (%1)").arg(writer.errorString()));
+    return bytes;
+}
+
+QImage square(const QImage& image, int side)
+{
+    return image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+PlacePictures place_pictures(const QString& photograph)
+{
+    const QImage photo = read_photograph(photograph, page_size);
+    const QRect frame = page_frame(photo.size(), page_size);
+    return {line_drawing(photo.copy(frame)), photo.copy(panel_square(frame, photo.size()))};
+}
+
+WrittenPlace make_place(const PlaceRequest& request)
+{
+    WrittenPlace place;
+    place.name = checked_place_name(request.name);
+    const QStringList others =
+        request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
+    if (place_exists(others, place.name))
+        throw PlaceError(QStringLiteral("«%1»").arg(place.name),
+                         QStringLiteral("место с таким названием уже есть (заменить его: --replace)"));
+    const QByteArray description =
+        request.description.isEmpty() ? QByteArray() : stored_description(request.description);
+    const PlacePictures pictures = place_pictures(request.photograph);
+
+    PlaceFiles files(request.destination);
+    files.stage("clipart/" + place.name + ".bmp", bmp_bytes(pictures.line_drawing));
+    files.stage("info/" + place.name + ".bmp", bmp_bytes(square(pictures.panel, photograph_side)));
+    if (!description.isEmpty())
+        files.stage("info/" + place.name + ".txt", description);
+    else
+        files.retire("info/" + place.name + ".txt");
+    files.stage("preview/" + place.name + ".jpg", jpeg_bytes(square(pictures.panel, thumbnail_side)));
+    const QStringList written = files.commit();
+    place.line_drawing = written.at(0);
+    place.photograph = written.at(1);
+    place.thumbnail = written.last();
+    place.description = description.isEmpty() ? QString() : written.at(2);
+    return place;
+}
+
+} // namespace places

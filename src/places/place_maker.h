@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+namespace places {
+
+// What a new place is made from and where it goes.
+struct PlaceRequest {
+    QString photograph;
+    QString name;
+    // A plain text or RTF file in UTF-8; empty for a place without description.
+    QString description;
+    // Whether a place of the same name in `destination` is replaced instead of refused.
+    bool replace = false;
+    // The catalogue folder the place is written to, laid out like res/ (clipart/, preview/, info/).
+    QString destination;
+    // Every catalogue folder the program shows, where a name already taken is looked for.
+    QStringList catalogue_dirs;
+};
+
+// The files of a place as written.
+struct WrittenPlace {
+    QString name;
+    QString line_drawing;
+    QString photograph;
+    QString thumbnail;
+    QString description; // empty without one
+};
+
+// The pictures made from a photograph: the line drawing and the square the panel shows, at the
+// scale it was read (see read_photograph). Throws PlaceError naming the file.
+struct PlacePictures {
+    QImage line_drawing;
+    QImage panel;
+};
+PlacePictures place_pictures(const QString& photograph);
+
+// Makes a place of the catalogue from a photograph: the line drawing to colour, the photograph
+// for the panel beside it, the thumbnail of the strip and the description. Every file is written
+// or none: throws PlaceError with the reason in Russian, naming the file or the name, before
+// anything is renamed into the catalogue.
+WrittenPlace make_place(const PlaceRequest& request);
+
+} // namespace places

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <opencv2/core.hpp>
+
+#include <unordered_map>
+#include <vector>
+
+namespace places {
+
+// The regions of a label map as a graph: each region's area and mean colour, and for each pair of
+// touching regions the length of their shared border. Regions are merged pairwise; the label map
+// is rewritten once at the end (relabelled).
+class RegionGraph {
+public:
+    // `labels` (CV_32S, values 0 .. count-1) over `colours` (CV_32FC3, e.g. Lab), of the same size.
+    RegionGraph(const cv::Mat& labels, const cv::Mat& colours, int count);
+
+    int alive() const { return alive_; }
+    // Merges, most similar pair first, while the pair's colour distance is below `distance` and
+    // more than `keep` regions are left.
+    void merge_similar(float distance, int keep);
+    // How a region too small is given a neighbour: the most similar in colour, or the one it shares
+    // the longest border with (a sliver between outlines belongs to what surrounds it).
+    enum class Choice { most_similar, longest_border };
+    // Merges each region below `area` pixels, or marked in `too_thin`, into the neighbour `choice`
+    // picks among those that are neither, smallest first.
+    void merge_small(int area, Choice choice, const std::vector<bool>& too_thin = {});
+    // Merges the most similar pairs until at most `count` regions are left.
+    void merge_down_to(int count);
+    // `labels` rewritten to the merged regions, numbered 0 .. alive()-1.
+    cv::Mat relabelled(const cv::Mat& labels);
+
+private:
+    struct Region {
+        cv::Vec3d sum;
+        int area = 0;
+        std::unordered_map<int, int> borders; // neighbour -> shared border length
+        int version = 0;                      // grows with every merge into the region
+    };
+
+    float distance(int a, int b) const;
+    int find(int region);
+    // The neighbour `choice` picks among those not marked in `avoid`, or among all when all are.
+    int chosen_neighbour(int region, Choice choice, const std::vector<bool>& avoid) const;
+    // Merges the smaller region of a pair into the larger and returns the one left.
+    int merge_pair(int a, int b);
+    void merge(int from, int into);
+
+    std::vector<Region> regions_;
+    std::vector<int> parent_;
+    int alive_ = 0;
+};
+
+} // namespace places

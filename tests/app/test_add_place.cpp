@@ -1,0 +1,221 @@
+#include "platform/text_1251.h"
+#include "support/main_window.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <set>
+
+namespace {
+
+const QString place = QStringLiteral("Наша школа");
+const QString description = QStringLiteral("Школа № 5 — «наша».\nЁлка во дворе.\n");
+
+QString sample_photograph()
+{
+    return QString(KOLORITON_SAMPLE_PHOTOGRAPHS).split('|').first();
+}
+
+struct Run {
+    int exit_code;
+    QString out, err;
+};
+
+// The program itself, as a teacher runs it, with its own data folder.
+Run koloriton(const QString& data_home, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", data_home);
+    environment.remove("DISPLAY");
+    process.setProcessEnvironment(environment);
+    process.start(KOLORITON_PROGRAM, arguments);
+    if (!process.waitForFinished(120000))
+        return {-1, {}, "did not finish"};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList files_under(const QString& dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
+
+void write_file(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray read_file(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A white point well inside an area of the drawing and the area's pixels, found by a walk of its own.
+std::vector<QPoint> white_area(const platform::Bitmap& drawing, QPoint& seed)
+{
+    // Pixels of areas already walked and found too small or too large are not walked again.
+    std::set<std::pair<int, int>> seen;
+    for (int y = drawing.height() / 2; y < drawing.height(); ++y)
+        for (int x = drawing.width() / 2; x < drawing.width(); ++x) {
+            if (!seen.insert({x, y}).second)
+                continue;
+            std::vector<QPoint> area, stack{{x, y}};
+            while (!stack.empty() && drawing.pixel(x, y) == platform::white_word) {
+                const QPoint p = stack.back();
+                stack.pop_back();
+                area.push_back(p);
+                for (const QPoint n :
+                     {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
+                    if (drawing.contains(n.x(), n.y()) &&
+                        drawing.pixel(n.x(), n.y()) == platform::white_word &&
+                        seen.insert({n.x(), n.y()}).second)
+                        stack.push_back(n);
+            }
+            if (area.size() >= 400 && area.size() < 100000) {
+                seed = {x, y};
+                return area;
+            }
+        }
+    return {};
+}
+
+} // namespace
+
+class AddPlaceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void a_teachers_photograph_becomes_a_place_the_class_colours();
+    void bad_input_is_refused_naming_the_file_and_writes_nothing_data();
+    void bad_input_is_refused_naming_the_file_and_writes_nothing();
+};
+
+void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
+{
+    QTemporaryDir data;
+    const QString text_file = data.filePath("описание.txt");
+    write_file(text_file, description.toUtf8());
+    // An interrupted earlier run left its line drawing and photograph without the thumbnail.
+    QDir(data.path()).mkpath("koloriton/clipart");
+    QDir(data.path()).mkpath("koloriton/info");
+    write_file(data.filePath("koloriton/clipart/" + place + ".bmp"), "left over");
+    write_file(data.filePath("koloriton/info/" + place + ".bmp"), "left over");
+    const Run run = koloriton(
+        data.path(), {"--add-place", sample_photograph(), "--name", place, "--description", text_file});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    const QString catalogue = data.path() + "/koloriton/";
+    QVERIFY2(run.out.contains(catalogue), qPrintable(run.out));
+    const platform::Bitmap line = platform::read_bmp(catalogue + "clipart/" + place + ".bmp");
+    QCOMPARE(line.size(), QSize(474, 593));
+    QCOMPARE(line.depth(), 24);
+    QCOMPARE(platform::read_bmp(catalogue + "info/" + place + ".bmp").size(), QSize(200, 200));
+    QCOMPARE(QImage(catalogue + "preview/" + place + ".jpg").size(), QSize(246, 246));
+    QCOMPARE(platform::decode_windows_1251(read_file(catalogue + "info/" + place + ".txt")),
+             QString(description).replace("\n", "\r\n"));
+    QCOMPARE(files_under(catalogue).size(), 4);
+
+    // The class opens it from the strip of the window, beside the shipped places, and fills an area.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    testing_support::MainWindow w;
+    app::MainWindowControls& c = w.controls();
+    for (int press = 0; press < c.catalogue_list->count() && w.picture_name(0) != place; ++press)
+        QTest::mouseClick(c.strip_down_button, Qt::LeftButton);
+    QCOMPARE(w.picture_name(0), place);
+    QCOMPARE(c.catalogue_list->count(), 31);
+    w.open_picture(0);
+    QVERIFY(c.canvas->picture() == line);
+    QVERIFY(c.photograph->picture() == platform::read_bmp(catalogue + "info/" + place + ".bmp"));
+    QPoint seed;
+    const std::vector<QPoint> area = white_area(line, seed);
+    QVERIFY(!area.empty());
+    testing_support::press(c.canvas, Qt::LeftButton, seed);
+    const platform::Bitmap filled = c.canvas->picture();
+    int changed = 0;
+    for (int y = 0; y < line.height(); ++y)
+        for (int x = 0; x < line.width(); ++x)
+            changed += filled.pixel(x, y) != line.pixel(x, y);
+    QCOMPARE(changed, int(area.size()));
+    for (const QPoint p : area)
+        QVERIFY(filled.pixel(p.x(), p.y()) != platform::white_word);
+    QVERIFY(w.errors().isEmpty());
+}
+
+void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing_data()
+{
+    QTest::addColumn<QString>("photo");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("more");
+    QTest::addColumn<QString>("said");
+    const QString photo = sample_photograph();
+    QTest::newRow("missing file") << "нет.jpg" << place << QStringList{} << "нет.jpg: нет такого файла";
+    QTest::newRow("not a picture") << "{text}" << place << QStringList{} << "{text}: это не картинка";
+    QTest::newRow("damaged JPEG") << "{damaged}" << place << QStringList{}
+                                  << "{damaged}: файл JPEG повреждён";
+    QTest::newRow("too large") << "{huge}" << place << QStringList{}
+                               << "{huge}: картинка слишком большая: 20000 × 20000";
+    QTest::newRow("folder not writable")
+        << photo << place << QStringList{"{unwritable}"} << "папку не удаётся создать";
+    QTest::newRow("name taken") << photo << QStringLiteral("маяк") << QStringList{}
+                                << "«маяк»: место с таким названием уже есть";
+    QTest::newRow("empty name") << photo << "  " << QStringList{} << "оно пустое";
+    QTest::newRow("slash") << photo << "школа/1" << QStringList{} << "косой черты";
+    QTest::newRow("dot") << photo << "школа.1" << QStringList{} << "точки";
+    QTest::newRow("too long") << photo << QString(200, QChar(0x0448)) << QStringList{} << "слишком длинное";
+    QTest::newRow("description not UTF-8") << photo << place << QStringList{"--description", "{latin1}"}
+                                           << "{latin1}: описание должно быть текстом в кодировке UTF-8";
+    QTest::newRow("unknown option") << photo << place << QStringList{"--colour"}
+                                    << "неизвестный параметр «colour»";
+}
+
+void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
+{
+    QFETCH(QString, photo);
+    QFETCH(QString, name);
+    QFETCH(QStringList, more);
+    QFETCH(QString, said);
+    QTemporaryDir data;
+    const QMap<QString, QString> files{{"{text}", data.filePath("заметка.jpg")},
+                                       {"{damaged}", data.filePath("обрезан.jpg")},
+                                       {"{huge}", data.filePath("огромная.jpg")},
+                                       {"{latin1}", data.filePath("latin1.txt")}};
+    write_file(files["{text}"], "Это не картинка, а текст.\n");
+    write_file(files["{damaged}"], read_file(sample_photograph()).left(200000));
+    // A small JPEG whose frame header claims 20000 x 20000 pixels.
+    QByteArray huge;
+    QBuffer buffer(&huge);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(8, 8, QImage::Format_RGB32).save(&buffer, "JPG");
+    const qsizetype frame = huge.indexOf("\xff\xc0");
+    huge.replace(frame + 5, 4, QByteArray("\x4e\x20\x4e\x20", 4));
+    write_file(files["{huge}"], huge);
+    write_file(files["{latin1}"], "caf\xe9\n");
+    QString data_home = data.filePath("home");
+    write_file(data.filePath("файл"), "");
+    const auto expand = [&](QString text) {
+        for (auto it = files.begin(); it != files.end(); ++it)
+            text.replace(it.key(), it.value());
+        return text.replace("{unwritable}", "");
+    };
+    if (more.contains("{unwritable}"))
+        data_home = data.filePath("файл/home"), more.removeAll("{unwritable}");
+    for (QString& argument : more)
+        argument = expand(argument);
+    const Run run = koloriton(data_home, QStringList{"--add-place", expand(photo), "--name", name} + more);
+    QVERIFY2(run.exit_code > 0, qPrintable(run.out));
+    QVERIFY2(run.err.contains(expand(said)), qPrintable(run.err));
+    QCOMPARE(files_under(data_home), QStringList{});
+}
+
+QTEST_MAIN(AddPlaceTest)
+#include "test_add_place.moc"
