@@ -1,7 +1,6 @@
 #include "places/description.h"
 
 #include "places/place_error.h"
-#include "platform/rtf_reader.h"
 #include "platform/text_1251.h"
 #include "platform/whole_file.h"
 
@@ -64,8 +63,6 @@ QByteArray stored_description(const QString& path)
         text.startsWith(QStringLiteral("{\\rtf"))
             ? platform::rtf_in_1251(QString(text).replace("\r\n", "\n").replace('\n', "\r\n"))
             : stored_text(text);
-    if (!platform::description_html(stored))
-        throw PlaceError(path, QStringLiteral("описание слишком длинное, чтобы его показать"));
     return stored;
 }
 
