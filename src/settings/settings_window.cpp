@@ -1,5 +1,7 @@
 #include "settings/settings_window.h"
 
+#include "settings/add_place_dialog.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -18,8 +20,11 @@ namespace {
 // The titles of the files' groups in the window.
 QString group_title(const QString& group)
 {
-    static const std::pair<const char*, const char*> titles[] = {
-        {"drawing", "Рисование"}, {"window", "Окно"}, {"allow", "Что можно ребёнку"}, {"folders", "Папки"}};
+    static const std::pair<const char*, const char*> titles[] = {{"drawing", "Рисование"},
+                                                                 {"window", "Окно"},
+                                                                 {"allow", "Что можно ребёнку"},
+                                                                 {"folders", "Папки"},
+                                                                 {"places", "Места"}};
     for (const auto& [name, title] : titles)
         if (group == QLatin1String(name))
             return QString::fromUtf8(title);
@@ -40,6 +45,7 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
         else
             add_folder_chooser(key);
     }
+    add_place_button();
     add_buttons();
 }
 
@@ -101,6 +107,14 @@ void SettingsWindow::add_folder_chooser(const SettingKey& key)
     connect(usual, &QPushButton::clicked, edit, &QLineEdit::clear);
     folders_.emplace_back(&key, edit);
     add_row(key, {label, edit, choose, usual});
+}
+
+void SettingsWindow::add_place_button()
+{
+    auto* button = new QPushButton(QStringLiteral("Добавить место из фотографии…"), this);
+    button->setObjectName("add_place_button");
+    connect(button, &QPushButton::clicked, this, [this] { AddPlaceDialog(this).exec(); });
+    group_layout("places")->addWidget(button);
 }
 
 void SettingsWindow::add_buttons()

@@ -31,6 +31,8 @@ private:
     QVBoxLayout* group_layout(const QString& group);
     void add_switch(const SettingKey& key);
     void add_folder_chooser(const SettingKey& key);
+    // "Добавить место из фотографии…": a place of the user's catalogue made from a photograph.
+    void add_place_button();
     void add_buttons();
     // A row of the control and, when the key is locked, the administrator's word; the control is
     // greyed then.

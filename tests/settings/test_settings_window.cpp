@@ -1,8 +1,13 @@
+#include "settings/add_place_dialog.h"
 #include "settings/settings_window.h"
+#include "support/modal_window.h"
 #include "support/private_x_server.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -51,6 +56,32 @@ private slots:
         QSettings written(dir.filePath("home/koloriton/koloriton.conf"), QSettings::IniFormat);
         QCOMPARE(written.allKeys(), QStringList{"allow/saving"});
         QCOMPARE(written.value("allow/saving").toString(), "false");
+    }
+
+    void the_place_button_makes_a_place_or_says_what_is_wrong()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
+        QImage photo(800, 600, QImage::Format_RGB32);
+        photo.fill(QColor(90, 160, 230));
+        QPainter(&photo).fillRect(200, 250, 400, 350, QColor(200, 60, 40));
+        QVERIFY(photo.save(dir.filePath("дом.jpg")));
+
+        settings::SettingsWindow window(settings::SettingsFiles::from_environment());
+        QVERIFY(window.findChild<QPushButton*>("add_place_button"));
+        for (const auto& [name, made] : {std::pair{"Дом/1", false}, {"Дом", true}}) {
+            settings::AddPlaceDialog dialog;
+            dialog.findChild<QLineEdit*>("photograph")->setText(dir.filePath("дом.jpg"));
+            dialog.findChild<QLineEdit*>("name")->setText(QString::fromUtf8(name));
+            QString told;
+            testing_support::when_modal_shown([&told](QWidget* box) {
+                told = static_cast<QMessageBox*>(box)->text();
+                box->close();
+            });
+            QCOMPARE(dialog.make_place(), made);
+            QVERIFY2(told.contains(made ? "готово" : "косой черты"), qPrintable(told));
+            QCOMPARE(QFileInfo::exists(dir.filePath("data/koloriton/preview/Дом.jpg")), made);
+        }
     }
 };
 
