@@ -40,6 +40,8 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
     setCentralWidget(client);
     create_layout(controls_, client);
     create_menu();
+    whole_screen_ = new WholeScreen(*this, *client);
+    create_whole_screen_key();
     create_subsystems();
     start_up(app_dir);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -94,6 +96,21 @@ void MainWindow::create_menu()
         action->setShortcuts(item.shortcuts);
         controls_.*item.slot = action;
     }
+}
+
+void MainWindow::create_whole_screen_key()
+{
+    // A key of the window, not an item of the menu, whose items stay as they are.
+    auto* toggle = new QAction(this);
+    toggle->setObjectName("whole_screen_action");
+    toggle->setShortcut(QKeySequence(Qt::Key_F11));
+    addAction(toggle);
+    connect(toggle, &QAction::triggered, this, [this] { set_whole_screen(!whole_screen()); });
+}
+
+void MainWindow::set_whole_screen(bool on)
+{
+    whole_screen_->set_on(on);
 }
 
 void MainWindow::create_subsystems()
@@ -168,7 +185,8 @@ void MainWindow::register_cursors()
     };
     for (const auto& [number, file] : cursors)
         state_.screen_cursors.register_cursor(
-            number, platform::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file)));
+            number, platform::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file),
+                                               platform::wanted_density(devicePixelRatioF())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -2,6 +2,7 @@
 
 #include "app/exit_confirmation.h"
 #include "app/highlighting.h"
+#include "app/whole_screen.h"
 #include "core/main_window_controls.h"
 #include "core/process_state.h"
 
@@ -58,6 +59,11 @@ public:
     output::OutputWindows& output_windows() { return *output_windows_; }
     skin::SkinManager& skin_manager() { return *skin_manager_; }
     skin::HintManager& hint_manager() { return *hint_manager_; }
+    // The whole-screen mode, toggled by F11 and started by --fullscreen: the window fills its
+    // screen with its layout scaled uniformly.
+    void set_whole_screen(bool on);
+    bool whole_screen() const { return whole_screen_->is_on(); }
+    const WholeScreen& whole_screen_mode() const { return *whole_screen_; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_.set_question(std::move(question)); }
 
@@ -68,6 +74,7 @@ protected:
 private:
     void set_up_window();
     void create_menu();
+    void create_whole_screen_key();
     void create_subsystems();
     void start_up(const QString& app_dir);
     void register_cursors();
@@ -80,6 +87,7 @@ private:
     core::MainWindowControls controls_;
     ExitConfirmation exit_;
     Highlighting highlighting_;
+    WholeScreen* whole_screen_ = nullptr;
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;
     std::unique_ptr<catalogue::InfoPanel> info_panel_;
     std::unique_ptr<catalogue::PreviewStrip> preview_strip_;

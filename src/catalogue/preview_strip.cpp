@@ -77,11 +77,19 @@ void PreviewStrip::show_entries(int first, int count)
 void PreviewStrip::make_thumbnail(int entry, int slot)
 {
     const QString file = controls_.catalogue_list->item(entry)->text();
-    // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
-    const QImage image = platform::read_jpeg_scaled(state_.paths.preview_dir + file, thumbnail_size);
+    // Decoding comes first: a file that cannot be decoded leaves the slot as it was. A dense
+    // screen gets the thumbnail decoded at its density (the stored file is twice the slot's size).
+    const int density = controls_.page_background->wanted_density();
+    QImage image = platform::read_jpeg_scaled(state_.paths.preview_dir + file, thumbnail_size * density);
     platform::PictureControl* thumbnail = slot_control(slot);
     thumbnail->set_hint(picture_name(file));
-    thumbnail->set_picture(platform::Bitmap::from_image(image));
+    if (density == 1) {
+        thumbnail->set_picture(platform::Bitmap::from_image(image));
+    } else {
+        const QImage stored = image.scaled(thumbnail_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(density);
+        thumbnail->set_picture(platform::Bitmap::from_image(stored), image);
+    }
     thumbnail->raise();
     thumbnail->show();
 }

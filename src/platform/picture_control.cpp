@@ -36,10 +36,19 @@ Bitmap read_any_picture(const QString& path)
     throw ImageError(path + ": " + reader.errorString());
 }
 
-QPoint pixel_position(const QMouseEvent* event)
+QPoint floored(QPointF position)
 {
-    const QPointF position = event->position();
     return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
+qreal scale_of(const QTransform& transform)
+{
+    return std::hypot(transform.m11(), transform.m12());
+}
+
+bool whole_number(qreal value)
+{
+    return std::abs(value - std::round(value)) < 1e-3;
 }
 
 } // namespace
@@ -52,13 +61,50 @@ PictureControl::PictureControl(QWidget* parent) : QWidget(parent)
 
 void PictureControl::load_picture(const QString& path)
 {
-    set_picture(read_any_picture(path));
+    Bitmap picture = read_any_picture(path);
+    replace_picture(std::move(picture));
+    // Pictures without a denser rendering (the canvas's) keep no second reference to their pixels.
+    if (!QFileInfo::exists(dense_variant_path(path, 2)))
+        return;
+    source_path_ = path;
+    as_loaded_ = picture_;
+    look_for_density(wanted_density());
 }
 
 void PictureControl::set_picture(Bitmap picture)
 {
+    replace_picture(std::move(picture));
+}
+
+void PictureControl::set_picture(Bitmap picture, const QImage& dense)
+{
+    replace_picture(std::move(picture));
+    dense_.adopt(dense, picture_);
+}
+
+void PictureControl::replace_picture(Bitmap picture)
+{
     picture_ = std::move(picture);
+    source_path_.clear();
+    as_loaded_ = Bitmap();
+    dense_.clear();
+    looked_for_density_ = 1;
     picture_replaced();
+}
+
+void PictureControl::look_for_density(int density)
+{
+    if (density <= looked_for_density_ || source_path_.isEmpty())
+        return;
+    looked_for_density_ = density;
+    dense_.load(source_path_, density, as_loaded_);
+    dense_.follow(picture_, picture_.rect());
+}
+
+int PictureControl::wanted_density() const
+{
+    const qreal painted = device_transform_.isIdentity() ? 1.0 : scale_of(device_transform_);
+    return platform::wanted_density(std::max(devicePixelRatioF(), painted));
 }
 
 void PictureControl::clear_picture()
@@ -136,13 +182,14 @@ void PictureControl::picture_changed(const QRect& area)
     }
     if (needs_shown_copy())
         refresh_shown(clipped);
+    dense_.follow(picture_, clipped);
     update(control_area(clipped));
 }
 
 QRect PictureControl::control_area(const QRect& area) const
 {
     const QRect shown_at = picture_rect();
-    if (shown_at.size() == picture_.size())
+    if (shown_at.size() == picture_.size() && dense_.is_null())
         return area.translated(shown_at.topLeft());
     const double sx = double(shown_at.width()) / picture_.width();
     const double sy = double(shown_at.height()) / picture_.height();
@@ -242,19 +289,72 @@ void PictureControl::paintEvent(QPaintEvent* event)
         return;
     const QRect target = picture_rect();
     QPainter painter(this);
+    device_transform_ = painter.deviceTransform();
+    const qreal scale = scale_of(device_transform_);
+    const int density = platform::wanted_density(scale);
+    look_for_density(density);
+    const QRect dirty = event->rect().intersected(target);
+    shown_density_ = density > 1 && !dense_.is_null() ? dense_.density() : 1;
+    if (shown_density_ > 1) {
+        // Smoothed only where the rendering's pixels do not fall on the device's one for one.
+        const bool exact = target.size() == picture_.size() && whole_number(scale) &&
+                           int(std::round(scale)) == shown_density_;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
+        painter.setClipRect(dirty);
+        painter.drawImage(QRectF(target), dense_.shown(transparent_));
+        return;
+    }
     if (target.size() == image.size()) {
         // Unscaled pictures are drawn pixel for pixel, and only where the control needs repainting.
-        const QRect dirty = event->rect().intersected(target);
-        painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
+        // On a screen of fractional scale each picture pixel becomes one or two device pixels,
+        // never a blend: the child sees (and the pipette and fill take) the picture's own
+        // colours. The whole picture is drawn under a clip there, so a partial repaint samples
+        // exactly as a full one.
+        if (whole_number(scale)) {
+            painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
+        } else {
+            painter.setClipRect(dirty);
+            painter.drawImage(target.topLeft(), image);
+        }
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
 }
 
+QPointF PictureControl::device_pixel_centre(QPointF position) const
+{
+    if (device_transform_.isIdentity() || !device_transform_.isInvertible())
+        return position;
+    const QPointF device = device_transform_.map(position);
+    // Qt gives the position of a device pixel's corner; a rounding error must not move it back.
+    const QPointF corner(std::floor(device.x() + 1e-3), std::floor(device.y() + 1e-3));
+    return device_transform_.inverted().map(corner + QPointF(0.5, 0.5));
+}
+
+QPoint PictureControl::picture_pixel_at(QPointF position) const
+{
+    return floored(device_pixel_centre(position));
+}
+
+std::optional<QRgb> PictureControl::colour_shown_at(QPointF position) const
+{
+    const QRect shown = picture_rect();
+    const QPointF centre = device_pixel_centre(position);
+    if (picture_.is_null() || shown.isEmpty() || !shown.contains(floored(centre)))
+        return std::nullopt;
+    const QPointF in_picture((centre.x() - shown.left()) * picture_.width() / shown.width(),
+                             (centre.y() - shown.top()) * picture_.height() / shown.height());
+    if (shown_density_ > 1 && !dense_.is_null())
+        return dense_.pixel_at(in_picture);
+    const QPoint pixel = floored(in_picture);
+    return picture_.image().pixel(pixel) | 0xFF000000u;
+}
+
 void PictureControl::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = pixel_position(event);
+    press_position_ = event->position();
+    const QPoint at = picture_pixel_at(event->position());
     if (event->button() == Qt::LeftButton)
         left_down_inside_ = rect().contains(at);
     emit pressed(event->button(), event->modifiers(), at.x(), at.y());
@@ -262,13 +362,13 @@ void PictureControl::mousePressEvent(QMouseEvent* event)
 
 void PictureControl::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint at = pixel_position(event);
+    const QPoint at = picture_pixel_at(event->position());
     emit moved(event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void PictureControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = pixel_position(event);
+    const QPoint at = picture_pixel_at(event->position());
     if (event->button() == Qt::LeftButton) {
         const bool click = left_down_inside_ && rect().contains(at);
         left_down_inside_ = false;
