@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libjpeg-dev libzip-dev zlib1g-dev qt6-translations-l10n fonts-wine fonts-dejavu-core
           cups-daemon cups-client poppler-utils
-          xvfb openbox xcompmgr libxcb1-dev)
+          xvfb openbox xcompmgr libxcb1-dev xdotool x11-utils)
 packages+=("$@")
 
 missing=()

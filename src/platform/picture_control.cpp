@@ -36,9 +36,12 @@ Bitmap read_any_picture(const QString& path)
     throw ImageError(path + ": " + reader.errorString());
 }
 
+// A position that is a device pixel's corner divided by a fractional scale may come a rounding
+// error short of the whole number it stands for.
 QPoint floored(QPointF position)
 {
-    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+    constexpr double slack = 1e-4;
+    return {static_cast<int>(std::floor(position.x() + slack)), static_cast<int>(std::floor(position.y() + slack))};
 }
 
 qreal scale_of(const QTransform& transform)
@@ -103,8 +106,7 @@ void PictureControl::look_for_density(int density)
 
 int PictureControl::wanted_density() const
 {
-    const qreal painted = device_transform_.isIdentity() ? 1.0 : scale_of(device_transform_);
-    return platform::wanted_density(std::max(devicePixelRatioF(), painted));
+    return platform::wanted_density(std::max(devicePixelRatioF(), painted_scale_));
 }
 
 void PictureControl::clear_picture()
@@ -289,8 +291,8 @@ void PictureControl::paintEvent(QPaintEvent* event)
         return;
     const QRect target = picture_rect();
     QPainter painter(this);
-    device_transform_ = painter.deviceTransform();
-    const qreal scale = scale_of(device_transform_);
+    const qreal scale = scale_of(painter.deviceTransform());
+    painted_scale_ = scale;
     const int density = platform::wanted_density(scale);
     look_for_density(density);
     const QRect dirty = event->rect().intersected(target);
@@ -322,39 +324,41 @@ void PictureControl::paintEvent(QPaintEvent* event)
     painter.drawImage(target, image);
 }
 
-QPointF PictureControl::device_pixel_centre(QPointF position) const
-{
-    if (device_transform_.isIdentity() || !device_transform_.isInvertible())
-        return position;
-    const QPointF device = device_transform_.map(position);
-    // Qt gives the position of a device pixel's corner; a rounding error must not move it back.
-    const QPointF corner(std::floor(device.x() + 1e-3), std::floor(device.y() + 1e-3));
-    return device_transform_.inverted().map(corner + QPointF(0.5, 0.5));
-}
-
 QPoint PictureControl::picture_pixel_at(QPointF position) const
 {
-    return floored(device_pixel_centre(position));
+    return floored(position);
 }
 
 std::optional<QRgb> PictureControl::colour_shown_at(QPointF position) const
 {
     const QRect shown = picture_rect();
-    const QPointF centre = device_pixel_centre(position);
-    if (picture_.is_null() || shown.isEmpty() || !shown.contains(floored(centre)))
+    if (picture_.is_null() || shown.isEmpty() || !shown.contains(floored(position)))
         return std::nullopt;
-    const QPointF in_picture((centre.x() - shown.left()) * picture_.width() / shown.width(),
-                             (centre.y() - shown.top()) * picture_.height() / shown.height());
+    const QPointF in_picture((position.x() - shown.left()) * picture_.width() / shown.width(),
+                             (position.y() - shown.top()) * picture_.height() / shown.height());
     if (shown_density_ > 1 && !dense_.is_null())
         return dense_.pixel_at(in_picture);
     const QPoint pixel = floored(in_picture);
     return picture_.image().pixel(pixel) | 0xFF000000u;
 }
 
+QPointF PictureControl::exact_position(const QMouseEvent* event) const
+{
+    // Qt rounds a widget's event position to whole logical pixels, which on a screen of scale 2
+    // moves half of every picture pixel's device pixels onto its neighbour; the position in the
+    // window keeps the fraction. Where the widget is embedded in a scaled view, the position comes
+    // unrounded and the window position is the same point, so the two do not agree.
+    const QPointF in_window = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    const QPointF rounded = event->position();
+    if (std::abs(in_window.x() - rounded.x()) <= 0.5 && std::abs(in_window.y() - rounded.y()) <= 0.5)
+        return in_window;
+    return rounded;
+}
+
 void PictureControl::mousePressEvent(QMouseEvent* event)
 {
-    press_position_ = event->position();
-    const QPoint at = picture_pixel_at(event->position());
+    press_position_ = exact_position(event);
+    const QPoint at = picture_pixel_at(press_position_);
     if (event->button() == Qt::LeftButton)
         left_down_inside_ = rect().contains(at);
     emit pressed(event->button(), event->modifiers(), at.x(), at.y());
@@ -362,13 +366,13 @@ void PictureControl::mousePressEvent(QMouseEvent* event)
 
 void PictureControl::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint at = picture_pixel_at(event->position());
+    const QPoint at = picture_pixel_at(exact_position(event));
     emit moved(event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void PictureControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = picture_pixel_at(event->position());
+    const QPoint at = picture_pixel_at(exact_position(event));
     if (event->button() == Qt::LeftButton) {
         const bool click = left_down_inside_ && rect().contains(at);
         left_down_inside_ = false;

@@ -3,7 +3,6 @@
 #include "platform/bitmap.h"
 #include "platform/dense_picture.h"
 
-#include <QTransform>
 #include <QWidget>
 #include <optional>
 
@@ -62,8 +61,9 @@ public:
     int wanted_density() const;
     // The density of the rendering drawn at the last paint: 1 for the picture itself.
     int shown_density() const { return shown_density_; }
-    // The picture pixel shown under `position` (control coordinates): at a fractional scale a
-    // picture pixel covers one or two device pixels, and a press takes the one the child sees.
+    // The picture pixel shown under `position` (control coordinates, with the fraction a device
+    // pixel of a scaled screen has): Qt shows a scaled picture's pixel on the device pixels whose
+    // top-left corner falls in it, so a press takes the pixel the child sees at every scale.
     QPoint picture_pixel_at(QPointF position) const;
     // The colour shown under `position` (control coordinates), from the denser rendering where
     // it is drawn; none outside the picture.
@@ -97,8 +97,8 @@ private:
     void picture_replaced();
     // Reads the denser rendering of a loaded file once a paint needs `density`.
     void look_for_density(int density);
-    // The device pixel under `position`, back in control coordinates at its centre.
-    QPointF device_pixel_centre(QPointF position) const;
+    // The event's position in control coordinates with its fraction of a logical pixel.
+    QPointF exact_position(const QMouseEvent* event) const;
     // An opaque RGB32 picture, such as the canvas, is drawn straight from its own pixels, so a
     // press repaints without copying them; an indexed or transparent one through shown_.
     bool needs_shown_copy() const;
@@ -115,7 +115,7 @@ private:
     DensePicture dense_;
     int looked_for_density_ = 1;
     int shown_density_ = 1;
-    QTransform device_transform_; // control to device pixels, as at the last paint
+    qreal painted_scale_ = 1.0; // device pixels a logical pixel at the last paint
     QPointF press_position_;
     QImage shown_;
     QSize shown_size_{0, 0}; // the picture's size when shown_ was last rebuilt
