@@ -111,6 +111,11 @@ void MainWindow::create_whole_screen_key()
 void MainWindow::set_whole_screen(bool on)
 {
     whole_screen_->set_on(on);
+    // Thumbnails are decoded at a density, not read from a file when painted, so they are made again.
+    platform::guarded([this] {
+        preview_strip_->show_at_density(
+            platform::wanted_density(devicePixelRatioF() * whole_screen_->scale()));
+    });
 }
 
 void MainWindow::create_subsystems()

@@ -48,6 +48,9 @@ void WholeScreen::enter()
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setBackgroundBrush(letterbox);
     view->setAlignment(Qt::AlignCenter);
+    // The client keeps its place below the menu bar as a widget's position; in the scene it is the
+    // scene's origin.
+    client_.move(0, 0);
     scene->addWidget(&client_);
     scene->setSceneRect(QRectF(QPointF(0, 0), client_.size()));
     view->viewport()->installEventFilter(this);

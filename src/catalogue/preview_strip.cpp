@@ -68,6 +68,16 @@ void PreviewStrip::scroll_up()
     show_entries(n - slot_count, slot_count);
 }
 
+void PreviewStrip::show_at_density(int density)
+{
+    view_density_ = density;
+    const int n = catalogue_size();
+    if (n < slot_count)
+        show_entries(0, n);
+    else
+        show_entries(state_.preview_pos - 1, slot_count);
+}
+
 void PreviewStrip::show_entries(int first, int count)
 {
     for (int slot = 0; slot < count; ++slot)
@@ -79,7 +89,7 @@ void PreviewStrip::make_thumbnail(int entry, int slot)
     const QString file = controls_.catalogue_list->item(entry)->text();
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was. A dense
     // screen gets the thumbnail decoded at its density (the stored file is twice the slot's size).
-    const int density = controls_.page_background->wanted_density();
+    const int density = std::max(view_density_, controls_.page_background->wanted_density());
     QImage image = platform::read_jpeg_scaled(state_.paths.preview_dir + file, thumbnail_size * density);
     platform::PictureControl* thumbnail = slot_control(slot);
     thumbnail->set_hint(picture_name(file));

@@ -11,7 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace platform {
 
@@ -41,7 +43,8 @@ Bitmap read_any_picture(const QString& path)
 QPoint floored(QPointF position)
 {
     constexpr double slack = 1e-4;
-    return {static_cast<int>(std::floor(position.x() + slack)), static_cast<int>(std::floor(position.y() + slack))};
+    return {static_cast<int>(std::floor(position.x() + slack)),
+            static_cast<int>(std::floor(position.y() + slack))};
 }
 
 qreal scale_of(const QTransform& transform)
@@ -308,20 +311,52 @@ void PictureControl::paintEvent(QPaintEvent* event)
     }
     if (target.size() == image.size()) {
         // Unscaled pictures are drawn pixel for pixel, and only where the control needs repainting.
-        // On a screen of fractional scale each picture pixel becomes one or two device pixels,
-        // never a blend: the child sees (and the pipette and fill take) the picture's own
-        // colours. The whole picture is drawn under a clip there, so a partial repaint samples
-        // exactly as a full one.
-        if (whole_number(scale)) {
+        if (scale == 1.0)
             painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
-        } else {
-            painter.setClipRect(dirty);
-            painter.drawImage(target.topLeft(), image);
-        }
+        else
+            paint_blocks(painter, image, target, dirty);
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
+}
+
+void PictureControl::paint_blocks(QPainter& painter, const QImage& image, const QRect& target,
+                                  const QRect& dirty)
+{
+    const QTransform device = painter.deviceTransform();
+    if (device.isRotating() || !device.isInvertible()) {
+        painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
+        return;
+    }
+    const QRect pixels = device.mapRect(QRectF(dirty)).toAlignedRect();
+    if (pixels.isEmpty())
+        return;
+    // Which picture column and row each device column and row shows: the one its top-left corner
+    // falls in, as picture_pixel_at finds for a press there.
+    const auto pictured = [](int device_pixel, qreal origin, qreal scale, int first, int count) {
+        const int at = static_cast<int>(std::floor((device_pixel - origin) / scale - first + 1e-4));
+        return std::clamp(at, 0, count - 1);
+    };
+    std::vector<int> columns(static_cast<std::size_t>(pixels.width()));
+    for (int x = 0; x < pixels.width(); ++x)
+        columns[static_cast<std::size_t>(x)] =
+            pictured(pixels.left() + x, device.dx(), device.m11(), target.left(), image.width());
+    QImage blocks(pixels.size(), QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const int row = pictured(pixels.top() + y, device.dy(), device.m22(), target.top(), image.height());
+        const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+        auto* to = reinterpret_cast<QRgb*>(blocks.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            to[x] = from[columns[static_cast<std::size_t>(x)]];
+    }
+    // Drawn one device pixel a pixel: the world transform that, with the rest of the painter's
+    // transforms, maps the blocks' origin to their device position at scale 1.
+    painter.save();
+    painter.setWorldTransform(QTransform::fromTranslate(pixels.left(), pixels.top()) * device.inverted() *
+                              painter.worldTransform());
+    painter.drawImage(QPointF(0, 0), blocks);
+    painter.restore();
 }
 
 QPoint PictureControl::picture_pixel_at(QPointF position) const

@@ -97,6 +97,10 @@ private:
     void picture_replaced();
     // Reads the denser rendering of a loaded file once a paint needs `density`.
     void look_for_density(int density);
+    // An opaque picture on a scaled screen or view: each picture pixel as a sharp block of the
+    // device pixels whose top-left corner falls in it, never blended, so the child sees, and the
+    // pipette and the fill take, the picture's own colours where the press lands.
+    void paint_blocks(QPainter& painter, const QImage& image, const QRect& target, const QRect& dirty);
     // The event's position in control coordinates with its fraction of a logical pixel.
     QPointF exact_position(const QMouseEvent* event) const;
     // An opaque RGB32 picture, such as the canvas, is drawn straight from its own pixels, so a

@@ -24,10 +24,7 @@ private slots:
         QCOMPARE(window_->form().centralWidget()->size(), app::MainWindow::client_size);
         QCOMPARE(window_->controls().canvas->picture().size(), QSize(474, 593));
     }
-    void pictures_come_from_their_rendering_at_the_screen_density()
-    {
-        check_pictures_at_density({*window_});
-    }
+    void pictures_come_from_their_rendering_at_the_screen_density() { check_pictures_at_density({*window_}); }
     void a_press_fills_the_canvas_pixel_shown_under_it() { check_press_lands_on_shown_pixel({*window_}); }
     void the_pipette_takes_the_photograph_colour_shown() { check_pipette_takes_shown_colour({*window_}); }
 
