@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that includes run only downward: app -> subsystems -> core -> platform. Subsystems may
 # use one another only in the order listed below (a later one may include an earlier one), so the
-# include graph has no cycles. Prints every include that breaks the order and fails if any does.
+# include graph has no cycles; only app/ includes the header of all the main window's controls. Prints every include that breaks the order and fails if any does.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 rank_of() {
@@ -25,4 +25,9 @@ while IFS=: read -r file _ include; do
         status=1
     fi
 done < <(grep -rn '#include "[a-z_]*/' --include='*.h' --include='*.cpp' .)
+# Every control of the main window is the window's own: a subsystem is given only those it serves.
+while IFS= read -r file; do
+    echo "all-controls header included outside app/: $file"
+    status=1
+done < <(grep -rl '#include "[a-z_]*/main_window_controls.h"' --include='*.h' --include='*.cpp' . | grep -v '^\./app/')
 exit $status

@@ -11,15 +11,15 @@ using Button = Highlighting::Button;
 
 // clang-format off
 const Button buttons[] = {
-    {&core::MainWindowControls::strip_down_button, &core::ResourcePaths::buttons_dir,   "вн_.bmp",        "вн.bmp",         false},
-    {&core::MainWindowControls::strip_up_button, &core::ResourcePaths::buttons_dir,   "вв_.bmp",        "вв.bmp",         false},
-    {&core::MainWindowControls::undo_button, &core::ResourcePaths::buttons_dir,   "назад.bmp",      "назад чб.bmp",   true},
-    {&core::MainWindowControls::redo_button, &core::ResourcePaths::buttons_dir,   "вперед.bmp",     "вперед чб.bmp",  true},
-    {&core::MainWindowControls::home_button, &core::ResourcePaths::interface_dir, "главная!.bmp",   "",               false},
-    {&core::MainWindowControls::print_button, &core::ResourcePaths::interface_dir, "печать!.bmp",    "",               false},
-    {&core::MainWindowControls::open_button, &core::ResourcePaths::interface_dir, "открыть!.bmp",   "",               false},
-    {&core::MainWindowControls::save_button, &core::ResourcePaths::interface_dir, "сохранить!.bmp", "",               false},
-    {&core::MainWindowControls::exit_button, &core::ResourcePaths::interface_dir, "выход!.bmp",     "",               false},
+    {&app::MainWindowControls::strip_down_button, &core::ResourcePaths::buttons_dir,   "вн_.bmp",        "вн.bmp",         false},
+    {&app::MainWindowControls::strip_up_button, &core::ResourcePaths::buttons_dir,   "вв_.bmp",        "вв.bmp",         false},
+    {&app::MainWindowControls::undo_button, &core::ResourcePaths::buttons_dir,   "назад.bmp",      "назад чб.bmp",   true},
+    {&app::MainWindowControls::redo_button, &core::ResourcePaths::buttons_dir,   "вперед.bmp",     "вперед чб.bmp",  true},
+    {&app::MainWindowControls::home_button, &core::ResourcePaths::interface_dir, "главная!.bmp",   "",               false},
+    {&app::MainWindowControls::print_button, &core::ResourcePaths::interface_dir, "печать!.bmp",    "",               false},
+    {&app::MainWindowControls::open_button, &core::ResourcePaths::interface_dir, "открыть!.bmp",   "",               false},
+    {&app::MainWindowControls::save_button, &core::ResourcePaths::interface_dir, "сохранить!.bmp", "",               false},
+    {&app::MainWindowControls::exit_button, &core::ResourcePaths::interface_dir, "выход!.bmp",     "",               false},
 };
 // clang-format on
 

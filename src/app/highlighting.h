@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_window_controls.h"
+#include "app/main_window_controls.h"
 #include "core/process_state.h"
 
 #include <QSet>
@@ -13,7 +13,7 @@ namespace app {
 // the next pass and the next box, for ever.
 class Highlighting {
 public:
-    Highlighting(core::MainWindowControls& controls, core::ProcessState& state)
+    Highlighting(app::MainWindowControls& controls, core::ProcessState& state)
         : controls_(controls), state_(state)
     {
     }
@@ -23,7 +23,7 @@ public:
     // How one button reacts to the mouse: the file it loads on entering, and on leaving either
     // the file it loads or, when empty, a cleared picture that lets the art beneath show through.
     struct Button {
-        core::MainWindowControls::Picture* core::MainWindowControls::*control;
+        app::MainWindowControls::Picture* app::MainWindowControls::*control;
         QString core::ResourcePaths::*directory;
         const char* enter_file;
         const char* leave_file;
@@ -36,7 +36,7 @@ private:
     void mouse_leave(const Button& button);
     void load_picture(platform::PictureControl* control, const QString& path);
 
-    core::MainWindowControls& controls_;
+    app::MainWindowControls& controls_;
     core::ProcessState& state_;
     QSet<QString> reported_failures_;
 };

@@ -6,7 +6,6 @@
 #include "catalogue/preview_strip.h"
 #include "colours/colour_panel.h"
 #include "core/application_icon.h"
-#include "core/file_dialog_settings.h"
 #include "core/fonts.h"
 #include "drawing/canvas.h"
 #include "drawing/pattern_size_buttons.h"
@@ -14,6 +13,7 @@
 #include "history/drawing_files.h"
 #include "history/snapshot.h"
 #include "history/undo_redo.h"
+#include "output/help_areas.h"
 #include "output/help_window.h"
 #include "output/output_windows.h"
 #include "output/print_window.h"
@@ -29,6 +29,18 @@
 #include <QScreen>
 
 namespace app {
+namespace {
+
+output::HelpControls help_controls(const MainWindowControls& c)
+{
+    return {c.strip_up_button, c.strip_down_button, c.strip_slot_model,     c.canvas,         c.undo_button,
+            c.redo_button,     c.red_jar,           c.light_blue_jar,       c.shade_strip,    c.size_4_button,
+            c.brush_button,    c.pipette_button,    c.solid_pattern_button, c.rhombus_button, c.photograph,
+            c.description_box, c.home_button,       c.print_button,         c.open_button,    c.save_button,
+            c.exit_button};
+}
+
+} // namespace
 
 MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
     : QMainWindow(parent), exit_(state_, this), highlighting_(controls_, state_)
@@ -69,7 +81,7 @@ void MainWindow::create_menu()
     controls_.menu = menuBar();
     controls_.menu->setObjectName("menu");
     struct MenuItem {
-        QAction* core::MainWindowControls::*slot;
+        QAction* app::MainWindowControls::*slot;
         const char* name;
         const char* caption;
         QList<QKeySequence> shortcuts;
@@ -78,16 +90,16 @@ void MainWindow::create_menu()
     // item is enabled.
     // clang-format off
     const MenuItem items[] = {
-        {&core::MainWindowControls::home_action, "home_action", "Главная", {}},
-        {&core::MainWindowControls::open_action, "open_action", "Открыть/загрузить", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {&core::MainWindowControls::save_action, "save_action", "Сохранить", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {&core::MainWindowControls::undo_action, "undo_action", "Отменить", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
-        {&core::MainWindowControls::redo_action, "redo_action", "Повторить",
+        {&app::MainWindowControls::home_action, "home_action", "Главная", {}},
+        {&app::MainWindowControls::open_action, "open_action", "Открыть/загрузить", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {&app::MainWindowControls::save_action, "save_action", "Сохранить", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {&app::MainWindowControls::undo_action, "undo_action", "Отменить", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {&app::MainWindowControls::redo_action, "redo_action", "Повторить",
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-        {&core::MainWindowControls::print_action, "print_action", "Печать", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {&core::MainWindowControls::help_action, "help_action", "Справка", {QKeySequence(Qt::Key_F1)}},
-        {&core::MainWindowControls::about_action, "about_action", "О программе", {}},
-        {&core::MainWindowControls::exit_action, "exit_action", "Выход", {}},
+        {&app::MainWindowControls::print_action, "print_action", "Печать", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {&app::MainWindowControls::help_action, "help_action", "Справка", {QKeySequence(Qt::Key_F1)}},
+        {&app::MainWindowControls::about_action, "about_action", "О программе", {}},
+        {&app::MainWindowControls::exit_action, "exit_action", "Выход", {}},
     };
     // clang-format on
     for (const MenuItem& item : items) {
@@ -120,16 +132,42 @@ void MainWindow::set_whole_screen(bool on)
 
 void MainWindow::create_subsystems()
 {
-    page_switcher_ = std::make_unique<catalogue::PageSwitcher>(controls_, state_);
-    info_panel_ = std::make_unique<catalogue::InfoPanel>(controls_, state_);
-    preview_strip_ = std::make_unique<catalogue::PreviewStrip>(controls_, state_, *page_switcher_);
-    colour_panel_ = std::make_unique<colours::ColourPanel>(controls_, state_);
-    pattern_size_buttons_ = std::make_unique<drawing::PatternSizeButtons>(controls_, state_);
-    tool_buttons_ = std::make_unique<drawing::ToolButtons>(controls_, state_);
-    canvas_ = std::make_unique<drawing::Canvas>(controls_, state_);
-    undo_redo_ = std::make_unique<history::UndoRedo>(controls_, state_);
-    drawing_files_ = std::make_unique<history::DrawingFiles>(controls_, state_);
-    output_windows_ = new output::OutputWindows(controls_, this);
+    const app::MainWindowControls& c = controls_;
+    core::DrawingState& drawing = state_.drawing;
+    const core::ResourcePaths& paths = state_.paths;
+    colour_panel_ = std::make_unique<colours::ColourPanel>(
+        colours::ColourControls{c.jars(), c.shade_strip, c.pattern_frames(), c.bucket_button, c.brush_button,
+                                c.pattern_buttons(), c.size_buttons()},
+        paths, drawing, state_.chosen_jar);
+    undo_redo_ = std::make_unique<history::UndoRedo>(
+        history::UndoRedoControls{c.canvas, c.undo_button, c.redo_button, c.undo_action, c.redo_action},
+        paths);
+    info_panel_ = std::make_unique<catalogue::InfoPanel>(
+        catalogue::InfoControls{c.photo_tab, c.description_tab, c.info_frame, c.photograph,
+                                c.description_box},
+        paths, drawing, *colour_panel_);
+    page_switcher_ = std::make_unique<catalogue::PageSwitcher>(
+        catalogue::PageControls{c.page_background, c.canvas, c.home_button, c.home_action,
+                                c.drawing_controls()},
+        paths, state_.work_page_shown, drawing, *info_panel_, *colour_panel_);
+    preview_strip_ = std::make_unique<catalogue::PreviewStrip>(
+        catalogue::StripControls{c.strip_up_button, c.strip_down_button, c.catalogue_list,
+                                 c.page_background->parentWidget()},
+        paths, state_.preview_pos, *page_switcher_);
+    pattern_size_buttons_ = std::make_unique<drawing::PatternSizeButtons>(
+        drawing::PatternSizeControls{c.pattern_buttons(), c.size_buttons()}, drawing, *colour_panel_);
+    tool_buttons_ = std::make_unique<drawing::ToolButtons>(
+        drawing::ToolControls{c.tool_buttons(), c.canvas, c.photograph}, paths, drawing,
+        state_.screen_cursors, *colour_panel_);
+    canvas_ = std::make_unique<drawing::Canvas>(c.canvas, drawing, *colour_panel_, *undo_redo_);
+    drawing_files_ = std::make_unique<history::DrawingFiles>(
+        history::DrawingFileControls{c.canvas, c.opened_picture_buffer, c.save_button, c.open_button,
+                                     c.save_action, c.open_action, &controls_.save_dialog,
+                                     &controls_.open_dialog},
+        paths, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
+    output_windows_ = new output::OutputWindows(
+        output::OutputControls{c.canvas, c.print_button, c.print_action, c.help_action, c.about_action},
+        help_controls(c), this);
     skin_manager_ = new skin::SkinManager(this);
     hint_manager_ = new skin::HintManager(this);
     output_windows_->print_window().set_skin_manager(skin_manager_);
@@ -147,16 +185,16 @@ void MainWindow::create_subsystems()
     output_windows_->connect_handlers();
     highlighting_.connect_handlers();
 
-    connect(controls_.exit_button, &platform::PictureControl::clicked, this,
-            [this] { platform::guarded([this] { exit_.request_exit(); }); });
-    connect(controls_.exit_action, &QAction::triggered, this,
-            [this] { platform::guarded([this] { exit_.request_exit(); }); });
+    platform::connect_guarded(controls_.exit_button, &platform::PictureControl::clicked, this,
+                              [this] { exit_.request_exit(); });
+    platform::connect_guarded(controls_.exit_action, &QAction::triggered, this,
+                              [this] { exit_.request_exit(); });
 }
 
 void MainWindow::start_up(const QString& app_dir)
 {
     state_.drawing = core::DrawingState{};
-    state_.color_index = 1;
+    state_.chosen_jar = 1;
     state_.preview_pos = 1;
     state_.paths = core::ResourcePaths::for_program(app_dir);
     snapshot_slot_ = std::make_unique<history::SnapshotSlot>(state_.paths.tmp_dir);
@@ -176,7 +214,7 @@ output::WorkPageExample MainWindow::work_page_example() const
     example->show();
     if (platform::PictureControl* first = example->preview_strip().thumbnail(0))
         platform::guarded([&] { example->page_switcher_->open_catalogue_picture(first); });
-    const core::MainWindowControls* controls = &example->controls();
+    const output::HelpControls controls = help_controls(example->controls());
     return {std::move(example), controls};
 }
 

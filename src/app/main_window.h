@@ -2,8 +2,8 @@
 
 #include "app/exit_confirmation.h"
 #include "app/highlighting.h"
+#include "app/main_window_controls.h"
 #include "app/whole_screen.h"
-#include "core/main_window_controls.h"
 #include "core/process_state.h"
 
 #include <QMainWindow>
@@ -51,7 +51,7 @@ public:
     explicit MainWindow(const QString& app_dir, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    core::MainWindowControls& controls() { return controls_; }
+    app::MainWindowControls& controls() { return controls_; }
     core::ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
@@ -84,7 +84,7 @@ private:
 
     core::ProcessState state_;
     std::unique_ptr<history::SnapshotSlot> snapshot_slot_;
-    core::MainWindowControls controls_;
+    app::MainWindowControls controls_;
     ExitConfirmation exit_;
     Highlighting highlighting_;
     WholeScreen* whole_screen_ = nullptr;

@@ -14,8 +14,8 @@ namespace app {
 namespace {
 
 using Picture = platform::PictureControl;
-using PictureSlot = Picture* core::MainWindowControls::*;
-using ShapeSlot = core::FrameShape* core::MainWindowControls::*;
+using PictureSlot = Picture* app::MainWindowControls::*;
+using ShapeSlot = core::FrameShape* app::MainWindowControls::*;
 
 enum Display : unsigned {
     plain = 0,
@@ -56,59 +56,59 @@ const char* const base_colour_hint = "[Выбор базового цвета]";
 
 // clang-format off
 const LayoutRow layout_rows[] = {
-    {"page_background",  &core::MainWindowControls::page_background,  {0, 0, 997, 698},    plain,                 "", design},
-    {"canvas",  &core::MainWindowControls::canvas,  {213, 10, 474, 593}, auto_size | centre,    "", hidden | design},
-    {"hidden_thumbnail",  &core::MainWindowControls::hidden_thumbnail,  {11, 50, 143, 143},  plain,                 "", hidden},
-    {"red_jar",  &core::MainWindowControls::red_jar,  {760, 10, 52, 73},   jar, base_colour_hint, disabled | clickable},
-    {"orange_jar",  &core::MainWindowControls::orange_jar,  {818, 10, 52, 72},   jar, base_colour_hint, disabled | clickable},
-    {"yellow_jar",  &core::MainWindowControls::yellow_jar,  {876, 10, 52, 72},   jar, base_colour_hint, disabled | clickable},
-    {"green_jar",  &core::MainWindowControls::green_jar,  {934, 10, 52, 75},   jar, base_colour_hint, disabled | clickable},
-    {"light_blue_jar",  &core::MainWindowControls::light_blue_jar,  {760, 88, 52, 73},   jar, base_colour_hint, disabled | clickable},
-    {"blue_jar",  &core::MainWindowControls::blue_jar,  {818, 88, 53, 75},   jar, base_colour_hint, disabled | clickable},
-    {"violet_jar", &core::MainWindowControls::violet_jar, {877, 88, 52, 73},   jar, base_colour_hint, disabled | clickable},
-    {"shade_strip", &core::MainWindowControls::shade_strip, {760, 184, 230, 30}, auto_size, "[Выбор цвета]", disabled | design},
-    {"size_3_button", &core::MainWindowControls::size_3_button, {763, 277, 24, 24},  jar, "[Размер кисти 3]", disabled | clickable},
-    {"size_2_button", &core::MainWindowControls::size_2_button, {767, 310, 16, 16},  jar, "[Размер кисти 2]", disabled | clickable},
-    {"size_1_button", &core::MainWindowControls::size_1_button, {771, 335, 8, 8},    jar, "[Размер кисти 1]", disabled | clickable},
-    {"brush_button", &core::MainWindowControls::brush_button, {799, 238, 70, 92},  jar | stretch, "[Кисть]", disabled | clickable},
-    {"bucket_button", &core::MainWindowControls::bucket_button, {875, 238, 84, 102}, jar, "[Заливка]", disabled | clickable},
-    {"strip_down_button", &core::MainWindowControls::strip_down_button, {10, 562, 123, 39},  scroll, "[Вниз]", clickable},
-    {"strip_up_button", &core::MainWindowControls::strip_up_button, {10, 8, 123, 36},    scroll, "[Вверх]", clickable},
-    {"eraser_button", &core::MainWindowControls::eraser_button, {886, 346, 73, 59},  jar, "[Стерашка]", disabled | clickable},
-    {"photo_tab", &core::MainWindowControls::photo_tab, {778, 448, 80, 21},  jar, "[Фотография]", hidden | quiet_hint | clickable},
-    {"description_tab", &core::MainWindowControls::description_tab, {848, 448, 120, 21}, jar, "[Описание]", hidden | quiet_hint | clickable},
-    {"info_frame",  &core::MainWindowControls::info_frame,  {776, 473, 204, 204}, plain, "", hidden},
-    {"pipette_button", &core::MainWindowControls::pipette_button, {799, 346, 52, 63},  jar, "[Пробник цвета]", disabled | clickable},
-    {"load_buffer", &core::MainWindowControls::load_buffer, {965, 127, 105, 105}, plain, "", hidden},
-    {"size_4_button", &core::MainWindowControls::size_4_button, {757, 238, 36, 36},  jar, "[Размер кисти 4]", disabled | clickable},
-    {"rectangle_button", &core::MainWindowControls::rectangle_button, {874, 418, 24, 24},  auto_size, "[Нарисовать прямоугольник]", disabled | clickable},
-    {"rounded_rectangle_button", &core::MainWindowControls::rounded_rectangle_button, {844, 418, 24, 24},  auto_size, "[Нарисовать скругленный прямоугольник]", disabled | clickable},
-    {"ellipse_button", &core::MainWindowControls::ellipse_button, {904, 418, 24, 24},  auto_size, "[Нарисовать круг]", disabled | clickable},
-    {"line_button", &core::MainWindowControls::line_button, {935, 418, 24, 24},  auto_size, "[Нарисовать линию]", disabled | clickable},
-    {"bottom_bar", &core::MainWindowControls::bottom_bar, {264, 609, 388, 81}, proportional | centre | transparent, "", design},
-    {"open_button", &core::MainWindowControls::open_button, {388, 610, 140, 76}, bar_button, "[Открыть картинку]", hand},
-    {"exit_button", &core::MainWindowControls::exit_button, {600, 609, 45, 77},  bar_button, "[Выход]", hand},
-    {"save_button", &core::MainWindowControls::save_button, {540, 645, 42, 40},  bar_button, "[Сохранить]", hand},
-    {"home_button", &core::MainWindowControls::home_button, {266, 610, 55, 76},  bar_button, "[Главная]", hand},
-    {"print_button", &core::MainWindowControls::print_button, {334, 645, 40, 42},  bar_button, "[Печать]", hand},
-    {"solid_pattern_frame",  &core::MainWindowControls::solid_pattern_frame,  {963, 236, 28, 27},  plain, "", hidden},
-    {"horizontal_pattern_frame",  &core::MainWindowControls::horizontal_pattern_frame,  {963, 266, 28, 27},  plain, "", hidden},
-    {"vertical_pattern_frame",  &core::MainWindowControls::vertical_pattern_frame,  {963, 296, 28, 27},  plain, "", hidden},
-    {"right_slope_pattern_frame",  &core::MainWindowControls::right_slope_pattern_frame,  {963, 327, 28, 27},  plain, "", hidden},
-    {"left_slope_pattern_frame",  &core::MainWindowControls::left_slope_pattern_frame,  {963, 357, 28, 27},  plain, "", hidden},
-    {"grid_pattern_frame",  &core::MainWindowControls::grid_pattern_frame,  {963, 387, 28, 27},  plain, "", hidden},
-    {"solid_pattern_button", &core::MainWindowControls::solid_pattern_button, {965, 238, 24, 24},  plain, "[Сплошная заливка]", disabled | clickable},
-    {"horizontal_pattern_button", &core::MainWindowControls::horizontal_pattern_button, {965, 268, 24, 24},  auto_size, "[Горизонтальная заливка]", disabled | clickable},
-    {"vertical_pattern_button", &core::MainWindowControls::vertical_pattern_button, {965, 298, 24, 24},  auto_size, "[Вертикальная заливка]", disabled | clickable},
-    {"right_slope_pattern_button", &core::MainWindowControls::right_slope_pattern_button, {965, 328, 24, 24},  auto_size, "[Заливка с наклоном вправо]", disabled | clickable},
-    {"left_slope_pattern_button", &core::MainWindowControls::left_slope_pattern_button, {965, 358, 24, 24},  auto_size, "[Заливка с наклоном влево]", disabled | clickable},
-    {"grid_pattern_button", &core::MainWindowControls::grid_pattern_button, {965, 388, 24, 24},  auto_size, "[Заливка сеткой]", disabled | clickable},
-    {"triangle_button", &core::MainWindowControls::triangle_button, {814, 418, 24, 24},  auto_size, "[Нарисовать треугольник]", clickable},
-    {"rhombus_button", &core::MainWindowControls::rhombus_button, {784, 418, 24, 24},  auto_size, "[Нарисовать ромб]", clickable},
-    {"photograph", &core::MainWindowControls::photograph, {778, 475, 200, 200}, stretch, "", hidden},
-    {"black_jar", &core::MainWindowControls::black_jar, {936, 88, 53, 73},   jar, base_colour_hint, disabled | clickable},
-    {"undo_button", &core::MainWindowControls::undo_button, {8, 625, 57, 57},    scroll, "[Отменить последнее действие]", disabled | clickable},
-    {"redo_button", &core::MainWindowControls::redo_button, {75, 625, 58, 57},   scroll, "[Повторить последнее действие]", disabled | clickable},
+    {"page_background",  &app::MainWindowControls::page_background,  {0, 0, 997, 698},    plain,                 "", design},
+    {"canvas",  &app::MainWindowControls::canvas,  {213, 10, 474, 593}, auto_size | centre,    "", hidden | design},
+    {"strip_slot_model",  &app::MainWindowControls::strip_slot_model,  {11, 50, 143, 143},  plain,                 "", hidden},
+    {"red_jar",  &app::MainWindowControls::red_jar,  {760, 10, 52, 73},   jar, base_colour_hint, disabled | clickable},
+    {"orange_jar",  &app::MainWindowControls::orange_jar,  {818, 10, 52, 72},   jar, base_colour_hint, disabled | clickable},
+    {"yellow_jar",  &app::MainWindowControls::yellow_jar,  {876, 10, 52, 72},   jar, base_colour_hint, disabled | clickable},
+    {"green_jar",  &app::MainWindowControls::green_jar,  {934, 10, 52, 75},   jar, base_colour_hint, disabled | clickable},
+    {"light_blue_jar",  &app::MainWindowControls::light_blue_jar,  {760, 88, 52, 73},   jar, base_colour_hint, disabled | clickable},
+    {"blue_jar",  &app::MainWindowControls::blue_jar,  {818, 88, 53, 75},   jar, base_colour_hint, disabled | clickable},
+    {"violet_jar", &app::MainWindowControls::violet_jar, {877, 88, 52, 73},   jar, base_colour_hint, disabled | clickable},
+    {"shade_strip", &app::MainWindowControls::shade_strip, {760, 184, 230, 30}, auto_size, "[Выбор цвета]", disabled | design},
+    {"size_3_button", &app::MainWindowControls::size_3_button, {763, 277, 24, 24},  jar, "[Размер кисти 3]", disabled | clickable},
+    {"size_2_button", &app::MainWindowControls::size_2_button, {767, 310, 16, 16},  jar, "[Размер кисти 2]", disabled | clickable},
+    {"size_1_button", &app::MainWindowControls::size_1_button, {771, 335, 8, 8},    jar, "[Размер кисти 1]", disabled | clickable},
+    {"brush_button", &app::MainWindowControls::brush_button, {799, 238, 70, 92},  jar | stretch, "[Кисть]", disabled | clickable},
+    {"bucket_button", &app::MainWindowControls::bucket_button, {875, 238, 84, 102}, jar, "[Заливка]", disabled | clickable},
+    {"strip_down_button", &app::MainWindowControls::strip_down_button, {10, 562, 123, 39},  scroll, "[Вниз]", clickable},
+    {"strip_up_button", &app::MainWindowControls::strip_up_button, {10, 8, 123, 36},    scroll, "[Вверх]", clickable},
+    {"eraser_button", &app::MainWindowControls::eraser_button, {886, 346, 73, 59},  jar, "[Стерашка]", disabled | clickable},
+    {"photo_tab", &app::MainWindowControls::photo_tab, {778, 448, 80, 21},  jar, "[Фотография]", hidden | quiet_hint | clickable},
+    {"description_tab", &app::MainWindowControls::description_tab, {848, 448, 120, 21}, jar, "[Описание]", hidden | quiet_hint | clickable},
+    {"info_frame",  &app::MainWindowControls::info_frame,  {776, 473, 204, 204}, plain, "", hidden},
+    {"pipette_button", &app::MainWindowControls::pipette_button, {799, 346, 52, 63},  jar, "[Пробник цвета]", disabled | clickable},
+    {"opened_picture_buffer", &app::MainWindowControls::opened_picture_buffer, {965, 127, 105, 105}, plain, "", hidden},
+    {"size_4_button", &app::MainWindowControls::size_4_button, {757, 238, 36, 36},  jar, "[Размер кисти 4]", disabled | clickable},
+    {"rectangle_button", &app::MainWindowControls::rectangle_button, {874, 418, 24, 24},  auto_size, "[Нарисовать прямоугольник]", disabled | clickable},
+    {"rounded_rectangle_button", &app::MainWindowControls::rounded_rectangle_button, {844, 418, 24, 24},  auto_size, "[Нарисовать скругленный прямоугольник]", disabled | clickable},
+    {"ellipse_button", &app::MainWindowControls::ellipse_button, {904, 418, 24, 24},  auto_size, "[Нарисовать круг]", disabled | clickable},
+    {"line_button", &app::MainWindowControls::line_button, {935, 418, 24, 24},  auto_size, "[Нарисовать линию]", disabled | clickable},
+    {"bottom_bar", &app::MainWindowControls::bottom_bar, {264, 609, 388, 81}, proportional | centre | transparent, "", design},
+    {"open_button", &app::MainWindowControls::open_button, {388, 610, 140, 76}, bar_button, "[Открыть картинку]", hand},
+    {"exit_button", &app::MainWindowControls::exit_button, {600, 609, 45, 77},  bar_button, "[Выход]", hand},
+    {"save_button", &app::MainWindowControls::save_button, {540, 645, 42, 40},  bar_button, "[Сохранить]", hand},
+    {"home_button", &app::MainWindowControls::home_button, {266, 610, 55, 76},  bar_button, "[Главная]", hand},
+    {"print_button", &app::MainWindowControls::print_button, {334, 645, 40, 42},  bar_button, "[Печать]", hand},
+    {"solid_pattern_frame",  &app::MainWindowControls::solid_pattern_frame,  {963, 236, 28, 27},  plain, "", hidden},
+    {"horizontal_pattern_frame",  &app::MainWindowControls::horizontal_pattern_frame,  {963, 266, 28, 27},  plain, "", hidden},
+    {"vertical_pattern_frame",  &app::MainWindowControls::vertical_pattern_frame,  {963, 296, 28, 27},  plain, "", hidden},
+    {"right_slope_pattern_frame",  &app::MainWindowControls::right_slope_pattern_frame,  {963, 327, 28, 27},  plain, "", hidden},
+    {"left_slope_pattern_frame",  &app::MainWindowControls::left_slope_pattern_frame,  {963, 357, 28, 27},  plain, "", hidden},
+    {"grid_pattern_frame",  &app::MainWindowControls::grid_pattern_frame,  {963, 387, 28, 27},  plain, "", hidden},
+    {"solid_pattern_button", &app::MainWindowControls::solid_pattern_button, {965, 238, 24, 24},  plain, "[Сплошная заливка]", disabled | clickable},
+    {"horizontal_pattern_button", &app::MainWindowControls::horizontal_pattern_button, {965, 268, 24, 24},  auto_size, "[Горизонтальная заливка]", disabled | clickable},
+    {"vertical_pattern_button", &app::MainWindowControls::vertical_pattern_button, {965, 298, 24, 24},  auto_size, "[Вертикальная заливка]", disabled | clickable},
+    {"right_slope_pattern_button", &app::MainWindowControls::right_slope_pattern_button, {965, 328, 24, 24},  auto_size, "[Заливка с наклоном вправо]", disabled | clickable},
+    {"left_slope_pattern_button", &app::MainWindowControls::left_slope_pattern_button, {965, 358, 24, 24},  auto_size, "[Заливка с наклоном влево]", disabled | clickable},
+    {"grid_pattern_button", &app::MainWindowControls::grid_pattern_button, {965, 388, 24, 24},  auto_size, "[Заливка сеткой]", disabled | clickable},
+    {"triangle_button", &app::MainWindowControls::triangle_button, {814, 418, 24, 24},  auto_size, "[Нарисовать треугольник]", clickable},
+    {"rhombus_button", &app::MainWindowControls::rhombus_button, {784, 418, 24, 24},  auto_size, "[Нарисовать ромб]", clickable},
+    {"photograph", &app::MainWindowControls::photograph, {778, 475, 200, 200}, stretch, "", hidden},
+    {"black_jar", &app::MainWindowControls::black_jar, {936, 88, 53, 73},   jar, base_colour_hint, disabled | clickable},
+    {"undo_button", &app::MainWindowControls::undo_button, {8, 625, 57, 57},    scroll, "[Отменить последнее действие]", disabled | clickable},
+    {"redo_button", &app::MainWindowControls::redo_button, {75, 625, 58, 57},   scroll, "[Повторить последнее действие]", disabled | clickable},
 };
 // clang-format on
 
@@ -127,7 +127,7 @@ void apply_display(Picture* picture, unsigned display)
     picture->set_transparent(display & transparent);
 }
 
-QWidget* create_picture(core::MainWindowControls& controls, PictureSlot slot, const LayoutRow& row,
+QWidget* create_picture(app::MainWindowControls& controls, PictureSlot slot, const LayoutRow& row,
                         QWidget* client)
 {
     auto* picture = new Picture(client);
@@ -144,18 +144,18 @@ QWidget* create_picture(core::MainWindowControls& controls, PictureSlot slot, co
     return picture;
 }
 
-QWidget* create_shape(core::MainWindowControls& controls, ShapeSlot slot, const LayoutRow& row,
+QWidget* create_shape(app::MainWindowControls& controls, ShapeSlot slot, const LayoutRow& row,
                       QWidget* client)
 {
     // info_frame frames the photograph in the default black pen; the pattern frames are yellow.
-    const bool photograph_frame = slot == &core::MainWindowControls::info_frame;
+    const bool photograph_frame = slot == &app::MainWindowControls::info_frame;
     auto* shape = new core::FrameShape(photograph_frame ? QColor(Qt::black) : frame_yellow, client);
     controls.*slot = shape;
     shape->setGeometry(row.geometry);
     return shape;
 }
 
-void create_list_and_text(core::MainWindowControls& controls, QWidget* client)
+void create_list_and_text(app::MainWindowControls& controls, QWidget* client)
 {
     controls.catalogue_list = new QListWidget(client);
     controls.catalogue_list->setObjectName("catalogue_list");
@@ -179,7 +179,7 @@ void create_list_and_text(core::MainWindowControls& controls, QWidget* client)
 
 } // namespace
 
-void create_layout(core::MainWindowControls& controls, QWidget* client)
+void create_layout(app::MainWindowControls& controls, QWidget* client)
 {
     for (const LayoutRow& row : layout_rows) {
         QWidget* widget = std::visit(

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_window_controls.h"
+#include "app/main_window_controls.h"
 
 class QWidget;
 
@@ -9,6 +9,6 @@ namespace app {
 // Creates every control of the main window as a child of `client` in the layout order (a later
 // control is drawn above an earlier one), with its geometry, design picture, display flags, hint,
 // cursor and initial enabled and visible state. Design pictures are loaded inside the error guard.
-void create_layout(core::MainWindowControls& controls, QWidget* client);
+void create_layout(app::MainWindowControls& controls, QWidget* client);
 
 } // namespace app

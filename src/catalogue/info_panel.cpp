@@ -1,12 +1,22 @@
 #include "catalogue/info_panel.h"
 
-#include "colours/colour_repaint.h"
-#include "colours/jar_pictures.h"
+#include "colours/colour_panel.h"
+#include "core/frame_shape.h"
 #include "platform/error_guard.h"
+#include "platform/errors.h"
+#include "platform/rtf_reader.h"
+#include "platform/whole_file.h"
 
+#include <QFileInfo>
 #include <QMouseEvent>
 
 namespace catalogue {
+namespace {
+
+// Descriptions are a few kilobytes; a word processor's RTF of a page may take a hundred.
+constexpr qint64 max_description_file_size = 1024 * 1024;
+
+} // namespace
 
 void InfoPanel::connect_handlers()
 {
@@ -18,6 +28,42 @@ void InfoPanel::connect_handlers()
                      [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { pick_from_photograph(); });
     // The text box takes its presses in its viewport, inside its frame.
     controls_.description_box->viewport()->installEventFilter(this);
+}
+
+void InfoPanel::show_tabs()
+{
+    controls_.photo_tab->show();
+    controls_.description_tab->show();
+    controls_.info_frame->show();
+}
+
+void InfoPanel::show_place(const QString& name)
+{
+    const QString photograph = paths_.info_dir + name + ".bmp";
+    const QString description = paths_.info_dir + name + ".txt";
+    if (QFileInfo(photograph).isFile())
+        controls_.photograph->load_picture(photograph);
+    if (QFileInfo(description).isFile())
+        load_description(description);
+    controls_.photograph->show();
+    controls_.description_box->hide();
+}
+
+void InfoPanel::load_description(const QString& path)
+{
+    const std::optional<QString> html =
+        platform::description_html(platform::read_whole_file(path, max_description_file_size));
+    if (!html)
+        throw platform::FileError(path, QStringLiteral("File is too large"));
+    controls_.description_box->setHtml(*html);
+}
+
+void InfoPanel::hide()
+{
+    for (QWidget* widget : std::initializer_list<QWidget*>{controls_.photo_tab, controls_.description_tab,
+                                                           controls_.description_box, controls_.photograph,
+                                                           controls_.info_frame})
+        widget->hide();
 }
 
 bool InfoPanel::eventFilter(QObject* watched, QEvent* event)
@@ -49,7 +95,7 @@ void InfoPanel::show_description()
 void InfoPanel::pick_from_photograph()
 {
     platform::guarded([&] {
-        if (state_.drawing.current_tool == core::tool_pipette)
+        if (drawing_.current_tool == core::Tool::pipette)
             take_colour(photograph_colour());
     });
 }
@@ -57,7 +103,7 @@ void InfoPanel::pick_from_photograph()
 void InfoPanel::pick_from_description(int x, int y)
 {
     platform::guarded([&] {
-        if (state_.drawing.current_tool == core::tool_pipette)
+        if (drawing_.current_tool == core::Tool::pipette)
             take_colour(description_colour(x, y));
     });
 }
@@ -86,10 +132,7 @@ void InfoPanel::take_colour(std::optional<platform::ColourWord> colour)
 {
     if (!colour)
         return;
-    colours::set_jars_enabled(controls_, false);
-    colours::refresh_jar_row(controls_, state_.paths, 0);
-    state_.drawing.current_color = *colour;
-    colours::repaint_colour_displays(controls_, state_);
+    colours_.take_pipette_colour(colour);
 }
 
 } // namespace catalogue

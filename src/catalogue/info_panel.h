@@ -1,23 +1,51 @@
 #pragma once
 
-#include "core/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/drawing_state.h"
+#include "core/resource_paths.h"
+#include "platform/picture_control.h"
 
 #include <QObject>
 #include <QPoint>
+#include <QTextBrowser>
 #include <optional>
 
+namespace colours {
+class ColourPanel;
+}
+namespace core {
+class FrameShape;
+}
+
 namespace catalogue {
+
+// The controls of the photograph and description panel.
+struct InfoControls {
+    platform::PictureControl* photo_tab = nullptr;
+    platform::PictureControl* description_tab = nullptr;
+    core::FrameShape* info_frame = nullptr;
+    platform::PictureControl* photograph = nullptr;
+    QTextBrowser* description_box = nullptr;
+};
 
 // The photograph and description panel: its tabs and the pipette presses on it.
 class InfoPanel : public QObject {
 public:
-    InfoPanel(core::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    // Reads the tool of `drawing`; asks `colours` to take a colour the pipette picks.
+    InfoPanel(const InfoControls& controls, const core::ResourcePaths& paths,
+              const core::DrawingState& drawing, colours::ColourPanel& colours)
+        : controls_(controls), paths_(paths), drawing_(drawing), colours_(colours)
     {
     }
-    // Connects the controls and menu items this class serves to its handlers.
+    // Connects the tabs, the photograph and the description box to their handlers.
     void connect_handlers();
+
+    // The tabs and the frame of a catalogue picture's page.
+    void show_tabs();
+    // Loads the photograph and the description of catalogue picture `name`, those it has, and
+    // shows the photograph.
+    void show_place(const QString& name);
+    // Hides the whole panel.
+    void hide();
 
     void show_photograph();
     void show_description();
@@ -30,12 +58,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void load_description(const QString& path);
     std::optional<platform::ColourWord> photograph_colour() const;
     std::optional<platform::ColourWord> description_colour(int x, int y) const;
     void take_colour(std::optional<platform::ColourWord> colour);
 
-    core::MainWindowControls& controls_;
-    core::ProcessState& state_;
+    InfoControls controls_;
+    const core::ResourcePaths& paths_;
+    const core::DrawingState& drawing_;
+    colours::ColourPanel& colours_;
 };
 
 } // namespace catalogue

@@ -1,35 +1,19 @@
 #include "catalogue/page_switcher.h"
 
-#include "colours/colour_repaint.h"
-#include "colours/pattern_frames.h"
-#include "core/frame_shape.h"
+#include "catalogue/info_panel.h"
+#include "colours/colour_panel.h"
 #include "platform/error_guard.h"
-#include "platform/errors.h"
-#include "platform/rtf_reader.h"
-#include "platform/whole_file.h"
 
 #include <QFileInfo>
-#include <initializer_list>
 
 namespace catalogue {
-namespace {
-
-// Descriptions are a few kilobytes; a word processor's RTF of a page may take a hundred.
-constexpr qint64 max_description_file_size = 1024 * 1024;
-
-bool is_file(const QString& path)
-{
-    return QFileInfo(path).isFile();
-}
-
-} // namespace
 
 void PageSwitcher::connect_handlers()
 {
-    QObject::connect(controls_.home_button, &platform::PictureControl::clicked, controls_.home_button,
-                     [this] { show_start_page(); });
-    QObject::connect(controls_.home_action, &QAction::triggered, controls_.home_action,
-                     [this] { show_start_page(); });
+    platform::connect_guarded(controls_.home_button, &platform::PictureControl::clicked,
+                              controls_.home_button, [this] { show_start_page(); });
+    platform::connect_guarded(controls_.home_action, &QAction::triggered, controls_.home_action,
+                              [this] { show_start_page(); });
 }
 
 void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender)
@@ -38,54 +22,56 @@ void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender)
     platform::guarded([&] { open_picture(name); });
 }
 
-void PageSwitcher::open_picture(const QString& name)
+void PageSwitcher::set_tools_enabled(bool enabled)
 {
-    for (platform::PictureControl* control : controls_.drawing_controls())
-        control->setEnabled(true);
-    for (QWidget* widget : std::initializer_list<QWidget*>{controls_.photo_tab, controls_.description_tab,
-                                                           controls_.info_frame})
-        widget->show();
-    // The frame marks the pattern the next fill uses, which opening a picture keeps.
-    colours::show_pattern_frame(controls_, state_.drawing.fill_style);
-    const core::ResourcePaths& paths = state_.paths;
-    if (is_file(paths.clipart_dir + name + ".bmp"))
-        controls_.canvas->load_picture(paths.clipart_dir + name + ".bmp");
-    if (is_file(paths.info_dir + name + ".bmp"))
-        controls_.photograph->load_picture(paths.info_dir + name + ".bmp");
-    if (is_file(paths.info_dir + name + ".txt"))
-        load_description(paths.info_dir + name + ".txt");
-    controls_.photograph->show();
-    controls_.description_box->hide();
-    colours::refresh_jar_row(controls_, paths, 1);
-    if (!state_.work_page_shown) {
-        controls_.page_background->load_picture(paths.interface_dir + "work.jpg");
-        state_.work_page_shown = true;
-    }
-    controls_.canvas->show();
-    colours::show_opening_colours(controls_, state_);
+    for (platform::PictureControl* control : controls_.work_page_tools)
+        control->setEnabled(enabled);
 }
 
-void PageSwitcher::load_description(const QString& path)
+void PageSwitcher::show_work_background()
 {
-    const std::optional<QString> html =
-        platform::description_html(platform::read_whole_file(path, max_description_file_size));
-    if (!html)
-        throw platform::FileError(path, QStringLiteral("File is too large"));
-    controls_.description_box->setHtml(*html);
+    if (work_page_shown_)
+        return;
+    controls_.page_background->load_picture(paths_.interface_dir + "work.jpg");
+    work_page_shown_ = true;
+}
+
+void PageSwitcher::open_picture(const QString& name)
+{
+    set_tools_enabled(true);
+    info_.show_tabs();
+    // The frame marks the pattern the next fill uses, which opening a picture keeps.
+    colours_.show_pattern_frame(drawing_.fill_pattern);
+    const QString line_drawing = paths_.clipart_dir + name + ".bmp";
+    if (QFileInfo(line_drawing).isFile())
+        controls_.canvas->load_picture(line_drawing);
+    info_.show_place(name);
+    colours_.refresh_jar_row(1);
+    show_work_background();
+    controls_.canvas->show();
+    colours_.show_opening_colours();
+}
+
+void PageSwitcher::show_own_drawing(bool opened)
+{
+    if (opened) {
+        controls_.canvas->show();
+        show_work_background();
+    }
+    set_tools_enabled(true);
+    info_.hide();
+    colours_.refresh_jar_row(1);
+    controls_.canvas->show();
+    colours_.show_opening_colours();
 }
 
 void PageSwitcher::show_start_page()
 {
-    platform::guarded([&] {
-        controls_.page_background->load_picture(state_.paths.interface_dir + "main.jpg");
-        state_.work_page_shown = false;
-        for (platform::PictureControl* control : controls_.drawing_controls())
-            control->setEnabled(false);
-        for (QWidget* widget : std::initializer_list<QWidget*>{controls_.photo_tab, controls_.description_tab,
-                                                               controls_.canvas, controls_.description_box,
-                                                               controls_.photograph, controls_.info_frame})
-            widget->hide();
-    });
+    controls_.page_background->load_picture(paths_.interface_dir + "main.jpg");
+    work_page_shown_ = false;
+    set_tools_enabled(false);
+    controls_.canvas->hide();
+    info_.hide();
 }
 
 } // namespace catalogue

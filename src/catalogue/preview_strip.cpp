@@ -6,24 +6,25 @@
 
 namespace catalogue {
 
-PreviewStrip::PreviewStrip(core::MainWindowControls& controls, core::ProcessState& state, PageSwitcher& pages)
-    : controls_(controls), state_(state), pages_(pages)
+PreviewStrip::PreviewStrip(const StripControls& controls, const core::ResourcePaths& paths,
+                           std::int32_t& preview_pos, PageSwitcher& pages)
+    : controls_(controls), paths_(paths), preview_pos_(preview_pos), pages_(pages)
 {
 }
 
 void PreviewStrip::connect_handlers()
 {
     using platform::PictureControl;
-    QObject::connect(controls_.strip_down_button, &PictureControl::clicked, controls_.strip_down_button,
-                     [this] { platform::guarded([this] { scroll_down(); }); });
-    QObject::connect(controls_.strip_up_button, &PictureControl::clicked, controls_.strip_up_button,
-                     [this] { platform::guarded([this] { scroll_up(); }); });
+    platform::connect_guarded(controls_.strip_down_button, &PictureControl::clicked,
+                              controls_.strip_down_button, [this] { scroll_down(); });
+    platform::connect_guarded(controls_.strip_up_button, &PictureControl::clicked, controls_.strip_up_button,
+                              [this] { scroll_up(); });
 }
 
 void PreviewStrip::list_catalogue()
 {
     controls_.catalogue_list->clear();
-    controls_.catalogue_list->addItems(catalogue::list_catalogue(state_.paths.preview_dir));
+    controls_.catalogue_list->addItems(catalogue::list_catalogue(paths_.preview_dir));
 }
 
 int PreviewStrip::catalogue_size() const
@@ -39,32 +40,32 @@ void PreviewStrip::first_fill()
 void PreviewStrip::scroll_down()
 {
     const int n = catalogue_size();
-    ++state_.preview_pos;
+    ++preview_pos_;
     if (n < slot_count) {
         show_entries(0, n);
         return;
     }
-    if (n - 1 > state_.preview_pos + 1) {
-        show_entries(state_.preview_pos - 1, slot_count);
+    if (n - 1 > preview_pos_ + 1) {
+        show_entries(preview_pos_ - 1, slot_count);
         return;
     }
-    state_.preview_pos = 1;
+    preview_pos_ = 1;
     show_entries(0, slot_count);
 }
 
 void PreviewStrip::scroll_up()
 {
     const int n = catalogue_size();
-    --state_.preview_pos;
+    --preview_pos_;
     if (n < slot_count) {
         show_entries(0, n);
         return;
     }
-    if (state_.preview_pos != 0) {
-        show_entries(state_.preview_pos - 1, slot_count);
+    if (preview_pos_ != 0) {
+        show_entries(preview_pos_ - 1, slot_count);
         return;
     }
-    state_.preview_pos = n - 3;
+    preview_pos_ = n - 3;
     show_entries(n - slot_count, slot_count);
 }
 
@@ -75,7 +76,7 @@ void PreviewStrip::show_at_density(int density)
     if (n < slot_count)
         show_entries(0, n);
     else
-        show_entries(state_.preview_pos - 1, slot_count);
+        show_entries(preview_pos_ - 1, slot_count);
 }
 
 void PreviewStrip::show_entries(int first, int count)
@@ -89,8 +90,9 @@ void PreviewStrip::make_thumbnail(int entry, int slot)
     const QString file = controls_.catalogue_list->item(entry)->text();
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was. A dense
     // screen gets the thumbnail decoded at its density (the stored file is twice the slot's size).
-    const int density = std::max(view_density_, controls_.page_background->wanted_density());
-    QImage image = platform::read_jpeg_scaled(state_.paths.preview_dir + file, thumbnail_size * density);
+    const int density =
+        std::max(view_density_, platform::wanted_density(controls_.thumbnail_parent->devicePixelRatioF()));
+    QImage image = platform::read_jpeg_scaled(paths_.preview_dir + file, thumbnail_size * density);
     platform::PictureControl* thumbnail = slot_control(slot);
     thumbnail->set_hint(picture_name(file));
     if (density == 1) {
@@ -108,14 +110,13 @@ platform::PictureControl* PreviewStrip::slot_control(int slot)
 {
     if (slots_[slot])
         return slots_[slot];
-    auto* thumbnail = new platform::PictureControl(controls_.page_background->parentWidget());
+    auto* thumbnail = new platform::PictureControl(controls_.thumbnail_parent);
     thumbnail->setGeometry(10, slot * 130 + 45, thumbnail_size.width(), thumbnail_size.height());
     thumbnail->set_stretch(true);
     thumbnail->set_show_hint(false);
     thumbnail->setCursor(Qt::PointingHandCursor);
-    QObject::connect(thumbnail, &platform::PictureControl::clicked, thumbnail, [this, thumbnail] {
-        platform::guarded([this, thumbnail] { pages_.open_catalogue_picture(thumbnail); });
-    });
+    platform::connect_guarded(thumbnail, &platform::PictureControl::clicked, thumbnail,
+                              [this, thumbnail] { pages_.open_catalogue_picture(thumbnail); });
     slots_[slot] = thumbnail;
     return thumbnail;
 }

@@ -1,14 +1,22 @@
 #pragma once
 
 #include "catalogue/page_switcher.h"
-#include "core/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/resource_paths.h"
 
+#include <QListWidget>
 #include <QPointer>
 #include <QSize>
 #include <array>
 
 namespace catalogue {
+
+// The controls the preview strip serves.
+struct StripControls {
+    platform::PictureControl* strip_up_button = nullptr;
+    platform::PictureControl* strip_down_button = nullptr;
+    QListWidget* catalogue_list = nullptr; // hidden: the thumbnail file names
+    QWidget* thumbnail_parent = nullptr;   // where the thumbnails are made
+};
 
 // The column of up to four thumbnails between the up button strip_up_button and the down button
 // strip_down_button, scrolled one picture per press with wrap-around at both ends. The four slot controls are
@@ -18,7 +26,9 @@ public:
     static constexpr int slot_count = 4;
     static constexpr QSize thumbnail_size{123, 123};
 
-    PreviewStrip(core::MainWindowControls& controls, core::ProcessState& state, PageSwitcher& pages);
+    // Owns `preview_pos`; asks `pages` to open a thumbnail's picture.
+    PreviewStrip(const StripControls& controls, const core::ResourcePaths& paths, std::int32_t& preview_pos,
+                 PageSwitcher& pages);
     // Connects the two scroll buttons.
     void connect_handlers();
 
@@ -45,8 +55,9 @@ private:
     void make_thumbnail(int entry, int slot);
     platform::PictureControl* slot_control(int slot);
 
-    core::MainWindowControls& controls_;
-    core::ProcessState& state_;
+    StripControls controls_;
+    const core::ResourcePaths& paths_;
+    std::int32_t& preview_pos_;
     PageSwitcher& pages_;
     std::array<QPointer<platform::PictureControl>, slot_count> slots_;
     int view_density_ = 1;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/main_window_controls.h"
 #include "platform/colour_word.h"
 #include "platform/drawing_surface.h"
+#include "platform/picture_control.h"
 
 #include <QPoint>
-#include <cstdint>
 #include <vector>
 
 namespace colours {
@@ -24,11 +23,5 @@ platform::ColourWord distinct_display_colour(const platform::Bitmap& picture, pl
 // the same seed would flood the whole button.
 void fill_display(platform::PictureControl& control, QPoint seed, platform::ColourWord colour,
                   platform::BrushStyle style = platform::BrushStyle::Solid);
-
-// Paints the four brush-size buttons: the one of `brush_size` in `colour`, the others in
-// jar_grey, in the order size_3_button, size_2_button, size_1_button, size_4_button. Nothing when the size is
-// not 1 to 4.
-void paint_size_buttons(core::MainWindowControls& controls, std::int32_t brush_size,
-                        platform::ColourWord colour);
 
 } // namespace colours

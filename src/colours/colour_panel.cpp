@@ -1,54 +1,157 @@
 #include "colours/colour_panel.h"
 
-#include "colours/colour_repaint.h"
+#include "colours/colour_displays.h"
 #include "colours/jar_table.h"
-#include "colours/pattern_frames.h"
+#include "core/frame_shape.h"
 #include "platform/error_guard.h"
 
 namespace colours {
+namespace {
+
+// The size buttons in the order they are painted, with the point inside each one's disc.
+struct SizeButton {
+    std::int32_t size;
+    QPoint seed;
+};
+constexpr std::array<SizeButton, 4> size_buttons = {
+    {{3, {10, 10}}, {2, {10, 10}}, {1, {5, 5}}, {4, {10, 10}}}};
+
+} // namespace
 
 void ColourPanel::connect_handlers()
 {
     for (const JarRow& row : jar_table) {
-        platform::PictureControl* jar = controls_.*(row.control);
-        const std::int32_t index = row.index;
+        platform::PictureControl* jar = controls_.jars[static_cast<std::size_t>(row.index - 1)];
+        const auto select = [this, index = row.index] { select_jar(index); };
         if (row.event == JarEvent::press_any_button)
-            QObject::connect(
-                jar, &platform::PictureControl::pressed, jar,
-                [this, index](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { select_jar(index); });
+            platform::connect_guarded(jar, &platform::PictureControl::pressed, jar, select);
         else
-            QObject::connect(jar, &platform::PictureControl::clicked, jar,
-                             [this, index] { select_jar(index); });
+            platform::connect_guarded(jar, &platform::PictureControl::clicked, jar, select);
     }
-    QObject::connect(controls_.shade_strip, &platform::PictureControl::pressed, controls_.shade_strip,
-                     [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { pick_shade(x, y); });
+    platform::connect_guarded(
+        controls_.shade_strip, &platform::PictureControl::pressed, controls_.shade_strip,
+        [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { pick_shade(x, y); });
 }
 
 void ColourPanel::select_jar(std::int32_t index)
 {
-    platform::guarded([&] {
-        const JarRow* row = jar_row(index);
-        controls_.shade_strip->load_picture(state_.paths.gradients_dir + QString::fromUtf8(row->strip_file));
-        refresh_jar_row(controls_, state_.paths, index);
-        state_.drawing.current_color = row->colour;
-        state_.color_index = index;
-        repaint_colour_displays(controls_, state_);
-        show_brush_colour(controls_, state_);
-        // Keeps the yellow frame on the pattern the next fill uses, which a colour change leaves as it is.
-        colours::show_pattern_frame(controls_, state_.drawing.fill_style);
-    });
+    const JarRow* row = jar_row(index);
+    controls_.shade_strip->load_picture(paths_.gradients_dir + QString::fromUtf8(row->strip_file));
+    refresh_jar_row(index);
+    drawing_.current_colour = row->colour;
+    chosen_jar_ = index;
+    repaint_displays();
+    if (drawing_.current_tool == core::Tool::brush)
+        show_brush_of_chosen_jar();
+    // Keeps the yellow frame on the pattern the next fill uses, which a colour change leaves as it is.
+    show_pattern_frame(drawing_.fill_pattern);
 }
 
 void ColourPanel::pick_shade(int x, int y)
 {
-    platform::guarded([&] {
-        const platform::Bitmap& strip = controls_.shade_strip->picture();
-        // A strip picture smaller than the control has no shade under the rest of it.
-        if (!strip.contains(x, y))
-            return;
-        state_.drawing.current_color = strip.pixel(x, y);
-        repaint_colour_displays(controls_, state_);
-    });
+    const platform::Bitmap& strip = controls_.shade_strip->picture();
+    // A strip picture smaller than the control has no shade under the rest of it.
+    if (!strip.contains(x, y))
+        return;
+    show_colour(strip.pixel(x, y));
+}
+
+void ColourPanel::set_jars_enabled(bool enabled)
+{
+    for (platform::PictureControl* jar : controls_.jars)
+        jar->setEnabled(enabled);
+}
+
+void ColourPanel::set_black_jar_enabled(bool enabled)
+{
+    controls_.jars.back()->setEnabled(enabled);
+}
+
+void ColourPanel::take_pipette_colour(std::optional<platform::ColourWord> colour)
+{
+    set_jars_enabled(false);
+    refresh_jar_row(0);
+    if (colour)
+        drawing_.current_colour = *colour;
+    repaint_displays();
+}
+
+void ColourPanel::show_colour(platform::ColourWord colour)
+{
+    drawing_.current_colour = colour;
+    repaint_displays();
+}
+
+void ColourPanel::repaint_displays()
+{
+    show_bucket_paint();
+    const auto& buttons = controls_.pattern_buttons;
+    // The hatched buttons start again from the blank button so that no lines of an earlier colour remain.
+    for (std::size_t i = 1; i < buttons.size(); ++i)
+        buttons[i]->load_picture(paths_.instruments_dir + QStringLiteral("заливка.bmp"));
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        fill_display(*buttons[i], {10, 10}, drawing_.current_colour, core::fill_pattern_styles[i]);
+    paint_size_buttons();
+}
+
+void ColourPanel::show_bucket_paint()
+{
+    fill_display(*controls_.bucket_button, {20, 20}, drawing_.current_colour);
+}
+
+void ColourPanel::paint_size_buttons()
+{
+    if (drawing_.brush_size < 1 || drawing_.brush_size > 4)
+        return;
+    for (const SizeButton& button : size_buttons)
+        fill_display(*controls_.size_buttons[static_cast<std::size_t>(button.size - 1)], button.seed,
+                     button.size == drawing_.brush_size ? drawing_.current_colour : jar_grey);
+}
+
+void ColourPanel::show_brush_of_chosen_jar()
+{
+    const JarRow* row = jar_row(chosen_jar_);
+    if (row == nullptr || row->brush_file == nullptr)
+        return;
+    controls_.brush_button->load_picture(paths_.instruments_dir + QString::fromUtf8(row->brush_file));
+}
+
+void ColourPanel::show_pattern_frame(core::FillPattern pattern)
+{
+    for (core::FrameShape* frame : controls_.pattern_frames)
+        frame->hide();
+    if (pattern != core::FillPattern::none)
+        controls_.pattern_frames[static_cast<std::size_t>(pattern) - 1]->show();
+}
+
+void ColourPanel::refresh_jar_row(std::int32_t selected)
+{
+    for (const JarRow& row : jar_table)
+        load_jar(row.index, row.index == selected);
+}
+
+void ColourPanel::mark_chosen_jar()
+{
+    refresh_jar_row(0);
+    load_jar(chosen_jar_, true);
+}
+
+void ColourPanel::load_jar(std::int32_t index, bool selected)
+{
+    const JarRow* row = jar_row(index);
+    if (row == nullptr)
+        return;
+    controls_.jars[static_cast<std::size_t>(index - 1)]->load_picture(
+        paths_.banks_dir + QString::fromUtf8(row->letter) + (selected ? "_.bmp" : ".bmp"));
+}
+
+void ColourPanel::show_opening_colours()
+{
+    const JarRow& red = jar_table.front();
+    controls_.bucket_button->load_picture(paths_.instruments_dir + QStringLiteral("с краской.bmp"));
+    drawing_.current_colour = red.colour;
+    controls_.shade_strip->load_picture(paths_.gradients_dir + QString::fromUtf8(red.strip_file));
+    repaint_displays();
 }
 
 } // namespace colours

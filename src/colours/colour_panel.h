@@ -1,38 +1,83 @@
 #pragma once
 
-#include "core/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/drawing_state.h"
+#include "core/resource_paths.h"
+#include "platform/picture_control.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
+
+namespace core {
+class FrameShape;
+}
 
 namespace colours {
 
-// The eight paint jars and the shade strip.
+// The controls the colour panel serves: the ones it owns and the colour displays it paints, whose
+// presses belong to the drawing tools.
+struct ColourControls {
+    using Picture = platform::PictureControl;
+
+    std::array<Picture*, 8> jars{};                    // the jar row, red to black
+    Picture* shade_strip = nullptr;                    // shades of the chosen jar
+    std::array<core::FrameShape*, 6> pattern_frames{}; // yellow frames, solid to grid
+    Picture* bucket_button = nullptr;                  // shows the paint in the bucket
+    Picture* brush_button = nullptr;                   // shows the brush in the chosen jar's colour
+    std::array<Picture*, 6> pattern_buttons{};         // fill patterns, solid to grid
+    std::array<Picture*, 4> size_buttons{};            // brush sizes 1 to 4
+};
+
+// The eight paint jars, the shade strip, the current colour and every display of it.
 class ColourPanel {
 public:
-    ColourPanel(core::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    // Owns `chosen_jar` and the current colour of `drawing`; reads its tool, brush size and fill pattern.
+    ColourPanel(const ColourControls& controls, const core::ResourcePaths& paths, core::DrawingState& drawing,
+                std::int32_t& chosen_jar)
+        : controls_(controls), paths_(paths), drawing_(drawing), chosen_jar_(chosen_jar)
     {
     }
-    // Connects the controls and menu items this class serves to its handlers.
+    // Connects the jars and the shade strip to their handlers.
     void connect_handlers();
 
-    void choose_red_jar() { select_jar(1); }
-    void choose_orange_jar() { select_jar(2); }
-    void choose_yellow_jar() { select_jar(3); }
-    void choose_green_jar() { select_jar(4); }
-    void choose_light_blue_jar() { select_jar(5); }
-    void choose_blue_jar() { select_jar(6); }
-    void choose_violet_jar() { select_jar(7); }
-    void choose_black_jar() { select_jar(8); }
+    // Jar `index` (1 red to 8 black) becomes the current colour.
+    void select_jar(std::int32_t index);
     // Takes the shade under the pointer, (x, y) being the strip picture's own pixel.
     void pick_shade(int x, int y);
 
-private:
-    void select_jar(std::int32_t index);
+    void set_jars_enabled(bool enabled);
+    void set_black_jar_enabled(bool enabled);
+    // A pipette press: the jars are switched off and none is shown chosen; `colour`, if any,
+    // becomes the current colour.
+    void take_pipette_colour(std::optional<platform::ColourWord> colour);
+    // Makes `colour` the current colour and repaints its displays.
+    void show_colour(platform::ColourWord colour);
+    // Repaints the colour displays in the current colour: the bucket's paint, the six fill-pattern
+    // buttons and the four brush-size buttons, each by a flood fill of its own picture.
+    void repaint_displays();
+    // The bucket's paint alone.
+    void show_bucket_paint();
+    // Paints the button of the current brush size in the current colour and the others grey.
+    void paint_size_buttons();
+    // Gives the brush button the brush of the chosen jar.
+    void show_brush_of_chosen_jar();
+    // Shows the yellow frame of `pattern` beside its button and hides the others.
+    void show_pattern_frame(core::FillPattern pattern);
+    // Reloads the eight jars, each in its plain look except jar `selected` (1 to 8; 0 selects none).
+    void refresh_jar_row(std::int32_t selected);
+    // Every jar plain, then the chosen one in its selected look.
+    void mark_chosen_jar();
+    // The colours a picture opened for colouring starts with: the bucket with paint, red as the
+    // current colour with its shade strip, and the colour displays repainted.
+    void show_opening_colours();
 
-    core::MainWindowControls& controls_;
-    core::ProcessState& state_;
+private:
+    void load_jar(std::int32_t index, bool selected);
+
+    ColourControls controls_;
+    const core::ResourcePaths& paths_;
+    core::DrawingState& drawing_;
+    std::int32_t& chosen_jar_;
 };
 
 } // namespace colours

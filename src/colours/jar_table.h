@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/main_window_controls.h"
 #include "platform/colour_word.h"
 
 #include <array>
@@ -13,7 +12,6 @@ enum class JarEvent { press_any_button, left_click };
 
 struct JarRow {
     std::int32_t index;
-    platform::PictureControl* core::MainWindowControls::*control;
     const char* letter;
     platform::ColourWord colour;
     const char* strip_file;
@@ -24,16 +22,14 @@ struct JarRow {
 
 // The eight base colours in the jar row order; file names are UTF-8.
 inline constexpr std::array<JarRow, 8> jar_table = {{
-    {1, &core::MainWindowControls::red_jar, "к", 0x000000FF, "к.bmp", "кисть_к.bmp",
-     JarEvent::press_any_button},
-    {2, &core::MainWindowControls::orange_jar, "о", 0x000066FF, "о.bmp", "кисть_о.bmp", JarEvent::left_click},
-    {3, &core::MainWindowControls::yellow_jar, "ж", 0x0000FFFF, "ж.bmp", "кисть_ж.bmp", JarEvent::left_click},
-    {4, &core::MainWindowControls::green_jar, "з", 0x0009BC3B, "з.bmp", "кисть_з.bmp", JarEvent::left_click},
-    {5, &core::MainWindowControls::light_blue_jar, "г", 0x00DBBA37, "г.bmp", "кисть_г.bmp",
-     JarEvent::left_click},
-    {6, &core::MainWindowControls::blue_jar, "с", 0x00FF0000, "с.bmp", "кисть_с.bmp", JarEvent::left_click},
-    {7, &core::MainWindowControls::violet_jar, "ф", 0x00C118B1, "ф.bmp", "кисть_ф.bmp", JarEvent::left_click},
-    {8, &core::MainWindowControls::black_jar, "ч", 0x00000000, "б.bmp", nullptr, JarEvent::press_any_button},
+    {1, "к", 0x000000FF, "к.bmp", "кисть_к.bmp", JarEvent::press_any_button},
+    {2, "о", 0x000066FF, "о.bmp", "кисть_о.bmp", JarEvent::left_click},
+    {3, "ж", 0x0000FFFF, "ж.bmp", "кисть_ж.bmp", JarEvent::left_click},
+    {4, "з", 0x0009BC3B, "з.bmp", "кисть_з.bmp", JarEvent::left_click},
+    {5, "г", 0x00DBBA37, "г.bmp", "кисть_г.bmp", JarEvent::left_click},
+    {6, "с", 0x00FF0000, "с.bmp", "кисть_с.bmp", JarEvent::left_click},
+    {7, "ф", 0x00C118B1, "ф.bmp", "кисть_ф.bmp", JarEvent::left_click},
+    {8, "ч", 0x00000000, "б.bmp", nullptr, JarEvent::press_any_button},
 }};
 
 // The row of jar `index`, or nullptr outside 1 to 8.

@@ -9,35 +9,47 @@
 
 namespace core {
 
-enum Tool : std::int32_t {
-    tool_brush = 1,
-    tool_fill = 2,
-    tool_pipette = 4,
-    tool_line = 5,
-    tool_ellipse = 6,
-    tool_rectangle = 7,
-    tool_rounded_rectangle = 8,
-    tool_triangle = 9,
-    tool_rhombus = 10,
+// The tools a press on the canvas can use, by the numbers the program has always given them. The
+// eraser is no tool of its own: it is the brush in eraser mode.
+enum class Tool : std::int32_t {
+    brush = 1,
+    fill = 2,
+    pipette = 4,
+    line = 5,
+    ellipse = 6,
+    rectangle = 7,
+    rounded_rectangle = 8,
+    triangle = 9,
+    rhombus = 10,
+};
+
+// The fill patterns of the six pattern buttons; `none` while a tool that does not fill is chosen.
+enum class FillPattern : std::int32_t {
+    none = 0,
+    solid = 1,
+    horizontal = 2,
+    vertical = 3,
+    right_slope = 4,
+    left_slope = 5,
+    grid = 6,
 };
 
 // The values that decide what a press on the canvas does. They carry over from picture to
 // picture and live as long as the main window.
 struct DrawingState {
-    std::int32_t current_tool = tool_fill;
+    Tool current_tool = Tool::fill;
     std::int32_t brush_size = 3;
-    std::int32_t fill_style = 1;
-    std::int32_t eraser_mode = 0;
-    platform::ColourWord color_before_eraser = 0;
+    FillPattern fill_pattern = FillPattern::solid;
+    bool eraser_mode = false;
+    platform::ColourWord colour_before_eraser = 0;
     // The colour the next press paints with.
-    platform::ColourWord current_color = 0;
-    std::int32_t stroke_active = 0;
+    platform::ColourWord current_colour = 0;
+    bool stroke_active = false;
     bool shape_drag = false;
     platform::RectEdges shape_rect;
-    platform::BrushStyle saved_brush_style = platform::BrushStyle::Solid;
 };
 
-// The brush style of each fill pattern, patterns 1 to 6.
+// The brush style of each fill pattern, solid to grid.
 constexpr std::array<platform::BrushStyle, 6> fill_pattern_styles = {platform::BrushStyle::Solid,
                                                                      platform::BrushStyle::Horizontal,
                                                                      platform::BrushStyle::Vertical,
@@ -45,17 +57,23 @@ constexpr std::array<platform::BrushStyle, 6> fill_pattern_styles = {platform::B
                                                                      platform::BrushStyle::BackwardDiagonal,
                                                                      platform::BrushStyle::Cross};
 
-// The brush style of `fill_style` 1 to 6; nothing for any other value.
-constexpr std::optional<platform::BrushStyle> fill_pattern_style(std::int32_t fill_style)
+// The fill pattern of pattern button `index` (0 to 5, solid to grid).
+constexpr FillPattern fill_pattern_of_button(std::size_t index)
 {
-    if (fill_style < 1 || fill_style > 6)
-        return std::nullopt;
-    return fill_pattern_styles[static_cast<std::size_t>(fill_style - 1)];
+    return static_cast<FillPattern>(index + 1);
 }
 
-constexpr bool is_shape_tool(std::int32_t tool)
+// The brush style of `pattern`; nothing for `none`.
+constexpr std::optional<platform::BrushStyle> fill_pattern_style(FillPattern pattern)
 {
-    return tool >= tool_line && tool <= tool_rhombus;
+    if (pattern == FillPattern::none)
+        return std::nullopt;
+    return fill_pattern_styles[static_cast<std::size_t>(pattern) - 1];
+}
+
+constexpr bool is_shape_tool(Tool tool)
+{
+    return tool >= Tool::line && tool <= Tool::rhombus;
 }
 
 } // namespace core

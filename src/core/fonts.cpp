@@ -1,23 +1,19 @@
 #include "core/fonts.h"
 
+#include "core/layout_font_files.h"
+
 #include <QFile>
 #include <QFontDatabase>
 
 namespace core {
-
-namespace {
-
-// fonts-wine installs its Tahoma outside fontconfig's search path.
-const QString wine_tahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-
-} // namespace
 
 void register_layout_font()
 {
     static const bool registered = [] {
         if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
             return true;
-        return QFile::exists(wine_tahoma) && QFontDatabase::addApplicationFont(wine_tahoma) >= 0;
+        const QString file = QString::fromLatin1(layout_font_file);
+        return QFile::exists(file) && QFontDatabase::addApplicationFont(file) >= 0;
     }();
     Q_UNUSED(registered);
 }

@@ -1,102 +1,97 @@
 #include "drawing/canvas.h"
 
-#include "colours/colour_repaint.h"
+#include "colours/colour_panel.h"
 #include "drawing/shape_steps.h"
-#include "history/snapshot.h"
+#include "history/undo_redo.h"
 #include "platform/error_guard.h"
 
 namespace drawing {
 
 void Canvas::connect_handlers()
 {
-    auto* canvas = controls_.canvas;
-    QObject::connect(canvas, &platform::PictureControl::pressed, canvas,
-                     [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-                         platform::guarded([&] { canvas_pressed(button, shift, x, y); });
-                     });
-    QObject::connect(canvas, &platform::PictureControl::moved, canvas,
-                     [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) {
-                         platform::guarded([&] { canvas_moved(buttons, shift, x, y); });
-                     });
-    QObject::connect(canvas, &platform::PictureControl::released, canvas,
-                     [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-                         platform::guarded([&] { canvas_released(button, shift, x, y); });
-                     });
+    using platform::PictureControl;
+    platform::connect_guarded(canvas_, &PictureControl::pressed, canvas_,
+                              [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                                  canvas_pressed(button, shift, x, y);
+                              });
+    platform::connect_guarded(canvas_, &PictureControl::moved, canvas_,
+                              [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y) {
+                                  canvas_moved(buttons, shift, x, y);
+                              });
+    platform::connect_guarded(canvas_, &PictureControl::released, canvas_,
+                              [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
+                                  canvas_released(button, shift, x, y);
+                              });
 }
 
 platform::DrawingSurface& Canvas::surface()
 {
     // The control keeps one picture object for its whole life, so the surface can be made once.
     if (!surface_)
-        surface_.emplace(controls_.canvas->picture());
+        surface_.emplace(canvas_->picture());
     return *surface_;
 }
 
 void Canvas::repaint(const QRect& changed)
 {
     if (!changed.isEmpty())
-        controls_.canvas->picture_changed(changed);
+        canvas_->picture_changed(changed);
 }
 
 void Canvas::canvas_pressed(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
-    core::DrawingState& drawing = state_.drawing;
     // A second button pressed during a shape drag must not leave the first rubber band behind.
-    if (drawing.shape_drag) {
-        repaint(surface().focus_rect(drawing.shape_rect));
-        drawing.shape_drag = false;
+    if (drawing_.shape_drag) {
+        repaint(surface().focus_rect(drawing_.shape_rect));
+        drawing_.shape_drag = false;
     }
-    history::write_snapshot(controls_, state_.paths);
+    history_.take_snapshot();
     const QPoint point(x, y);
-    if (drawing.current_tool == core::tool_pipette) {
+    if (drawing_.current_tool == core::Tool::pipette) {
         pick_colour(point);
-    } else if (drawing.current_tool == core::tool_fill) {
+    } else if (drawing_.current_tool == core::Tool::fill) {
         fill(point);
-    } else if (drawing.current_tool == core::tool_brush) {
-        drawing.stroke_active = 1;
-        set_stroke_pen(drawing.brush_size * 3);
+    } else if (drawing_.current_tool == core::Tool::brush) {
+        drawing_.stroke_active = true;
+        set_stroke_pen(drawing_.brush_size * 3);
         surface().move_to(point);
         repaint(surface().line_to(point));
-    } else if (core::is_shape_tool(drawing.current_tool)) {
-        repaint(shape_press(surface(), drawing, point));
+    } else if (core::is_shape_tool(drawing_.current_tool)) {
+        repaint(shape_press(surface(), drawing_, point));
     }
 }
 
 void Canvas::canvas_moved(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)
 {
-    core::DrawingState& drawing = state_.drawing;
-    if (drawing.current_tool == core::tool_brush && drawing.stroke_active == 1) {
+    if (drawing_.current_tool == core::Tool::brush && drawing_.stroke_active) {
         // The pen stays where the stroke last was, so a quick movement leaves a line, not a gap.
-        set_stroke_pen(drawing.brush_size * 4);
+        set_stroke_pen(drawing_.brush_size * 4);
         repaint(surface().line_to(QPoint(x, y)));
-    } else if (core::is_shape_tool(drawing.current_tool))
-        repaint(shape_move(surface(), drawing, QPoint(x, y)));
+    } else if (core::is_shape_tool(drawing_.current_tool))
+        repaint(shape_move(surface(), drawing_, QPoint(x, y)));
 }
 
 void Canvas::canvas_released(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
-    core::DrawingState& drawing = state_.drawing;
-    drawing.stroke_active = 0;
-    if (core::is_shape_tool(drawing.current_tool))
-        repaint(shape_release(surface(), drawing, QPoint(x, y)));
+    drawing_.stroke_active = false;
+    if (core::is_shape_tool(drawing_.current_tool))
+        repaint(shape_release(surface(), drawing_, QPoint(x, y)));
 }
 
 void Canvas::pick_colour(QPoint point)
 {
-    for (auto* jar : controls_.jars())
-        jar->setEnabled(false);
-    colours::refresh_jar_row(controls_, state_.paths, 0);
-    if (controls_.canvas->picture().contains(point.x(), point.y()))
-        state_.drawing.current_color = surface().pixel(point);
-    colours::repaint_colour_displays(controls_, state_);
+    std::optional<platform::ColourWord> colour;
+    if (canvas_->picture().contains(point.x(), point.y()))
+        colour = surface().pixel(point);
+    colours_.take_pipette_colour(colour);
 }
 
 void Canvas::fill(QPoint point)
 {
     platform::Brush& brush = surface().brush();
-    if (const auto style = core::fill_pattern_style(state_.drawing.fill_style))
+    if (const auto style = core::fill_pattern_style(drawing_.fill_pattern))
         brush.style = *style;
-    brush.colour = state_.drawing.current_color;
+    brush.colour = drawing_.current_colour;
     repaint(surface().flood_fill(point));
 }
 
@@ -105,7 +100,7 @@ void Canvas::set_stroke_pen(int width)
     // The eraser is the brush in eraser mode and paints white whatever the current colour is.
     platform::Pen& pen = surface().pen();
     pen.width = width;
-    pen.colour = state_.drawing.eraser_mode == 1 ? platform::white_word : state_.drawing.current_color;
+    pen.colour = drawing_.eraser_mode ? platform::white_word : drawing_.current_colour;
 }
 
 } // namespace drawing

@@ -1,21 +1,32 @@
 #pragma once
 
-#include "core/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/drawing_state.h"
 #include "platform/drawing_surface.h"
+#include "platform/picture_control.h"
 
 #include <QRect>
 #include <optional>
+
+namespace colours {
+class ColourPanel;
+}
+namespace history {
+class UndoRedo;
+}
 
 namespace drawing {
 
 // The canvas: press, move and release with every tool, shapes included.
 class Canvas {
 public:
-    Canvas(core::MainWindowControls& controls, core::ProcessState& state) : controls_(controls), state_(state)
+    // Owns the stroke and the shape drag of `drawing` and reads the rest; asks `history` for the
+    // snapshot before every press and `colours` to take the pipette's colour.
+    Canvas(platform::PictureControl* canvas, core::DrawingState& drawing, colours::ColourPanel& colours,
+           history::UndoRedo& history)
+        : canvas_(canvas), drawing_(drawing), colours_(colours), history_(history)
     {
     }
-    // Connects the controls and menu items this class serves to its handlers.
+    // Connects the canvas's press, move and release to their handlers.
     void connect_handlers();
 
     // Takes the undo snapshot, then applies the current tool at the press point.
@@ -35,8 +46,10 @@ private:
     void set_stroke_pen(int width);
     void repaint(const QRect& changed);
 
-    core::MainWindowControls& controls_;
-    core::ProcessState& state_;
+    platform::PictureControl* canvas_;
+    core::DrawingState& drawing_;
+    colours::ColourPanel& colours_;
+    history::UndoRedo& history_;
     std::optional<platform::DrawingSurface> surface_;
 };
 

@@ -9,24 +9,24 @@ namespace {
 
 using platform::RectEdges;
 
-QRect draw_outline(platform::DrawingSurface& surface, std::int32_t tool, const RectEdges& r)
+QRect draw_outline(platform::DrawingSurface& surface, core::Tool tool, const RectEdges& r)
 {
     switch (tool) {
-    case core::tool_line:
+    case core::Tool::line:
         return surface.line_to(QPoint(r.right, r.bottom));
-    case core::tool_ellipse:
+    case core::Tool::ellipse:
         return surface.ellipse(r);
-    case core::tool_rectangle:
+    case core::Tool::rectangle:
         return surface.rectangle(r);
-    case core::tool_rounded_rectangle:
+    case core::Tool::rounded_rectangle:
         return surface.rounded_rectangle(r);
-    case core::tool_triangle: {
+    case core::Tool::triangle: {
         const int mx = midpoint(r.left, r.right);
         const std::array<QPoint, 4> points{QPoint(r.left, r.bottom), QPoint(r.right, r.bottom),
                                            QPoint(mx, r.top), QPoint(r.left, r.bottom)};
         return surface.polyline(points);
     }
-    case core::tool_rhombus: {
+    case core::Tool::rhombus: {
         const int mx = midpoint(r.left, r.right);
         const int my = midpoint(r.top, r.bottom);
         const std::array<QPoint, 5> points{QPoint(r.left, my), QPoint(mx, r.bottom), QPoint(r.right, my),
@@ -55,7 +55,7 @@ QRect shape_press(platform::DrawingSurface& surface, core::DrawingState& state, 
     state.shape_drag = true;
     state.shape_rect = RectEdges{point.x(), point.y(), point.x(), point.y()};
     const QRect changed = surface.focus_rect(state.shape_rect);
-    if (state.current_tool == core::tool_line)
+    if (state.current_tool == core::Tool::line)
         surface.move_to(point);
     return changed;
 }
@@ -78,16 +78,9 @@ QRect shape_release(platform::DrawingSurface& surface, core::DrawingState& state
     QRect changed = surface.focus_rect(state.shape_rect);
     state.shape_rect.right = point.x();
     state.shape_rect.bottom = point.y();
-    const bool outline_only = state.current_tool != core::tool_line;
-    if (outline_only) {
-        state.saved_brush_style = surface.brush().style;
-        surface.brush().style = platform::BrushStyle::Clear;
-    }
-    surface.pen().colour = state.current_color;
+    surface.pen().colour = state.current_colour;
     surface.pen().width = state.brush_size * 2;
     changed |= draw_outline(surface, state.current_tool, state.shape_rect);
-    if (outline_only)
-        surface.brush().style = state.saved_brush_style;
     state.shape_drag = false;
     return changed;
 }

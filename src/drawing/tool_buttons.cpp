@@ -1,10 +1,6 @@
 #include "drawing/tool_buttons.h"
 
-#include "colours/colour_displays.h"
-#include "colours/colour_repaint.h"
-#include "colours/jar_pictures.h"
-#include "colours/jar_table.h"
-#include "colours/pattern_frames.h"
+#include "colours/colour_panel.h"
 #include "drawing/tool_table.h"
 #include "platform/error_guard.h"
 
@@ -15,106 +11,93 @@ constexpr std::size_t brush_row = 0;
 constexpr std::size_t fill_row = 1;
 constexpr std::size_t eraser_row = 2;
 
-QString instrument(const core::ProcessState& state, const char* file)
-{
-    return state.paths.instruments_dir + QString::fromUtf8(file);
-}
-
 } // namespace
 
 void ToolButtons::connect_handlers()
 {
-    using Handler = void (ToolButtons::*)();
-    const std::array<Handler, 10> handlers = {
-        &ToolButtons::choose_brush,   &ToolButtons::choose_bucket,    &ToolButtons::choose_eraser,
-        &ToolButtons::choose_pipette, &ToolButtons::choose_rectangle, &ToolButtons::choose_rounded_rectangle,
-        &ToolButtons::choose_ellipse, &ToolButtons::choose_line,      &ToolButtons::choose_triangle,
-        &ToolButtons::choose_rhombus};
     for (std::size_t i = 0; i < tool_table.size(); ++i) {
-        platform::PictureControl* button = controls_.*(tool_table[i].control);
-        const Handler handler = handlers[i];
-        QObject::connect(
-            button, &platform::PictureControl::pressed, button,
-            [this, handler](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { (this->*handler)(); });
+        platform::PictureControl* button = controls_.buttons[i];
+        platform::connect_guarded(button, &platform::PictureControl::pressed, button, [this, i] {
+            if (i == brush_row)
+                choose_brush();
+            else if (i == fill_row)
+                choose_bucket();
+            else if (i == eraser_row)
+                choose_eraser();
+            else
+                choose_simple_tool(i);
+        });
     }
+}
+
+QString ToolButtons::instrument(const char* file) const
+{
+    return paths_.instruments_dir + QString::fromUtf8(file);
 }
 
 void ToolButtons::choose_brush()
 {
-    platform::guarded([&] {
-        set_fill_style(0);
-        leave_eraser();
-        const colours::JarRow* jar = colours::jar_row(state_.color_index);
-        if (jar != nullptr && jar->brush_file != nullptr)
-            controls_.brush_button->load_picture(instrument(state_, jar->brush_file));
-        colours::set_jars_enabled(controls_, true);
-        state_.drawing.eraser_mode = 0;
-        state_.drawing.current_tool = core::tool_brush;
-        set_canvas_cursor(tool_table[brush_row]);
-        load_plain_pictures_except(brush_row);
-    });
+    set_fill_pattern(core::FillPattern::none);
+    leave_eraser();
+    colours_.show_brush_of_chosen_jar();
+    colours_.set_jars_enabled(true);
+    drawing_.eraser_mode = false;
+    drawing_.current_tool = core::Tool::brush;
+    set_canvas_cursor(tool_table[brush_row]);
+    load_plain_pictures_except(brush_row);
 }
 
 void ToolButtons::choose_bucket()
 {
-    platform::guarded([&] {
-        set_fill_style(1);
-        leave_eraser();
-        colours::set_jars_enabled(controls_, true);
-        state_.drawing.current_tool = core::tool_fill;
-        set_canvas_cursor(tool_table[fill_row]);
-        controls_.bucket_button->load_picture(instrument(state_, tool_table[fill_row].highlighted_file));
-        load_plain_pictures_except(fill_row);
-        colours::fill_display(*controls_.bucket_button, {20, 20}, state_.drawing.current_color);
-    });
+    set_fill_pattern(core::FillPattern::solid);
+    leave_eraser();
+    colours_.set_jars_enabled(true);
+    drawing_.current_tool = core::Tool::fill;
+    set_canvas_cursor(tool_table[fill_row]);
+    controls_.buttons[fill_row]->load_picture(instrument(tool_table[fill_row].highlighted_file));
+    load_plain_pictures_except(fill_row);
+    colours_.show_bucket_paint();
 }
 
 void ToolButtons::choose_eraser()
 {
-    platform::guarded([&] {
-        set_fill_style(0);
-        // A second press keeps the colour from before the eraser rather than saving the eraser's white.
-        if (state_.drawing.eraser_mode == 0)
-            state_.drawing.color_before_eraser = state_.drawing.current_color;
-        colours::set_jars_enabled(controls_, false);
-        controls_.eraser_button->load_picture(instrument(state_, tool_table[eraser_row].highlighted_file));
-        load_plain_pictures_except(eraser_row);
-        state_.drawing.current_color = platform::white_word;
-        colours::repaint_colour_displays(controls_, state_);
-        state_.drawing.current_tool = core::tool_brush;
-        state_.drawing.eraser_mode = 1;
-        set_canvas_cursor(tool_table[eraser_row]);
-    });
+    set_fill_pattern(core::FillPattern::none);
+    // A second press keeps the colour from before the eraser rather than saving the eraser's white.
+    if (!drawing_.eraser_mode)
+        drawing_.colour_before_eraser = drawing_.current_colour;
+    colours_.set_jars_enabled(false);
+    controls_.buttons[eraser_row]->load_picture(instrument(tool_table[eraser_row].highlighted_file));
+    load_plain_pictures_except(eraser_row);
+    colours_.show_colour(platform::white_word);
+    drawing_.current_tool = core::Tool::brush;
+    drawing_.eraser_mode = true;
+    set_canvas_cursor(tool_table[eraser_row]);
 }
 
 void ToolButtons::choose_simple_tool(std::size_t row_number)
 {
-    platform::guarded([&] {
-        const ToolRow& row = tool_table[row_number];
-        set_fill_style(0);
-        state_.drawing.current_tool = row.tool;
-        switch_jars(row);
-        (controls_.*(row.control))->load_picture(instrument(state_, row.highlighted_file));
-        load_plain_pictures_except(row_number);
-        set_canvas_cursor(row);
-    });
+    const ToolRow& row = tool_table[row_number];
+    set_fill_pattern(core::FillPattern::none);
+    drawing_.current_tool = row.tool;
+    switch_jars(row);
+    controls_.buttons[row_number]->load_picture(instrument(row.highlighted_file));
+    load_plain_pictures_except(row_number);
+    set_canvas_cursor(row);
 }
 
-void ToolButtons::set_fill_style(std::int32_t fill_style)
+void ToolButtons::set_fill_pattern(core::FillPattern pattern)
 {
-    state_.drawing.fill_style = fill_style;
-    colours::show_pattern_frame(controls_, fill_style);
+    drawing_.fill_pattern = pattern;
+    colours_.show_pattern_frame(pattern);
 }
 
 void ToolButtons::leave_eraser()
 {
-    if (state_.drawing.eraser_mode != 1)
+    if (!drawing_.eraser_mode)
         return;
-    state_.drawing.eraser_mode = 0;
-    state_.drawing.current_color = state_.drawing.color_before_eraser;
-    colours::repaint_colour_displays(controls_, state_);
-    colours::refresh_jar_row(controls_, state_.paths, 0);
-    colours::load_jar(controls_, state_.paths, state_.color_index, true);
+    drawing_.eraser_mode = false;
+    colours_.show_colour(drawing_.colour_before_eraser);
+    colours_.mark_chosen_jar();
 }
 
 void ToolButtons::switch_jars(const ToolRow& row)
@@ -124,11 +107,11 @@ void ToolButtons::switch_jars(const ToolRow& row)
         return;
     case JarSwitch::all_enabled:
     case JarSwitch::all_disabled:
-        colours::set_jars_enabled(controls_, row.jars == JarSwitch::all_enabled);
+        colours_.set_jars_enabled(row.jars == JarSwitch::all_enabled);
         return;
     case JarSwitch::all_but_black:
-        colours::set_jars_enabled(controls_, true);
-        controls_.black_jar->setEnabled(false);
+        colours_.set_jars_enabled(true);
+        colours_.set_black_jar_enabled(false);
         return;
     }
 }
@@ -137,17 +120,17 @@ void ToolButtons::load_plain_pictures_except(std::size_t chosen)
 {
     for (std::size_t i = 0; i < tool_table.size(); ++i)
         if (i != chosen)
-            (controls_.*(tool_table[i].control))->load_picture(instrument(state_, tool_table[i].plain_file));
+            controls_.buttons[i]->load_picture(instrument(tool_table[i].plain_file));
 }
 
 void ToolButtons::set_canvas_cursor(const ToolRow& row)
 {
-    controls_.canvas->setCursor(row.cursor == 0 ? QCursor(Qt::CrossCursor)
-                                                : state_.screen_cursors.cursor(row.cursor));
+    const bool cross_hair = row.cursor == core::cursor_cross_hair;
+    controls_.canvas->setCursor(cross_hair ? QCursor(Qt::CrossCursor) : cursors_.cursor(row.cursor));
     // The photograph shows the pipette only while the pipette can take its colours; shapes leave it as it is.
-    if (row.tool == core::tool_pipette)
-        controls_.photograph->setCursor(state_.screen_cursors.cursor(row.cursor));
-    else if (row.cursor != 0)
+    if (row.tool == core::Tool::pipette)
+        controls_.photograph->setCursor(cursors_.cursor(row.cursor));
+    else if (!cross_hair)
         controls_.photograph->setCursor(Qt::ArrowCursor);
 }
 

@@ -1,46 +1,62 @@
 #pragma once
 
-#include "core/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/drawing_state.h"
+#include "core/resource_paths.h"
+#include "platform/cursor_file.h"
+#include "platform/picture_control.h"
 
+#include <array>
 #include <cstddef>
+
+namespace colours {
+class ColourPanel;
+}
 
 namespace drawing {
 
 struct ToolRow;
 
+// The controls the tool buttons serve.
+struct ToolControls {
+    // Brush, bucket, eraser, pipette, rectangle, rounded rectangle, ellipse, line, triangle, rhombus.
+    std::array<platform::PictureControl*, 10> buttons{};
+    // The pictures whose cursor shows the chosen tool.
+    QWidget* canvas = nullptr;
+    QWidget* photograph = nullptr;
+};
+
 // The ten tool buttons: brush, fill, eraser, pipette and the six shapes.
 class ToolButtons {
 public:
-    ToolButtons(core::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    // Owns the tool, the eraser mode and the fill pattern of `drawing`; asks `colours` for the
+    // jars and the colour displays.
+    ToolButtons(const ToolControls& controls, const core::ResourcePaths& paths, core::DrawingState& drawing,
+                const platform::ScreenCursors& cursors, colours::ColourPanel& colours)
+        : controls_(controls), paths_(paths), drawing_(drawing), cursors_(cursors), colours_(colours)
     {
     }
-    // Connects the controls and menu items this class serves to its handlers.
+    // Connects the ten buttons to their handlers.
     void connect_handlers();
 
     void choose_brush();
     void choose_bucket();
     void choose_eraser();
-    void choose_pipette() { choose_simple_tool(3); }
-    void choose_rectangle() { choose_simple_tool(4); }
-    void choose_rounded_rectangle() { choose_simple_tool(5); }
-    void choose_ellipse() { choose_simple_tool(6); }
-    void choose_line() { choose_simple_tool(7); }
-    void choose_triangle() { choose_simple_tool(8); }
-    void choose_rhombus() { choose_simple_tool(9); }
-
-private:
     // The pipette and the shapes, by their row of the tool table.
     void choose_simple_tool(std::size_t row);
-    void set_fill_style(std::int32_t fill_style);
+
+private:
+    void set_fill_pattern(core::FillPattern pattern);
     void leave_eraser();
     void switch_jars(const ToolRow& row);
     void load_plain_pictures_except(std::size_t row);
     void set_canvas_cursor(const ToolRow& row);
+    QString instrument(const char* file) const;
 
-    core::MainWindowControls& controls_;
-    core::ProcessState& state_;
+    ToolControls controls_;
+    const core::ResourcePaths& paths_;
+    core::DrawingState& drawing_;
+    const platform::ScreenCursors& cursors_;
+    colours::ColourPanel& colours_;
 };
 
 } // namespace drawing

@@ -1,7 +1,5 @@
 #include "history/snapshot.h"
 
-#include "platform/bmp_codec.h"
-
 #include <QDir>
 #include <QRegularExpression>
 
@@ -53,12 +51,6 @@ QString undo_snapshot_path(const core::ResourcePaths& paths)
 QString redo_snapshot_path(const core::ResourcePaths& paths)
 {
     return paths.tmp_dir + redo_name(paths.snapshot_tag);
-}
-
-void write_snapshot(core::MainWindowControls& controls, const core::ResourcePaths& paths)
-{
-    platform::write_scratch_bmp(controls.canvas->picture(), undo_snapshot_path(paths));
-    controls.undo_button->setEnabled(true);
 }
 
 SnapshotSlot::SnapshotSlot(const QString& tmp_dir)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/main_window_controls.h"
 #include "core/resource_paths.h"
 
 #include <QLockFile>
@@ -13,10 +12,6 @@ namespace history {
 QString undo_snapshot_path(const core::ResourcePaths& paths);
 // The redo snapshot: the canvas as it was before the latest undo.
 QString redo_snapshot_path(const core::ResourcePaths& paths);
-
-// Writes the canvas picture to the undo snapshot and then enables the undo button; a failed write
-// throws FileError and leaves the button and the previous snapshot as they were.
-void write_snapshot(core::MainWindowControls& controls, const core::ResourcePaths& paths);
 
 // Which snapshots a running copy of the program owns. Copies that share the snapshot folder
 // each hold their own slot through a lock file there: the first copy's snapshots have the plain

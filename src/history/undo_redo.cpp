@@ -24,14 +24,21 @@ void UndoRedo::connect_handlers()
 {
     follow_button(controls_.undo_button, controls_.undo_action);
     follow_button(controls_.redo_button, controls_.redo_action);
-    QObject::connect(controls_.undo_button, &platform::PictureControl::pressed, controls_.undo_button,
-                     [this] { platform::guarded([this] { undo(); }); });
-    QObject::connect(controls_.redo_button, &platform::PictureControl::pressed, controls_.redo_button,
-                     [this] { platform::guarded([this] { redo(); }); });
-    QObject::connect(controls_.undo_action, &QAction::triggered, controls_.undo_action,
-                     [this] { platform::guarded([this] { undo_from_menu(); }); });
-    QObject::connect(controls_.redo_action, &QAction::triggered, controls_.redo_action,
-                     [this] { platform::guarded([this] { redo_from_menu(); }); });
+    using platform::PictureControl;
+    platform::connect_guarded(controls_.undo_button, &PictureControl::pressed, controls_.undo_button,
+                              [this] { undo(); });
+    platform::connect_guarded(controls_.redo_button, &PictureControl::pressed, controls_.redo_button,
+                              [this] { redo(); });
+    platform::connect_guarded(controls_.undo_action, &QAction::triggered, controls_.undo_action,
+                              [this] { undo_from_menu(); });
+    platform::connect_guarded(controls_.redo_action, &QAction::triggered, controls_.redo_action,
+                              [this] { redo_from_menu(); });
+}
+
+void UndoRedo::take_snapshot()
+{
+    platform::write_scratch_bmp(controls_.canvas->picture(), undo_snapshot_path(paths_));
+    controls_.undo_button->setEnabled(true);
 }
 
 void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
@@ -43,18 +50,18 @@ void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
 
 void UndoRedo::undo()
 {
-    swap_canvas(redo_snapshot_path(state_.paths), undo_snapshot_path(state_.paths));
+    swap_canvas(redo_snapshot_path(paths_), undo_snapshot_path(paths_));
     controls_.undo_button->setEnabled(false);
     controls_.redo_button->setEnabled(true);
-    controls_.undo_button->load_picture(state_.paths.buttons_dir + "назад чб.bmp");
+    controls_.undo_button->load_picture(paths_.buttons_dir + "назад чб.bmp");
 }
 
 void UndoRedo::redo()
 {
-    swap_canvas(undo_snapshot_path(state_.paths), redo_snapshot_path(state_.paths));
+    swap_canvas(undo_snapshot_path(paths_), redo_snapshot_path(paths_));
     controls_.redo_button->setEnabled(false);
     controls_.undo_button->setEnabled(true);
-    controls_.redo_button->load_picture(state_.paths.buttons_dir + "вперед чб.bmp");
+    controls_.redo_button->load_picture(paths_.buttons_dir + "вперед чб.bmp");
 }
 
 void UndoRedo::undo_from_menu()

@@ -1,23 +1,36 @@
 #pragma once
 
-#include "core/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/resource_paths.h"
+#include "platform/picture_control.h"
 
+#include <QAction>
 #include <QString>
 
 namespace history {
 
+// The controls undo and redo serve.
+struct UndoRedoControls {
+    platform::PictureControl* canvas = nullptr; // whose picture the snapshots hold
+    platform::PictureControl* undo_button = nullptr;
+    platform::PictureControl* redo_button = nullptr;
+    QAction* undo_action = nullptr; // "Отменить"
+    QAction* redo_action = nullptr; // "Повторить"
+};
+
 // One step of undo and redo through the snapshot files tmp.bmp and tmp1.bmp.
 class UndoRedo {
 public:
-    UndoRedo(core::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    UndoRedo(const UndoRedoControls& controls, const core::ResourcePaths& paths)
+        : controls_(controls), paths_(paths)
     {
     }
     // Connects the controls and menu items this class serves to its handlers, and keeps each menu
     // item enabled exactly while its button is.
     void connect_handlers();
 
+    // Writes the canvas picture to the undo snapshot and then offers undo; a failed write throws
+    // FileError and leaves the button and the previous snapshot as they were.
+    void take_snapshot();
     // Undo by the button: offers redo instead of undo.
     void undo();
     // Redo by the button: offers undo instead of redo.
@@ -31,8 +44,8 @@ private:
     // Writes the canvas to `save_to`, then shows `load_from` if it exists.
     void swap_canvas(const QString& save_to, const QString& load_from);
 
-    core::MainWindowControls& controls_;
-    core::ProcessState& state_;
+    UndoRedoControls controls_;
+    const core::ResourcePaths& paths_;
 };
 
 } // namespace history

@@ -176,7 +176,7 @@ void AboutBox::add_button_and_bevel()
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void showabout(QWidget* parent)
+void show_about_box(QWidget* parent)
 {
     const std::unique_ptr<AboutBox> box = AboutBox::build(platform::VersionInfo::of_executable(), parent);
     if (!box)

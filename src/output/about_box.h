@@ -35,6 +35,6 @@ private:
 
 // Builds the About box from the executable's version block, shows it modally and destroys it;
 // shows nothing when there is no version block.
-void showabout(QWidget* parent);
+void show_about_box(QWidget* parent);
 
 } // namespace output

@@ -1,5 +1,7 @@
 #include "output/help_areas.h"
 
+#include "platform/picture_control.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -19,7 +21,7 @@ bool is_shown(const QWidget& window, const QWidget* control)
 
 // The thumbnails are made at run time between the two scroll buttons; the one nearest the middle
 // of the strip stands for them all.
-const QWidget* middle_thumbnail(const QWidget& window, const core::MainWindowControls& c)
+const QWidget* middle_thumbnail(const QWidget& window, const HelpControls& c)
 {
     const QRect up = in_window(window, c.strip_up_button);
     const QRect down = in_window(window, c.strip_down_button);
@@ -27,7 +29,7 @@ const QWidget* middle_thumbnail(const QWidget& window, const core::MainWindowCon
     const QWidget* nearest = nullptr;
     for (const auto* thumbnail : c.canvas->parentWidget()->findChildren<platform::PictureControl*>()) {
         const QRect place = in_window(window, thumbnail);
-        if (thumbnail == c.hidden_thumbnail || !is_shown(window, thumbnail) || !strip.contains(place))
+        if (thumbnail == c.strip_slot_model || !is_shown(window, thumbnail) || !strip.contains(place))
             continue;
         if (!nearest || std::abs(place.center().y() - strip.center().y()) <
                             std::abs(in_window(window, nearest).center().y() - strip.center().y()))
@@ -38,7 +40,7 @@ const QWidget* middle_thumbnail(const QWidget& window, const core::MainWindowCon
 
 } // namespace
 
-QList<HelpArea> help_areas(const QWidget& window, const core::MainWindowControls& c)
+QList<HelpArea> help_areas(const QWidget& window, const HelpControls& c)
 {
     QList<const QWidget*> thumbnails;
     if (const QWidget* thumbnail = middle_thumbnail(window, c))
@@ -85,7 +87,7 @@ QList<Callout> visible_callouts(const QWidget& window, const QList<HelpArea>& ar
     return callouts;
 }
 
-LabelColumns label_columns(const QWidget& window, const core::MainWindowControls& c)
+LabelColumns label_columns(const QWidget& window, const HelpControls& c)
 {
     const QRect canvas = in_window(window, c.canvas);
     return {canvas.right() - 62, canvas.left() + 55};

@@ -6,7 +6,7 @@
 
 namespace output {
 
-HelpWindow::HelpWindow(QWidget* main_window, const core::MainWindowControls& controls, QWidget* parent)
+HelpWindow::HelpWindow(QWidget* main_window, const HelpControls& controls, QWidget* parent)
     : QDialog(parent), main_window_(main_window), controls_(controls)
 {
     setObjectName(QStringLiteral("help_window"));
@@ -34,7 +34,7 @@ QImage window_shot(QWidget& window, int density)
     return shot;
 }
 
-HelpPicture picture_of(QWidget& window, const core::MainWindowControls& controls, int density)
+HelpPicture picture_of(QWidget& window, const HelpControls& controls, int density)
 {
     return draw_help_picture(window_shot(window, density),
                              visible_callouts(window, help_areas(window, controls)),
@@ -51,7 +51,7 @@ HelpPicture HelpWindow::refresh_picture()
         help = picture_of(*main_window_, controls_, density);
     } else {
         const WorkPageExample example = make_example_();
-        help = picture_of(*example.window, *example.controls, density);
+        help = picture_of(*example.window, example.controls, density);
     }
     if (density == 1) {
         help_view->set_picture(platform::Bitmap::from_image(help.image));

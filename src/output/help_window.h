@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/main_window_controls.h"
+#include "output/help_areas.h"
 #include "output/help_picture.h"
 #include "platform/picture_control.h"
 
@@ -14,7 +14,7 @@ namespace output {
 // catalogue picture open.
 struct WorkPageExample {
     std::unique_ptr<QWidget> window;
-    const core::MainWindowControls* controls = nullptr;
+    HelpControls controls;
 };
 using WorkPageExampleFactory = std::function<WorkPageExample()>;
 
@@ -27,7 +27,7 @@ public:
 
     // `main_window` is pictured as it looks whenever the help window opens, if it shows every
     // area the picture names.
-    HelpWindow(QWidget* main_window, const core::MainWindowControls& controls, QWidget* parent = nullptr);
+    HelpWindow(QWidget* main_window, const HelpControls& controls, QWidget* parent = nullptr);
 
     // Makes the window pictured instead while the main window hides some of the areas (on the
     // start page, or with a drawing of its own open and no photograph).
@@ -43,7 +43,7 @@ protected:
 
 private:
     QWidget* main_window_;
-    const core::MainWindowControls& controls_;
+    HelpControls controls_;
     WorkPageExampleFactory make_example_;
 };
 

@@ -19,22 +19,21 @@ void centre_on_desktop(QWidget& window)
 
 } // namespace
 
-OutputWindows::OutputWindows(core::MainWindowControls& controls, QWidget* main_window)
+OutputWindows::OutputWindows(const OutputControls& controls, const HelpControls& help, QWidget* main_window)
     : QObject(main_window), controls_(controls), main_window_(main_window),
       print_window_(new PrintWindow(main_window)),
-      help_window_(new HelpWindow(main_window, controls, main_window))
+      help_window_(new HelpWindow(main_window, help, main_window))
 {
 }
 
 void OutputWindows::connect_handlers()
 {
-    const auto print = [this] { platform::guarded([this] { open_print_window(); }); };
-    connect(controls_.print_button, &platform::PictureControl::clicked, this, print);
-    connect(controls_.print_action, &QAction::triggered, this, print);
-    connect(controls_.help_action, &QAction::triggered, this,
-            [this] { platform::guarded([this] { show_help(); }); });
-    connect(controls_.about_action, &QAction::triggered, this,
-            [this] { platform::guarded([this] { show_about(); }); });
+    platform::connect_guarded(controls_.print_button, &platform::PictureControl::clicked, this,
+                              [this] { open_print_window(); });
+    platform::connect_guarded(controls_.print_action, &QAction::triggered, this,
+                              [this] { open_print_window(); });
+    platform::connect_guarded(controls_.help_action, &QAction::triggered, this, [this] { show_help(); });
+    platform::connect_guarded(controls_.about_action, &QAction::triggered, this, [this] { show_about(); });
 }
 
 void OutputWindows::open_print_window()
@@ -52,7 +51,7 @@ void OutputWindows::show_help()
 
 void OutputWindows::show_about()
 {
-    showabout(main_window_);
+    show_about_box(main_window_);
 }
 
 } // namespace output

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "core/main_window_controls.h"
+#include "output/help_areas.h"
+#include "platform/picture_control.h"
+
+#include <QAction>
 
 #include <QObject>
 
@@ -9,13 +12,23 @@ namespace output {
 class PrintWindow;
 class HelpWindow;
 
+// The controls printing, help and About serve.
+struct OutputControls {
+    const platform::PictureControl* canvas = nullptr; // the drawing that is printed
+    platform::PictureControl* print_button = nullptr;
+    QAction* print_action = nullptr; // "Печать"
+    QAction* help_action = nullptr;  // "Справка"
+    QAction* about_action = nullptr; // "О программе"
+};
+
 // The main window's handlers of printing, help and About, and the two windows they show.
 class OutputWindows : public QObject {
     Q_OBJECT
 
 public:
     // `main_window` owns the print and help windows and is what the help picture shows.
-    OutputWindows(core::MainWindowControls& controls, QWidget* main_window);
+    // `help` names the controls of `main_window` the help picture points at.
+    OutputWindows(const OutputControls& controls, const HelpControls& help, QWidget* main_window);
 
     void connect_handlers();
 
@@ -30,7 +43,7 @@ public:
     HelpWindow& help_window() { return *help_window_; }
 
 private:
-    core::MainWindowControls& controls_;
+    OutputControls controls_;
     QWidget* main_window_;
     PrintWindow* print_window_;
     HelpWindow* help_window_;

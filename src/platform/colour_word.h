@@ -50,9 +50,5 @@ inline QColor to_qcolor(ColourWord word)
 {
     return QColor(red_of(word), green_of(word), blue_of(word));
 }
-inline ColourWord from_qcolor(const QColor& colour)
-{
-    return colour_word(colour.red(), colour.green(), colour.blue());
-}
 
 } // namespace platform

@@ -38,12 +38,12 @@ struct RectEdges {
 QRect draw_line(Bitmap& bitmap, QPoint from, QPoint to, const Pen& pen);
 // Connected lines through `points`, with round joins.
 QRect draw_polyline(Bitmap& bitmap, std::span<const QPoint> points, const Pen& pen);
-// Outline with the pen centred on the edges, interior with the brush (nothing with
-// BrushStyle::Clear), over the rectangle the edges span in whatever order they come.
-QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush);
-QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush);
+// Outline with the pen centred on the edges, over the rectangle the edges span in whatever order
+// they come; the interior keeps its pixels.
+QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen);
+QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen);
 // Corners are quarters of an ellipse 20 x 20 pixels.
-QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush);
+QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen);
 // Surface flood fill: the 4-connected area of exactly the seed's colour takes the brush. A hatch
 // paints only its lines (8-pixel period aligned to the bitmap's top-left corner); the pixels
 // between keep their colour. A clear brush or a seed outside the bitmap changes nothing.
@@ -63,14 +63,13 @@ public:
     Brush& brush() { return brush_; }
     const Pen& pen() const { return pen_; }
     const Brush& brush() const { return brush_; }
-    QPoint pen_position() const { return position_; }
 
     void move_to(QPoint point) { position_ = point; }
     QRect line_to(QPoint point);
     QRect polyline(std::span<const QPoint> points) { return draw_polyline(*bitmap_, points, pen_); }
-    QRect rectangle(RectEdges edges) { return draw_rectangle(*bitmap_, edges, pen_, brush_); }
-    QRect ellipse(RectEdges edges) { return draw_ellipse(*bitmap_, edges, pen_, brush_); }
-    QRect rounded_rectangle(RectEdges edges) { return draw_rounded_rectangle(*bitmap_, edges, pen_, brush_); }
+    QRect rectangle(RectEdges edges) { return draw_rectangle(*bitmap_, edges, pen_); }
+    QRect ellipse(RectEdges edges) { return draw_ellipse(*bitmap_, edges, pen_); }
+    QRect rounded_rectangle(RectEdges edges) { return draw_rounded_rectangle(*bitmap_, edges, pen_); }
     QRect flood_fill(QPoint seed) { return platform::flood_fill(*bitmap_, seed, brush_); }
     QRect focus_rect(RectEdges edges) { return draw_focus_rect(*bitmap_, edges); }
     ColourWord pixel(QPoint point) const { return bitmap_->pixel(point.x(), point.y()); }

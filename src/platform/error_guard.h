@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <functional>
+#include <type_traits>
 
 class QWidget;
 
@@ -11,6 +13,22 @@ namespace platform {
 // body at that point and its text is shown in a message box; what the body changed before the
 // failure stays changed. Exceptions never cross Qt's event loop.
 void guarded(const std::function<void()>& body);
+
+// Connects `signal` of `sender` to `handler`, run inside guarded() and living as long as
+// `context`. The handler takes all of the signal's arguments or none of them.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection connect_guarded(Sender* sender, Signal signal, const QObject* context,
+                                        Handler handler)
+{
+    return QObject::connect(sender, signal, context, [handler = std::move(handler)](auto... arguments) {
+        guarded([&] {
+            if constexpr (std::is_invocable_v<Handler&, decltype(arguments)...>)
+                handler(arguments...);
+            else
+                handler();
+        });
+    });
+}
 
 // Where guarded() reports. The default shows a modal QMessageBox; tests install a reporter
 // that records the messages instead.

@@ -1,6 +1,7 @@
 #include "platform/drawing_surface.h"
 #include "platform/hatch.h"
 #include "platform/pixel_writer.h"
+#include "platform/region.h"
 
 #include <array>
 #include <cstdint>
@@ -87,6 +88,24 @@ template <typename Pixel> struct SeedArea {
     Pixel mark;
 };
 
+// The area of one colour read through the bitmap's pixels, taken into a mask instead of painted.
+struct MaskArea {
+    struct Row {
+        const Bitmap* bitmap;
+        std::vector<bool>::iterator taken;
+        int y;
+        ColourWord seed;
+        bool inside(int x) const { return !taken[x] && bitmap->pixel(x, y) == seed; }
+        void take(int x) { taken[x] = true; }
+    };
+
+    Row row(int y) { return Row{&bitmap, mask.begin() + std::ptrdiff_t{y} * bitmap.width(), y, seed}; }
+
+    const Bitmap& bitmap;
+    std::vector<bool>& mask;
+    ColourWord seed;
+};
+
 struct Span {
     int y;
     int x1;
@@ -170,6 +189,17 @@ QRect flood_fill(Bitmap& bitmap, QPoint seed, const Brush& brush)
     if (stores_indices(bitmap))
         return fill_pixels<std::uint8_t>(image, seed, static_cast<std::uint8_t>(paint), brush.style);
     return fill_pixels<std::uint32_t>(image, seed, paint, brush.style);
+}
+
+std::vector<bool> region_around(const Bitmap& bitmap, QPoint seed)
+{
+    std::vector<bool> mask(static_cast<std::size_t>(bitmap.width()) *
+                           static_cast<std::size_t>(bitmap.height()));
+    if (!bitmap.contains(seed.x(), seed.y()))
+        return mask;
+    MaskArea area{bitmap, mask, bitmap.pixel(seed.x(), seed.y())};
+    fill_area(area, bitmap.width(), bitmap.height(), seed, [](int, int, int) {});
+    return mask;
 }
 
 } // namespace platform

@@ -1,5 +1,4 @@
 #include "platform/drawing_surface.h"
-#include "platform/hatch.h"
 #include "platform/pixel_writer.h"
 
 #include <QPainter>
@@ -12,7 +11,7 @@ namespace platform {
 namespace {
 
 constexpr QRgb pen_mark = 0xFFFF0000u;
-constexpr QRgb brush_mark = 0xFF0000FFu;
+constexpr QRgb interior_mark = 0xFF0000FFu;
 
 // The line the pen's centre follows: through the centres of the outermost pixels of the
 // rectangle for an odd width, along its pixel corners for an even one, so the outline is exactly
@@ -40,7 +39,7 @@ void seal_outline(QImage& mask)
         const QRgb* below =
             y + 1 < height ? reinterpret_cast<const QRgb*>(mask.constScanLine(y + 1)) : nullptr;
         for (int x = 0; x < width; ++x) {
-            if (marks[x] != brush_mark)
+            if (marks[x] != interior_mark)
                 continue;
             const bool touches_outside = (x > 0 && marks[x - 1] == 0) ||
                                          (x + 1 < width && marks[x + 1] == 0) || (above && above[x] == 0) ||
@@ -70,25 +69,14 @@ QImage shape_mask(const QPainterPath& centre, int pen_width, const QRect& area)
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.translate(-area.topLeft());
-        painter.fillPath(centre, QColor::fromRgba(brush_mark));
+        painter.fillPath(centre, QColor::fromRgba(interior_mark));
         painter.fillPath(outline, QColor::fromRgba(pen_mark));
     }
     seal_outline(mask);
     return mask;
 }
 
-void paint_interior_run(PixelWriter& writer, BrushStyle style, int y, int x1, int x2)
-{
-    if (style == BrushStyle::Solid) {
-        writer.fill_run(y, x1, x2);
-        return;
-    }
-    for (int x = x1; x <= x2; ++x)
-        if (hatch_covers(style, x, y))
-            writer.set(x, y);
-}
-
-QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, const Brush& brush)
+QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen)
 {
     const int width = sane_pen_width(pen.width);
     const QRect reach = centre.boundingRect().toAlignedRect().adjusted(-width, -width, width, width);
@@ -97,10 +85,9 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, con
         return {};
     const QImage mask = shape_mask(centre, width, area);
     PixelWriter pen_writer(bitmap, pen.colour);
-    PixelWriter brush_writer(bitmap, brush.colour);
-    const bool paints_interior = brush.style != BrushStyle::Clear;
     const int mask_width = mask.width();
-    // The mask is walked run by run: a run of one mark is one call, not one a pixel.
+    // The mask is walked run by run, and only the pen's runs are painted: a run of one mark is one call, not
+    // one a pixel.
     for (int my = 0; my < mask.height(); ++my) {
         const auto* marks = reinterpret_cast<const QRgb*>(mask.constScanLine(my));
         const int y = area.top() + my;
@@ -109,42 +96,35 @@ QRect draw_shape(Bitmap& bitmap, const QPainterPath& centre, const Pen& pen, con
             end = static_cast<int>(std::find_if(marks + start, marks + mask_width,
                                                 [mark](QRgb other) { return other != mark; }) -
                                    marks);
-            const int x1 = area.left() + start;
-            const int x2 = area.left() + end - 1;
             if (mark == pen_mark)
-                pen_writer.fill_run(y, x1, x2);
-            else if (mark == brush_mark && paints_interior)
-                paint_interior_run(brush_writer, brush.style, y, x1, x2);
+                pen_writer.fill_run(y, area.left() + start, area.left() + end - 1);
         }
     }
-    ChangedBox changed;
-    changed.add(pen_writer.changed());
-    changed.add(brush_writer.changed());
-    return changed.rect();
+    return pen_writer.changed();
 }
 
 } // namespace
 
-QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+QRect draw_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen)
 {
     QPainterPath centre;
     centre.addRect(centre_line(edges, sane_pen_width(pen.width)));
-    return draw_shape(bitmap, centre, pen, brush);
+    return draw_shape(bitmap, centre, pen);
 }
 
-QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+QRect draw_ellipse(Bitmap& bitmap, RectEdges edges, const Pen& pen)
 {
     QPainterPath centre;
     centre.addEllipse(centre_line(edges, sane_pen_width(pen.width)));
-    return draw_shape(bitmap, centre, pen, brush);
+    return draw_shape(bitmap, centre, pen);
 }
 
-QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen, const Brush& brush)
+QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen)
 {
     constexpr double corner_radius = 10.0;
     QPainterPath centre;
     centre.addRoundedRect(centre_line(edges, sane_pen_width(pen.width)), corner_radius, corner_radius);
-    return draw_shape(bitmap, centre, pen, brush);
+    return draw_shape(bitmap, centre, pen);
 }
 
 } // namespace platform

@@ -65,7 +65,7 @@ void HighlightingTest::bar_buttons_show_their_highlight_and_then_the_art_beneath
 {
     Fixture f;
     CapturedErrors errors;
-    const core::MainWindowControls& c = f.form.controls();
+    const app::MainWindowControls& c = f.form.controls();
     const QString interface = f.form.state().paths.interface_dir;
     const std::pair<PictureControl*, QString> cases[] = {{c.home_button, "главная!.bmp"},
                                                          {c.print_button, "печать!.bmp"},
@@ -140,7 +140,7 @@ void HighlightingTest::a_missing_highlight_file_is_reported_and_the_button_keeps
 {
     Fixture f;
     CapturedErrors errors;
-    const core::MainWindowControls& c = f.form.controls();
+    const app::MainWindowControls& c = f.form.controls();
     f.tree.remove("res/buttons/вн_.bmp");
     const platform::Bitmap down_before = c.strip_down_button->picture();
     f.enter(c.strip_down_button);

@@ -38,7 +38,7 @@ constexpr unsigned scroll = stretch | proportional | transparent;
 const Expected pictures[] = {
     {"page_background", {0, 0, 997, 698}, 0, "", on},
     {"canvas", {213, 10, 474, 593}, auto_size | centre, "", hidden},
-    {"hidden_thumbnail", {11, 50, 143, 143}, 0, "", hidden},
+    {"strip_slot_model", {11, 50, 143, 143}, 0, "", hidden},
     {"red_jar", {760, 10, 52, 73}, jar, "[Выбор базового цвета]", off | hand},
     {"orange_jar", {818, 10, 52, 72}, jar, "[Выбор базового цвета]", off | hand},
     {"yellow_jar", {876, 10, 52, 72}, jar, "[Выбор базового цвета]", off | hand},
@@ -59,7 +59,7 @@ const Expected pictures[] = {
     {"description_tab", {848, 448, 120, 21}, jar, "[Описание]", hidden | quiet | hand},
     {"info_frame", {776, 473, 204, 204}, 0, "", hidden},
     {"pipette_button", {799, 346, 52, 63}, jar, "[Пробник цвета]", off | hand},
-    {"load_buffer", {965, 127, 105, 105}, 0, "", hidden},
+    {"opened_picture_buffer", {965, 127, 105, 105}, 0, "", hidden},
     {"size_4_button", {757, 238, 36, 36}, jar, "[Размер кисти 4]", off | hand},
     {"rectangle_button", {874, 418, 24, 24}, auto_size, "[Нарисовать прямоугольник]", off | hand},
     {"rounded_rectangle_button", {844, 418, 24, 24}, auto_size, "[Нарисовать скругленный прямоугольник]", off | hand},
@@ -175,7 +175,7 @@ void LayoutTest::later_controls_take_the_mouse_and_frames_let_it_through()
 {
     app::MainWindow form(tree_->app_dir());
     QWidget* client = client_of(form);
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
     // The bar buttons lie over the bar picture, the bar over the background.
     QCOMPARE(client->childAt(400, 620), c.open_button);
     QCOMPARE(client->childAt(270, 612), c.home_button);
@@ -194,7 +194,7 @@ void LayoutTest::design_pictures_are_loaded()
     testing_support::CapturedErrors errors;
     app::MainWindow form(tree_->app_dir());
     QCOMPARE(errors.messages(), QStringList());
-    const core::MainWindowControls& c = form.controls();
+    const app::MainWindowControls& c = form.controls();
     QCOMPARE(c.page_background->picture().size(), QSize(1000, 700));
     QCOMPARE(c.canvas->picture().size(), QSize(474, 593));
     QCOMPARE(c.canvas->picture().depth(), 8);
@@ -203,8 +203,9 @@ void LayoutTest::design_pictures_are_loaded()
     QCOMPARE(c.strip_up_button->picture().size(), QSize(123, 33));
     QCOMPARE(c.undo_button->picture().size(), QSize(143, 80));
     QCOMPARE(c.redo_button->picture().size(), QSize(143, 80));
-    for (platform::PictureControl* none : {c.hidden_thumbnail, c.photograph, c.load_buffer, c.open_button,
-                                           c.exit_button, c.save_button, c.home_button, c.print_button})
+    for (platform::PictureControl* none :
+         {c.strip_slot_model, c.photograph, c.opened_picture_buffer, c.open_button, c.exit_button,
+          c.save_button, c.home_button, c.print_button})
         QVERIFY2(!none->has_picture(), qPrintable(none->objectName()));
     for (platform::PictureControl* jar : c.jars())
         QVERIFY2(jar->has_picture(), qPrintable(jar->objectName()));
@@ -215,7 +216,7 @@ void LayoutTest::frames_draw_a_two_pixel_outline_and_stay_clear_inside()
     app::MainWindow form(tree_->app_dir());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
     for (core::FrameShape* frame : c.pattern_frames())
         QCOMPARE(frame->pen(), QColor(255, 255, 0));
 
@@ -247,7 +248,7 @@ void LayoutTest::bar_buttons_let_the_bar_show_through()
     app::MainWindow form(tree_->app_dir());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
     const QRect bar = c.bottom_bar->geometry();
     const QImage with_buttons = grab_client(form, bar);
     for (platform::PictureControl* button :
@@ -262,7 +263,7 @@ void LayoutTest::bar_buttons_let_the_bar_show_through()
 void LayoutTest::list_box_and_description_box()
 {
     app::MainWindow form(tree_->app_dir());
-    const core::MainWindowControls& c = form.controls();
+    const app::MainWindowControls& c = form.controls();
     QCOMPARE(c.catalogue_list->geometry(), QRect(708, 104, 37, 32));
     QVERIFY(c.catalogue_list->isHidden());
     QCOMPARE(c.description_box->geometry(), QRect(778, 475, 200, 200));
@@ -277,7 +278,7 @@ void LayoutTest::list_box_and_description_box()
 void LayoutTest::menu_has_nine_top_level_commands_in_order()
 {
     app::MainWindow form(tree_->app_dir());
-    const core::MainWindowControls& c = form.controls();
+    const app::MainWindowControls& c = form.controls();
     QCOMPARE(form.menuBar(), c.menu);
     const QList<QAction*> actions = c.menu->actions();
     const QList<QAction*> expected{c.home_action, c.open_action,  c.save_action,

@@ -1,5 +1,5 @@
-// The program run from a copy of its folder that its user may not write, as an installation is:
-// the test copies the runnable folder with this executable as the program, takes the write bits
+// The program installed where its user may not write: the test installs the resource tree under
+// share/koloriton/ of a prefix and this executable as the prefix's bin/koloriton, takes the write bits
 // away and starts the copy as another user (nobody, when the test runs as root) with a home of its
 // own. There the copy drives its real main window and real file dialogs (--drive) and the test
 // then looks at where the files landed.
@@ -66,7 +66,7 @@ int drive_the_program()
     testing_support::CapturedErrors errors;
     app::MainWindow form(QCoreApplication::applicationDirPath());
     form.show();
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
 
     QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
     const platform::Bitmap before = c.canvas->picture();
@@ -146,12 +146,14 @@ void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of
     QTemporaryDir root;
     QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                    QFile::ReadOther | QFile::ExeOther));
-    const QString program_dir = root.filePath("program");
-    const QString program = program_dir + "/koloriton";
+    const QString prefix = root.filePath("usr");
+    const QString program_dir = prefix + "/share/koloriton";
+    const QString program = prefix + "/bin/koloriton";
     copy_folder(testing_support::generated_res_dir(), program_dir + "/res");
-    QVERIFY(QDir(program_dir).mkpath("Tmp") && QDir(program_dir).mkpath("save"));
+    QVERIFY(QDir(program_dir).mkpath("Tmp") && QDir(program_dir).mkpath("save") &&
+            QDir(prefix).mkpath("bin"));
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
-    set_read_only(program_dir, true);
+    set_read_only(prefix, true);
     const QString home = root.filePath("home");
     QVERIFY(QDir().mkpath(home));
 
@@ -185,7 +187,7 @@ void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of
     QVERIFY(QFileInfo(home + '/' + snapshots).isDir());
     QVERIFY(bitmaps_in(home + '/' + snapshots).isEmpty());
     QVERIFY(QDir(program_dir + "/Tmp").isEmpty() && QDir(program_dir + "/save").isEmpty());
-    set_read_only(program_dir, false);
+    set_read_only(prefix, false);
 }
 
 int main(int argc, char* argv[])

@@ -53,7 +53,7 @@ void hover(QWidget* widget)
 // there is none of that name.
 void open_catalogue_picture(app::MainWindow& form, const QString& name)
 {
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
     for (int press = 0; press <= c.catalogue_list->count(); ++press) {
         for (int slot = 0; slot < catalogue::PreviewStrip::slot_count; ++slot) {
             platform::PictureControl* thumbnail = form.preview_strip().thumbnail(slot);
@@ -81,7 +81,7 @@ int run_case(const QString& app_dir, const QString& damaged)
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
     form.show();
-    core::MainWindowControls& c = form.controls();
+    app::MainWindowControls& c = form.controls();
 
     open_catalogue_picture(form, picture);
     click(c.photo_tab);

@@ -99,12 +99,12 @@ void StartupTest::state_starts_with_the_fill_tool_and_the_first_jar()
     TestTree tree;
     app::MainWindow form(tree.app_dir());
     const core::ProcessState& state = form.state();
-    QCOMPARE(state.drawing.current_tool, core::tool_fill);
+    QCOMPARE(state.drawing.current_tool, core::Tool::fill);
     QCOMPARE(state.drawing.brush_size, 3);
-    QCOMPARE(state.drawing.fill_style, 1);
-    QCOMPARE(state.drawing.eraser_mode, 0);
-    QCOMPARE(state.drawing.stroke_active, 0);
-    QCOMPARE(state.color_index, 1);
+    QCOMPARE(static_cast<int>(state.drawing.fill_pattern), 1);
+    QCOMPARE(state.drawing.eraser_mode, false);
+    QCOMPARE(state.drawing.stroke_active, false);
+    QCOMPARE(state.chosen_jar, 1);
     QCOMPARE(state.preview_pos, 1);
     QCOMPARE(state.work_page_shown, false);
 }

@@ -52,35 +52,36 @@ private slots:
         w.open_picture();
         const platform::Bitmap canvas = c.canvas->picture();
         press(c.photograph, Qt::LeftButton, {31, 47});
-        QCOMPARE(w.drawing().current_color, 0x000000FFu);
+        QCOMPARE(w.drawing().current_colour, 0x000000FFu);
         QVERIFY(c.red_jar->isEnabled());
         press(c.pipette_button);
         QCOMPARE(c.photograph->cursor().pixmap().toImage(),
                  w.state().screen_cursors.cursor(53).pixmap().toImage());
         press(c.photograph, Qt::RightButton, {31, 47});
         const platform::ColourWord expected = c.photograph->picture().pixel(31, 47);
-        QCOMPARE(w.drawing().current_color, expected);
+        QCOMPARE(w.drawing().current_colour, expected);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), expected);
         verify_jars_plain_and_disabled(w);
-        QCOMPARE(w.state().color_index, 1);
+        QCOMPARE(w.state().chosen_jar, 1);
         QVERIFY(c.canvas->picture() == canvas);
         QVERIFY(!c.undo_button->isEnabled());
         press(c.brush_button);
         QCOMPARE(c.photograph->cursor().shape(), Qt::ArrowCursor);
     }
 
-    // A photograph of another size is shown stretched: the colour is the one under the pointer.
-    void a_small_photograph_gives_the_pixel_under_the_pointer()
+    // A photograph of another size and shape is shown stretched, here by 2 across and 4 down: the
+    // colour is the one under the pointer.
+    void a_photograph_of_another_shape_gives_the_pixel_under_the_pointer()
     {
         Window w;
         auto& c = w.controls();
-        platform::Bitmap small(100, 100);
-        small.image().setPixel(75, 25, platform::to_qrgb(0x00123456));
+        platform::Bitmap small(100, 50);
+        small.image().setPixel(75, 10, platform::to_qrgb(0x00123456));
         platform::write_bmp(small, w.tree().path("res/info/" + w.picture_name(0) + ".bmp"));
         w.open_picture();
         press(c.pipette_button);
-        press(c.photograph, Qt::LeftButton, {151, 51});
-        QCOMPARE(w.drawing().current_color, 0x00123456u);
+        press(c.photograph, Qt::LeftButton, {151, 41});
+        QCOMPARE(w.drawing().current_colour, 0x00123456u);
     }
 
     void the_pipette_on_the_description_takes_the_colour_seen_there()
@@ -100,7 +101,7 @@ private slots:
         QVERIFY(qGray(seen.pixel(at)) < 128);
         QTest::mouseClick(c.description_box->viewport(), Qt::MiddleButton, {},
                           c.description_box->viewport()->mapFrom(c.description_box, at));
-        QCOMPARE(w.drawing().current_color, platform::from_qrgb(seen.pixel(at)));
+        QCOMPARE(w.drawing().current_colour, platform::from_qrgb(seen.pixel(at)));
         verify_jars_plain_and_disabled(w);
     }
 

@@ -17,7 +17,7 @@ QImage jpeg(const QString& path)
     return platform::read_jpeg(path).convertToFormat(QImage::Format_RGB32);
 }
 
-void verify_page(core::MainWindowControls& c, bool work)
+void verify_page(app::MainWindowControls& c, bool work)
 {
     for (platform::PictureControl* control : c.drawing_controls())
         QCOMPARE(control->isEnabled(), work);
@@ -39,8 +39,8 @@ private slots:
         Window w;
         auto& c = w.controls();
         QTest::mouseClick(c.violet_jar, Qt::LeftButton);
-        QCOMPARE(w.state().color_index, 1);
-        w.state().color_index = 5;
+        QCOMPARE(w.state().chosen_jar, 1);
+        w.state().chosen_jar = 5;
         w.drawing().brush_size = 4;
         w.open_picture(1);
         const QString name = w.picture_name(1);
@@ -59,11 +59,11 @@ private slots:
         QVERIFY(c.red_jar->picture() == w.bmp("banks/к_.bmp"));
         QVERIFY(c.black_jar->picture() == w.bmp("banks/ч.bmp"));
         QVERIFY(c.shade_strip->picture() == w.bmp("gradients/к.bmp"));
-        QCOMPARE(w.drawing().current_color, 0x000000FFu);
+        QCOMPARE(w.drawing().current_colour, 0x000000FFu);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), 0x000000FFu);
         QCOMPARE(c.size_4_button->picture().pixel(10, 10), 0x000000FFu);
-        QCOMPARE(w.state().color_index, 5);
-        QCOMPARE(w.drawing().current_tool, 2);
+        QCOMPARE(w.state().chosen_jar, 5);
+        QCOMPARE(static_cast<int>(w.drawing().current_tool), 2);
         QVERIFY(!c.undo_button->isEnabled());
         QVERIFY(w.errors().isEmpty());
     }
@@ -101,7 +101,7 @@ private slots:
         verify_page(c, false);
         QVERIFY(c.right_slope_pattern_frame->isVisible());
         w.open_picture(1);
-        QCOMPARE(w.drawing().fill_style, 4);
+        QCOMPARE(static_cast<int>(w.drawing().fill_pattern), 4);
         for (std::size_t i = 0; i < 6; ++i)
             QCOMPARE(c.pattern_frames()[i]->isVisible(), i == 3);
     }

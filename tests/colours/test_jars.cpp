@@ -53,11 +53,11 @@ private slots:
         press(c.brush_button);
         const platform::Bitmap solid = c.solid_pattern_button->picture();
         QTest::mouseClick(c.violet_jar, Qt::LeftButton);
-        QCOMPARE(w.drawing().current_color, violet);
-        QCOMPARE(w.state().color_index, 7);
+        QCOMPARE(w.drawing().current_colour, violet);
+        QCOMPARE(w.state().chosen_jar, 7);
         QVERIFY(c.shade_strip->picture() == w.bmp("gradients/ф.bmp"));
         for (const colours::JarRow& row : colours::jar_table)
-            QVERIFY((c.*(row.control))->picture() == w.bmp(jar_file(row, row.index == 7)));
+            QVERIFY(c.jars()[row.index - 1]->picture() == w.bmp(jar_file(row, row.index == 7)));
         QVERIFY(c.brush_button->picture() == w.bmp("instruments/кисть_ф.bmp"));
         verify_fill(c.bucket_button->picture(), w.bmp("instruments/ведро пустое.bmp"), {20, 20}, violet,
                     BrushStyle::Solid);
@@ -86,20 +86,20 @@ private slots:
         auto& c = w.controls();
         w.open_picture();
         press(c.black_jar, Qt::RightButton);
-        QCOMPARE(w.state().color_index, 8);
-        QCOMPARE(w.drawing().current_color, 0u);
+        QCOMPARE(w.state().chosen_jar, 8);
+        QCOMPARE(w.drawing().current_colour, 0u);
         QVERIFY(c.shade_strip->picture() == w.bmp("gradients/б.bmp"));
         press(c.red_jar, Qt::RightButton);
-        QCOMPARE(w.state().color_index, 1);
+        QCOMPARE(w.state().chosen_jar, 1);
         for (const colours::JarRow& row : colours::jar_table) {
             if (row.event != colours::JarEvent::left_click)
                 continue;
-            const std::int32_t before = w.state().color_index;
-            press(c.*(row.control), Qt::RightButton);
-            QCOMPARE(w.state().color_index, before);
-            press(c.*(row.control), Qt::LeftButton);
-            QCOMPARE(w.state().color_index, row.index);
-            QCOMPARE(w.drawing().current_color, row.colour);
+            const std::int32_t before = w.state().chosen_jar;
+            press(c.jars()[row.index - 1], Qt::RightButton);
+            QCOMPARE(w.state().chosen_jar, before);
+            press(c.jars()[row.index - 1], Qt::LeftButton);
+            QCOMPARE(w.state().chosen_jar, row.index);
+            QCOMPARE(w.drawing().current_colour, row.colour);
         }
     }
 
@@ -113,11 +113,11 @@ private slots:
         const platform::Bitmap jar = c.yellow_jar->picture();
         const platform::Bitmap brush = c.brush_button->picture();
         press(c.shade_strip, Qt::MiddleButton, {137, 21});
-        QCOMPARE(w.drawing().current_color, w.bmp("gradients/ж.bmp").pixel(137, 21));
-        QCOMPARE(w.state().color_index, 3);
+        QCOMPARE(w.drawing().current_colour, w.bmp("gradients/ж.bmp").pixel(137, 21));
+        QCOMPARE(w.state().chosen_jar, 3);
         QVERIFY(c.yellow_jar->picture() == jar);
         QVERIFY(c.brush_button->picture() == brush);
-        QCOMPARE(c.solid_pattern_button->picture().pixel(12, 12), w.drawing().current_color);
+        QCOMPARE(c.solid_pattern_button->picture().pixel(12, 12), w.drawing().current_colour);
     }
 
     void the_brush_picture_follows_only_coloured_jars_while_the_brush_is_chosen()
@@ -128,7 +128,7 @@ private slots:
         press(c.brush_button);
         QTest::mouseClick(c.violet_jar, Qt::LeftButton);
         press(c.black_jar);
-        QCOMPARE(w.drawing().current_color, 0u);
+        QCOMPARE(w.drawing().current_colour, 0u);
         QVERIFY(c.brush_button->picture() == w.bmp("instruments/кисть_ф.bmp"));
         press(c.bucket_button);
         QTest::mouseClick(c.orange_jar, Qt::LeftButton);
@@ -143,7 +143,7 @@ private slots:
         QTest::mouseClick(c.vertical_pattern_button, Qt::LeftButton);
         QTest::mouseClick(c.orange_jar, Qt::LeftButton);
         press(c.red_jar);
-        QCOMPARE(w.drawing().fill_style, 3);
+        QCOMPARE(static_cast<int>(w.drawing().fill_pattern), 3);
         for (std::size_t i = 0; i < 6; ++i)
             QCOMPARE(c.pattern_frames()[i]->isVisible(), i == 2);
     }
@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(w.errors().size(), 1);
         QVERIFY(w.errors().first().contains("ф.bmp"));
         QVERIFY(c.shade_strip->picture() == red_strip);
-        QCOMPARE(w.state().color_index, 1);
+        QCOMPARE(w.state().chosen_jar, 1);
         w.tree().remove("res/banks/ж.bmp");
         QTest::mouseClick(c.orange_jar, Qt::LeftButton);
         QCOMPARE(w.errors().size(), 2);
@@ -167,7 +167,7 @@ private slots:
         QVERIFY(c.shade_strip->picture() == w.bmp("gradients/о.bmp"));
         QVERIFY(c.red_jar->picture() == w.bmp("banks/к.bmp"));
         QVERIFY(c.orange_jar->picture() == w.bmp("banks/о_.bmp"));
-        QCOMPARE(w.drawing().current_color, 0x000000FFu);
+        QCOMPARE(w.drawing().current_colour, 0x000000FFu);
     }
 
     // White from the eraser (or a pipette on paper) must not merge a size disc with its white

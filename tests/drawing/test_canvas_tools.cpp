@@ -82,7 +82,7 @@ private slots:
         QTest::mouseClick(c.horizontal_pattern_button, Qt::LeftButton);
         click_canvas(w, {200, 200});
         QTest::mouseClick(c.vertical_pattern_button, Qt::LeftButton);
-        w.drawing().current_color = blue;
+        w.drawing().current_colour = blue;
         click_canvas(w, {50, 450});
         const platform::Bitmap& picture = c.canvas->picture();
         const platform::Bitmap start = known_picture();
@@ -124,7 +124,7 @@ private slots:
             QCOMPARE(c.canvas->picture().pixel(300, 200), red);
             QCOMPARE(shown_pixel(c.canvas, {300, 200}), red);
             QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {400, 200});
-            QCOMPARE(w.drawing().stroke_active, 0);
+            QCOMPARE(w.drawing().stroke_active, false);
             const platform::Bitmap stroke = c.canvas->picture();
             QTest::mouseMove(c.canvas, {400, 500});
             QVERIFY(c.canvas->picture() == stroke);
@@ -160,7 +160,7 @@ private slots:
             for (int round = 0; round < 12; ++round) {
                 const int size = random.bounded(1, 5);
                 w.drawing().brush_size = size;
-                w.drawing().current_color = red;
+                w.drawing().current_colour = red;
                 c.canvas->set_picture(test.picture);
                 const auto inside = [&] {
                     return QPoint(random.bounded(test.picture.width()),
@@ -204,8 +204,8 @@ private slots:
         show_on_canvas(w);
         press(c.eraser_button);
         press(c.shade_strip, Qt::LeftButton, {100, 15});
-        QCOMPARE(w.drawing().current_color, c.shade_strip->picture().pixel(100, 15));
-        QVERIFY(w.drawing().current_color != white);
+        QCOMPARE(w.drawing().current_colour, c.shade_strip->picture().pixel(100, 15));
+        QVERIFY(w.drawing().current_colour != white);
         drag(w, {50, 420}, {50, 500});
         const platform::Bitmap& picture = c.canvas->picture();
         for (const int y : {420, 460, 500})
@@ -226,17 +226,17 @@ private slots:
         press(c.pipette_button);
         const auto line = hatched.pixel(200, 200) == red ? QPoint(200, 200) : QPoint(201, 200);
         QCOMPARE(hatched.pixel(line.x(), line.y()), red);
-        w.drawing().current_color = blue;
+        w.drawing().current_colour = blue;
         click_canvas(w, line, Qt::RightButton);
-        QCOMPARE(w.drawing().current_color, red);
+        QCOMPARE(w.drawing().current_colour, red);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), red);
         for (auto* jar : c.jars())
             QVERIFY(!jar->isEnabled());
         QVERIFY(c.red_jar->picture() == w.bmp("banks/к.bmp"));
         click_canvas(w, line + QPoint(1, 0));
-        QCOMPARE(w.drawing().current_color, white);
+        QCOMPARE(w.drawing().current_colour, white);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), white);
-        QCOMPARE(w.drawing().current_tool, 4);
+        QCOMPARE(static_cast<int>(w.drawing().current_tool), 4);
         QVERIFY(c.canvas->picture() == hatched);
         QVERIFY(undo_snapshot(w) == hatched);
     }

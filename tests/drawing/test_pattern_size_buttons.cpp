@@ -15,13 +15,13 @@ private slots:
         for (int style = 1; style <= 6; ++style) {
             QTest::mouseClick(c.pattern_buttons()[style % 6], Qt::RightButton);
             QTest::mouseClick(c.pattern_buttons()[style - 1], Qt::LeftButton);
-            QCOMPARE(w.drawing().fill_style, style);
+            QCOMPARE(static_cast<int>(w.drawing().fill_pattern), style);
             for (int frame = 1; frame <= 6; ++frame)
                 QCOMPARE(c.pattern_frames()[frame - 1]->isVisible(), frame == style);
         }
-        QCOMPARE(w.drawing().current_tool, 1);
+        QCOMPARE(static_cast<int>(w.drawing().current_tool), 1);
         press(c.bucket_button);
-        QCOMPARE(w.drawing().fill_style, 1);
+        QCOMPARE(static_cast<int>(w.drawing().fill_pattern), 1);
         QVERIFY(c.solid_pattern_frame->isVisible() && !c.grid_pattern_frame->isVisible());
     }
 
@@ -48,7 +48,7 @@ private slots:
                 QVERIFY(buttons[b - 1]->picture() == expected);
             }
         }
-        QCOMPARE(w.drawing().current_tool, 2);
+        QCOMPARE(static_cast<int>(w.drawing().current_tool), 2);
         QVERIFY(c.canvas->picture() == canvas);
     }
 };

@@ -24,7 +24,6 @@ platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform
 {
     platform::Bitmap picture = known_picture();
     const RectEdges r{from.x(), from.y(), to.x(), to.y()};
-    const platform::Brush clear{white, platform::BrushStyle::Clear};
     const int mx = half_to_even(r.left, r.right);
     const int my = half_to_even(r.top, r.bottom);
     const std::array<QPoint, 4> triangle{QPoint(r.left, r.bottom), QPoint(r.right, r.bottom),
@@ -36,13 +35,13 @@ platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform
         platform::draw_line(picture, from, to, pen);
         break;
     case 6:
-        platform::draw_ellipse(picture, r, pen, clear);
+        platform::draw_ellipse(picture, r, pen);
         break;
     case 7:
-        platform::draw_rectangle(picture, r, pen, clear);
+        platform::draw_rectangle(picture, r, pen);
         break;
     case 8:
-        platform::draw_rounded_rectangle(picture, r, pen, clear);
+        platform::draw_rounded_rectangle(picture, r, pen);
         break;
     case 9:
         platform::draw_polyline(picture, triangle, pen);
@@ -53,7 +52,7 @@ platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform
     return picture;
 }
 
-platform::PictureControl* tool_button(core::MainWindowControls& c, int tool)
+platform::PictureControl* tool_button(app::MainWindowControls& c, int tool)
 {
     const std::array<platform::PictureControl*, 6> buttons{c.line_button,      c.ellipse_button,
                                                            c.rectangle_button, c.rounded_rectangle_button,
@@ -146,8 +145,7 @@ private slots:
         QTest::mouseMove(c.canvas, {280, 290});
         QTest::mouseRelease(c.canvas, Qt::RightButton, {}, {280, 290});
         platform::Bitmap expected = hatched;
-        platform::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2},
-                               {white, platform::BrushStyle::Clear});
+        platform::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2});
         QVERIFY(c.canvas->picture() == expected);
         QCOMPARE(c.canvas->picture().pixel(200, 200), hatched.pixel(200, 200));
         QTest::mouseClick(c.undo_button, Qt::LeftButton);

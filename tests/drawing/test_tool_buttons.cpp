@@ -18,7 +18,7 @@ QString instrument(const char* file)
     return "instruments/" + QString::fromUtf8(file);
 }
 
-std::array<bool, 8> jars_enabled(core::MainWindowControls& c)
+std::array<bool, 8> jars_enabled(app::MainWindowControls& c)
 {
     std::array<bool, 8> enabled{};
     for (std::size_t i = 0; i < 8; ++i)
@@ -41,26 +41,25 @@ private slots:
             const drawing::ToolRow& row = tool_table[i];
             const std::array<bool, 8> jars_before = jars_enabled(c);
             const QCursor photo_cursor = c.photograph->cursor();
-            press(c.*(row.control), i % 2 == 0 ? Qt::LeftButton : Qt::RightButton);
+            press(c.tool_buttons()[i], i % 2 == 0 ? Qt::LeftButton : Qt::RightButton);
             for (std::size_t j = 0; j < tool_table.size(); ++j)
                 if (j != i && !(j == 1 && i == 2))
-                    QVERIFY2((c.*(tool_table[j].control))->picture() ==
-                                 w.bmp(instrument(tool_table[j].plain_file)),
+                    QVERIFY2(c.tool_buttons()[j]->picture() == w.bmp(instrument(tool_table[j].plain_file)),
                              tool_table[j].plain_file);
             if (i == 1)
-                QCOMPARE(c.bucket_button->picture().pixel(20, 20), w.drawing().current_color);
+                QCOMPARE(c.bucket_button->picture().pixel(20, 20), w.drawing().current_colour);
             else if (row.highlighted_file != nullptr)
-                QVERIFY((c.*(row.control))->picture() == w.bmp(instrument(row.highlighted_file)));
+                QVERIFY(c.tool_buttons()[i]->picture() == w.bmp(instrument(row.highlighted_file)));
             QCOMPARE(w.drawing().current_tool, row.tool);
-            QCOMPARE(w.drawing().fill_style, i == 1 ? 1 : 0);
+            QCOMPARE(static_cast<int>(w.drawing().fill_pattern), i == 1 ? 1 : 0);
             QCOMPARE(c.solid_pattern_frame->isVisible(), i == 1);
-            QCOMPARE(w.drawing().eraser_mode, i >= 2 ? 1 : 0);
+            QCOMPARE(w.drawing().eraser_mode, i >= 2);
             const QCursor canvas =
                 row.cursor == 0 ? QCursor(Qt::CrossCursor) : w.state().screen_cursors.cursor(row.cursor);
             QVERIFY(same_cursor(c.canvas->cursor(), canvas));
-            const QCursor photo = row.tool == core::tool_pipette ? canvas
-                                  : row.cursor == 0              ? photo_cursor
-                                                                 : QCursor(Qt::ArrowCursor);
+            const QCursor photo = row.tool == core::Tool::pipette ? canvas
+                                  : row.cursor == 0               ? photo_cursor
+                                                                  : QCursor(Qt::ArrowCursor);
             QVERIFY(same_cursor(c.photograph->cursor(), photo));
             std::array<bool, 8> jars = jars_before;
             if (row.jars != JarSwitch::unchanged)
@@ -79,13 +78,13 @@ private slots:
         w.open_picture();
         QTest::mouseClick(c.violet_jar, Qt::LeftButton);
         press(c.eraser_button);
-        QCOMPARE(w.drawing().current_color, 0x00FFFFFFu);
+        QCOMPARE(w.drawing().current_colour, 0x00FFFFFFu);
         press(c.eraser_button, Qt::RightButton);
         press(c.shade_strip, Qt::LeftButton, {200, 15});
         press(c.line_button);
         press(c.brush_button);
-        QCOMPARE(w.drawing().current_color, 0x00C118B1u);
-        QCOMPARE(w.drawing().eraser_mode, 0);
+        QCOMPARE(w.drawing().current_colour, 0x00C118B1u);
+        QCOMPARE(w.drawing().eraser_mode, false);
         QVERIFY(c.violet_jar->picture() == w.bmp("banks/ф_.bmp"));
         QVERIFY(c.red_jar->picture() == w.bmp("banks/к.bmp"));
         QVERIFY(c.brush_button->picture() == w.bmp("instruments/кисть_ф.bmp"));
@@ -93,8 +92,8 @@ private slots:
         QTest::mouseClick(c.yellow_jar, Qt::LeftButton);
         press(c.eraser_button);
         press(c.bucket_button);
-        QCOMPARE(w.drawing().current_color, 0x0000FFFFu);
-        QCOMPARE(w.drawing().current_tool, 2);
+        QCOMPARE(w.drawing().current_colour, 0x0000FFFFu);
+        QCOMPARE(static_cast<int>(w.drawing().current_tool), 2);
         QVERIFY(c.yellow_jar->picture() == w.bmp("banks/ж_.bmp"));
     }
 
@@ -108,7 +107,7 @@ private slots:
         press(c.triangle_button);
         QCOMPARE(w.errors().size(), 1);
         QVERIFY(w.errors().first().contains("ромб.bmp"));
-        QCOMPARE(w.drawing().current_tool, 9);
+        QCOMPARE(static_cast<int>(w.drawing().current_tool), 9);
         QVERIFY(!c.black_jar->isEnabled());
         QVERIFY(same_cursor(c.canvas->cursor(), canvas));
     }

@@ -58,7 +58,7 @@ struct Fixture {
             });
         form.show();
     }
-    core::MainWindowControls& controls() { return form.controls(); }
+    app::MainWindowControls& controls() { return form.controls(); }
     Bitmap& canvas() { return controls().canvas->picture(); }
     void save_as(const QString& path)
     {
@@ -77,7 +77,7 @@ struct Fixture {
     }
 };
 
-bool all_drawing_controls_enabled(const core::MainWindowControls& controls)
+bool all_drawing_controls_enabled(const app::MainWindowControls& controls)
 {
     const auto list = controls.drawing_controls();
     return std::all_of(list.begin(), list.end(), [](const QWidget* control) { return control->isEnabled(); });
@@ -103,6 +103,8 @@ private slots:
         QVERIFY(fixture.errors.messages().isEmpty());
         QCOMPARE(fixture.canvas(), drawn);
         QVERIFY(fixture.controls().canvas->isVisible());
+        // The opened picture is fitted into the canvas; the hidden buffer does not keep it.
+        QVERIFY(!fixture.controls().opened_picture_buffer->has_picture());
     }
 
     void an_8_bit_canvas_is_saved_as_8_bits()
@@ -182,7 +184,7 @@ private slots:
         QVERIFY(!fixture.controls().photo_tab->isVisible());
         QVERIFY(!fixture.form.state().work_page_shown);
         QCOMPARE(fixture.controls().page_background->picture().image(), start_background);
-        QCOMPARE(fixture.form.state().drawing.current_color, platform::ColourWord{0x000000FF});
+        QCOMPARE(fixture.form.state().drawing.current_colour, platform::ColourWord{0x000000FF});
         QCOMPARE(fixture.controls().open_dialog.initial_dir, fixture.tree.path("res/pic-dop/"));
     }
 

@@ -124,7 +124,7 @@ private slots:
 
         press(c.pipette_button);
         press(c.canvas, Qt::LeftButton, {220, 210});
-        QCOMPARE(w.drawing().current_color, red);
+        QCOMPARE(w.drawing().current_colour, red);
         press(c.undo_button);
         QVERIFY(c.canvas->picture() == first);
         QVERIFY(redo_snapshot(w) == first);
@@ -237,8 +237,8 @@ private slots:
                 // Each brush press in a colour of its own, so it always changes the picture; a
                 // pipette press changes nothing but still takes the snapshot.
                 const bool pipette = kind == 1;
-                w.drawing().current_tool = pipette ? 4 : 1;
-                w.drawing().current_color = platform::colour_word(step & 0xFF, step >> 8, 77);
+                w.drawing().current_tool = pipette ? core::Tool::pipette : core::Tool::brush;
+                w.drawing().current_colour = platform::colour_word(step & 0xFF, step >> 8, 77);
                 press(c.canvas, Qt::LeftButton, {random.bounded(64), random.bounded(48)});
                 QCOMPARE(c.canvas->picture() == model.canvas, pipette);
                 model.pressed(c.canvas->picture());
@@ -276,7 +276,7 @@ private slots:
             QCOMPARE(w.errors().size(), 1);
             QVERIFY(w.errors().first().contains("tmp.bmp"));
             QVERIFY(c.canvas->picture() == known_picture());
-            QCOMPARE(w.drawing().stroke_active, 0);
+            QCOMPARE(w.drawing().stroke_active, false);
             QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {210, 210});
             verify_buttons(w, false, false);
 

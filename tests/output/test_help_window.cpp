@@ -173,7 +173,7 @@ void HelpWindowTest::the_arrows_point_into_their_areas()
 {
     Fixture f;
     f.open_first_picture();
-    const core::MainWindowControls& c = f.form.controls();
+    const app::MainWindowControls& c = f.form.controls();
     const output::HelpPicture help = f.help_window.refresh_picture();
     const std::pair<const char*, QList<const QWidget*>> areas[] = {
         {"Поле для рисования", {c.canvas}},

@@ -39,6 +39,8 @@ const QRgb inside_yellow = qRgb(255, 255, 0);
 const Paper a4_with_wide_margins{QStringLiteral("A4"), {595, 842}, {18, 36, 18, 36}};
 const Paper a4_without_margins{QStringLiteral("A4"), {595, 842}, {0, 0, 0, 0}};
 const Paper letter_with_narrow_margins{QStringLiteral("Letter"), {612, 792}, {9, 9, 9, 9}};
+// Printable 559 x 402 points: wider for its height than the page, which must shrink to the height.
+const Paper a4_with_deep_margins{QStringLiteral("A4"), {595, 842}, {18, 220, 18, 220}};
 
 // A drawing as large as the window's frame for it, with a blue border touching all four edges.
 platform::Bitmap framed_drawing()
@@ -194,7 +196,8 @@ void PaperPrintTest::initTestCase()
     cups_->serve_this_process();
     for (const auto& [queue, paper] :
          {std::pair{"a4_wide_margins", a4_with_wide_margins}, std::pair{"a4_borderless", a4_without_margins},
-          std::pair{"letter_narrow_margins", letter_with_narrow_margins}})
+          std::pair{"letter_narrow_margins", letter_with_narrow_margins},
+          std::pair{"a4_deep_margins", a4_with_deep_margins}})
         QVERIFY2(cups_->add_pdf_printer(QString::fromLatin1(queue), paper), qPrintable(cups_->failure()));
 }
 
@@ -206,6 +209,8 @@ void PaperPrintTest::the_page_lands_whole_at_the_printable_areas_origin_data()
     QTest::addColumn<QString>("author");
     QTest::newRow("A4, margins too wide for the page: shrunk, title only")
         << "a4_wide_margins" << a4_with_wide_margins << QStringLiteral("Кремль") << QString();
+    QTest::newRow("A4, printable area wider than the page: shrunk to its height")
+        << "a4_deep_margins" << a4_with_deep_margins << QStringLiteral("Мост") << QString();
     QTest::newRow("A4 without margins: at 96 dpi, both rows")
         << "a4_borderless" << a4_without_margins << QStringLiteral("Дом") << QStringLiteral("Петя");
     QTest::newRow("Letter, narrow margins: at 96 dpi, author only")

@@ -138,6 +138,8 @@ private slots:
         QCOMPARE(draw_focus_rect(huge, RectEdges{-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647}),
                  QRect());
         QCOMPARE(draw_focus_rect(huge, RectEdges{-2147483647 - 1, 2, 2147483647, 3}), QRect(0, 2, 9, 1));
+        // On an odd row the dots reach the last column.
+        QCOMPARE(draw_focus_rect(huge, RectEdges{-5, 3, 40, 4}), QRect(1, 3, 9, 1));
     }
 };
 

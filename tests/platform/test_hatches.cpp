@@ -105,20 +105,6 @@ private slots:
         QCOMPARE(bitmap.pixel(3, 8), violet);
     }
 
-    void a_hatched_brush_fills_a_shape_interior_transparently()
-    {
-        Bitmap bitmap(40, 40);
-        fill_box(bitmap, bitmap.rect(), yellow);
-        const QRect changed = draw_rectangle(bitmap, RectEdges{4, 4, 36, 30}, Pen{black_word, 1},
-                                             Brush{violet, BrushStyle::Cross});
-        QCOMPARE(changed, QRect(4, 4, 32, 26));
-        for (int y = 5; y < 29; ++y)
-            for (int x = 5; x < 35; ++x)
-                QCOMPARE(bitmap.pixel(x, y), cell_covers(BrushStyle::Cross, x, y) ? violet : yellow);
-        QCOMPARE(bitmap.pixel(4, 8), black_word);
-        QCOMPARE(bitmap.pixel(2, 8), yellow);
-    }
-
     void an_indexed_bitmap_is_hatched_with_its_nearest_entry()
     {
         const QList<QRgb> table = {qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(170, 30, 190)};

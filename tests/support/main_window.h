@@ -17,7 +17,7 @@ public:
 
     TestTree& tree() { return tree_; }
     app::MainWindow& form() { return form_; }
-    core::MainWindowControls& controls() { return form_.controls(); }
+    app::MainWindowControls& controls() { return form_.controls(); }
     core::ProcessState& state() { return form_.state(); }
     core::DrawingState& drawing() { return form_.state().drawing; }
     const QStringList& errors() const { return errors_.messages(); }

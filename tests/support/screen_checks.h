@@ -125,7 +125,7 @@ struct ScreenCase {
     {
         const QString name = window.picture_name(0);
         const QString res = window.tree().path("res/");
-        core::MainWindowControls& controls = window.controls();
+        app::MainWindowControls& controls = window.controls();
         return {{window.form().preview_strip().thumbnail(0), res + "preview/" + name + ".jpg", false, true},
                 {controls.photograph, res + "info/" + name + ".bmp"},
                 {controls.orange_jar, res + QStringLiteral("banks/о.bmp"), true},
@@ -205,7 +205,7 @@ inline void check_press_lands_on_shown_pixel(const ScreenCase& screen)
 // rendering falls on device pixels one for one, the nearest of the blended ones elsewhere.
 inline void check_pipette_takes_shown_colour(const ScreenCase& screen)
 {
-    core::MainWindowControls& controls = screen.window.controls();
+    app::MainWindowControls& controls = screen.window.controls();
     const QImage shot = screenshot();
     const QRectF shown =
         device_rect(screen.window.form(), *controls.photograph, controls.photograph->picture_rect());
@@ -215,13 +215,13 @@ inline void check_pipette_takes_shown_colour(const ScreenCase& screen)
         const QPoint device(static_cast<int>(shown.left() + fraction.x() * shown.width()),
                             static_cast<int>(shown.top() + fraction.y() * shown.height()));
         QTest::mouseClick(controls.pipette_button, Qt::LeftButton);
-        QCOMPARE(screen.window.drawing().current_tool, core::tool_pipette);
+        QCOMPARE(screen.window.drawing().current_tool, core::Tool::pipette);
         constexpr platform::ColourWord none = 0x00123457;
-        screen.window.drawing().current_color = none;
+        screen.window.drawing().current_colour = none;
         click_at_device(device);
         const QRgb seen = shot.pixel(device);
-        QTRY_VERIFY(screen.window.drawing().current_color != none);
-        const QRgb taken = platform::to_qrgb(screen.window.drawing().current_color);
+        QTRY_VERIFY(screen.window.drawing().current_colour != none);
+        const QRgb taken = platform::to_qrgb(screen.window.drawing().current_colour);
         if (exact) {
             QCOMPARE(QColor(taken), QColor(seen));
             continue;

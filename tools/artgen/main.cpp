@@ -1,5 +1,6 @@
 #include "artgen.h"
 #include "catalogue.h"
+#include "core/layout_font_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +14,7 @@ namespace {
 
 void register_fonts()
 {
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+    for (const char* file : {core::layout_font_file, core::layout_bold_font_file})
         if (QFileInfo::exists(file))
             QFontDatabase::addApplicationFont(file);
 }
