@@ -2,6 +2,7 @@
 
 #include "core/fonts.h"
 #include "core/frame_shape.h"
+#include "history/fitted_picture.h"
 #include "platform/error_guard.h"
 #include "platform/read_only_text_box.h"
 
@@ -57,7 +58,7 @@ const char* const base_colour_hint = "[Выбор базового цвета]";
 // clang-format off
 const LayoutRow layout_rows[] = {
     {"page_background",  &app::MainWindowControls::page_background,  {0, 0, 997, 698},    plain,                 "", design},
-    {"canvas",  &app::MainWindowControls::canvas,  {213, 10, 474, 593}, auto_size | centre,    "", hidden | design},
+    {"canvas",  &app::MainWindowControls::canvas,  {{213, 10}, history::canvas_frame}, auto_size | centre,    "", hidden | design},
     {"strip_slot_model",  &app::MainWindowControls::strip_slot_model,  {11, 50, 143, 143},  plain,                 "", hidden},
     {"red_jar",  &app::MainWindowControls::red_jar,  {760, 10, 52, 73},   jar, base_colour_hint, disabled | clickable},
     {"orange_jar",  &app::MainWindowControls::orange_jar,  {818, 10, 52, 72},   jar, base_colour_hint, disabled | clickable},

@@ -3,7 +3,6 @@
 #include "colours/colour_panel.h"
 #include "core/frame_shape.h"
 #include "platform/error_guard.h"
-#include "platform/errors.h"
 #include "platform/rtf_reader.h"
 #include "platform/whole_file.h"
 
@@ -51,11 +50,8 @@ void InfoPanel::show_place(const QString& name)
 
 void InfoPanel::load_description(const QString& path)
 {
-    const std::optional<QString> html =
-        platform::description_html(platform::read_whole_file(path, max_description_file_size));
-    if (!html)
-        throw platform::FileError(path, QStringLiteral("File is too large"));
-    controls_.description_box->setHtml(*html);
+    controls_.description_box->setHtml(
+        platform::description_html(platform::read_whole_file(path, max_description_file_size)));
 }
 
 void InfoPanel::hide()

@@ -2,6 +2,7 @@
 
 #include "catalogue/info_panel.h"
 #include "colours/colour_panel.h"
+#include "history/fitted_picture.h"
 #include "platform/error_guard.h"
 
 #include <QFileInfo>
@@ -44,7 +45,7 @@ void PageSwitcher::open_picture(const QString& name)
     colours_.show_pattern_frame(drawing_.fill_pattern);
     const QString line_drawing = paths_.clipart_dir + name + ".bmp";
     if (QFileInfo(line_drawing).isFile())
-        controls_.canvas->load_picture(line_drawing);
+        controls_.canvas->set_picture(history::read_line_drawing(line_drawing, history::canvas_frame));
     info_.show_place(name);
     colours_.refresh_jar_row(1);
     show_work_background();

@@ -1,8 +1,11 @@
 #include "core/resource_paths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace core {
 
@@ -59,7 +62,8 @@ ResourcePaths ResourcePaths::for_program(const QString& program_dir)
     paths.in_user_folders = true;
     paths.tmp_dir = user_snapshot_dir();
     paths.drawings_dir = user_drawings_dir();
-    QDir().mkpath(paths.tmp_dir);
+    if (!QDir().mkpath(paths.tmp_dir))
+        paths.tmp_dir = private_snapshot_dir();
     return paths;
 }
 
@@ -71,6 +75,24 @@ QString ResourcePaths::open_dir() const
 QString user_snapshot_dir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/koloriton/";
+}
+
+QString private_snapshot_dir()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const QFileInfo base(runtime);
+    const QString parent =
+        !runtime.isEmpty() && base.isDir() && base.isWritable() ? runtime : QDir::tempPath();
+    const QString folder = parent + QStringLiteral("/koloriton-%1").arg(::getuid());
+    const QByteArray name = QFile::encodeName(folder);
+    ::mkdir(name.constData(), 0700);
+    // Only a folder of our own, which no one else may enter, is used: not a link, nor one another
+    // user made under that name in a shared temporary directory.
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != ::getuid() ||
+        ::chmod(name.constData(), 0700) != 0)
+        return user_snapshot_dir();
+    return folder + '/';
 }
 
 QString user_drawings_dir()

@@ -33,7 +33,8 @@ struct ResourcePaths {
     static ResourcePaths under(const QString& app_dir);
     // The layout for the executable in `program_dir`: the resource tree beside it or, installed, in
     // ../share/koloriton/; the portable layout while its Tmp/ is writable, else the user's own
-    // folders (see user_snapshot_dir and user_drawings_dir). Creates the user's snapshot folder.
+    // folders (see user_snapshot_dir and user_drawings_dir). Creates the user's snapshot folder, or
+    // when it cannot be made (no home folder) uses private_snapshot_dir().
     static ResourcePaths for_program(const QString& program_dir);
 
     QString save_dir() const { return drawings_dir; }
@@ -48,5 +49,8 @@ struct ResourcePaths {
 // The per-user folders, under the current user's home: one user's files never meet another's.
 QString user_snapshot_dir();
 QString user_drawings_dir();
+// The user's own folder (mode 0700) under the runtime directory, or the temporary directory
+// without one, for snapshots when the home folder cannot hold them.
+QString private_snapshot_dir();
 
 } // namespace core

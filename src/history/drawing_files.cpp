@@ -1,6 +1,6 @@
 #include "history/drawing_files.h"
 
-#include "history/shrink_picture.h"
+#include "history/fitted_picture.h"
 #include "platform/bmp_codec.h"
 #include "platform/error_guard.h"
 
@@ -61,13 +61,9 @@ void DrawingFiles::open_drawing()
 
 void DrawingFiles::open_drawing(const QString& path)
 {
-    controls_.opened_picture_buffer->load_picture(path);
-    platform::Bitmap source = controls_.opened_picture_buffer->picture();
+    // The opened picture may be huge: it is read straight into the canvas's size, never whole.
     platform::Bitmap fitted = controls_.canvas->picture();
-    shrink_picture(source, fitted);
-    // The opened picture may be huge; once fitted into the canvas it is not needed any more.
-    source = platform::Bitmap();
-    controls_.opened_picture_buffer->clear_picture();
+    read_fitted_picture(path, fitted);
     controls_.canvas->set_picture(std::move(fitted));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace history {
@@ -9,6 +10,8 @@ namespace history {
 namespace {
 
 constexpr int small_picture_side = 150;
+
+using SourceRows = std::function<const QRgb*(int y)>;
 
 // The source span [first, first + count) that one target column or row averages.
 struct Block {
@@ -142,7 +145,8 @@ private:
     std::vector<std::uint32_t> green_;
 };
 
-void box_average(const QImage& source, QImage& target)
+// `line(y)` gives source row y; at most the two rows asked for last are used at once.
+void box_average(const SourceRows& line, QSize source, QImage& target)
 {
     const int tw = target.width();
     const std::vector<Block> columns = block_table(tw, source.width());
@@ -161,9 +165,6 @@ void box_average(const QImage& source, QImage& target)
         for (int first = row_block.first; first < row_block.first + row_block.count;
              first += ColumnSums::max_rows) {
             const int end = std::min(first + ColumnSums::max_rows, row_block.first + row_block.count);
-            const auto line = [&source](int y) {
-                return reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            };
             column_sums.set_row(line(first));
             int y = first + 1;
             for (; y + 1 < end; y += 2)
@@ -216,16 +217,46 @@ void sharpen(QImage& image)
 
 } // namespace
 
+bool taken_as_it_is(QSize source, QSize target)
+{
+    const bool small = source.width() <= small_picture_side && source.height() <= small_picture_side;
+    return small || source == target;
+}
+
 void shrink_picture(platform::Bitmap& source, platform::Bitmap& target)
 {
     source.convert_to_24();
     target.convert_to_24();
-    const bool small = source.width() <= small_picture_side && source.height() <= small_picture_side;
-    if (small || source.size() == target.size()) {
+    if (taken_as_it_is(source.size(), target.size())) {
         target = source;
         return;
     }
-    box_average(source.image(), target.image());
+    const QImage& image = source.image();
+    box_average([&image](int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); },
+                source.size(), target.image());
+    sharpen(target.image());
+}
+
+void shrink_picture(const platform::BmpRows& source, platform::Bitmap& target)
+{
+    target.convert_to_24();
+    if (taken_as_it_is(source.size(), target.size())) {
+        platform::Bitmap whole = source.whole();
+        shrink_picture(whole, target);
+        return;
+    }
+    // Two rows at a time are asked for; each comes into the buffer the one before last used.
+    std::vector<QRgb> buffers[2];
+    for (std::vector<QRgb>& buffer : buffers)
+        buffer.resize(static_cast<std::size_t>(source.size().width()));
+    int next = 0;
+    const auto line = [&](int y) {
+        QRgb* row = buffers[next].data();
+        next ^= 1;
+        source.read_row(y, row);
+        return row;
+    };
+    box_average(line, source.size(), target.image());
     sharpen(target.image());
 }
 

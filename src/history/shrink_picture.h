@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/bitmap.h"
+#include "platform/bmp_codec.h"
 
 namespace history {
 
@@ -8,5 +9,7 @@ namespace history {
 // 150 x 150 pixels, or of the target's own size, replaces the target unchanged; anything else is
 // box-averaged into the target's size and then sharpened.
 void shrink_picture(platform::Bitmap& source, platform::Bitmap& target);
+// The same for a BMP file read row by row: the same pixels, without the source ever whole in memory.
+void shrink_picture(const platform::BmpRows& source, platform::Bitmap& target);
 
 } // namespace history

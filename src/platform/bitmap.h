@@ -8,6 +8,11 @@
 
 namespace platform {
 
+// The most pixels a picture shown as it is, pixel for pixel, may have (a 32-megapixel photograph,
+// 5792 x 5792): 128 MB as the 32-bit image it becomes on screen. Pictures fitted into a smaller
+// place are read straight to that size and may be larger.
+inline constexpr qint64 max_shown_pixels = qint64{1} << 25;
+
 // Pixels plus the depth they were loaded with. Depths up to 8 keep their colour table and are
 // stored as QImage::Format_Indexed8; deeper pictures are stored as QImage::Format_RGB32.
 // Drawing into a bitmap with a colour table maps every colour to the nearest entry of its table.

@@ -3,22 +3,17 @@
 #include "platform/bmp_format.h"
 #include "platform/bmp_rows.h"
 #include "platform/errors.h"
+#include "platform/file_replacement.h"
 #include "platform/whole_file.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 #include <algorithm>
+#include <array>
 #include <bit>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <new>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -279,122 +274,15 @@ private:
     throw FileError(path, reason);
 }
 
-// A file that nobody may write, or that we may not write, is read-only and is not replaced.
-// Returns the mode of the file there is, which the new one takes over. Plain system calls: this
-// runs before every press, and the same questions through QFileInfo cost ten of them.
-std::optional<mode_t> refuse_read_only(const QString& target, const QString& path)
+void write_file(const Bitmap& bitmap, const QString& path, Replacement how)
 {
-    const QByteArray name = QFile::encodeName(target);
-    struct stat status {};
-    if (::stat(name.constData(), &status) != 0)
-        return std::nullopt;
-    if (S_ISDIR(status.st_mode))
-        file_error(path, qt_error_string(EISDIR));
-    if ((status.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0)
-        file_error(path, qt_error_string(EACCES));
-    return status.st_mode & 0777;
-}
-
-// The file a path names: a link's target is replaced, the link stays.
-QString replaced_file(const QString& path)
-{
-    struct stat status {};
-    const bool link = ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISLNK(status.st_mode);
-    return link ? QFileInfo(path).symLinkTarget() : path;
-}
-
-// Unbuffered: the encoded file goes to the system as it is, with no copy in between.
-QString open_temporary(QFile& file, const QString& target, const QString& path)
-{
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name =
-            target + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QChar('0'));
-        file.setFileName(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-            return name;
-        if (!QFileInfo::exists(name))
-            file_error(path, file.errorString());
-    }
-    file_error(path, file.errorString());
-}
-
-// Writes every byte or gives the system's reason why not. A short write is not an error by
-// itself, so the rest is written again until the system says what is wrong (a full disk, a
-// file size limit); QFile would report that as an unknown error.
-int write_all(int descriptor, const uchar* bytes, qint64 size)
-{
-    const char* next = reinterpret_cast<const char*>(bytes);
-    qint64 left = size;
-    while (left > 0) {
-        const ssize_t written = ::write(descriptor, next, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return errno;
-        if (written == 0)
-            return ENOSPC;
-        next += written;
-        left -= written;
-    }
-    return 0;
-}
-
-[[noreturn]] void abandon(QFile& file, const QString& path)
-{
-    const QString reason = file.errorString();
-    file.remove();
-    file_error(path, reason);
-}
-
-enum class Replace {
-    // A rename over the old file: ext4 then starts writing the new data out at once, so that
-    // after a crash the file holds the old or the new picture, never nothing.
-    over_the_old_file,
-    // The old file is renamed aside first and removed after: the new data stays in the page
-    // cache until the system writes it out on its own, for files nobody reads after a crash.
-    moving_the_old_file_aside,
-};
-
-void replace_file(const QString& temporary, const QString& target, const QString& path, Replace how)
-{
-    const QByteArray from = QFile::encodeName(temporary);
-    const QByteArray to = QFile::encodeName(target);
-    const QByteArray aside = QFile::encodeName(temporary.chopped(4) + QStringLiteral(".old"));
-    const bool moved_aside =
-        how == Replace::moving_the_old_file_aside &&
-        renameat2(AT_FDCWD, to.constData(), AT_FDCWD, aside.constData(), RENAME_NOREPLACE) == 0;
-    if (std::rename(from.constData(), to.constData()) != 0) {
-        const QString reason = qt_error_string(errno);
-        if (moved_aside)
-            std::rename(aside.constData(), to.constData());
-        QFile::remove(temporary);
-        file_error(path, reason);
-    }
-    // The new file is in place: an old one that cannot be removed is left over, nothing worse.
-    if (moved_aside)
-        ::unlink(aside.constData());
-}
-
-void write_file(const Bitmap& bitmap, const QString& path, Replace how)
-{
+    if (bitmap.is_null())
+        bmp::refuse();
     Encoder encoder(bitmap);
-    const QString target = replaced_file(path);
-    const std::optional<mode_t> mode = refuse_read_only(target, path);
-    QFile file;
-    const QString temporary = open_temporary(file, target, path);
-    if (mode)
-        ::fchmod(file.handle(), *mode);
     BorrowedBuffer buffer;
     uchar* bytes = buffer->room(encoder.size(), 0);
     encoder.encode(bytes);
-    if (const int error = write_all(file.handle(), bytes, encoder.size()); error != 0) {
-        file.remove();
-        file_error(path, qt_error_string(error));
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        abandon(file, path);
-    replace_file(temporary, target, path, how);
+    replace_file(path, bytes, encoder.size(), how);
 }
 
 // Reads the whole file, including whatever was appended since its size was taken, up to the size
@@ -434,7 +322,83 @@ Bitmap decode(const uchar* bytes, qint64 size)
     return Bitmap::adopt(std::move(image), header.bits);
 }
 
+// The colour of every index a row may hold: the table, lengthened with black as cover_indices()
+// does for a whole picture.
+std::array<QRgb, 256> full_table(const QList<QRgb>& table)
+{
+    std::array<QRgb, 256> full;
+    full.fill(qRgb(0, 0, 0));
+    std::copy_n(table.begin(), std::min<qsizetype>(table.size(), 256), full.begin());
+    return full;
+}
+
+void expand_indices(const uchar* from, QRgb* to, int width, int bits, const std::array<QRgb, 256>& table)
+{
+    if (bits == 8) {
+        for (int x = 0; x < width; ++x)
+            to[x] = table[from[x]];
+        return;
+    }
+    const int per_byte = 8 / bits;
+    const int mask = (1 << bits) - 1;
+    for (int x = 0; x < width; ++from) {
+        const int byte = *from;
+        for (int k = 1; k <= per_byte && x < width; ++k, ++x)
+            to[x] = table[byte >> (8 - bits * k) & mask];
+    }
+}
+
 } // namespace
+
+struct BmpRows::File {
+    QByteArray bytes;
+    ByteReader reader;
+    Header header;
+    std::optional<RowLocator> rows;
+    QImage rle;
+    std::array<QRgb, 256> table;
+
+    explicit File(QByteArray file)
+        : bytes(std::move(file)), reader(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size()),
+          header(bmp::read_header(reader)), table(full_table(header.colour_table))
+    {
+        if (header.compression == bmp::rle8 || header.compression == bmp::rle4)
+            rle = bmp::decode_rle(reader, header);
+        else
+            rows.emplace(reader, header);
+    }
+};
+
+BmpRows::BmpRows(const QString& path)
+    : file_(std::make_unique<File>(read_whole_file(path, max_bmp_file_size)))
+{
+}
+
+BmpRows::~BmpRows() = default;
+
+QSize BmpRows::size() const
+{
+    return {file_->header.width, file_->header.height};
+}
+
+void BmpRows::read_row(int y, QRgb* to) const
+{
+    const Header& header = file_->header;
+    if (!file_->rle.isNull())
+        return expand_indices(file_->rle.constScanLine(y), to, header.width, 8, file_->table);
+    const uchar* from = file_->rows->row(y);
+    if (header.bits <= 8)
+        expand_indices(from, to, header.width, header.bits, file_->table);
+    else if (header.bits == 24)
+        bmp::bgr24_to_rgb32(from, to, header.width);
+    else
+        decode_masked_row(from, to, header);
+}
+
+Bitmap BmpRows::whole() const
+{
+    return decode(reinterpret_cast<const uchar*>(file_->bytes.constData()), file_->bytes.size());
+}
 
 Bitmap decode_bmp(const QByteArray& bytes)
 {
@@ -459,21 +423,20 @@ Bitmap read_bmp(const QString& path)
         file_error(path, file.errorString());
     BorrowedBuffer buffer;
     const qint64 size = read_whole(file, *buffer, path);
+    const Header header = bmp::read_header(ByteReader(buffer->data(), size));
+    if (qint64{header.width} * header.height > max_shown_pixels)
+        throw ImageError(path + ": " + picture_too_large);
     return decode(buffer->data(), size);
 }
 
 void write_bmp(const Bitmap& bitmap, const QString& path)
 {
-    if (bitmap.is_null())
-        bmp::refuse();
-    write_file(bitmap, path, Replace::over_the_old_file);
+    write_file(bitmap, path, Replacement::over_the_old_file);
 }
 
 void write_scratch_bmp(const Bitmap& bitmap, const QString& path)
 {
-    if (bitmap.is_null())
-        bmp::refuse();
-    write_file(bitmap, path, Replace::moving_the_old_file_aside);
+    write_file(bitmap, path, Replacement::moving_the_old_file_aside);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 namespace platform {
 
@@ -19,14 +20,31 @@ QByteArray encode_bmp(const Bitmap& bitmap);
 inline constexpr qint64 max_bmp_file_size = qint64{256} << 20;
 
 // Throws FileError (the path and the system's reason, or that it is too large or not a regular
-// file) when the file cannot be read.
+// file) when the file cannot be read, and ImageError naming it when the picture holds more than
+// max_shown_pixels: this is the picture as it is shown, pixel for pixel.
 Bitmap read_bmp(const QString& path);
-// Written to a temporary file beside `path` and renamed over it, so a failed write never
-// destroys the file that was there. Throws FileError.
+// Encoded and put in the file's place by replace_file() over the old file (for saves).
 void write_bmp(const Bitmap& bitmap, const QString& path);
-// The same for a file only this session reads back, such as an undo snapshot: as safe against a
-// failed write, but the old file is moved aside instead of renamed over, which on ext4 would
-// start writing the new data out to the disk at once and make every press wait for it.
+// The same for a file only this session reads back, such as an undo snapshot: the old file is
+// moved aside instead of renamed over (see Replacement).
 void write_scratch_bmp(const Bitmap& bitmap, const QString& path);
+
+// A BMP file read to be fitted to a smaller size: its rows are turned into 32-bit words one at a
+// time as they are asked for, so a picture of any size the format allows never exists whole in
+// memory, only its file. Throws as read_bmp() does, but takes any number of pixels.
+class BmpRows {
+public:
+    explicit BmpRows(const QString& path);
+    ~BmpRows();
+    QSize size() const;
+    // Row y, counted from the top, as opaque QRgb words; `to` holds size().width() of them.
+    void read_row(int y, QRgb* to) const;
+    // The whole picture at its own depth, for one small enough to be kept as it is.
+    Bitmap whole() const;
+
+private:
+    struct File;
+    std::unique_ptr<File> file_;
+};
 
 } // namespace platform

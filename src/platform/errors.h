@@ -28,5 +28,7 @@ public:
 };
 
 inline const QString bitmap_not_valid = QStringLiteral("Bitmap image is not valid");
+// A picture with more pixels than the way it is read may hold.
+inline const QString picture_too_large = QStringLiteral("Picture is too large");
 
 } // namespace platform

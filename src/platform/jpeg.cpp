@@ -1,5 +1,6 @@
 #include "platform/jpeg.h"
 
+#include "platform/bitmap.h"
 #include "platform/errors.h"
 #include "platform/whole_file.h"
 
@@ -14,7 +15,18 @@ namespace platform {
 
 namespace {
 
+// The largest picture decoded, at any scale: a 268-megapixel picture (16384 x 16384) is still
+// decoded at 1/8 in a fraction of a second, while libjpeg's own limit of 65500 a side would let a
+// file of empty blocks keep the decoder busy for seconds.
 constexpr qint64 max_pixels = qint64{1} << 28;
+// What libjpeg may allocate for one picture. Only a progressive or multi-scan picture needs much:
+// it keeps every coefficient of the image, 3 bytes a pixel in the usual 4:2:0 sampling and 6 in
+// 4:4:4, whatever the scale it is decoded at. So a progressive picture of up to 89 megapixels
+// (44 in 4:4:4) is read; a larger one is refused, as the library has no backing store.
+constexpr long max_memory = 256L << 20;
+// Real progressive pictures take about ten scans; each scan passes over every coefficient, so
+// 32 scans of the largest picture still take well under a second.
+constexpr int max_scans = 32;
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -22,11 +34,27 @@ struct ErrorManager {
     char message[JMSG_LENGTH_MAX];
 };
 
+[[noreturn]] void refuse(j_common_ptr info, const char* reason)
+{
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    std::snprintf(errors->message, sizeof errors->message, "%s", reason);
+    std::longjmp(errors->jump, 1);
+}
+
 [[noreturn]] void fail(j_common_ptr info)
 {
+    // Beyond max_memory libjpeg asks for a backing store it does not have.
+    if (info->err->msg_code == JERR_NO_BACKING_STORE || info->err->msg_code == JERR_OUT_OF_MEMORY)
+        refuse(info, "JPEG image is too large");
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, errors->message);
     std::longjmp(errors->jump, 1);
+}
+
+void count_scans(j_common_ptr info)
+{
+    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > max_scans)
+        refuse(info, "JPEG image has too many scans");
 }
 
 // A warning about damaged or missing data is an error here: a truncated or corrupt file must
@@ -97,6 +125,8 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    if (qint64{info.image_width} * info.image_height > max_pixels)
+        refuse(reinterpret_cast<j_common_ptr>(&info), "JPEG image is too large");
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB);
     if (target.isValid()) {
@@ -104,10 +134,8 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
         info.scale_denom = 8;
     }
     jpeg_calc_output_dimensions(&info);
-    if (qint64{info.output_width} * info.output_height > max_pixels) {
-        std::snprintf(errors.message, sizeof errors.message, "JPEG image is too large");
-        return false;
-    }
+    if (qint64{info.output_width} * info.output_height > max_shown_pixels)
+        refuse(reinterpret_cast<j_common_ptr>(&info), "JPEG image is too large");
     *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                   QImage::Format_RGB32);
     if (out->isNull()) {
@@ -135,6 +163,10 @@ QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target)
     errors.base.error_exit = fail;
     errors.base.emit_message = on_message;
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = max_memory;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = count_scans;
+    info.progress = &progress;
     QImage image;
     const bool whole = decode(info, errors, bytes, target, &image);
     jpeg_destroy_decompress(&info);

@@ -1,13 +1,9 @@
 #include "platform/picture_control.h"
 
-#include "platform/bmp_codec.h"
-#include "platform/errors.h"
-#include "platform/jpeg.h"
-#include "platform/whole_file.h"
+#include "platform/picture_file.h"
 
 #include <QFileInfo>
 #include <QHelpEvent>
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -18,25 +14,6 @@
 namespace platform {
 
 namespace {
-
-Bitmap read_any_picture(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("bmp"))
-        return read_bmp(path);
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return Bitmap::from_image(read_jpeg(path));
-    // Other formats are read by Qt within its own allocation limit, from regular files only.
-    if (QFileInfo::exists(path))
-        check_whole_file(path, max_bmp_file_size);
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (!image.isNull())
-        return Bitmap::from_image(image);
-    if (reader.error() == QImageReader::FileNotFoundError || !QFileInfo(path).isReadable())
-        throw FileError(path, reader.errorString());
-    throw ImageError(path + ": " + reader.errorString());
-}
 
 // A position that is a device pixel's corner divided by a fractional scale may come a rounding
 // error short of the whole number it stands for.
@@ -67,7 +44,7 @@ PictureControl::PictureControl(QWidget* parent) : QWidget(parent)
 
 void PictureControl::load_picture(const QString& path)
 {
-    Bitmap picture = read_any_picture(path);
+    Bitmap picture = read_picture_file(path);
     replace_picture(std::move(picture));
     // Pictures without a denser rendering (the canvas's) keep no second reference to their pixels.
     if (!QFileInfo::exists(dense_variant_path(path, 2)))

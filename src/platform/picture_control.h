@@ -19,10 +19,10 @@ class PictureControl : public QWidget {
 public:
     explicit PictureControl(QWidget* parent = nullptr);
 
-    // Loads a picture file by its extension (.bmp through our codec, .jpg through libjpeg,
-    // anything else Qt reads as 24 bits). Throws FileError or ImageError and then keeps the
-    // picture it had. Where the screen shows more device pixels than the picture has, the file's
-    // denser rendering beside it (name@2x.ext, name@3x.ext) is drawn instead, read when first needed.
+    // Loads a picture file as read_picture_file() reads it. Throws FileError or ImageError and
+    // then keeps the picture it had. Where the screen shows more device pixels than the picture
+    // has, the file's denser rendering beside it (name@2x.ext, name@3x.ext) is drawn instead,
+    // read when first needed.
     void load_picture(const QString& path);
     void set_picture(Bitmap picture);
     // A picture with its denser rendering (whose device pixel ratio says its density).

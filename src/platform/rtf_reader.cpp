@@ -26,10 +26,48 @@ constexpr qsizetype max_styled_runs = 500;
 // A longer run without a space is given a chance to break after every so many characters.
 constexpr qsizetype max_unbroken = 64;
 constexpr char16_t break_chance = 0x200B; // zero width space
+// A tab is laid out against every tab stop of its line; it costs the box as much as this many
+// characters do.
+constexpr qsizetype tab_cost = 32;
+// Larger letters than a 200-pixel panel shows a few of to a line (36 pt is 48 pixels) only make
+// the box lay out one word a line, and an enormous size over thousands of words takes minutes.
+constexpr int max_half_points = 72;
+const QString ellipsis = QStringLiteral("\u2026");
+
+qsizetype cost_of(QChar c)
+{
+    return c == u'\t' ? tab_cost : 1;
+}
+
+// What fits of a text cut short: without the word the cut went through (unless that word is all
+// there is of the description), with an ellipsis after it.
+QString cut_at_word(QString text, bool cut_inside_word, bool nothing_before)
+{
+    qsizetype end = text.size();
+    if (cut_inside_word) {
+        while (end > 0 && !text.at(end - 1).isSpace())
+            --end;
+        if (end == 0 && nothing_before)
+            end = text.size();
+    }
+    while (end > 0 && text.at(end - 1) == u' ')
+        --end;
+    text.truncate(end);
+    return text + ellipsis;
+}
 
 class TextBudget {
 public:
-    void spend_characters(qsizetype count) { characters_ += count; }
+    // False, spending nothing, when the character does not fit any more.
+    bool spend_character(QChar c)
+    {
+        if (characters_ + cost_of(c) > max_characters) {
+            characters_ = max_characters + 1;
+            return false;
+        }
+        characters_ += cost_of(c);
+        return true;
+    }
     void spend_block() { ++blocks_; }
     void spend_styled_run() { ++styled_runs_; }
     bool exceeded() const
@@ -128,7 +166,6 @@ class RtfReader {
 public:
     explicit RtfReader(const QByteArray& bytes) : in_(bytes) {}
     QString html();
-    const TextBudget& budget() const { return budget_; }
 
 private:
     GroupState& state() { return stack_.back(); }
@@ -164,6 +201,7 @@ private:
     qsizetype unbroken_ = 0;
     QString body_;
     TextBudget budget_;
+    bool cut_inside_word_ = false;
 };
 
 QString RtfReader::html()
@@ -188,6 +226,9 @@ QString RtfReader::html()
         else if (c != '\r' && c != '\n')
             raw_byte(c);
     }
+    // A description cut short shows what fits, ending at a word, with an ellipsis.
+    if (budget_.exceeded())
+        run_ = cut_at_word(run_, cut_inside_word_, paragraph_.isEmpty() && body_.isEmpty());
     flush_run();
     if (!paragraph_.isEmpty())
         end_paragraph();
@@ -338,7 +379,7 @@ bool RtfReader::character_format(const QByteArray& word, bool has_parameter, int
     else if (word == "ulnone")
         format.underline = false;
     else if (word == "fs")
-        format.half_points = has_parameter ? std::clamp(parameter, 0, 3276) : 0;
+        format.half_points = has_parameter ? std::clamp(parameter, 0, max_half_points) : 0;
     else if (word == "cf")
         format.colour = std::max(parameter, 0);
     else if (word == "plain")
@@ -409,6 +450,10 @@ void RtfReader::text(QChar c)
 {
     if (skipping())
         return;
+    if (!budget_.spend_character(c)) {
+        cut_inside_word_ = !c.isSpace();
+        return;
+    }
     if (state().format != run_format_)
         flush_run();
     run_format_ = state().format;
@@ -437,7 +482,6 @@ void RtfReader::flush_run()
         return;
     const QString content = with_break_chances(cleaned(run_), unbroken_).toHtmlEscaped();
     const QString style = span_style(run_format_);
-    budget_.spend_characters(run_.size());
     if (!style.isEmpty())
         budget_.spend_styled_run();
     paragraph_ +=
@@ -466,13 +510,10 @@ QString rtf_to_html(const QByteArray& bytes)
     return RtfReader(bytes).html();
 }
 
-std::optional<QString> description_html(const QByteArray& bytes)
+QString description_html(const QByteArray& bytes)
 {
-    if (is_rtf(bytes)) {
-        RtfReader reader(bytes);
-        QString html = reader.html();
-        return reader.budget().exceeded() ? std::nullopt : std::optional<QString>(std::move(html));
-    }
+    if (is_rtf(bytes))
+        return RtfReader(bytes).html();
     QString text = decode_windows_1251(bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     QString html;
@@ -483,15 +524,18 @@ std::optional<QString> description_html(const QByteArray& bytes)
         qsizetype end = text.indexOf(u'\n', start);
         if (end < 0)
             end = text.size();
-        const QString line = text.sliced(start, end - start);
-        budget.spend_characters(line.size());
+        qsizetype fits = start;
+        while (fits < end && budget.spend_character(text.at(fits)))
+            ++fits;
         budget.spend_block();
+        QString line = text.sliced(start, fits - start);
+        if (budget.exceeded())
+            line = cut_at_word(line, fits < end && !text.at(fits).isSpace(), html.isEmpty());
         qsizetype unbroken = 0;
-        if (!budget.exceeded())
-            html += paragraph_html(with_break_chances(cleaned(line), unbroken).toHtmlEscaped(), {});
+        html += paragraph_html(with_break_chances(cleaned(line), unbroken).toHtmlEscaped(), {});
         start = end + 1;
     }
-    return budget.exceeded() ? std::nullopt : std::optional<QString>(std::move(html));
+    return html;
 }
 
 } // namespace platform

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace platform {
 
@@ -13,9 +12,10 @@ bool is_rtf(const QByteArray& bytes);
 // control words and destinations are skipped; malformed input never throws or overruns.
 QString rtf_to_html(const QByteArray& bytes);
 // A description file's text as the description box shows it: RTF as HTML, anything else as
-// plain Windows-1251 text escaped into HTML. Nothing when the text holds more characters,
-// paragraphs or styled runs than the box lays out in a fraction of a second; a long word is
-// given chances to break.
-std::optional<QString> description_html(const QByteArray& bytes);
+// plain Windows-1251 text escaped into HTML. The box lays out any description in a fraction of a
+// second: font sizes are bounded to what its panel shows, a tab counts as many characters, and
+// a text of more characters, paragraphs or styled runs than the budget shows its beginning, cut
+// at a word, with an ellipsis. A long word is given chances to break.
+QString description_html(const QByteArray& bytes);
 
 } // namespace platform

@@ -10,7 +10,11 @@ namespace skin {
 
 namespace {
 
-constexpr zip_uint64_t max_unpacked_total = 64 * 1024 * 1024;
+// A skin is a style sheet and its pictures: a few dozen files and a few megabytes. Far more
+// entries than that would only fill the disk and delay start-up (the folders are made and removed
+// with the program).
+constexpr zip_int64_t max_entries = 512;
+constexpr zip_uint64_t max_unpacked_total = 32 * 1024 * 1024;
 constexpr zip_uint64_t needed_fields =
     ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_ENCRYPTION_METHOD;
 
@@ -84,6 +88,8 @@ std::optional<std::vector<ArchiveEntry>> unpack_skin_archive(const QByteArray& a
     if (!archive)
         return std::nullopt;
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (count > max_entries)
+        return std::nullopt;
     std::vector<ArchiveEntry> entries;
     zip_uint64_t total = 0;
     for (zip_int64_t index = 0; index < count; ++index) {

@@ -14,8 +14,8 @@ struct ArchiveEntry {
 };
 
 // Unpacks a ZIP archive of stored and deflated files, read with libzip. Anything malformed, encrypted, of
-// another compression method, too large, or named outside the archive's own folder gives no entries at all,
-// so that a damaged skin is no skin rather than half of one.
+// another compression method, too large (more than 512 entries or 32 MiB unpacked), or named outside the
+// archive's own folder gives no entries at all, so that a damaged skin is no skin rather than half of one.
 std::optional<std::vector<ArchiveEntry>> unpack_skin_archive(const QByteArray& archive);
 
 // Writes unpacked entries below `folder`; false when a file cannot be written.

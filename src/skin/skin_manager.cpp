@@ -1,6 +1,7 @@
 #include "skin/skin_manager.h"
 
 #include "skin/skin_archive.h"
+#include "skin/style_sheet_pictures.h"
 
 #include "platform/whole_file.h"
 
@@ -12,7 +13,10 @@
 
 namespace skin {
 
-SkinManager::SkinManager(QObject* parent) : QObject(parent) {}
+SkinManager::SkinManager(QObject* parent) : QObject(parent)
+{
+    UnpackedSkin::remove_stale(QDir::tempPath());
+}
 
 SkinManager::~SkinManager()
 {
@@ -62,11 +66,8 @@ QString SkinManager::unpacked_folder()
     };
     if (!entries || std::none_of(entries->begin(), entries->end(), has_sheet))
         return {};
-    auto folder = std::make_unique<QTemporaryDir>();
-    if (!folder->isValid() || !write_skin_entries(*entries, folder->path()))
-        return {};
-    unpacked_ = std::move(folder);
-    return unpacked_->path();
+    unpacked_ = UnpackedSkin::unpack(*entries);
+    return unpacked_ ? unpacked_->path() : QString();
 }
 
 QString SkinManager::skin_folder() const
@@ -87,7 +88,8 @@ std::optional<QString> SkinManager::read_style_sheet(QString& folder)
         if (folder.isEmpty())
             return std::nullopt;
         const QString path = QDir(folder).filePath(QString::fromLatin1(style_sheet_file));
-        return QString::fromUtf8(platform::read_whole_file(path, max_style_sheet_size));
+        return with_skin_pictures_only(
+            QString::fromUtf8(platform::read_whole_file(path, max_style_sheet_size)), folder);
     } catch (const std::exception&) {
         return std::nullopt;
     }

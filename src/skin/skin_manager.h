@@ -1,8 +1,9 @@
 #pragma once
 
+#include "skin/unpacked_skin.h"
+
 #include <QObject>
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
@@ -12,7 +13,8 @@ namespace skin {
 // the application its look. A skin is a ZIP archive named after it with ".zip", or else a folder
 // of that name; either holds the style sheet "skin.qss", which may name the skin's pictures as
 // "skin:<file>". Finding no skin switches the manager off without a word, and the windows keep
-// their plain look.
+// their plain look. The pictures the style sheet names are read only from the skin's own folder
+// (see with_skin_pictures_only).
 class SkinManager : public QObject {
     Q_OBJECT
 
@@ -59,7 +61,7 @@ private:
     bool loaded_ = false;
     QString applied_;
     QString sheet_before_;
-    std::unique_ptr<QTemporaryDir> unpacked_;
+    std::unique_ptr<UnpackedSkin> unpacked_;
 };
 
 } // namespace skin

@@ -27,6 +27,7 @@ using testing_support::when_modal_shown;
 namespace {
 
 const char* const drive_argument = "--drive";
+const char* const draw_argument = "--draw";
 const QString drawings = QStringLiteral("Pictures/Колоритон");
 const QString snapshots = QStringLiteral(".cache/koloriton");
 
@@ -60,41 +61,48 @@ void choose_in_dialog(const QString& name, QString& started_in)
         return 1;                                                                                            \
     }
 
-// What a child does, in the copy run as the other user.
-int drive_the_program()
+// What a child does, in the copy run as the other user. Without a home folder it draws, undoes
+// and redoes, with its snapshots in the user's private folder under the temporary directory.
+int drive_the_program(bool with_home)
 {
     testing_support::CapturedErrors errors;
     app::MainWindow form(QCoreApplication::applicationDirPath());
     form.show();
     app::MainWindowControls& c = form.controls();
+    const QString snapshot_folder =
+        with_home ? home_path(snapshots) : QDir::tempPath() + QStringLiteral("/koloriton-%1").arg(getuid());
 
     QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
     const platform::Bitmap before = c.canvas->picture();
     QTest::mouseClick(c.canvas, Qt::LeftButton, {}, {20, 20});
     const platform::Bitmap filled = c.canvas->picture();
     DRIVE_CHECK(!(filled == before));
-    DRIVE_CHECK(!bitmaps_in(home_path(snapshots)).isEmpty());
+    DRIVE_CHECK(!bitmaps_in(snapshot_folder).isEmpty());
     QTest::mouseClick(c.undo_button, Qt::LeftButton);
     DRIVE_CHECK(c.canvas->picture() == before);
     QTest::mouseClick(c.redo_button, Qt::LeftButton);
     DRIVE_CHECK(c.canvas->picture() == filled);
+    if (!with_home)
+        DRIVE_CHECK((QFileInfo(snapshot_folder).permissions() & 0x0077) == 0);
 
-    QString save_started_in, open_started_in;
-    choose_in_dialog(QStringLiteral("рисунок"), save_started_in);
-    QTest::mouseClick(c.save_button, Qt::LeftButton);
-    DRIVE_CHECK(save_started_in == home_path(drawings));
-    DRIVE_CHECK(platform::read_bmp(home_path(drawings + "/рисунок.bmp")) == filled);
-    QTest::mouseClick(c.undo_button, Qt::LeftButton);
-    DRIVE_CHECK(c.canvas->picture() == before);
-    choose_in_dialog(QStringLiteral("рисунок.bmp"), open_started_in);
-    QTest::mouseClick(c.open_button, Qt::LeftButton);
-    DRIVE_CHECK(open_started_in == home_path(drawings));
-    DRIVE_CHECK(c.canvas->picture() == filled);
+    if (with_home) {
+        QString save_started_in, open_started_in;
+        choose_in_dialog(QStringLiteral("рисунок"), save_started_in);
+        QTest::mouseClick(c.save_button, Qt::LeftButton);
+        DRIVE_CHECK(save_started_in == home_path(drawings));
+        DRIVE_CHECK(platform::read_bmp(home_path(drawings + "/рисунок.bmp")) == filled);
+        QTest::mouseClick(c.undo_button, Qt::LeftButton);
+        DRIVE_CHECK(c.canvas->picture() == before);
+        choose_in_dialog(QStringLiteral("рисунок.bmp"), open_started_in);
+        QTest::mouseClick(c.open_button, Qt::LeftButton);
+        DRIVE_CHECK(open_started_in == home_path(drawings));
+        DRIVE_CHECK(c.canvas->picture() == filled);
+    }
 
     form.set_exit_question([] { return true; });
     form.close();
     DRIVE_CHECK(!form.isVisible());
-    DRIVE_CHECK(bitmaps_in(home_path(snapshots)).isEmpty());
+    DRIVE_CHECK(bitmaps_in(snapshot_folder).isEmpty());
     for (const QString& error : errors.messages())
         qCritical("error box: %s", qPrintable(error));
     DRIVE_CHECK(errors.messages().isEmpty());
@@ -139,11 +147,18 @@ class ReadOnlyFolderTest : public QObject {
 
 private slots:
     void another_user_draws_undoes_saves_and_opens_in_folders_of_their_own();
+    void a_user_without_a_home_folder_draws();
+
+private:
+    // Runs a read-only copy of the program in `root` as another user with `environment` and
+    // `argument`; the last variable of `environment` names a folder when `home` does not exist.
+    void run_read_only_copy(const QTemporaryDir& root, const QString& home, const QStringList& environment,
+                            const QString& argument);
 };
 
-void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of_their_own()
+void ReadOnlyFolderTest::run_read_only_copy(const QTemporaryDir& root, const QString& home,
+                                            const QStringList& environment, const QString& argument)
 {
-    QTemporaryDir root;
     QVERIFY(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                    QFile::ReadOther | QFile::ExeOther));
     const QString prefix = root.filePath("usr");
@@ -154,31 +169,36 @@ void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of
             QDir(prefix).mkpath("bin"));
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
     set_read_only(prefix, true);
-    const QString home = root.filePath("home");
-    QVERIFY(QDir().mkpath(home));
-
-    const bool as_root = geteuid() == 0;
-    QStringList command{"env",
-                        "-i",
-                        "HOME=" + home,
-                        "PATH=/usr/bin:/bin",
-                        "QT_QPA_PLATFORM=offscreen",
-                        "XDG_RUNTIME_DIR=" + home,
-                        program,
-                        drive_argument};
-    if (as_root) {
+    QStringList command =
+        QStringList{"env", "-i", "HOME=" + home, "PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen"} +
+        environment + QStringList{program, argument};
+    const QString owned = QFileInfo::exists(home) ? home : environment.last().section('=', 1);
+    if (geteuid() == 0) {
         const passwd* nobody = getpwnam("nobody");
         QVERIFY(nobody);
-        QCOMPARE(chown(qPrintable(home), nobody->pw_uid, nobody->pw_gid), 0);
+        QCOMPARE(chown(qPrintable(owned), nobody->pw_uid, nobody->pw_gid), 0);
         command = QStringList{"runuser", "-u", "nobody", "--"} + command;
     }
-    QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(owned, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QProcess run;
     run.setProcessChannelMode(QProcess::MergedChannels);
     run.start(command.takeFirst(), command);
     QVERIFY(run.waitForFinished(240000));
     const QByteArray output = run.readAll();
+    set_read_only(prefix, false);
     QVERIFY2(run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0, output.constData());
+}
+
+void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of_their_own()
+{
+    QTemporaryDir root;
+    const QString home = root.filePath("home");
+    QVERIFY(QDir().mkpath(home));
+    run_read_only_copy(root, home, {"XDG_RUNTIME_DIR=" + home}, drive_argument);
+    if (QTest::currentTestFailed())
+        return;
+    const bool as_root = geteuid() == 0;
+    const QString program_dir = root.filePath("usr/share/koloriton");
 
     // The drawing is the user's, in their pictures folder; the program's folder stayed as it was.
     const QFileInfo saved(home + '/' + drawings + "/рисунок.bmp");
@@ -187,14 +207,24 @@ void ReadOnlyFolderTest::another_user_draws_undoes_saves_and_opens_in_folders_of
     QVERIFY(QFileInfo(home + '/' + snapshots).isDir());
     QVERIFY(bitmaps_in(home + '/' + snapshots).isEmpty());
     QVERIFY(QDir(program_dir + "/Tmp").isEmpty() && QDir(program_dir + "/save").isEmpty());
-    set_read_only(prefix, false);
+}
+
+void ReadOnlyFolderTest::a_user_without_a_home_folder_draws()
+{
+    QTemporaryDir root;
+    const QString temporary = root.filePath("tmp");
+    QVERIFY(QDir().mkpath(temporary));
+    // Inside the read-only program folder, where no one can make it.
+    run_read_only_copy(root, root.filePath("usr/no such home"), {"TMPDIR=" + temporary}, draw_argument);
 }
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     if (argc == 2 && qstrcmp(argv[1], drive_argument) == 0)
-        return drive_the_program();
+        return drive_the_program(true);
+    if (argc == 2 && qstrcmp(argv[1], draw_argument) == 0)
+        return drive_the_program(false);
     ReadOnlyFolderTest test;
     return QTest::qExec(&test, argc, argv);
 }

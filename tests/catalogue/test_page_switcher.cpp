@@ -54,7 +54,7 @@ private slots:
         QFile text(w.tree().path("res/info/" + name + ".txt"));
         QVERIFY(text.open(QIODevice::ReadOnly));
         const QString description =
-            QTextDocumentFragment::fromHtml(platform::description_html(text.readAll()).value()).toPlainText();
+            QTextDocumentFragment::fromHtml(platform::description_html(text.readAll())).toPlainText();
         QCOMPARE(c.description_box->toPlainText().simplified(), description.simplified());
         QVERIFY(c.red_jar->picture() == w.bmp("banks/к_.bmp"));
         QVERIFY(c.black_jar->picture() == w.bmp("banks/ч.bmp"));

@@ -1,5 +1,10 @@
+#include "history/fitted_picture.h"
 #include "history/shrink_picture.h"
+#include "platform/bmp_codec.h"
 
+#include <QDir>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 
@@ -167,6 +172,57 @@ private slots:
         QVERIFY(std::is_sorted(top.begin(), top.end()));
         QCOMPARE(top.front(), 0);
         QVERIFY(top.back() >= 198 && top.back() <= 199);
+    }
+
+    // A BMP fitted row by row as it is read gives exactly the pixels of the whole picture fitted,
+    // at every depth, taller or wider than the canvas, small or of the canvas's own size; a line
+    // drawing larger than the canvas frame is fitted to the frame, one within it kept as it is.
+    void a_file_fitted_row_by_row_is_the_whole_picture_fitted()
+    {
+        QTemporaryDir dir;
+        QRandomGenerator random(7);
+        const QList<QSize> sizes{{700, 900}, {1300, 400}, {120, 140}, {474, 593}, {300, 2000}};
+        for (int depth : {1, 4, 8, 24}) {
+            for (QSize size : sizes) {
+                QList<QRgb> table;
+                for (int i = 0; depth <= 8 && i < (1 << depth); ++i)
+                    table.append(random.generate() | 0xFF000000u);
+                platform::Bitmap picture(size.width(), size.height(), depth, table);
+                QImage& image = picture.image();
+                for (int y = 0; y < size.height(); ++y)
+                    for (int x = 0; x < size.width(); ++x)
+                        image.setPixel(x, y, depth <= 8 ? random.bounded(1u << depth) : random.generate());
+                const QString path = dir.filePath("picture.bmp");
+                platform::write_bmp(picture, path);
+                platform::Bitmap whole = platform::read_bmp(path);
+                platform::Bitmap expected(474, 593);
+                history::shrink_picture(whole, expected);
+                platform::Bitmap fitted(474, 593, 8, {qRgb(1, 2, 3)});
+                history::read_fitted_picture(path, fitted);
+                QVERIFY2(
+                    fitted == expected,
+                    qPrintable(
+                        QStringLiteral("%1 bits, %2 x %3").arg(depth).arg(size.width()).arg(size.height())));
+                const platform::Bitmap drawing = history::read_line_drawing(path, history::canvas_frame);
+                const bool within = size.width() <= 474 && size.height() <= 593;
+                QVERIFY(within ? drawing == platform::read_bmp(path) : drawing == expected);
+            }
+        }
+        // Rows of every layout the reader knows (RLE, bit fields, core and V5 headers) are the
+        // rows of the whole picture.
+        for (const QFileInfo& file :
+             QDir(qEnvironmentVariable("KOLORITON_TEST_DATA") + "/bmp").entryInfoList({"*.bmp"})) {
+            const QImage whole = platform::read_bmp(file.filePath()).to_rgb32();
+            const platform::BmpRows rows(file.filePath());
+            QCOMPARE(rows.size(), whole.size());
+            std::vector<QRgb> row(static_cast<std::size_t>(whole.width()));
+            for (int y = 0; y < whole.height(); ++y) {
+                rows.read_row(y, row.data());
+                QVERIFY2(
+                    std::equal(row.begin(), row.end(), reinterpret_cast<const QRgb*>(whole.constScanLine(y))),
+                    qPrintable(file.fileName()));
+            }
+        }
     }
 
     void a_canvas_of_two_rows_is_not_sharpened()

@@ -136,6 +136,10 @@ void SkinArchiveTest::a_damaged_archive_gives_nothing_data()
     QTest::newRow("name beyond the end") << with_central_field(good, 28, 0xFFFF);
     QTest::newRow("more entries than written")
         << good.left(good.size() - 12) + skin_testing::le16(9) + good.right(10);
+    std::vector<skin_testing::ZipItem> crowded{{"skin.qss", sheet, false}};
+    for (int i = 0; i < 512; ++i)
+        crowded.push_back({"p" + QByteArray::number(i), "x", false});
+    QTest::newRow("more entries than a skin holds") << zip(crowded);
 }
 
 void SkinArchiveTest::a_damaged_archive_gives_nothing()
@@ -172,7 +176,11 @@ void SkinArchiveTest::a_packed_skin_is_applied_before_a_folder_of_the_name()
     manager.set_skin_directory(skins.path());
     manager.set_skin_name(QStringLiteral("MacOS"));
     QVERIFY(manager.active());
-    QCOMPARE(qApp->styleSheet(), QString::fromUtf8(sheet));
+    // The picture is named by its full path in the private folder the skin was unpacked into.
+    const QString unpacked = QFileInfo(QDir::tempPath()).canonicalFilePath() + "/koloriton-skin-";
+    QVERIFY2(qApp->styleSheet().startsWith("QLabel#probe { border-image: url(\"" + unpacked) &&
+                 qApp->styleSheet().endsWith("/pics/face.png\"); }"),
+             qPrintable(qApp->styleSheet()));
     QCOMPARE(probe_pixel(), qRgb(10, 200, 30));
     manager.set_active(false);
     QVERIFY(qApp->styleSheet().isEmpty());

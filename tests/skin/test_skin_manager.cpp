@@ -11,9 +11,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <sys/stat.h>
 
 using testing_support::CapturedErrors;
 using testing_support::MainWindow;
@@ -60,6 +63,7 @@ private slots:
     void what_is_not_a_skin_folder_is_no_skin();
     void a_skin_folder_gives_every_window_its_look_until_switched_off();
     void the_skin_reaches_its_own_pictures();
+    void folders_a_killed_copy_unpacked_are_removed_at_start();
     void the_shipped_skin_gives_the_menu_bar_its_look();
     void a_new_directory_loads_the_skin_from_there();
     void printing_switches_the_skin_off_for_the_page_and_on_again_data();
@@ -176,13 +180,22 @@ void SkinManagerTest::the_shipped_skin_gives_the_menu_bar_its_look()
     QCOMPARE(skinned, qRgb(0xff, 0xf6, 0xe6));
 }
 
+// Only regular pictures inside the skin's own folder are named to the style engine: a FIFO (which
+// would block start-up for ever), a device, a link out of the folder and a file elsewhere are
+// passed over as missing pictures, and the skin's own picture still shows.
 void SkinManagerTest::the_skin_reaches_its_own_pictures()
 {
     SkinDirectory skins;
-    skins.add_skin(QStringLiteral("MacOS"), "QLabel#probe { border-image: url(skin:face.png); }");
+    const QByteArray others =
+        "A { image: url('pipe.png') } B { image: url(\"/dev/zero\") } C { image: url(link.png) } "
+        "D { image: url(../outside.png) } E { image: url(:/icons/x.png) }";
+    skins.add_skin(QStringLiteral("MacOS"), "QLabel#probe { border-image: url(skin:face.png); } " + others);
     QImage face(4, 4, QImage::Format_RGB32);
     face.fill(qRgb(200, 30, 90));
     QVERIFY(face.save(skins.dir.filePath("MacOS/face.png")));
+    QVERIFY(face.save(skins.dir.filePath("outside.png")));
+    QVERIFY(QFile::link(skins.dir.filePath("outside.png"), skins.dir.filePath("MacOS/link.png")));
+    QCOMPARE(mkfifo(QFile::encodeName(skins.dir.filePath("MacOS/pipe.png")).constData(), 0600), 0);
 
     skin::SkinManager manager;
     manager.set_skin_directory(skins.path());
@@ -191,6 +204,46 @@ void SkinManagerTest::the_skin_reaches_its_own_pictures()
     probe.setObjectName(QStringLiteral("probe"));
     probe.resize(20, 20);
     QCOMPARE(pixel_of(probe, QPoint(10, 10)), qRgb(200, 30, 90));
+    const QString face_path = QFileInfo(skins.dir.filePath("MacOS/face.png")).canonicalFilePath();
+    QCOMPARE(manager.applied_style_sheet(),
+             "QLabel#probe { border-image: url(\"" + face_path +
+                 "\"); } A { image: url(\"\") } B { image: url(\"\") } C { image: url(\"\") } "
+                 "D { image: url(\"\") } E { image: url(\":/icons/x.png\") }");
+}
+
+// The folders a killed copy unpacked its skin into go at the next start; a running copy's and
+// folders not of our naming stay.
+void SkinManagerTest::folders_a_killed_copy_unpacked_are_removed_at_start()
+{
+    QTemporaryDir temporary;
+    const QByteArray kept_tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    QProcess gone;
+    gone.start("true", {});
+    QVERIFY(gone.waitForStarted());
+    const qint64 dead_pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QDir dir(temporary.path());
+    QVERIFY(dir.mkpath("koloriton-skin-Ab12Cd") && dir.mkpath("koloriton-skin-notours") &&
+            dir.mkpath("other"));
+    QFile lock(dir.filePath("koloriton-skin-Ab12Cd/.owner.lock"));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QByteArray::number(dead_pid) + "\nkoloriton\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    lock.close();
+    std::unique_ptr<skin::UnpackedSkin> running = skin::UnpackedSkin::unpack({{"skin.qss", "QWidget {}"}});
+    QVERIFY(running && running->path().startsWith(temporary.path()));
+
+    skin::SkinManager starting;
+    QStringList expected{QFileInfo(running->path()).fileName(), "koloriton-skin-notours", "other"};
+    expected.sort();
+    QCOMPARE(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), expected);
+    const QString running_path = running->path();
+    running.reset();
+    QVERIFY(!QFileInfo::exists(running_path));
+    if (kept_tmpdir.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", kept_tmpdir);
 }
 
 void SkinManagerTest::a_new_directory_loads_the_skin_from_there()

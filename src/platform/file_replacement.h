@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace platform {
+
+// How the new file takes the old one's place.
+enum class Replacement {
+    // A rename over the old file: ext4 then starts writing the new data out at once, so that
+    // after a crash the file holds the old or the new contents, never nothing. For saves.
+    over_the_old_file,
+    // The old file is renamed aside first and removed after: the new data stays in the page
+    // cache until the system writes it out on its own. For files nobody reads after a crash,
+    // such as undo snapshots, where the wait would come with every press.
+    moving_the_old_file_aside,
+};
+
+// Writes `size` bytes to a temporary file beside `path` and puts it in the file's place, so a
+// failed write never destroys the file that was there. A link's target is replaced and the link
+// stays; the new file keeps the old one's permissions; a read-only file or a folder is refused.
+// The temporary name fits whatever name the file system accepts for `path`. Throws FileError
+// naming `path` with the system's reason.
+void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacement how);
+
+// The temporary file a replacement of `target` writes first: in its folder, named after it with
+// a random ".<8 hex digits>.tmp" ending, the name cut short where the file system's limit on a
+// name's bytes needs it.
+QString temporary_name_beside(const QString& target, quint32 random);
+
+} // namespace platform
