@@ -55,6 +55,7 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
     whole_screen_ = new WholeScreen(*this, *client);
     create_whole_screen_key();
     create_subsystems();
+    follow_whole_screen_scale();
     start_up(app_dir);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -123,10 +124,15 @@ void MainWindow::create_whole_screen_key()
 void MainWindow::set_whole_screen(bool on)
 {
     whole_screen_->set_on(on);
-    // Thumbnails are decoded at a density, not read from a file when painted, so they are made again.
-    platform::guarded([this] {
-        preview_strip_->show_at_density(
-            platform::wanted_density(devicePixelRatioF() * whole_screen_->scale()));
+}
+
+void MainWindow::follow_whole_screen_scale()
+{
+    // Thumbnails are decoded at a density, not read from a file when painted, so they are made again
+    // once the view's scale is known.
+    connect(whole_screen_, &WholeScreen::scale_settled, this, [this](double scale) {
+        platform::guarded(
+            [&] { preview_strip_->show_at_density(platform::wanted_density(devicePixelRatioF() * scale)); });
     });
 }
 

@@ -75,6 +75,7 @@ private:
     void set_up_window();
     void create_menu();
     void create_whole_screen_key();
+    void follow_whole_screen_scale();
     void create_subsystems();
     void start_up(const QString& app_dir);
     void register_cursors();

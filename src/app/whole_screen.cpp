@@ -79,6 +79,7 @@ void WholeScreen::leave()
     window_.showNormal();
     window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
     window_.adjustSize();
+    emit scale_settled(1.0);
 }
 
 void WholeScreen::fit()
@@ -88,7 +89,10 @@ void WholeScreen::fit()
     const QSize room = view_->viewport()->size();
     const double factor =
         std::min(double(room.width()) / client_.width(), double(room.height()) / client_.height());
+    if (qFuzzyCompare(factor, scale()))
+        return;
     view_->setTransform(QTransform::fromScale(factor, factor));
+    emit scale_settled(factor);
 }
 
 double WholeScreen::scale() const

@@ -28,6 +28,11 @@ public:
     // The client area's rectangle on the window, in the window's logical pixels.
     QRectF client_area() const;
 
+signals:
+    // The view took the scale the client area is shown at, once the screen gave it its size, and
+    // when leaving the mode (1): pictures decoded at a density are made again for it.
+    void scale_settled(double scale);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

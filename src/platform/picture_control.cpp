@@ -356,10 +356,16 @@ std::optional<QRgb> PictureControl::colour_shown_at(QPointF position) const
 
 QPointF PictureControl::exact_position(const QMouseEvent* event) const
 {
-    // Qt rounds a widget's event position to whole logical pixels, which on a screen of scale 2
-    // moves half of every picture pixel's device pixels onto its neighbour; the position in the
-    // window keeps the fraction. Where the widget is embedded in a scaled view, the position comes
-    // unrounded and the window position is the same point, so the two do not agree.
+    // Embedded in a scaled view, the position comes unrounded from the view's mapping of the
+    // pointer's device pixel, the same point the drawing takes the pixel's picture pixel from;
+    // the window position is that point rounded to the nearest whole pixel, which would move a
+    // press onto the next pixel below or right.
+    if (window()->graphicsProxyWidget())
+        return event->position();
+    // In a window of its own Qt rounds a widget's event position to whole logical pixels, which on
+    // a screen of scale 2 moves half of every picture pixel's device pixels onto its neighbour; the
+    // position in the window keeps the fraction. An event made without a window position (a
+    // synthetic one) repeats the widget position there, and that is taken.
     const QPointF in_window = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
     const QPointF rounded = event->position();
     if (std::abs(in_window.x() - rounded.x()) <= 0.5 && std::abs(in_window.y() - rounded.y()) <= 0.5)
