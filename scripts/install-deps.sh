@@ -6,7 +6,7 @@ packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev 
           libjpeg-dev libzip-dev zlib1g-dev libopencv-core-dev libopencv-imgproc-dev
           qt6-translations-l10n fonts-wine fonts-dejavu-core
           cups-daemon cups-client poppler-utils
-          xvfb openbox xcompmgr libxcb1-dev
+          xvfb openbox xcompmgr libxcb1-dev xdotool x11-utils
           lomiri-wallpapers-16.04)
 packages+=("$@")
 

@@ -20,8 +20,9 @@ int run_settings_window(QApplication& application)
     return application.exec();
 }
 
-// The child's window, with the settings the files give at this start.
-int run_main_window(QApplication& application)
+// The child's window, with the settings the files give at this start; on the whole screen when the
+// command line or the settings ask for it.
+int run_main_window(QApplication& application, bool whole_screen)
 {
     const settings::LoadedSettings loaded =
         settings::load_settings(settings::SettingsFiles::from_environment());
@@ -31,6 +32,7 @@ int run_main_window(QApplication& application)
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
     form.show();
+    form.set_whole_screen(whole_screen || loaded.values.fullscreen);
     return application.exec();
 }
 
@@ -51,5 +53,5 @@ int main(int argc, char* argv[])
     app::install_qt_translations(application);
     if (command_line.settings_window())
         return run_settings_window(application);
-    return run_main_window(application);
+    return run_main_window(application, command_line.whole_screen());
 }

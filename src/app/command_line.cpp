@@ -22,11 +22,12 @@ CommandLine::CommandLine(const QStringList& arguments)
                           QStringLiteral("файл")),
       replace_option_("replace", QStringLiteral("Заменить место с тем же названием.")),
       settings_option_("settings", QStringLiteral("Открыть окно настроек для взрослых: что можно ребёнку, "
-                                                  "контуры, папка для рисунков."))
+                                                  "контуры, папка для рисунков.")),
+      fullscreen_option_("fullscreen", QStringLiteral("Открыть во весь экран (F11 возвращает окно)."))
 {
     parser_.setApplicationDescription(QStringLiteral("Колоритон, раскраска для детей."));
     parser_.addOptions({help_option_, add_place_option_, name_option_, description_option_, replace_option_,
-                        settings_option_});
+                        settings_option_, fullscreen_option_});
     parsed_ = parser_.parse(arguments);
 }
 

@@ -23,6 +23,8 @@ public:
     int run_without_window(QTextStream& out, QTextStream& err) const;
     // --settings: the adults' settings window instead of the child's window.
     bool settings_window() const { return parser_.isSet(settings_option_); }
+    // --fullscreen: the child's window starts in the whole-screen mode (F11 leaves it).
+    bool whole_screen() const { return parser_.isSet(fullscreen_option_); }
 
 private:
     int show_help(QTextStream& out) const;
@@ -36,6 +38,7 @@ private:
     QCommandLineOption description_option_;
     QCommandLineOption replace_option_;
     QCommandLineOption settings_option_;
+    QCommandLineOption fullscreen_option_;
     bool parsed_ = false;
 };
 

@@ -54,7 +54,10 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
     setCentralWidget(client);
     create_layout(controls_, client);
     create_menu();
+    whole_screen_ = new WholeScreen(*this, *client);
+    create_whole_screen_key();
     create_subsystems();
+    follow_whole_screen_scale();
     start_up(app_dir);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -113,6 +116,31 @@ void MainWindow::create_menu()
         action->setShortcuts(item.shortcuts);
         controls_.*item.slot = action;
     }
+}
+
+void MainWindow::create_whole_screen_key()
+{
+    // A key of the window, not an item of the menu, whose items stay as they are.
+    auto* toggle = new QAction(this);
+    toggle->setObjectName("whole_screen_action");
+    toggle->setShortcut(QKeySequence(Qt::Key_F11));
+    addAction(toggle);
+    connect(toggle, &QAction::triggered, this, [this] { set_whole_screen(!whole_screen()); });
+}
+
+void MainWindow::set_whole_screen(bool on)
+{
+    whole_screen_->set_on(on);
+}
+
+void MainWindow::follow_whole_screen_scale()
+{
+    // Thumbnails are decoded at a density, not read from a file when painted, so they are made again
+    // once the view's scale is known.
+    connect(whole_screen_, &WholeScreen::scale_settled, this, [this](double scale) {
+        platform::guarded(
+            [&] { preview_strip_->show_at_density(platform::wanted_density(devicePixelRatioF() * scale)); });
+    });
 }
 
 void MainWindow::create_subsystems()
@@ -218,7 +246,8 @@ void MainWindow::register_cursors()
     };
     for (const auto& [number, file] : cursors)
         state_.screen_cursors.register_cursor(
-            number, platform::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file)));
+            number, platform::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file),
+                                               platform::wanted_density(devicePixelRatioF())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -4,6 +4,7 @@
 #include "app/highlighting.h"
 #include "app/main_window_controls.h"
 #include "app/save_before_leaving.h"
+#include "app/whole_screen.h"
 #include "core/process_state.h"
 #include "settings/settings.h"
 
@@ -64,6 +65,11 @@ public:
     output::OutputWindows& output_windows() { return *output_windows_; }
     skin::SkinManager& skin_manager() { return *skin_manager_; }
     skin::HintManager& hint_manager() { return *hint_manager_; }
+    // The whole-screen mode, toggled by F11 and started by --fullscreen: the window fills its
+    // screen with its layout scaled uniformly.
+    void set_whole_screen(bool on);
+    bool whole_screen() const { return whole_screen_->is_on(); }
+    const WholeScreen& whole_screen_mode() const { return *whole_screen_; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_->set_question(std::move(question)); }
     // Replaces the question "Сохранить рисунок?", for tests.
@@ -79,6 +85,8 @@ protected:
 private:
     void set_up_window();
     void create_menu();
+    void create_whole_screen_key();
+    void follow_whole_screen_scale();
     void create_subsystems();
     void start_up(const QString& app_dir);
     void register_cursors();
@@ -91,6 +99,7 @@ private:
     app::MainWindowControls controls_;
     Highlighting highlighting_;
     std::unique_ptr<history::UnsavedChanges> unsaved_changes_;
+    WholeScreen* whole_screen_ = nullptr;
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;
     std::unique_ptr<catalogue::InfoPanel> info_panel_;
     std::unique_ptr<catalogue::PreviewStrip> preview_strip_;

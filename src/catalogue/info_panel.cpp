@@ -23,9 +23,8 @@ void InfoPanel::connect_handlers()
                      &InfoPanel::show_photograph);
     QObject::connect(controls_.description_tab, &platform::PictureControl::clicked, this,
                      &InfoPanel::show_description);
-    QObject::connect(
-        controls_.photograph, &platform::PictureControl::pressed, this,
-        [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { pick_from_photograph(x, y); });
+    QObject::connect(controls_.photograph, &platform::PictureControl::pressed, this,
+                     [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { pick_from_photograph(); });
     // The text box takes its presses in its viewport, inside its frame.
     controls_.description_box->viewport()->installEventFilter(this);
 }
@@ -89,11 +88,11 @@ void InfoPanel::show_description()
     });
 }
 
-void InfoPanel::pick_from_photograph(int x, int y)
+void InfoPanel::pick_from_photograph()
 {
     platform::guarded([&] {
         if (drawing_.current_tool == core::Tool::pipette)
-            take_colour(photograph_colour(x, y));
+            take_colour(photograph_colour());
     });
 }
 
@@ -105,19 +104,15 @@ void InfoPanel::pick_from_description(int x, int y)
     });
 }
 
-std::optional<platform::ColourWord> InfoPanel::photograph_colour(int x, int y) const
+std::optional<platform::ColourWord> InfoPanel::photograph_colour() const
 {
-    // The photograph is shown stretched, so the pixel under the pointer is found through the
-    // displayed rectangle; a photograph of any size then gives the colour the child points at.
-    const platform::Bitmap& photograph = controls_.photograph->picture();
-    const QRect shown = controls_.photograph->picture_rect();
-    if (photograph.is_null() || shown.isEmpty() || !shown.contains(x, y))
+    // The colour the child sees under the pointer: the photograph is shown stretched, and on a
+    // dense screen from its denser rendering, so the control finds the shown pixel.
+    const platform::PictureControl& photograph = *controls_.photograph;
+    const std::optional<QRgb> seen = photograph.colour_shown_at(photograph.press_position());
+    if (!seen)
         return std::nullopt;
-    const int px =
-        static_cast<int>(static_cast<long long>(x - shown.left()) * photograph.width() / shown.width());
-    const int py =
-        static_cast<int>(static_cast<long long>(y - shown.top()) * photograph.height() / shown.height());
-    return photograph.pixel(px, py);
+    return platform::from_qrgb(*seen);
 }
 
 std::optional<platform::ColourWord> InfoPanel::description_colour(int x, int y) const

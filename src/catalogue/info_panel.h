@@ -49,8 +49,8 @@ public:
 
     void show_photograph();
     void show_description();
-    // (x, y) in the photograph control's own pixels.
-    void pick_from_photograph(int x, int y);
+    // Takes the colour shown where the photograph was last pressed.
+    void pick_from_photograph();
     // (x, y) relative to the description box.
     void pick_from_description(int x, int y);
 
@@ -59,7 +59,7 @@ protected:
 
 private:
     void load_description(const QString& path);
-    std::optional<platform::ColourWord> photograph_colour(int x, int y) const;
+    std::optional<platform::ColourWord> photograph_colour() const;
     std::optional<platform::ColourWord> description_colour(int x, int y) const;
     void take_colour(std::optional<platform::ColourWord> colour);
 

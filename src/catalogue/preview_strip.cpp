@@ -72,6 +72,16 @@ void PreviewStrip::scroll_up()
     show_entries(n - slot_count, slot_count);
 }
 
+void PreviewStrip::show_at_density(int density)
+{
+    view_density_ = density;
+    const int n = catalogue_size();
+    if (n < slot_count)
+        show_entries(0, n);
+    else
+        show_entries(preview_pos_ - 1, slot_count);
+}
+
 void PreviewStrip::show_entries(int first, int count)
 {
     for (int slot = 0; slot < count; ++slot)
@@ -83,12 +93,21 @@ void PreviewStrip::make_thumbnail(int entry, int slot)
     const QListWidgetItem* item = controls_.catalogue_list->item(entry);
     const QString file = item->text();
     const QString catalogue_dir = item->data(catalogue_dir_role).toString();
-    // Decoding comes first: a file that cannot be decoded leaves the slot as it was.
-    const QImage image = platform::read_jpeg_scaled(catalogue_dir + "preview/" + file, thumbnail_size);
+    // Decoding comes first: a file that cannot be decoded leaves the slot as it was. A dense
+    // screen gets the thumbnail decoded at its density (the stored file is twice the slot's size).
+    const int density =
+        std::max(view_density_, platform::wanted_density(controls_.thumbnail_parent->devicePixelRatioF()));
+    QImage image = platform::read_jpeg_scaled(catalogue_dir + "preview/" + file, thumbnail_size * density);
     platform::PictureControl* thumbnail = slot_control(slot);
     slot_dirs_[slot] = catalogue_dir;
     thumbnail->set_hint(picture_name(file));
-    thumbnail->set_picture(platform::Bitmap::from_image(image));
+    if (density == 1) {
+        thumbnail->set_picture(platform::Bitmap::from_image(image));
+    } else {
+        const QImage stored = image.scaled(thumbnail_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(density);
+        thumbnail->set_picture(platform::Bitmap::from_image(stored), image);
+    }
     thumbnail->raise();
     thumbnail->show();
 }

@@ -41,6 +41,10 @@ public:
     // Scrolls one picture up the list, wrapping to the bottom.
     void scroll_up();
 
+    // Makes the thumbnails again for a view that shows them at `density` device pixels a layout
+    // pixel (a scaled whole-screen view), so they are not upscaled there.
+    void show_at_density(int density);
+
     // The thumbnail in `slot`, or nullptr while none was ever made there.
     platform::PictureControl* thumbnail(int slot) const { return slots_.at(slot); }
     // Opens the picture of the thumbnail in `slot` from the catalogue folder it was listed from.
@@ -59,6 +63,7 @@ private:
     PageSwitcher& pages_;
     std::array<QPointer<platform::PictureControl>, slot_count> slots_;
     std::array<QString, slot_count> slot_dirs_;
+    int view_density_ = 1;
 };
 
 } // namespace catalogue

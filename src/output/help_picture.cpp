@@ -171,8 +171,9 @@ HelpPicture draw_help_picture(const QImage& window_picture, const QList<Callout>
                               const LabelColumns& columns)
 {
     HelpPicture help;
-    help.window_area = fit_window(window_picture.size());
-    help.callouts = place(callouts, columns, help.window_area, window_picture.size());
+    const QSize window_size = window_picture.deviceIndependentSize().toSize();
+    help.window_area = fit_window(window_size);
+    help.callouts = place(callouts, columns, help.window_area, window_size);
 
     const Side sides[] = {Side::left, Side::right, Side::top, Side::bottom};
     for (const Side side : sides) {
@@ -191,10 +192,13 @@ HelpPicture draw_help_picture(const QImage& window_picture, const QList<Callout>
         const QPoint start = arrow_start(callout.box, callouts[i].side);
         for (const QRect& target : callouts[i].targets)
             callout.arrows.append(
-                QLine(start, arrow_tip(start, to_picture(target, help.window_area, window_picture.size()))));
+                QLine(start, arrow_tip(start, to_picture(target, help.window_area, window_size))));
     }
 
-    help.image = QImage(help_picture_size, QImage::Format_RGB32);
+    // Drawn at the window picture's density, so a dense screen shows the help sharp.
+    const qreal density = window_picture.devicePixelRatio();
+    help.image = QImage(help_picture_size * density, QImage::Format_RGB32);
+    help.image.setDevicePixelRatio(density);
     help.image.fill(paper);
     QPainter painter(&help.image);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

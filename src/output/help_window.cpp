@@ -31,18 +31,20 @@ void HelpWindow::place_on_screen()
 
 namespace {
 
-QImage window_shot(QWidget& window)
+// The window as shown, at `density` device pixels a logical one.
+QImage window_shot(QWidget& window, int density)
 {
     QImage shot = window.grab().toImage();
-    if (shot.size() != window.size())
-        shot = shot.scaled(window.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    shot.setDevicePixelRatio(1);
+    if (shot.size() != window.size() * density)
+        shot = shot.scaled(window.size() * density, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shot.setDevicePixelRatio(density);
     return shot;
 }
 
-HelpPicture picture_of(QWidget& window, const HelpControls& controls)
+HelpPicture picture_of(QWidget& window, const HelpControls& controls, int density)
 {
-    return draw_help_picture(window_shot(window), visible_callouts(window, help_areas(window, controls)),
+    return draw_help_picture(window_shot(window, density),
+                             visible_callouts(window, help_areas(window, controls)),
                              label_columns(window, controls));
 }
 
@@ -51,13 +53,20 @@ HelpPicture picture_of(QWidget& window, const HelpControls& controls)
 HelpPicture HelpWindow::refresh_picture()
 {
     HelpPicture help;
+    const int density = help_view->wanted_density();
     if (shows_every_area(*main_window_, help_areas(*main_window_, controls_)) || !make_example_) {
-        help = picture_of(*main_window_, controls_);
+        help = picture_of(*main_window_, controls_, density);
     } else {
         const WorkPageExample example = make_example_();
-        help = picture_of(*example.window, example.controls);
+        help = picture_of(*example.window, example.controls, density);
     }
-    help_view->set_picture(platform::Bitmap::from_image(help.image));
+    if (density == 1) {
+        help_view->set_picture(platform::Bitmap::from_image(help.image));
+        return help;
+    }
+    const QImage stored =
+        help.image.scaled(help_picture_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    help_view->set_picture(platform::Bitmap::from_image(stored), help.image);
     return help;
 }
 

@@ -1,9 +1,11 @@
 #include "platform/cursor_file.h"
 
+#include "platform/dense_picture.h"
 #include "platform/errors.h"
 #include "platform/little_endian.h"
 #include "platform/whole_file.h"
 
+#include <QFileInfo>
 #include <QPixmap>
 #include <QtEndian>
 #include <algorithm>
@@ -19,7 +21,6 @@ constexpr int entry_size = 16;
 constexpr int info_header_size = 40;
 // Larger than any cursor a window system shows; refused before anything is allocated.
 constexpr int max_side = 512;
-constexpr int encoded_side = 32;
 // The largest cursor taken whole: a 512 x 512 true-colour image with its mask and headers fits
 // several times over.
 constexpr qint64 max_file_size = 4 << 20;
@@ -185,8 +186,9 @@ QImage decode_png(const QByteArray& bytes, qint64 offset, qint64 length)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-// The image placed in a transparent 32 x 32 square, scaled down if larger, with the hotspot moved along.
-CursorImage fit_to_square(const CursorImage& cursor)
+// The image placed in a transparent square of `encoded_side`, scaled down if larger, with the
+// hotspot moved along.
+CursorImage fit_to_square(const CursorImage& cursor, int encoded_side)
 {
     QImage source = cursor.image.convertToFormat(QImage::Format_ARGB32);
     QPoint hotspot = cursor.hotspot;
@@ -224,22 +226,32 @@ CursorImage decode_cursor(const QByteArray& bytes)
     return {std::move(image), hotspot};
 }
 
-std::optional<QCursor> load_cursor_file(const QString& path)
+std::optional<QCursor> load_cursor_file(const QString& path, int density)
 {
-    // A cursor that cannot be read for whatever reason is no cursor: the pointer keeps its shape.
-    try {
-        const CursorImage cursor = decode_cursor(read_whole_file(path, max_file_size));
-        const int x = std::clamp(cursor.hotspot.x(), 0, cursor.image.width() - 1);
-        const int y = std::clamp(cursor.hotspot.y(), 0, cursor.image.height() - 1);
-        return QCursor(QPixmap::fromImage(cursor.image), x, y);
-    } catch (const std::exception&) {
-        return std::nullopt;
+    // The densest rendering up to `density` that reads; the stored file at last.
+    for (int d = std::min(density, max_picture_density); d >= 1; --d) {
+        const QString file = dense_variant_path(path, d);
+        if (d > 1 && !QFileInfo(file).isFile())
+            continue;
+        // A cursor that cannot be read for whatever reason is no cursor: the pointer keeps its shape.
+        try {
+            const CursorImage cursor = decode_cursor(read_whole_file(file, max_file_size));
+            const int x = std::clamp(cursor.hotspot.x(), 0, cursor.image.width() - 1);
+            const int y = std::clamp(cursor.hotspot.y(), 0, cursor.image.height() - 1);
+            QPixmap pixmap = QPixmap::fromImage(cursor.image);
+            pixmap.setDevicePixelRatio(d);
+            // Qt takes the hotspot of a dense pixmap in logical pixels.
+            return QCursor(pixmap, x / d, y / d);
+        } catch (const std::exception&) {
+            continue;
+        }
     }
+    return std::nullopt;
 }
 
-QByteArray encode_cursor(const CursorImage& cursor)
+QByteArray encode_cursor(const CursorImage& cursor, int encoded_side)
 {
-    const CursorImage square = fit_to_square(cursor);
+    const CursorImage square = fit_to_square(cursor, encoded_side);
     const qint64 xor_size = encoded_side * encoded_side * 4;
     const qint64 and_stride = row_stride(encoded_side, 1);
     const qint64 and_size = and_stride * encoded_side;

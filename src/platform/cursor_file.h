@@ -19,10 +19,11 @@ struct CursorImage {
 // ImageError for a malformed file.
 CursorImage decode_cursor(const QByteArray& bytes);
 // No cursor when the file is missing or cannot be read, as the window system's loader gives no
-// handle.
-std::optional<QCursor> load_cursor_file(const QString& path);
-// The bytes of a 32 x 32 .cur file (32-bit image with its AND mask) for `cursor`.
-QByteArray encode_cursor(const CursorImage& cursor);
+// handle. At `density` 2 or more the file's denser rendering beside it (name@2x.cur) is taken
+// where there is one, with the device pixel ratio set.
+std::optional<QCursor> load_cursor_file(const QString& path, int density = 1);
+// The bytes of a .cur file of `side` x `side` (32-bit image with its AND mask) for `cursor`.
+QByteArray encode_cursor(const CursorImage& cursor, int side = 32);
 
 // The application's screen cursor table: number -> cursor. Registering no cursor under a number
 // removes it, and asking for a number that is not there gives the default arrow.

@@ -2,20 +2,36 @@
 
 #include "platform/picture_file.h"
 
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
-QPoint pixel_position(const QMouseEvent* event)
+// A position that is a device pixel's corner divided by a fractional scale may come a rounding
+// error short of the whole number it stands for.
+QPoint floored(QPointF position)
 {
-    const QPointF position = event->position();
-    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+    constexpr double slack = 1e-4;
+    return {static_cast<int>(std::floor(position.x() + slack)),
+            static_cast<int>(std::floor(position.y() + slack))};
+}
+
+qreal scale_of(const QTransform& transform)
+{
+    return std::hypot(transform.m11(), transform.m12());
+}
+
+bool whole_number(qreal value)
+{
+    return std::abs(value - std::round(value)) < 1e-3;
 }
 
 } // namespace
@@ -28,13 +44,49 @@ PictureControl::PictureControl(QWidget* parent) : QWidget(parent)
 
 void PictureControl::load_picture(const QString& path)
 {
-    set_picture(read_picture_file(path));
+    Bitmap picture = read_picture_file(path);
+    replace_picture(std::move(picture));
+    // Pictures without a denser rendering (the canvas's) keep no second reference to their pixels.
+    if (!QFileInfo::exists(dense_variant_path(path, 2)))
+        return;
+    source_path_ = path;
+    as_loaded_ = picture_;
+    look_for_density(wanted_density());
 }
 
 void PictureControl::set_picture(Bitmap picture)
 {
+    replace_picture(std::move(picture));
+}
+
+void PictureControl::set_picture(Bitmap picture, const QImage& dense)
+{
+    replace_picture(std::move(picture));
+    dense_.adopt(dense, picture_);
+}
+
+void PictureControl::replace_picture(Bitmap picture)
+{
     picture_ = std::move(picture);
+    source_path_.clear();
+    as_loaded_ = Bitmap();
+    dense_.clear();
+    looked_for_density_ = 1;
     picture_replaced();
+}
+
+void PictureControl::look_for_density(int density)
+{
+    if (density <= looked_for_density_ || source_path_.isEmpty())
+        return;
+    looked_for_density_ = density;
+    dense_.load(source_path_, density, as_loaded_);
+    dense_.follow(picture_, picture_.rect());
+}
+
+int PictureControl::wanted_density() const
+{
+    return platform::wanted_density(std::max(devicePixelRatioF(), painted_scale_));
 }
 
 void PictureControl::clear_picture()
@@ -112,13 +164,14 @@ void PictureControl::picture_changed(const QRect& area)
     }
     if (needs_shown_copy())
         refresh_shown(clipped);
+    dense_.follow(picture_, clipped);
     update(control_area(clipped));
 }
 
 QRect PictureControl::control_area(const QRect& area) const
 {
     const QRect shown_at = picture_rect();
-    if (shown_at.size() == picture_.size())
+    if (shown_at.size() == picture_.size() && dense_.is_null())
         return area.translated(shown_at.topLeft());
     const double sx = double(shown_at.width()) / picture_.width();
     const double sy = double(shown_at.height()) / picture_.height();
@@ -218,19 +271,112 @@ void PictureControl::paintEvent(QPaintEvent* event)
         return;
     const QRect target = picture_rect();
     QPainter painter(this);
+    const qreal scale = scale_of(painter.deviceTransform());
+    painted_scale_ = scale;
+    const int density = platform::wanted_density(scale);
+    look_for_density(density);
+    const QRect dirty = event->rect().intersected(target);
+    shown_density_ = density > 1 && !dense_.is_null() ? dense_.density() : 1;
+    if (shown_density_ > 1) {
+        // Smoothed only where the rendering's pixels do not fall on the device's one for one.
+        const bool exact = target.size() == picture_.size() && whole_number(scale) &&
+                           int(std::round(scale)) == shown_density_;
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
+        painter.setClipRect(dirty);
+        painter.drawImage(QRectF(target), dense_.shown(transparent_));
+        return;
+    }
     if (target.size() == image.size()) {
         // Unscaled pictures are drawn pixel for pixel, and only where the control needs repainting.
-        const QRect dirty = event->rect().intersected(target);
-        painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
+        if (scale == 1.0)
+            painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
+        else
+            paint_blocks(painter, image, target, dirty);
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image);
 }
 
+void PictureControl::paint_blocks(QPainter& painter, const QImage& image, const QRect& target,
+                                  const QRect& dirty)
+{
+    const QTransform device = painter.deviceTransform();
+    if (device.isRotating() || !device.isInvertible()) {
+        painter.drawImage(dirty.topLeft(), image, dirty.translated(-target.topLeft()));
+        return;
+    }
+    const QRect pixels = device.mapRect(QRectF(dirty)).toAlignedRect();
+    if (pixels.isEmpty())
+        return;
+    // Which picture column and row each device column and row shows: the one its top-left corner
+    // falls in, as picture_pixel_at finds for a press there.
+    const auto pictured = [](int device_pixel, qreal origin, qreal scale, int first, int count) {
+        const int at = static_cast<int>(std::floor((device_pixel - origin) / scale - first + 1e-4));
+        return std::clamp(at, 0, count - 1);
+    };
+    std::vector<int> columns(static_cast<std::size_t>(pixels.width()));
+    for (int x = 0; x < pixels.width(); ++x)
+        columns[static_cast<std::size_t>(x)] =
+            pictured(pixels.left() + x, device.dx(), device.m11(), target.left(), image.width());
+    QImage blocks(pixels.size(), QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const int row = pictured(pixels.top() + y, device.dy(), device.m22(), target.top(), image.height());
+        const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+        auto* to = reinterpret_cast<QRgb*>(blocks.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            to[x] = from[columns[static_cast<std::size_t>(x)]];
+    }
+    // Drawn one device pixel a pixel: the world transform that, with the rest of the painter's
+    // transforms, maps the blocks' origin to their device position at scale 1.
+    painter.save();
+    painter.setWorldTransform(QTransform::fromTranslate(pixels.left(), pixels.top()) * device.inverted() *
+                              painter.worldTransform());
+    painter.drawImage(QPointF(0, 0), blocks);
+    painter.restore();
+}
+
+QPoint PictureControl::picture_pixel_at(QPointF position) const
+{
+    return floored(position);
+}
+
+std::optional<QRgb> PictureControl::colour_shown_at(QPointF position) const
+{
+    const QRect shown = picture_rect();
+    if (picture_.is_null() || shown.isEmpty() || !shown.contains(floored(position)))
+        return std::nullopt;
+    const QPointF in_picture((position.x() - shown.left()) * picture_.width() / shown.width(),
+                             (position.y() - shown.top()) * picture_.height() / shown.height());
+    if (shown_density_ > 1 && !dense_.is_null())
+        return dense_.pixel_at(in_picture);
+    const QPoint pixel = floored(in_picture);
+    return picture_.image().pixel(pixel) | 0xFF000000u;
+}
+
+QPointF PictureControl::exact_position(const QMouseEvent* event) const
+{
+    // Embedded in a scaled view, the position comes unrounded from the view's mapping of the
+    // pointer's device pixel, the same point the drawing takes the pixel's picture pixel from;
+    // the window position is that point rounded to the nearest whole pixel, which would move a
+    // press onto the next pixel below or right.
+    if (window()->graphicsProxyWidget())
+        return event->position();
+    // In a window of its own Qt rounds a widget's event position to whole logical pixels, which on
+    // a screen of scale 2 moves half of every picture pixel's device pixels onto its neighbour; the
+    // position in the window keeps the fraction. An event made without a window position (a
+    // synthetic one) repeats the widget position there, and that is taken.
+    const QPointF in_window = event->scenePosition() - QPointF(mapTo(window(), QPoint(0, 0)));
+    const QPointF rounded = event->position();
+    if (std::abs(in_window.x() - rounded.x()) <= 0.5 && std::abs(in_window.y() - rounded.y()) <= 0.5)
+        return in_window;
+    return rounded;
+}
+
 void PictureControl::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = pixel_position(event);
+    press_position_ = exact_position(event);
+    const QPoint at = picture_pixel_at(press_position_);
     if (event->button() == Qt::LeftButton)
         left_down_inside_ = rect().contains(at);
     emit pressed(event->button(), event->modifiers(), at.x(), at.y());
@@ -238,13 +384,13 @@ void PictureControl::mousePressEvent(QMouseEvent* event)
 
 void PictureControl::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPoint at = pixel_position(event);
+    const QPoint at = picture_pixel_at(exact_position(event));
     emit moved(event->buttons(), event->modifiers(), at.x(), at.y());
 }
 
 void PictureControl::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = pixel_position(event);
+    const QPoint at = picture_pixel_at(exact_position(event));
     if (event->button() == Qt::LeftButton) {
         const bool click = left_down_inside_ && rect().contains(at);
         left_down_inside_ = false;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/bitmap.h"
+#include "platform/dense_picture.h"
 
 #include <QWidget>
+#include <optional>
 
 namespace platform {
 
@@ -18,9 +20,13 @@ public:
     explicit PictureControl(QWidget* parent = nullptr);
 
     // Loads a picture file as read_picture_file() reads it. Throws FileError or ImageError and
-    // then keeps the picture it had.
+    // then keeps the picture it had. Where the screen shows more device pixels than the picture
+    // has, the file's denser rendering beside it (name@2x.ext, name@3x.ext) is drawn instead,
+    // read when first needed.
     void load_picture(const QString& path);
     void set_picture(Bitmap picture);
+    // A picture with its denser rendering (whose device pixel ratio says its density).
+    void set_picture(Bitmap picture, const QImage& dense);
     void clear_picture();
     bool has_picture() const { return !picture_.is_null(); }
     const Bitmap& picture() const { return picture_; }
@@ -50,6 +56,21 @@ public:
     // Where the picture is drawn inside the control, after stretch, proportional and centre.
     QRect picture_rect() const;
 
+    // The density of rendering the screen needs for this control: 1, or 2 and more where a
+    // logical pixel covers more device pixels (the screen's scale, a scaled whole-screen view).
+    int wanted_density() const;
+    // The density of the rendering drawn at the last paint: 1 for the picture itself.
+    int shown_density() const { return shown_density_; }
+    // The picture pixel shown under `position` (control coordinates, with the fraction a device
+    // pixel of a scaled screen has): Qt shows a scaled picture's pixel on the device pixels whose
+    // top-left corner falls in it, so a press takes the pixel the child sees at every scale.
+    QPoint picture_pixel_at(QPointF position) const;
+    // The colour shown under `position` (control coordinates), from the denser rendering where
+    // it is drawn; none outside the picture.
+    std::optional<QRgb> colour_shown_at(QPointF position) const;
+    // Where the last press was, in control coordinates with their fractions.
+    QPointF press_position() const { return press_position_; }
+
 signals:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
     void moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -72,7 +93,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void replace_picture(Bitmap picture);
     void picture_replaced();
+    // Reads the denser rendering of a loaded file once a paint needs `density`.
+    void look_for_density(int density);
+    // An opaque picture on a scaled screen or view: each picture pixel as a sharp block of the
+    // device pixels whose top-left corner falls in it, never blended, so the child sees, and the
+    // pipette and the fill take, the picture's own colours where the press lands.
+    void paint_blocks(QPainter& painter, const QImage& image, const QRect& target, const QRect& dirty);
+    // The event's position in control coordinates with its fraction of a logical pixel.
+    QPointF exact_position(const QMouseEvent* event) const;
     // An opaque RGB32 picture, such as the canvas, is drawn straight from its own pixels, so a
     // press repaints without copying them; an indexed or transparent one through shown_.
     bool needs_shown_copy() const;
@@ -84,6 +114,13 @@ private:
     QRect control_area(const QRect& area) const;
 
     Bitmap picture_;
+    QString source_path_; // the file the picture came from, while it has a denser rendering
+    Bitmap as_loaded_;    // the picture as read from source_path_ (shared until drawn on)
+    DensePicture dense_;
+    int looked_for_density_ = 1;
+    int shown_density_ = 1;
+    qreal painted_scale_ = 1.0; // device pixels a logical pixel at the last paint
+    QPointF press_position_;
     QImage shown_;
     QSize shown_size_{0, 0}; // the picture's size when shown_ was last rebuilt
     bool auto_size_ = false;

@@ -29,7 +29,34 @@ platform::Bitmap grey_bitmap(const QImage& image)
     return platform::Bitmap::adopt(indexed, 8);
 }
 
+int current_density = 1;
+
 } // namespace
+
+int density()
+{
+    return current_density;
+}
+
+DensityScope::DensityScope(int density) : previous_(current_density)
+{
+    current_density = density;
+}
+
+DensityScope::~DensityScope()
+{
+    current_density = previous_;
+}
+
+QString at_density(const QString& relative, int density)
+{
+    if (density == 1)
+        return relative;
+    const int dot = relative.lastIndexOf('.');
+    const QString suffix = QStringLiteral("@%1x").arg(density);
+    return dot < 0 || dot < relative.lastIndexOf('/') ? relative + suffix
+                                                      : relative.left(dot) + suffix + relative.mid(dot);
+}
 
 void ensure_dir(const QString& path)
 {
@@ -39,7 +66,7 @@ void ensure_dir(const QString& path)
 
 void Output::bmp(const QString& relative, const QImage& image, int depth) const
 {
-    const QString path = res_dir + relative;
+    const QString path = res_dir + at_density(relative, density());
     ensure_dir(QFileInfo(path).absolutePath());
     const platform::Bitmap bitmap = depth == 8 ? grey_bitmap(image) : platform::Bitmap::from_image(image);
     platform::write_bmp(bitmap, path);
@@ -49,27 +76,42 @@ void Output::design_bmp(const QString& control, const QImage& image, int depth) 
 {
     ensure_dir(design_dir);
     const platform::Bitmap bitmap = depth == 8 ? grey_bitmap(image) : platform::Bitmap::from_image(image);
-    platform::write_bmp(bitmap, design_dir + control + ".bmp");
+    platform::write_bmp(bitmap, design_dir + at_density(control + ".bmp", density()));
 }
 
 void Output::jpeg(const QString& path, const QImage& image, int quality) const
 {
-    ensure_dir(QFileInfo(path).absolutePath());
-    if (!image.convertToFormat(QImage::Format_RGB32).save(path, "JPG", quality))
-        throw std::runtime_error(("cannot write " + path).toStdString());
+    const QString dense_path = at_density(path, density());
+    ensure_dir(QFileInfo(dense_path).absolutePath());
+    if (!image.convertToFormat(QImage::Format_RGB32).save(dense_path, "JPG", quality))
+        throw std::runtime_error(("cannot write " + dense_path).toStdString());
 }
 
 QImage transparent_canvas(int width, int height)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * density(), height * density(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(density());
     image.fill(Qt::transparent);
     return image;
+}
+
+QImage opaque_canvas(int width, int height)
+{
+    QImage image(width * density(), height * density(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(density());
+    return image;
+}
+
+QRectF logical_rect(const QImage& image)
+{
+    return {QPointF(0, 0), image.deviceIndependentSize()};
 }
 
 QImage keyed(const QImage& art, const QColor& matte)
 {
     const QImage source = art.convertToFormat(QImage::Format_ARGB32);
     QImage out(source.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(source.devicePixelRatio());
     const int mr = matte.red(), mg = matte.green(), mb = matte.blue();
     for (int y = 0; y < source.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));

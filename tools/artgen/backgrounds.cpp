@@ -177,7 +177,7 @@ void start_page_art(QPainter& p)
 
 QImage page(bool start)
 {
-    QImage image(page_width, page_height, QImage::Format_RGB32);
+    QImage image = opaque_canvas(page_width, page_height);
     paint_paper(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -227,7 +227,9 @@ void render_backgrounds(const Output& out)
     out.jpeg(out.res_dir + "interface/main.jpg", start);
     out.jpeg(out.res_dir + "interface/work.jpg", page(false));
     out.jpeg(out.design_dir + "page_background.jpg", start);
-    out.design_bmp("canvas", design_drawing(), 8);
+    // The canvas shows its picture's own pixels at every density.
+    if (density() == 1)
+        out.design_bmp("canvas", design_drawing(), 8);
 }
 
 } // namespace artgen

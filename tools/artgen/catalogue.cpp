@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <stdexcept>
 
@@ -19,7 +20,10 @@ constexpr QSize page_size(474, 593);
 constexpr QRectF photo_frame((page_size.width() - page_size.height()) / 2.0, 0, page_size.height(),
                              page_size.height());
 constexpr int photo_side = 200;
+// The strip shows thumbnails at 123 x 123, so this one file is already the strip's 2x rendering.
 constexpr int preview_side = 246;
+// The photograph's denser rendering; the line drawing has none, as the canvas shows its own pixels.
+constexpr int dense_photo = 2;
 
 struct Picture {
     QString name;
@@ -63,6 +67,7 @@ QStringList outputs_of(const Output& out, const Picture& picture)
 {
     QStringList files = {out.res_dir + "clipart/" + picture.name + ".bmp",
                          out.res_dir + "info/" + picture.name + ".bmp",
+                         out.res_dir + at_density("info/" + picture.name + ".bmp", dense_photo),
                          out.res_dir + "preview/" + picture.name + ".jpg"};
     if (!picture.text.isEmpty())
         files << out.res_dir + "info/" + picture.name + ".txt";
@@ -90,7 +95,12 @@ void render_picture(const Output& out, const Picture& picture)
     out.bmp("clipart/" + picture.name + ".bmp", line);
     const QSize square = photo_frame.size().toSize();
     const QImage lit = lit_scene_of(svg, picture.name, square, photo_frame);
-    out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, lit, QSize(photo_side, photo_side)));
+    const QSize photo_size(photo_side, photo_side);
+    out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, lit, photo_size));
+    {
+        const DensityScope dense(dense_photo);
+        out.bmp("info/" + picture.name + ".bmp", photograph(picture.name, lit, photo_size * dense_photo));
+    }
     out.jpeg(out.res_dir + "preview/" + picture.name + ".jpg",
              photograph(picture.name, lit, QSize(preview_side, preview_side)), 90);
     if (!picture.text.isEmpty())
@@ -105,7 +115,7 @@ void remove_stale(const Output& out, const QStringList& names)
 {
     for (const char* sub : {"clipart", "info", "preview"})
         for (const QFileInfo& file : QDir(out.res_dir + sub).entryInfoList(QDir::Files))
-            if (!names.contains(file.completeBaseName()))
+            if (!names.contains(file.completeBaseName().remove(QRegularExpression("@[0-9]+x$"))))
                 QFile::remove(file.filePath());
 }
 

@@ -15,9 +15,7 @@ const QColor outline(30, 20, 10);
 
 QImage canvas32()
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    return image;
+    return transparent_canvas(32, 32).convertToFormat(QImage::Format_ARGB32);
 }
 
 void pen(QPainter& p, double width = 1.5)
@@ -101,10 +99,12 @@ platform::CursorImage pipette_cursor()
     return {image, QPoint(1, 30)};
 }
 
-void write(const QString& path, const platform::CursorImage& cursor)
+// Hotspots are given in logical pixels; the file holds them in its own pixels.
+void write(const QString& path, platform::CursorImage cursor)
 {
     QFile file(path);
-    const QByteArray bytes = platform::encode_cursor(cursor);
+    cursor.hotspot *= density();
+    const QByteArray bytes = platform::encode_cursor(cursor, 32 * density());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         throw std::runtime_error(("cannot write " + path).toStdString());
 }
@@ -115,10 +115,10 @@ void render_cursors(const Output& out)
 {
     const QString dir = out.res_dir + "curs/";
     ensure_dir(dir);
-    write(dir + "кисть.cur", brush_cursor());
-    write(dir + "залив.cur", fill_cursor());
-    write(dir + "ластик.cur", eraser_cursor());
-    write(dir + "пипетка.cur", pipette_cursor());
+    write(dir + at_density("кисть.cur", density()), brush_cursor());
+    write(dir + at_density("залив.cur", density()), fill_cursor());
+    write(dir + at_density("ластик.cur", density()), eraser_cursor());
+    write(dir + at_density("пипетка.cur", density()), pipette_cursor());
 }
 
 } // namespace artgen

@@ -8,29 +8,31 @@ namespace artgen {
 
 namespace {
 
-// Alpha channel of `art` dilated by a square of half-size d (a separable max filter).
-std::vector<int> dilated_alpha(const QImage& art, int d)
+std::vector<int> alpha_of(const QImage& art)
 {
-    const int w = art.width(), h = art.height();
-    std::vector<int> alpha(static_cast<size_t>(w) * h), row(alpha.size());
+    std::vector<int> alpha(static_cast<size_t>(art.width()) * art.height());
+    for (int y = 0; y < art.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(art.constScanLine(y));
+        for (int x = 0; x < art.width(); ++x)
+            alpha[static_cast<size_t>(y) * art.width() + x] = qAlpha(row[x]);
+    }
+    return alpha;
+}
+
+// `alpha` dilated by a 3 x 3 square (a separable max filter); d steps dilate by a square of half-size d.
+std::vector<int> dilated_by_one(const std::vector<int>& alpha, int w, int h)
+{
+    std::vector<int> row(alpha.size()), out(alpha.size());
+    const auto at = [w](int x, int y) { return static_cast<size_t>(y) * w + x; };
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            alpha[static_cast<size_t>(y) * w + x] = qAlpha(art.pixel(x, y));
+            row[at(x, y)] = std::max(
+                {alpha[at(std::max(0, x - 1), y)], alpha[at(x, y)], alpha[at(std::min(w - 1, x + 1), y)]});
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            int m = 0;
-            for (int k = std::max(0, x - d); k <= std::min(w - 1, x + d); ++k)
-                m = std::max(m, alpha[static_cast<size_t>(y) * w + k]);
-            row[static_cast<size_t>(y) * w + x] = m;
-        }
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            int m = 0;
-            for (int k = std::max(0, y - d); k <= std::min(h - 1, y + d); ++k)
-                m = std::max(m, row[static_cast<size_t>(k) * w + x]);
-            alpha[static_cast<size_t>(y) * w + x] = m;
-        }
-    return alpha;
+        for (int x = 0; x < w; ++x)
+            out[at(x, y)] =
+                std::max({row[at(x, std::max(0, y - 1))], row[at(x, y)], row[at(x, std::min(h - 1, y + 1))]});
+    return out;
 }
 
 } // namespace
@@ -38,17 +40,25 @@ std::vector<int> dilated_alpha(const QImage& art, int d)
 QImage with_glow(const QImage& art, int radius, const QColor& colour)
 {
     const QImage source = art.convertToFormat(QImage::Format_ARGB32);
+    const int w = source.width(), h = source.height();
+    // The radius is in logical pixels, so the glow looks the same at every density. Each step
+    // dilates the previous one, so the cost grows with the radius, not with its square.
+    const int reach = radius * static_cast<int>(source.devicePixelRatio());
+    std::vector<int> mask = alpha_of(source);
+    std::vector<int> glow_alpha(mask.size(), 0);
+    for (int d = 1; d <= reach; ++d) {
+        mask = dilated_by_one(mask, w, h);
+        const int strength = 255 * (reach + 1 - d) / (reach + 1);
+        for (size_t i = 0; i < mask.size(); ++i)
+            glow_alpha[i] = std::max(glow_alpha[i], mask[i] * strength / 255);
+    }
     QImage halo(source.size(), QImage::Format_ARGB32);
-    halo.fill(Qt::transparent);
-    for (int d = radius; d >= 1; --d) {
-        const std::vector<int> mask = dilated_alpha(source, d);
-        const int strength = 255 * (radius + 1 - d) / (radius + 1);
-        for (int y = 0; y < source.height(); ++y)
-            for (int x = 0; x < source.width(); ++x) {
-                const int a = mask[static_cast<size_t>(y) * source.width() + x] * strength / 255;
-                if (a > qAlpha(halo.pixel(x, y)))
-                    halo.setPixel(x, y, qRgba(colour.red(), colour.green(), colour.blue(), a));
-            }
+    halo.setDevicePixelRatio(source.devicePixelRatio());
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(halo.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            row[x] = qRgba(colour.red(), colour.green(), colour.blue(),
+                           glow_alpha[static_cast<size_t>(y) * w + x]);
     }
     QImage result = halo.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&result);

@@ -19,17 +19,26 @@ void register_fonts()
             QFontDatabase::addApplicationFont(file);
 }
 
+// The interface pictures, at the stored density and at twice it for high density screens.
+void render_interface(const artgen::Output& out)
+{
+    for (const int density : {1, 2}) {
+        const artgen::DensityScope scope(density);
+        artgen::render_backgrounds(out);
+        artgen::render_bottom_bar(out);
+        artgen::render_buttons(out);
+        artgen::render_jars(out);
+        artgen::render_strips(out);
+        artgen::render_tools(out);
+        artgen::render_small_buttons(out);
+        artgen::render_cursors(out);
+    }
+}
+
 void render_all(const QString& art_dir, const artgen::Output& out, const artgen::CatalogueJob& job)
 {
     artgen::copy_skins(art_dir, out);
-    artgen::render_backgrounds(out);
-    artgen::render_bottom_bar(out);
-    artgen::render_buttons(out);
-    artgen::render_jars(out);
-    artgen::render_strips(out);
-    artgen::render_tools(out);
-    artgen::render_small_buttons(out);
-    artgen::render_cursors(out);
+    render_interface(out);
     artgen::render_extra_pictures(out);
     artgen::render_catalogue(out, job);
 }

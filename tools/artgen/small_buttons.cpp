@@ -14,10 +14,10 @@ const QColor disc_grey(122, 122, 122);
 // the seed recolours all of it.
 QImage size_disc(int side)
 {
-    QImage image(side, side, QImage::Format_RGB32);
-    const double r = side / 2.0;
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x) {
+    QImage image = opaque_canvas(side, side);
+    const double r = image.width() / 2.0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
             const double dx = x + 0.5 - r, dy = y + 0.5 - r;
             image.setPixel(x, y, dx * dx + dy * dy <= r * r ? disc_grey.rgb() : qRgb(255, 255, 255));
         }
@@ -27,7 +27,7 @@ QImage size_disc(int side)
 // The blank pattern button: white inside a thin frame, so the area around 10,10 takes a pattern.
 QImage blank_pattern_button()
 {
-    QImage image(24, 24, QImage::Format_RGB32);
+    QImage image = opaque_canvas(24, 24);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setPen(QColor(176, 140, 100));
@@ -64,7 +64,7 @@ void draw_shape(QPainter& p, Shape shape)
 
 QImage shape_button(Shape shape, bool selected)
 {
-    QImage image(24, 24, QImage::Format_RGB32);
+    QImage image = opaque_canvas(24, 24);
     image.fill(selected ? glow : panel);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

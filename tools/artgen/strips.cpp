@@ -10,13 +10,15 @@ namespace {
 constexpr int strip_width = 230;
 constexpr int strip_height = 30;
 
-// Every column is one colour, so a press anywhere in a column takes that column's shade.
+// Every column is one colour, so a press anywhere in a column takes that column's shade; at a
+// higher density a logical column is as many device columns of that same shade, so the colour a
+// press takes is the one shown under the pointer.
 QImage strip(const std::function<QColor(double)>& shade_at)
 {
-    QImage image(strip_width, strip_height, QImage::Format_RGB32);
-    for (int x = 0; x < strip_width; ++x) {
-        const QRgb colour = shade_at(static_cast<double>(x) / (strip_width - 1)).rgb();
-        for (int y = 0; y < strip_height; ++y)
+    QImage image = opaque_canvas(strip_width, strip_height);
+    for (int x = 0; x < image.width(); ++x) {
+        const QRgb colour = shade_at(static_cast<double>(x / density()) / (strip_width - 1)).rgb();
+        for (int y = 0; y < image.height(); ++y)
             image.setPixel(x, y, colour);
     }
     return image;

@@ -19,12 +19,13 @@ QImage finish(const QImage& art, bool selected)
 {
     if (!selected)
         return keyed(art, panel);
-    QImage plate = transparent_canvas(art.width(), art.height());
+    const QRectF area = logical_rect(art);
+    QImage plate = transparent_canvas(static_cast<int>(area.width()), static_cast<int>(area.height()));
     QPainter p(&plate);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(glow, 3));
     p.setBrush(highlight_fill);
-    p.drawRoundedRect(QRectF(plate.rect()).adjusted(2, 2, -2, -2), 14, 14);
+    p.drawRoundedRect(area.adjusted(2, 2, -2, -2), 14, 14);
     p.drawImage(0, 0, with_glow(art, 3, Qt::white));
     p.end();
     return keyed(plate, panel);
