@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "catalogue/preview_strip.h"
 #include "platform/bmp_codec.h"
 #include "platform/picture_control.h"
 #include "settings/settings.h"
@@ -26,8 +27,8 @@ private:
     QTemporaryDir dir_;
 };
 
-// The main window over such a folder, shown, with a catalogue drawing of 474 x 593 on its canvas,
-// its black pixels kept as outlines when asked.
+// The main window over such a folder, shown, with the first drawing of the catalogue opened from
+// its thumbnail (474 x 593), its black pixels kept as outlines when asked.
 struct BenchWindow {
     AppFolder folder;
     app::MainWindow form{folder.path()};
@@ -40,9 +41,7 @@ struct BenchWindow {
         values.keep_outlines = keep_outlines;
         form.apply_settings(values);
         form.show();
-        canvas()->set_picture(platform::read_bmp(catalogue_drawing(0)));
-        form.state().outlines.picture_opened(canvas()->picture());
-        canvas()->show();
+        form.preview_strip().open_slot(0);
         QCoreApplication::processEvents();
     }
     static QString catalogue_drawing(int index)

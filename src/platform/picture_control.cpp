@@ -99,7 +99,14 @@ void PictureControl::picture_replaced()
     if (auto_size_ && !picture_.is_null())
         resize(picture_.size());
     rebuild_shown();
+    update_opaque();
     update();
+}
+
+void PictureControl::update_opaque()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 !picture_.is_null() && !transparent_ && picture_rect().contains(rect()));
 }
 
 bool PictureControl::needs_shown_copy() const
@@ -230,18 +237,21 @@ void PictureControl::set_auto_size(bool on)
 void PictureControl::set_stretch(bool on)
 {
     stretch_ = on;
+    update_opaque();
     update();
 }
 
 void PictureControl::set_proportional(bool on)
 {
     proportional_ = on;
+    update_opaque();
     update();
 }
 
 void PictureControl::set_centre(bool on)
 {
     centre_ = on;
+    update_opaque();
     update();
 }
 
@@ -251,6 +261,7 @@ void PictureControl::set_transparent(bool on)
         return;
     transparent_ = on;
     rebuild_shown();
+    update_opaque();
     update();
 }
 
@@ -262,6 +273,12 @@ void PictureControl::set_hint(const QString& hint)
 void PictureControl::set_show_hint(bool on)
 {
     show_hint_ = on;
+}
+
+void PictureControl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    update_opaque();
 }
 
 void PictureControl::paintEvent(QPaintEvent* event)
@@ -320,10 +337,18 @@ void PictureControl::paint_blocks(QPainter& painter, const QImage& image, const 
         columns[static_cast<std::size_t>(x)] =
             pictured(pixels.left() + x, device.dx(), device.m11(), target.left(), image.width());
     QImage blocks(pixels.size(), QImage::Format_RGB32);
+    const auto block_row = [&](int y) { return reinterpret_cast<QRgb*>(blocks.scanLine(y)); };
+    int previous_row = -1;
     for (int y = 0; y < pixels.height(); ++y) {
         const int row = pictured(pixels.top() + y, device.dy(), device.m22(), target.top(), image.height());
+        QRgb* to = block_row(y);
+        // Device rows showing the same picture row are the same.
+        if (row == previous_row) {
+            std::copy_n(block_row(y - 1), pixels.width(), to);
+            continue;
+        }
+        previous_row = row;
         const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(row));
-        auto* to = reinterpret_cast<QRgb*>(blocks.scanLine(y));
         for (int x = 0; x < pixels.width(); ++x)
             to[x] = from[columns[static_cast<std::size_t>(x)]];
     }

@@ -84,6 +84,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -97,6 +98,10 @@ private:
     void picture_replaced();
     // Reads the denser rendering of a loaded file once a paint needs `density`.
     void look_for_density(int density);
+    // A control whose opaque picture covers all of it paints each of its pixels, so what lies
+    // under it is not painted first (on a scaled view, the page's smoothed picture under every
+    // repaint of the canvas).
+    void update_opaque();
     // An opaque picture on a scaled screen or view: each picture pixel as a sharp block of the
     // device pixels whose top-left corner falls in it, never blended, so the child sees, and the
     // pipette and the fill take, the picture's own colours where the press lands.
