@@ -14,20 +14,26 @@ namespace platform {
 // failure stays changed. Exceptions never cross Qt's event loop.
 void guarded(const std::function<void()>& body);
 
+// Calls `handler` with `arguments` when it takes them, else with none.
+template <typename Handler, typename... Arguments>
+void call_with_all_or_none(Handler& handler, Arguments&... arguments)
+{
+    if constexpr (std::is_invocable_v<Handler&, Arguments&...>)
+        handler(arguments...);
+    else
+        handler();
+}
+
 // Connects `signal` of `sender` to `handler`, run inside guarded() and living as long as
 // `context`. The handler takes all of the signal's arguments or none of them.
 template <typename Sender, typename Signal, typename Handler>
 QMetaObject::Connection connect_guarded(Sender* sender, Signal signal, const QObject* context,
                                         Handler handler)
 {
-    return QObject::connect(sender, signal, context, [handler = std::move(handler)](auto... arguments) {
-        guarded([&] {
-            if constexpr (std::is_invocable_v<Handler&, decltype(arguments)...>)
-                handler(arguments...);
-            else
-                handler();
-        });
-    });
+    return QObject::connect(sender, signal, context,
+                            [handler = std::move(handler)](auto... arguments) mutable {
+                                guarded([&] { call_with_all_or_none(handler, arguments...); });
+                            });
 }
 
 // Where guarded() reports. The default shows a modal QMessageBox; tests install a reporter
