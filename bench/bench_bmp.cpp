@@ -1,13 +1,13 @@
 #include "targets.h"
 
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <string>
 
-using platform::Bitmap;
+using pixels::Bitmap;
 
 namespace {
 
@@ -47,7 +47,7 @@ int depth_of(const benchmark::State& state)
 
 QByteArray same_bytes(const benchmark::State& state)
 {
-    return platform::encode_bmp(canvas(depth_of(state)));
+    return formats::encode_bmp(canvas(depth_of(state)));
 }
 
 void plain_write(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode)
@@ -63,7 +63,7 @@ void BM_write_snapshot(benchmark::State& state)
     const Bitmap bitmap = canvas(depth_of(state));
     const QString path = path_of("snapshot.bmp");
     for (auto _ : state)
-        platform::write_scratch_bmp(bitmap, path);
+        formats::write_scratch_bmp(bitmap, path);
 }
 
 // The floor of the snapshot: the same bytes written to a new file, the old one deleted.
@@ -83,7 +83,7 @@ void BM_write_saved(benchmark::State& state)
     const Bitmap bitmap = canvas(depth_of(state));
     const QString path = path_of("saved.bmp");
     for (auto _ : state)
-        platform::write_bmp(bitmap, path);
+        formats::write_bmp(bitmap, path);
 }
 
 // The floor of a save: the same bytes written over the old file, truncated, which ext4 treats
@@ -99,9 +99,9 @@ void BM_plain_overwrite(benchmark::State& state)
 void BM_read_bmp(benchmark::State& state)
 {
     const QString path = path_of("read.bmp");
-    platform::write_bmp(canvas(depth_of(state)), path);
+    formats::write_bmp(canvas(depth_of(state)), path);
     for (auto _ : state)
-        benchmark::DoNotOptimize(platform::read_bmp(path));
+        benchmark::DoNotOptimize(formats::read_bmp(path));
 }
 
 // The floor of a read: the same bytes read whole into memory.

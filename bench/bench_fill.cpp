@@ -1,6 +1,6 @@
 #include "targets.h"
 
-#include "platform/drawing_surface.h"
+#include "pixels/drawing_surface.h"
 
 #include <benchmark/benchmark.h>
 #include <opencv2/imgproc.hpp>
@@ -14,7 +14,7 @@ namespace {
 constexpr int page_width = 474;
 constexpr int page_height = 593;
 const QPoint seed(237, 296);
-constexpr platform::ColourWord paint = platform::colour_word(255, 0, 0);
+constexpr pixels::ColourWord paint = pixels::colour_word(255, 0, 0);
 
 // OpenCV has no 4-channel flood fill; the same RGB32 bytes seen as one 32-bit integer a pixel
 // are exactly our pixels, compared as exactly as we compare them.
@@ -32,8 +32,8 @@ double as_opencv_value(QRgb rgb)
 // Each run starts from a white page; the copy is kept out of the timing.
 template <typename Fill> void fill_white_pages(benchmark::State& state, Fill fill)
 {
-    const platform::Bitmap white(page_width, page_height);
-    platform::Bitmap page(page_width, page_height);
+    const pixels::Bitmap white(page_width, page_height);
+    pixels::Bitmap page(page_width, page_height);
     for (auto _ : state) {
         state.PauseTiming();
         std::memcpy(page.image().bits(), white.image().constBits(),
@@ -46,31 +46,31 @@ template <typename Fill> void fill_white_pages(benchmark::State& state, Fill fil
 
 void fill_solid(benchmark::State& state)
 {
-    fill_white_pages(state, [](platform::Bitmap& page) {
-        platform::flood_fill(page, seed, platform::Brush{paint, platform::BrushStyle::Solid});
+    fill_white_pages(state, [](pixels::Bitmap& page) {
+        pixels::flood_fill(page, seed, pixels::Brush{paint, pixels::BrushStyle::Solid});
     });
 }
 
 void fill_hatched_cross(benchmark::State& state)
 {
-    fill_white_pages(state, [](platform::Bitmap& page) {
-        platform::flood_fill(page, seed, platform::Brush{paint, platform::BrushStyle::Cross});
+    fill_white_pages(state, [](pixels::Bitmap& page) {
+        pixels::flood_fill(page, seed, pixels::Brush{paint, pixels::BrushStyle::Cross});
     });
 }
 
 void fill_hatched_forward_diagonal(benchmark::State& state)
 {
-    fill_white_pages(state, [](platform::Bitmap& page) {
-        platform::flood_fill(page, seed, platform::Brush{paint, platform::BrushStyle::ForwardDiagonal});
+    fill_white_pages(state, [](pixels::Bitmap& page) {
+        pixels::flood_fill(page, seed, pixels::Brush{paint, pixels::BrushStyle::ForwardDiagonal});
     });
 }
 
 void opencv_flood_fill(benchmark::State& state)
 {
-    fill_white_pages(state, [](platform::Bitmap& page) {
+    fill_white_pages(state, [](pixels::Bitmap& page) {
         cv::Mat pixels = as_opencv(page.image());
         cv::floodFill(pixels, cv::Point(seed.x(), seed.y()),
-                      cv::Scalar(as_opencv_value(platform::to_qrgb(paint))), nullptr, cv::Scalar(),
+                      cv::Scalar(as_opencv_value(pixels::to_qrgb(paint))), nullptr, cv::Scalar(),
                       cv::Scalar(), 4);
     });
 }
@@ -78,12 +78,12 @@ void opencv_flood_fill(benchmark::State& state)
 // Both fills must give the same page, or the comparison means nothing.
 bool same_result()
 {
-    platform::Bitmap ours(page_width, page_height);
-    platform::Bitmap theirs(page_width, page_height);
-    platform::flood_fill(ours, seed, platform::Brush{paint, platform::BrushStyle::Solid});
+    pixels::Bitmap ours(page_width, page_height);
+    pixels::Bitmap theirs(page_width, page_height);
+    pixels::flood_fill(ours, seed, pixels::Brush{paint, pixels::BrushStyle::Solid});
     cv::Mat pixels = as_opencv(theirs.image());
     cv::floodFill(pixels, cv::Point(seed.x(), seed.y()),
-                  cv::Scalar(as_opencv_value(platform::to_qrgb(paint))), nullptr, cv::Scalar(), cv::Scalar(),
+                  cv::Scalar(as_opencv_value(pixels::to_qrgb(paint))), nullptr, cv::Scalar(), cv::Scalar(),
                   4);
     return ours == theirs;
 }

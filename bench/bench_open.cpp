@@ -14,9 +14,9 @@ void repeated(benchmark::internal::Benchmark* benchmark)
 }
 
 // The thumbnail the preview strip shows in `slot`, found by where the strip places it.
-platform::PictureControl* thumbnail(app::MainWindow& form, int slot)
+widgets::PictureControl* thumbnail(app::MainWindow& form, int slot)
 {
-    for (auto* control : form.findChildren<platform::PictureControl*>())
+    for (auto* control : form.findChildren<widgets::PictureControl*>())
         if (control->geometry().topLeft() == QPoint(10, slot * 130 + 45) && !control->hint().isEmpty())
             return control;
     std::fprintf(stderr, "no thumbnail in slot %d\n", slot);
@@ -28,7 +28,7 @@ platform::PictureControl* thumbnail(app::MainWindow& form, int slot)
 void BM_OpenCataloguePicture(benchmark::State& state)
 {
     BenchWindow window;
-    platform::PictureControl* thumbnails[] = {thumbnail(window.form, 0), thumbnail(window.form, 1)};
+    widgets::PictureControl* thumbnails[] = {thumbnail(window.form, 0), thumbnail(window.form, 1)};
     int round = 0;
     for (auto _ : state)
         BenchWindow::click(thumbnails[++round % 2], {5, 5}, {5, 5});
@@ -42,8 +42,8 @@ void BM_OpenSavedDrawing(benchmark::State& state)
     BenchWindow window;
     const QString saved[] = {window.folder.path() + "/save/first.bmp",
                              window.folder.path() + "/save/second.bmp"};
-    platform::write_bmp(platform::read_bmp(BenchWindow::catalogue_drawing(0)), saved[0]);
-    platform::write_bmp(platform::read_bmp(BenchWindow::catalogue_drawing(1)), saved[1]);
+    formats::write_bmp(formats::read_bmp(BenchWindow::catalogue_drawing(0)), saved[0]);
+    formats::write_bmp(formats::read_bmp(BenchWindow::catalogue_drawing(1)), saved[1]);
     int round = 0;
     window.form.drawing_files().set_dialog_runner([&](history::DialogKind, const core::FileDialogSettings&) {
         return std::optional<QString>(saved[round % 2]);

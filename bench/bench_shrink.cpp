@@ -35,8 +35,8 @@ const QImage& photo()
 void shrink_picture_4000x3000(benchmark::State& state)
 {
     for (auto _ : state) {
-        platform::Bitmap source = platform::Bitmap::from_image(photo());
-        platform::Bitmap target(474, 593);
+        pixels::Bitmap source = pixels::Bitmap::from_image(photo());
+        pixels::Bitmap target(474, 593);
         history::shrink_picture(source, target);
         benchmark::DoNotOptimize(target.image().constBits());
     }

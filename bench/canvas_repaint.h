@@ -66,7 +66,7 @@ private:
     // changed areas, then the view repaints them), so the loop turns until it has nothing left.
     void send(QEvent::Type type, QPoint pixel, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        platform::PictureControl* canvas = window_.canvas();
+        widgets::PictureControl* canvas = window_.canvas();
         QWidget* receiver = canvas;
         QPointF at = QPointF(pixel) + QPointF(0.5, 0.5);
         if (view_) {

@@ -2,9 +2,9 @@
 
 #include "app/main_window.h"
 #include "catalogue/preview_strip.h"
-#include "platform/bmp_codec.h"
-#include "platform/picture_control.h"
+#include "formats/bmp_codec.h"
 #include "settings/settings.h"
+#include "widgets/picture_control.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,16 +49,16 @@ struct BenchWindow {
         const QString folder = QStringLiteral(KOLORITON_RES_DIR "/clipart/");
         return folder + QDir(folder).entryList({"*.bmp"}).at(index);
     }
-    platform::PictureControl* canvas() { return form.controls().canvas; }
+    widgets::PictureControl* canvas() { return form.controls().canvas; }
 
-    static void send(platform::PictureControl* control, QEvent::Type type, QPoint at, Qt::MouseButtons held)
+    static void send(widgets::PictureControl* control, QEvent::Type type, QPoint at, Qt::MouseButtons held)
     {
         QMouseEvent event(type, at, control->mapTo(control->window(), at), control->mapToGlobal(at),
                           Qt::LeftButton, held, Qt::NoModifier);
         QCoreApplication::sendEvent(control, &event);
     }
     // Press, optionally drag, release, and let the window repaint what changed.
-    static void click(platform::PictureControl* control, QPoint at, QPoint release)
+    static void click(widgets::PictureControl* control, QPoint at, QPoint release)
     {
         send(control, QEvent::MouseButtonPress, at, Qt::LeftButton);
         if (release != at)

@@ -1,4 +1,4 @@
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
 #include "platform/errors.h"
 
 #include <cstdint>
@@ -10,15 +10,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    platform::Bitmap bitmap;
+    pixels::Bitmap bitmap;
     try {
-        bitmap = platform::decode_bmp(bytes);
+        bitmap = formats::decode_bmp(bytes);
     } catch (const platform::ImageError&) {
         return 0;
     }
     if (qint64{bitmap.width()} * bitmap.height() > (1 << 20))
         return 0;
-    const platform::Bitmap again = platform::decode_bmp(platform::encode_bmp(bitmap));
+    const pixels::Bitmap again = formats::decode_bmp(formats::encode_bmp(bitmap));
     const bool same_depth = bitmap.depth() > 8 ? again.depth() == 24 : again.depth() == bitmap.depth();
     if (!same_depth || again.image() != bitmap.image())
         std::abort();

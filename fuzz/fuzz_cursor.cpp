@@ -1,4 +1,4 @@
-#include "platform/cursor_file.h"
+#include "formats/cursor_file.h"
 #include "platform/errors.h"
 
 #include <cstdint>
@@ -10,15 +10,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    platform::CursorImage cursor;
+    formats::CursorImage cursor;
     try {
-        cursor = platform::decode_cursor(bytes);
+        cursor = formats::decode_cursor(bytes);
     } catch (const platform::ImageError&) {
         return 0;
     }
     if (cursor.image.isNull() || cursor.image.width() > 512 || cursor.image.height() > 512)
         std::abort();
-    const platform::CursorImage again = platform::decode_cursor(platform::encode_cursor(cursor));
+    const formats::CursorImage again = formats::decode_cursor(formats::encode_cursor(cursor));
     if (again.image.size() != QSize(32, 32) || !again.image.rect().contains(again.hotspot))
         std::abort();
     return 0;

@@ -1,4 +1,4 @@
-#include "platform/rtf_reader.h"
+#include "formats/rtf_reader.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QElapsedTimer clock;
     clock.start();
     QTextDocument document;
-    document.setHtml(platform::description_html(bytes));
+    document.setHtml(formats::description_html(bytes));
     document.setTextWidth(200);
     document.documentLayout()->documentSize();
     if (clock.elapsed() > layout_budget_ms) {

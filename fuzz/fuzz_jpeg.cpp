@@ -1,5 +1,5 @@
+#include "formats/jpeg.h"
 #include "platform/errors.h"
-#include "platform/jpeg.h"
 
 #include <cstdint>
 
@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
-        platform::decode_jpeg(bytes, QStringLiteral("fuzz.jpg"));
-        platform::decode_jpeg(bytes, QStringLiteral("fuzz.jpg"), QSize(123, 123));
+        formats::decode_jpeg(bytes, QStringLiteral("fuzz.jpg"));
+        formats::decode_jpeg(bytes, QStringLiteral("fuzz.jpg"), QSize(123, 123));
     } catch (const platform::ImageError&) {
     }
     return 0;

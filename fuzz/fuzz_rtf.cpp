@@ -1,4 +1,4 @@
-#include "platform/rtf_reader.h"
+#include "formats/rtf_reader.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    check(platform::rtf_to_html(bytes));
-    check(platform::description_html(bytes));
+    check(formats::rtf_to_html(bytes));
+    check(formats::description_html(bytes));
     return 0;
 }

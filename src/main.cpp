@@ -32,7 +32,7 @@ int run_main_window(QApplication& application, bool whole_screen)
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
     form.show();
-    form.set_whole_screen(whole_screen || loaded.values.fullscreen);
+    form.set_whole_screen(whole_screen || loaded.values.whole_screen);
     return application.exec();
 }
 
@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
     app::install_qt_translations(application);
-    if (command_line.settings_window())
+    if (command_line.asks_for_settings_window())
         return run_settings_window(application);
-    return run_main_window(application, command_line.whole_screen());
+    return run_main_window(application, command_line.asks_for_whole_screen());
 }

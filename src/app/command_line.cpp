@@ -23,11 +23,11 @@ CommandLine::CommandLine(const QStringList& arguments)
       replace_option_("replace", QStringLiteral("Заменить место с тем же названием.")),
       settings_option_("settings", QStringLiteral("Открыть окно настроек для взрослых: что можно ребёнку, "
                                                   "контуры, папка для рисунков.")),
-      fullscreen_option_("fullscreen", QStringLiteral("Открыть во весь экран (F11 возвращает окно)."))
+      whole_screen_option_("fullscreen", QStringLiteral("Открыть во весь экран (F11 возвращает окно)."))
 {
     parser_.setApplicationDescription(QStringLiteral("Колоритон, раскраска для детей."));
     parser_.addOptions({help_option_, add_place_option_, name_option_, description_option_, replace_option_,
-                        settings_option_, fullscreen_option_});
+                        settings_option_, whole_screen_option_});
     parsed_ = parser_.parse(arguments);
 }
 

@@ -22,9 +22,9 @@ public:
     // `out` and what went wrong, in Russian, to `err`.
     int run_without_window(QTextStream& out, QTextStream& err) const;
     // --settings: the adults' settings window instead of the child's window.
-    bool settings_window() const { return parser_.isSet(settings_option_); }
+    bool asks_for_settings_window() const { return parser_.isSet(settings_option_); }
     // --fullscreen: the child's window starts in the whole-screen mode (F11 leaves it).
-    bool whole_screen() const { return parser_.isSet(fullscreen_option_); }
+    bool asks_for_whole_screen() const { return parser_.isSet(whole_screen_option_); }
 
 private:
     int show_help(QTextStream& out) const;
@@ -38,7 +38,7 @@ private:
     QCommandLineOption description_option_;
     QCommandLineOption replace_option_;
     QCommandLineOption settings_option_;
-    QCommandLineOption fullscreen_option_;
+    QCommandLineOption whole_screen_option_;
     bool parsed_ = false;
 };
 

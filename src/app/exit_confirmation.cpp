@@ -8,9 +8,9 @@
 
 namespace app {
 
-ExitConfirmation::ExitConfirmation(const core::ProcessState& state, SaveBeforeLeaving& saving,
+ExitConfirmation::ExitConfirmation(const core::ResourcePaths& paths, SaveBeforeLeaving& saving,
                                    QWidget* window)
-    : state_(state), saving_(saving), window_(window), question_([this] { return ask_default(); })
+    : paths_(paths), saving_(saving), window_(window), question_([this] { return ask_default(); })
 {
 }
 
@@ -26,13 +26,12 @@ bool ExitConfirmation::ask_default() const
 bool ExitConfirmation::confirm_close()
 {
     // The three answers about the drawing replace "Вы уверены?": each of them is already a decision.
-    const bool leave = saving_.unsaved() ? saving_.may_leave() : question_();
-    if (!leave)
+    if (!saving_.may_leave(question_))
         return false;
     // A snapshot that cannot be removed does not keep the program open. Only this copy's own
     // snapshots go: another copy on the same folder keeps its history.
     for (const QString& path :
-         {history::undo_snapshot_path(state_.paths), history::redo_snapshot_path(state_.paths)}) {
+         {history::undo_snapshot_path(paths_), history::redo_snapshot_path(paths_)}) {
         if (QFile::exists(path))
             QFile::remove(path);
     }

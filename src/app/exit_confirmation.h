@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/save_before_leaving.h"
-#include "core/process_state.h"
+#include "core/resource_paths.h"
 
 #include <functional>
 
@@ -17,7 +17,7 @@ public:
     // Asks the user; true means Yes.
     using Question = std::function<bool()>;
 
-    ExitConfirmation(const core::ProcessState& state, SaveBeforeLeaving& saving, QWidget* window);
+    ExitConfirmation(const core::ResourcePaths& paths, SaveBeforeLeaving& saving, QWidget* window);
     // Replaces the message box "Вы уверены?", for tests.
     void set_question(Question question) { question_ = std::move(question); }
 
@@ -29,7 +29,7 @@ public:
 private:
     bool ask_default() const;
 
-    const core::ProcessState& state_;
+    const core::ResourcePaths& paths_;
     SaveBeforeLeaving& saving_;
     QWidget* window_;
     Question question_;

@@ -1,11 +1,24 @@
 #pragma once
 
-#include "app/main_window_controls.h"
-#include "core/process_state.h"
+#include "core/resource_paths.h"
+#include "widgets/picture_control.h"
 
 #include <QSet>
 
 namespace app {
+
+// The buttons whose picture follows the mouse.
+struct HighlightControls {
+    widgets::PictureControl* strip_down_button;
+    widgets::PictureControl* strip_up_button;
+    widgets::PictureControl* undo_button;
+    widgets::PictureControl* redo_button;
+    widgets::PictureControl* home_button;
+    widgets::PictureControl* print_button;
+    widgets::PictureControl* open_button;
+    widgets::PictureControl* save_button;
+    widgets::PictureControl* exit_button;
+};
 
 // The scroll, undo/redo and bottom-bar buttons change their picture while the mouse is over them.
 // Every pass reads the picture file again; nothing is cached. A picture that cannot be loaded is
@@ -13,8 +26,8 @@ namespace app {
 // the next pass and the next box, for ever.
 class Highlighting {
 public:
-    Highlighting(app::MainWindowControls& controls, core::ProcessState& state)
-        : controls_(controls), state_(state)
+    Highlighting(const HighlightControls& controls, const core::ResourcePaths& paths)
+        : controls_(controls), paths_(paths)
     {
     }
     // Connects the enter and leave of the nine buttons.
@@ -23,7 +36,7 @@ public:
     // How one button reacts to the mouse: the file it loads on entering, and on leaving either
     // the file it loads or, when empty, a cleared picture that lets the art beneath show through.
     struct Button {
-        app::MainWindowControls::Picture* app::MainWindowControls::*control;
+        widgets::PictureControl* HighlightControls::*control;
         QString core::ResourcePaths::*directory;
         const char* enter_file;
         const char* leave_file;
@@ -35,10 +48,10 @@ public:
 private:
     void mouse_enter(const Button& button);
     void mouse_leave(const Button& button);
-    void load_picture(platform::PictureControl* control, const QString& path);
+    void load_picture(widgets::PictureControl* control, const QString& path);
 
-    app::MainWindowControls& controls_;
-    core::ProcessState& state_;
+    HighlightControls controls_;
+    const core::ResourcePaths& paths_;
     QSet<QString> reported_failures_;
 };
 

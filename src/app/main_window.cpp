@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/main_window_layout.h"
-#include "app/settings_policy.h"
 #include "catalogue/info_panel.h"
 #include "catalogue/page_switcher.h"
 #include "catalogue/preview_strip.h"
@@ -11,6 +10,7 @@
 #include "drawing/canvas.h"
 #include "drawing/pattern_size_buttons.h"
 #include "drawing/tool_buttons.h"
+#include "formats/picture_density.h"
 #include "history/drawing_files.h"
 #include "history/snapshot.h"
 #include "history/undo_redo.h"
@@ -45,7 +45,7 @@ output::HelpControls help_controls(const MainWindowControls& c)
 } // namespace
 
 MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
-    : QMainWindow(parent), highlighting_(controls_, state_)
+    : QMainWindow(parent)
 {
     set_up_window();
     auto* client = new QWidget(this);
@@ -69,7 +69,10 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::apply_settings(const settings::Settings& values)
 {
-    app::apply_settings(controls_, state_.paths, *undo_redo_, values);
+    undo_redo_->keep_outlines(values.keep_outlines);
+    output_windows_->allow_printing(values.allow_printing);
+    drawing_files_->allow(values.allow_saving, values.allow_opening);
+    drawing_files_->use_drawings_folder(values.drawings_folder);
 }
 
 void MainWindow::set_up_window()
@@ -125,7 +128,7 @@ void MainWindow::create_whole_screen_key()
     toggle->setObjectName("whole_screen_action");
     toggle->setShortcut(QKeySequence(Qt::Key_F11));
     addAction(toggle);
-    connect(toggle, &QAction::triggered, this, [this] { set_whole_screen(!whole_screen()); });
+    connect(toggle, &QAction::triggered, this, [this] { set_whole_screen(!is_whole_screen()); });
 }
 
 void MainWindow::set_whole_screen(bool on)
@@ -139,7 +142,7 @@ void MainWindow::follow_whole_screen_scale()
     // once the view's scale is known.
     connect(whole_screen_, &WholeScreen::scale_settled, this, [this](double scale) {
         platform::guarded(
-            [&] { preview_strip_->show_at_density(platform::wanted_density(devicePixelRatioF() * scale)); });
+            [&] { preview_strip_->show_at_density(formats::wanted_density(devicePixelRatioF() * scale)); });
     });
 }
 
@@ -147,7 +150,7 @@ void MainWindow::create_subsystems()
 {
     const app::MainWindowControls& c = controls_;
     core::DrawingState& drawing = state_.drawing;
-    const core::ResourcePaths& paths = state_.paths;
+    core::ResourcePaths& paths = state_.paths;
     colour_panel_ = std::make_unique<colours::ColourPanel>(
         colours::ColourControls{c.jars(), c.shade_strip, c.pattern_frames(), c.bucket_button, c.brush_button,
                                 c.pattern_buttons(), c.size_buttons()},
@@ -179,10 +182,14 @@ void MainWindow::create_subsystems()
                                      &controls_.save_dialog, &controls_.open_dialog},
         paths, *unsaved_changes_, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
     saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, this);
-    exit_ = std::make_unique<ExitConfirmation>(state_, *saving_, this);
+    exit_ = std::make_unique<ExitConfirmation>(state_.paths, *saving_, this);
     // No step replaces a drawing with unsaved changes without asking whether to save it.
     page_switcher_->set_replace_check([this] { return saving_->may_leave(); });
     drawing_files_->set_replace_check([this] { return saving_->may_leave(); });
+    highlighting_ = std::make_unique<Highlighting>(
+        HighlightControls{c.strip_down_button, c.strip_up_button, c.undo_button, c.redo_button, c.home_button,
+                          c.print_button, c.open_button, c.save_button, c.exit_button},
+        paths);
     output_windows_ = new output::OutputWindows(
         output::OutputControls{c.canvas, c.print_button, c.print_action, c.help_action, c.about_action},
         help_controls(c), this);
@@ -201,9 +208,9 @@ void MainWindow::create_subsystems()
     undo_redo_->connect_handlers();
     drawing_files_->connect_handlers();
     output_windows_->connect_handlers();
-    highlighting_.connect_handlers();
+    highlighting_->connect_handlers();
 
-    platform::connect_guarded(controls_.exit_button, &platform::PictureControl::clicked, this,
+    platform::connect_guarded(controls_.exit_button, &widgets::PictureControl::clicked, this,
                               [this] { exit_->request_exit(); });
     platform::connect_guarded(controls_.exit_action, &QAction::triggered, this,
                               [this] { exit_->request_exit(); });
@@ -246,8 +253,8 @@ void MainWindow::register_cursors()
     };
     for (const auto& [number, file] : cursors)
         state_.screen_cursors.register_cursor(
-            number, platform::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file),
-                                               platform::wanted_density(devicePixelRatioF())));
+            number, formats::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file),
+                                               formats::wanted_density(devicePixelRatioF())));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -54,7 +54,8 @@ public:
     explicit MainWindow(const QString& app_dir, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Applies the adults' settings once the window has started (see app::apply_settings).
+    // Hands each subsystem the adults' settings it takes, once the window has started. With the
+    // default settings nothing changes.
     void apply_settings(const settings::Settings& values);
 
     app::MainWindowControls& controls() { return controls_; }
@@ -68,7 +69,7 @@ public:
     // The whole-screen mode, toggled by F11 and started by --fullscreen: the window fills its
     // screen with its layout scaled uniformly.
     void set_whole_screen(bool on);
-    bool whole_screen() const { return whole_screen_->is_on(); }
+    bool is_whole_screen() const { return whole_screen_->is_on(); }
     const WholeScreen& whole_screen_mode() const { return *whole_screen_; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_->set_question(std::move(question)); }
@@ -97,7 +98,7 @@ private:
     core::ProcessState state_;
     std::unique_ptr<history::SnapshotSlot> snapshot_slot_;
     app::MainWindowControls controls_;
-    Highlighting highlighting_;
+    std::unique_ptr<Highlighting> highlighting_;
     std::unique_ptr<history::UnsavedChanges> unsaved_changes_;
     WholeScreen* whole_screen_ = nullptr;
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/file_dialog_settings.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -18,7 +18,7 @@ namespace app {
 // The controls of the main window, named by their roles. The window creates them in the layout
 // order and owns them; each subsystem is given only the controls it serves.
 struct MainWindowControls {
-    using Picture = platform::PictureControl;
+    using Picture = widgets::PictureControl;
 
     Picture* page_background = nullptr;          // page background over the whole client area
     Picture* canvas = nullptr;                   // canvas: the drawing being coloured

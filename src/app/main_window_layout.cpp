@@ -4,7 +4,7 @@
 #include "core/frame_shape.h"
 #include "history/fitted_picture.h"
 #include "platform/error_guard.h"
-#include "platform/read_only_text_box.h"
+#include "widgets/read_only_text_box.h"
 
 #include <QFont>
 #include <QRect>
@@ -14,7 +14,7 @@ namespace app {
 
 namespace {
 
-using Picture = platform::PictureControl;
+using Picture = widgets::PictureControl;
 using PictureSlot = Picture* app::MainWindowControls::*;
 using ShapeSlot = core::FrameShape* app::MainWindowControls::*;
 
@@ -166,7 +166,7 @@ void create_list_and_text(app::MainWindowControls& controls, QWidget* client)
     controls.catalogue_list->setUniformItemSizes(true);
     controls.catalogue_list->hide();
 
-    controls.description_box = new platform::ReadOnlyTextBox(client);
+    controls.description_box = new widgets::ReadOnlyTextBox(client);
     controls.description_box->setObjectName("description_box");
     controls.description_box->setGeometry(778, 475, 200, 200);
     controls.description_box->setFrameShape(QFrame::NoFrame);

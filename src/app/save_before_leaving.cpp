@@ -29,10 +29,10 @@ SaveAnswer SaveBeforeLeaving::ask_default() const
     }
 }
 
-bool SaveBeforeLeaving::may_leave()
+bool SaveBeforeLeaving::may_leave(const std::function<bool()>& without_changes)
 {
     if (!changes_.any())
-        return true;
+        return !without_changes || without_changes();
     switch (question_()) {
     case SaveAnswer::save:
         return files_.save_drawing();

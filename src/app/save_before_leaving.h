@@ -23,10 +23,10 @@ public:
     // Replaces the message box, for tests.
     void set_question(Question question) { question_ = std::move(question); }
 
-    bool unsaved() const { return changes_.any(); }
-    // Whether the step may go on: nothing is unsaved, the drawing was saved through the save
-    // dialog, or the answer was not to save it. "Отмена", or cancelling the save dialog, stops it.
-    bool may_leave();
+    // Whether the step may go on: nothing is unsaved (and `without_changes`, when given, agrees),
+    // the drawing was saved through the save dialog, or the answer was not to save it. "Отмена",
+    // or cancelling the save dialog, stops it.
+    bool may_leave(const std::function<bool()>& without_changes = {});
 
 private:
     SaveAnswer ask_default() const;

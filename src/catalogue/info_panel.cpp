@@ -2,8 +2,8 @@
 
 #include "colours/colour_panel.h"
 #include "core/frame_shape.h"
+#include "formats/rtf_reader.h"
 #include "platform/error_guard.h"
-#include "platform/rtf_reader.h"
 #include "platform/whole_file.h"
 
 #include <QFileInfo>
@@ -19,11 +19,11 @@ constexpr qint64 max_description_file_size = 1024 * 1024;
 
 void InfoPanel::connect_handlers()
 {
-    QObject::connect(controls_.photo_tab, &platform::PictureControl::clicked, this,
+    QObject::connect(controls_.photo_tab, &widgets::PictureControl::clicked, this,
                      &InfoPanel::show_photograph);
-    QObject::connect(controls_.description_tab, &platform::PictureControl::clicked, this,
+    QObject::connect(controls_.description_tab, &widgets::PictureControl::clicked, this,
                      &InfoPanel::show_description);
-    QObject::connect(controls_.photograph, &platform::PictureControl::pressed, this,
+    QObject::connect(controls_.photograph, &widgets::PictureControl::pressed, this,
                      [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int) { pick_from_photograph(); });
     // The text box takes its presses in its viewport, inside its frame.
     controls_.description_box->viewport()->installEventFilter(this);
@@ -51,7 +51,7 @@ void InfoPanel::show_place(const QString& name, const QString& catalogue_dir)
 void InfoPanel::load_description(const QString& path)
 {
     controls_.description_box->setHtml(
-        platform::description_html(platform::read_whole_file(path, max_description_file_size)));
+        formats::description_html(platform::read_whole_file(path, max_description_file_size)));
 }
 
 void InfoPanel::hide()
@@ -104,27 +104,27 @@ void InfoPanel::pick_from_description(int x, int y)
     });
 }
 
-std::optional<platform::ColourWord> InfoPanel::photograph_colour() const
+std::optional<pixels::ColourWord> InfoPanel::photograph_colour() const
 {
     // The colour the child sees under the pointer: the photograph is shown stretched, and on a
     // dense screen from its denser rendering, so the control finds the shown pixel.
-    const platform::PictureControl& photograph = *controls_.photograph;
+    const widgets::PictureControl& photograph = *controls_.photograph;
     const std::optional<QRgb> seen = photograph.colour_shown_at(photograph.press_position());
     if (!seen)
         return std::nullopt;
-    return platform::from_qrgb(*seen);
+    return pixels::from_qrgb(*seen);
 }
 
-std::optional<platform::ColourWord> InfoPanel::description_colour(int x, int y) const
+std::optional<pixels::ColourWord> InfoPanel::description_colour(int x, int y) const
 {
     const QImage seen = controls_.description_box->grab().toImage();
     const QPoint at = QPoint(x, y) * seen.devicePixelRatio();
     if (!seen.valid(at))
         return std::nullopt;
-    return platform::from_qrgb(seen.pixel(at));
+    return pixels::from_qrgb(seen.pixel(at));
 }
 
-void InfoPanel::take_colour(std::optional<platform::ColourWord> colour)
+void InfoPanel::take_colour(std::optional<pixels::ColourWord> colour)
 {
     if (!colour)
         return;

@@ -2,7 +2,7 @@
 
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QObject>
 #include <QPoint>
@@ -20,10 +20,10 @@ namespace catalogue {
 
 // The controls of the photograph and description panel.
 struct InfoControls {
-    platform::PictureControl* photo_tab = nullptr;
-    platform::PictureControl* description_tab = nullptr;
+    widgets::PictureControl* photo_tab = nullptr;
+    widgets::PictureControl* description_tab = nullptr;
     core::FrameShape* info_frame = nullptr;
-    platform::PictureControl* photograph = nullptr;
+    widgets::PictureControl* photograph = nullptr;
     QTextBrowser* description_box = nullptr;
 };
 
@@ -59,9 +59,9 @@ protected:
 
 private:
     void load_description(const QString& path);
-    std::optional<platform::ColourWord> photograph_colour() const;
-    std::optional<platform::ColourWord> description_colour(int x, int y) const;
-    void take_colour(std::optional<platform::ColourWord> colour);
+    std::optional<pixels::ColourWord> photograph_colour() const;
+    std::optional<pixels::ColourWord> description_colour(int x, int y) const;
+    void take_colour(std::optional<pixels::ColourWord> colour);
 
     InfoControls controls_;
     const core::ResourcePaths& paths_;

@@ -12,13 +12,13 @@ namespace catalogue {
 
 void PageSwitcher::connect_handlers()
 {
-    platform::connect_guarded(controls_.home_button, &platform::PictureControl::clicked,
+    platform::connect_guarded(controls_.home_button, &widgets::PictureControl::clicked,
                               controls_.home_button, [this] { show_start_page(); });
     platform::connect_guarded(controls_.home_action, &QAction::triggered, controls_.home_action,
                               [this] { show_start_page(); });
 }
 
-void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender, const QString& catalogue_dir)
+void PageSwitcher::open_catalogue_picture(widgets::PictureControl* sender, const QString& catalogue_dir)
 {
     const QString name = sender->hint();
     platform::guarded([&] {
@@ -29,7 +29,7 @@ void PageSwitcher::open_catalogue_picture(platform::PictureControl* sender, cons
 
 void PageSwitcher::set_tools_enabled(bool enabled)
 {
-    for (platform::PictureControl* control : controls_.work_page_tools)
+    for (widgets::PictureControl* control : controls_.work_page_tools)
         control->setEnabled(enabled);
 }
 

@@ -3,7 +3,7 @@
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
 #include "history/unsaved_changes.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QAction>
 #include <array>
@@ -21,12 +21,12 @@ class InfoPanel;
 
 // The controls the page switcher serves.
 struct PageControls {
-    platform::PictureControl* page_background = nullptr; // start page or work page
-    platform::PictureControl* canvas = nullptr;          // shown with a picture to colour
-    platform::PictureControl* home_button = nullptr;
+    widgets::PictureControl* page_background = nullptr; // start page or work page
+    widgets::PictureControl* canvas = nullptr;          // shown with a picture to colour
+    widgets::PictureControl* home_button = nullptr;
     QAction* home_action = nullptr; // "Главная"
     // The jars and tools the work page offers, in the order they are enabled.
-    std::array<platform::PictureControl*, 27> work_page_tools{};
+    std::array<widgets::PictureControl*, 27> work_page_tools{};
 };
 
 // Opening a picture from the strip (open_catalogue_picture), the page for a drawing of one's own
@@ -50,7 +50,7 @@ public:
     void connect_handlers();
     // The click of every thumbnail of the preview strip; the sender carries the picture name as its
     // hint, and `catalogue_dir` is the catalogue folder the strip listed it from.
-    void open_catalogue_picture(platform::PictureControl* sender, const QString& catalogue_dir);
+    void open_catalogue_picture(widgets::PictureControl* sender, const QString& catalogue_dir);
     // The work page after the open dialog: without photograph and description, with the work page's
     // background once `opened` put a drawing into the canvas.
     void show_own_drawing(bool opened);

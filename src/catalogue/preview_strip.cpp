@@ -1,8 +1,9 @@
 #include "catalogue/preview_strip.h"
 
 #include "catalogue/catalogue_listing.h"
+#include "formats/jpeg.h"
+#include "formats/picture_density.h"
 #include "platform/error_guard.h"
-#include "platform/jpeg.h"
 
 namespace catalogue {
 
@@ -14,7 +15,7 @@ PreviewStrip::PreviewStrip(const StripControls& controls, const core::ResourcePa
 
 void PreviewStrip::connect_handlers()
 {
-    using platform::PictureControl;
+    using widgets::PictureControl;
     platform::connect_guarded(controls_.strip_down_button, &PictureControl::clicked,
                               controls_.strip_down_button, [this] { scroll_down(); });
     platform::connect_guarded(controls_.strip_up_button, &PictureControl::clicked, controls_.strip_up_button,
@@ -96,17 +97,17 @@ void PreviewStrip::make_thumbnail(int entry, int slot)
     // Decoding comes first: a file that cannot be decoded leaves the slot as it was. A dense
     // screen gets the thumbnail decoded at its density (the stored file is twice the slot's size).
     const int density =
-        std::max(view_density_, platform::wanted_density(controls_.thumbnail_parent->devicePixelRatioF()));
-    QImage image = platform::read_jpeg_scaled(catalogue_dir + "preview/" + file, thumbnail_size * density);
-    platform::PictureControl* thumbnail = slot_control(slot);
+        std::max(view_density_, formats::wanted_density(controls_.thumbnail_parent->devicePixelRatioF()));
+    QImage image = formats::read_jpeg_scaled(catalogue_dir + "preview/" + file, thumbnail_size * density);
+    widgets::PictureControl* thumbnail = slot_control(slot);
     slot_dirs_[slot] = catalogue_dir;
     thumbnail->set_hint(picture_name(file));
     if (density == 1) {
-        thumbnail->set_picture(platform::Bitmap::from_image(image));
+        thumbnail->set_picture(pixels::Bitmap::from_image(image));
     } else {
         const QImage stored = image.scaled(thumbnail_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         image.setDevicePixelRatio(density);
-        thumbnail->set_picture(platform::Bitmap::from_image(stored), image);
+        thumbnail->set_picture(pixels::Bitmap::from_image(stored), image);
     }
     thumbnail->raise();
     thumbnail->show();
@@ -117,16 +118,16 @@ void PreviewStrip::open_slot(int slot)
     pages_.open_catalogue_picture(slots_.at(slot), slot_dirs_.at(slot));
 }
 
-platform::PictureControl* PreviewStrip::slot_control(int slot)
+widgets::PictureControl* PreviewStrip::slot_control(int slot)
 {
     if (slots_[slot])
         return slots_[slot];
-    auto* thumbnail = new platform::PictureControl(controls_.thumbnail_parent);
+    auto* thumbnail = new widgets::PictureControl(controls_.thumbnail_parent);
     thumbnail->setGeometry(10, slot * 130 + 45, thumbnail_size.width(), thumbnail_size.height());
     thumbnail->set_stretch(true);
     thumbnail->set_show_hint(false);
     thumbnail->setCursor(Qt::PointingHandCursor);
-    platform::connect_guarded(thumbnail, &platform::PictureControl::clicked, thumbnail,
+    platform::connect_guarded(thumbnail, &widgets::PictureControl::clicked, thumbnail,
                               [this, slot] { open_slot(slot); });
     slots_[slot] = thumbnail;
     return thumbnail;

@@ -12,8 +12,8 @@ namespace catalogue {
 
 // The controls the preview strip serves.
 struct StripControls {
-    platform::PictureControl* strip_up_button = nullptr;
-    platform::PictureControl* strip_down_button = nullptr;
+    widgets::PictureControl* strip_up_button = nullptr;
+    widgets::PictureControl* strip_down_button = nullptr;
     QListWidget* catalogue_list = nullptr; // hidden: the thumbnail file names
     QWidget* thumbnail_parent = nullptr;   // where the thumbnails are made
 };
@@ -46,7 +46,7 @@ public:
     void show_at_density(int density);
 
     // The thumbnail in `slot`, or nullptr while none was ever made there.
-    platform::PictureControl* thumbnail(int slot) const { return slots_.at(slot); }
+    widgets::PictureControl* thumbnail(int slot) const { return slots_.at(slot); }
     // Opens the picture of the thumbnail in `slot` from the catalogue folder it was listed from.
     void open_slot(int slot);
 
@@ -55,13 +55,13 @@ private:
     // Entries first .. first + count - 1 into slots 0 .. count - 1, top slot first.
     void show_entries(int first, int count);
     void make_thumbnail(int entry, int slot);
-    platform::PictureControl* slot_control(int slot);
+    widgets::PictureControl* slot_control(int slot);
 
     StripControls controls_;
     const core::ResourcePaths& paths_;
     std::int32_t& preview_pos_;
     PageSwitcher& pages_;
-    std::array<QPointer<platform::PictureControl>, slot_count> slots_;
+    std::array<QPointer<widgets::PictureControl>, slot_count> slots_;
     std::array<QString, slot_count> slot_dirs_;
     int view_density_ = 1;
 };

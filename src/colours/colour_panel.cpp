@@ -24,15 +24,15 @@ constexpr QPoint brush_tip_seed{20, 74};
 void ColourPanel::connect_handlers()
 {
     for (const JarRow& row : jar_table) {
-        platform::PictureControl* jar = controls_.jars[static_cast<std::size_t>(row.index - 1)];
+        widgets::PictureControl* jar = controls_.jars[static_cast<std::size_t>(row.index - 1)];
         const auto select = [this, index = row.index] { select_jar(index); };
         if (row.event == JarEvent::press_any_button)
-            platform::connect_guarded(jar, &platform::PictureControl::pressed, jar, select);
+            platform::connect_guarded(jar, &widgets::PictureControl::pressed, jar, select);
         else
-            platform::connect_guarded(jar, &platform::PictureControl::clicked, jar, select);
+            platform::connect_guarded(jar, &widgets::PictureControl::clicked, jar, select);
     }
     platform::connect_guarded(
-        controls_.shade_strip, &platform::PictureControl::pressed, controls_.shade_strip,
+        controls_.shade_strip, &widgets::PictureControl::pressed, controls_.shade_strip,
         [this](Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) { pick_shade(x, y); });
 }
 
@@ -50,7 +50,7 @@ void ColourPanel::select_jar(std::int32_t index)
 
 void ColourPanel::pick_shade(int x, int y)
 {
-    const platform::Bitmap& strip = controls_.shade_strip->picture();
+    const pixels::Bitmap& strip = controls_.shade_strip->picture();
     // A strip picture smaller than the control has no shade under the rest of it.
     if (!strip.contains(x, y))
         return;
@@ -59,7 +59,7 @@ void ColourPanel::pick_shade(int x, int y)
 
 void ColourPanel::set_jars_enabled(bool enabled)
 {
-    for (platform::PictureControl* jar : controls_.jars)
+    for (widgets::PictureControl* jar : controls_.jars)
         jar->setEnabled(enabled);
 }
 
@@ -68,7 +68,7 @@ void ColourPanel::set_black_jar_enabled(bool enabled)
     controls_.jars.back()->setEnabled(enabled);
 }
 
-void ColourPanel::take_pipette_colour(std::optional<platform::ColourWord> colour)
+void ColourPanel::take_pipette_colour(std::optional<pixels::ColourWord> colour)
 {
     set_jars_enabled(false);
     if (colour)
@@ -76,22 +76,22 @@ void ColourPanel::take_pipette_colour(std::optional<platform::ColourWord> colour
     repaint_displays();
 }
 
-void ColourPanel::show_colour(platform::ColourWord colour)
+void ColourPanel::show_colour(pixels::ColourWord colour)
 {
     drawing_.current_colour = colour;
     repaint_displays();
 }
 
-platform::ColourWord ColourPanel::next_press_colour() const
+pixels::ColourWord ColourPanel::next_press_colour() const
 {
     // The eraser is the brush in eraser mode; shapes drawn while it is on paint the current colour.
     const bool erasing = drawing_.current_tool == core::Tool::brush && drawing_.eraser_mode;
-    return erasing ? platform::white_word : drawing_.current_colour;
+    return erasing ? pixels::white_word : drawing_.current_colour;
 }
 
 void ColourPanel::repaint_displays()
 {
-    const platform::ColourWord colour = next_press_colour();
+    const pixels::ColourWord colour = next_press_colour();
     show_bucket_paint();
     const auto& buttons = controls_.pattern_buttons;
     // The hatched buttons start again from the blank button so that no lines of an earlier colour remain.
@@ -122,7 +122,7 @@ void ColourPanel::show_brush_colour()
 {
     if (drawing_.current_tool != core::Tool::brush || drawing_.eraser_mode)
         return;
-    const platform::ColourWord colour = drawing_.current_colour;
+    const pixels::ColourWord colour = drawing_.current_colour;
     // The jar's own brush picture for a jar's colour; otherwise the chosen jar's brush (the red one
     // for black, which has none) with its bristles filled.
     const JarRow* row = jar_row(jar_of_colour(colour));

@@ -2,7 +2,7 @@
 
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +17,7 @@ namespace colours {
 // The controls the colour panel serves: the ones it owns and the colour displays it paints, whose
 // presses belong to the drawing tools.
 struct ColourControls {
-    using Picture = platform::PictureControl;
+    using Picture = widgets::PictureControl;
 
     std::array<Picture*, 8> jars{};                    // the jar row, red to black
     Picture* shade_strip = nullptr;                    // shades of the chosen jar
@@ -48,12 +48,12 @@ public:
     void set_jars_enabled(bool enabled);
     void set_black_jar_enabled(bool enabled);
     // A pipette press: the jars are switched off; `colour`, if any, becomes the current colour.
-    void take_pipette_colour(std::optional<platform::ColourWord> colour);
+    void take_pipette_colour(std::optional<pixels::ColourWord> colour);
     // Makes `colour` the current colour and repaints its displays.
-    void show_colour(platform::ColourWord colour);
+    void show_colour(pixels::ColourWord colour);
     // The colour the next press on the canvas paints: white for the eraser, the current colour for
     // every other tool. Every display shows this colour or none of its own.
-    platform::ColourWord next_press_colour() const;
+    pixels::ColourWord next_press_colour() const;
     // Repaints the colour displays in the colour of the next press: the bucket's paint, the six
     // fill-pattern buttons and the four brush-size buttons, each by a flood fill of its own picture;
     // the brush button's bristles while the brush is the tool; and the jar of that colour, if one

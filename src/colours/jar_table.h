@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/colour_word.h"
+#include "pixels/colour_word.h"
 
 #include <array>
 #include <cstdint>
@@ -13,7 +13,7 @@ enum class JarEvent { press_any_button, left_click };
 struct JarRow {
     std::int32_t index;
     const char* letter;
-    platform::ColourWord colour;
+    pixels::ColourWord colour;
     const char* strip_file;
     // Black has no brush picture of its own.
     const char* brush_file;
@@ -39,7 +39,7 @@ constexpr const JarRow* jar_row(std::int32_t index)
 }
 
 // The jar whose base colour is `colour`, or 0 when no jar holds it.
-constexpr std::int32_t jar_of_colour(platform::ColourWord colour)
+constexpr std::int32_t jar_of_colour(pixels::ColourWord colour)
 {
     for (const JarRow& row : jar_table)
         if (row.colour == colour)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/colour_word.h"
-#include "platform/drawing_surface.h"
+#include "pixels/colour_word.h"
+#include "pixels/drawing_surface.h"
 
 #include <array>
 #include <cstdint>
@@ -41,21 +41,21 @@ struct DrawingState {
     std::int32_t brush_size = 3;
     FillPattern fill_pattern = FillPattern::solid;
     bool eraser_mode = false;
-    platform::ColourWord colour_before_eraser = 0;
+    pixels::ColourWord colour_before_eraser = 0;
     // The colour the next press paints with.
-    platform::ColourWord current_colour = 0;
+    pixels::ColourWord current_colour = 0;
     bool stroke_active = false;
     bool shape_drag = false;
-    platform::RectEdges shape_rect;
+    pixels::RectEdges shape_rect;
 };
 
 // The brush style of each fill pattern, solid to grid.
-constexpr std::array<platform::BrushStyle, 6> fill_pattern_styles = {platform::BrushStyle::Solid,
-                                                                     platform::BrushStyle::Horizontal,
-                                                                     platform::BrushStyle::Vertical,
-                                                                     platform::BrushStyle::ForwardDiagonal,
-                                                                     platform::BrushStyle::BackwardDiagonal,
-                                                                     platform::BrushStyle::Cross};
+constexpr std::array<pixels::BrushStyle, 6> fill_pattern_styles = {pixels::BrushStyle::Solid,
+                                                                     pixels::BrushStyle::Horizontal,
+                                                                     pixels::BrushStyle::Vertical,
+                                                                     pixels::BrushStyle::ForwardDiagonal,
+                                                                     pixels::BrushStyle::BackwardDiagonal,
+                                                                     pixels::BrushStyle::Cross};
 
 // The fill pattern of pattern button `index` (0 to 5, solid to grid).
 constexpr FillPattern fill_pattern_of_button(std::size_t index)
@@ -64,7 +64,7 @@ constexpr FillPattern fill_pattern_of_button(std::size_t index)
 }
 
 // The brush style of `pattern`; nothing for `none`.
-constexpr std::optional<platform::BrushStyle> fill_pattern_style(FillPattern pattern)
+constexpr std::optional<pixels::BrushStyle> fill_pattern_style(FillPattern pattern)
 {
     if (pattern == FillPattern::none)
         return std::nullopt;

@@ -2,7 +2,7 @@
 
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
-#include "platform/cursor_file.h"
+#include "formats/cursor_file.h"
 
 #include <cstdint>
 
@@ -28,7 +28,7 @@ struct ProcessState {
     std::int32_t preview_pos = 1;
     // Whether the work page background is loaded.
     bool work_page_shown = false;
-    platform::ScreenCursors screen_cursors;
+    formats::ScreenCursors screen_cursors;
 };
 
 } // namespace core

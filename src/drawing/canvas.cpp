@@ -9,7 +9,7 @@ namespace drawing {
 
 void Canvas::connect_handlers()
 {
-    using platform::PictureControl;
+    using widgets::PictureControl;
     platform::connect_guarded(canvas_, &PictureControl::pressed, canvas_,
                               [this](Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
                                   canvas_pressed(button, shift, x, y);
@@ -24,7 +24,7 @@ void Canvas::connect_handlers()
                               });
 }
 
-platform::DrawingSurface& Canvas::surface()
+pixels::DrawingSurface& Canvas::surface()
 {
     // The control keeps one picture object for its whole life, so the surface can be made once.
     if (!surface_)
@@ -82,7 +82,7 @@ void Canvas::canvas_released(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
 
 void Canvas::pick_colour(QPoint point)
 {
-    std::optional<platform::ColourWord> colour;
+    std::optional<pixels::ColourWord> colour;
     if (canvas_->picture().contains(point.x(), point.y()))
         colour = surface().pixel(point);
     colours_.take_pipette_colour(colour);
@@ -90,7 +90,7 @@ void Canvas::pick_colour(QPoint point)
 
 void Canvas::fill(QPoint point)
 {
-    platform::Brush& brush = surface().brush();
+    pixels::Brush& brush = surface().brush();
     if (const auto style = core::fill_pattern_style(drawing_.fill_pattern))
         brush.style = *style;
     brush.colour = drawing_.current_colour;
@@ -100,9 +100,9 @@ void Canvas::fill(QPoint point)
 void Canvas::set_stroke_pen(int width)
 {
     // The eraser is the brush in eraser mode and paints white whatever the current colour is.
-    platform::Pen& pen = surface().pen();
+    pixels::Pen& pen = surface().pen();
     pen.width = width;
-    pen.colour = drawing_.eraser_mode ? platform::white_word : drawing_.current_colour;
+    pen.colour = drawing_.eraser_mode ? pixels::white_word : drawing_.current_colour;
 }
 
 } // namespace drawing

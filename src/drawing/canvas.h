@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/drawing_state.h"
-#include "platform/drawing_surface.h"
-#include "platform/picture_control.h"
+#include "pixels/drawing_surface.h"
+#include "widgets/picture_control.h"
 
 #include <QRect>
 #include <optional>
@@ -21,7 +21,7 @@ class Canvas {
 public:
     // Owns the stroke and the shape drag of `drawing` and reads the rest; asks `history` for the
     // snapshot before every press and `colours` to take the pipette's colour.
-    Canvas(platform::PictureControl* canvas, core::DrawingState& drawing, colours::ColourPanel& colours,
+    Canvas(widgets::PictureControl* canvas, core::DrawingState& drawing, colours::ColourPanel& colours,
            history::UndoRedo& history)
         : canvas_(canvas), drawing_(drawing), colours_(colours), history_(history)
     {
@@ -39,18 +39,18 @@ public:
 
 private:
     // The canvas picture's surface, whose pen and brush persist from one operation to the next.
-    platform::DrawingSurface& surface();
+    pixels::DrawingSurface& surface();
     void pick_colour(QPoint point);
     void fill(QPoint point);
     // The brush's or the eraser's pen, `width` pixels wide.
     void set_stroke_pen(int width);
     void repaint(const QRect& changed);
 
-    platform::PictureControl* canvas_;
+    widgets::PictureControl* canvas_;
     core::DrawingState& drawing_;
     colours::ColourPanel& colours_;
     history::UndoRedo& history_;
-    std::optional<platform::DrawingSurface> surface_;
+    std::optional<pixels::DrawingSurface> surface_;
 };
 
 } // namespace drawing

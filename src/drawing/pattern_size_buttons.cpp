@@ -8,14 +8,14 @@ namespace drawing {
 void PatternSizeButtons::connect_handlers()
 {
     for (std::size_t i = 0; i < controls_.pattern_buttons.size(); ++i) {
-        platform::PictureControl* button = controls_.pattern_buttons[i];
+        widgets::PictureControl* button = controls_.pattern_buttons[i];
         platform::connect_guarded(
-            button, &platform::PictureControl::clicked, button,
+            button, &widgets::PictureControl::clicked, button,
             [this, pattern = core::fill_pattern_of_button(i)] { choose_pattern(pattern); });
     }
     for (std::size_t i = 0; i < controls_.size_buttons.size(); ++i) {
-        platform::PictureControl* button = controls_.size_buttons[i];
-        platform::connect_guarded(button, &platform::PictureControl::pressed, button,
+        widgets::PictureControl* button = controls_.size_buttons[i];
+        platform::connect_guarded(button, &widgets::PictureControl::pressed, button,
                                   [this, size = static_cast<std::int32_t>(i + 1)] { choose_size(size); });
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/drawing_state.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <array>
 #include <cstdint>
@@ -14,8 +14,8 @@ namespace drawing {
 
 // The controls the pattern and size buttons serve.
 struct PatternSizeControls {
-    std::array<platform::PictureControl*, 6> pattern_buttons{}; // solid to grid
-    std::array<platform::PictureControl*, 4> size_buttons{};    // sizes 1 to 4
+    std::array<widgets::PictureControl*, 6> pattern_buttons{}; // solid to grid
+    std::array<widgets::PictureControl*, 4> size_buttons{};    // sizes 1 to 4
 };
 
 // The six fill-pattern buttons and the four brush-size buttons.

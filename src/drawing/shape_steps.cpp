@@ -7,9 +7,9 @@ namespace drawing {
 
 namespace {
 
-using platform::RectEdges;
+using pixels::RectEdges;
 
-QRect draw_outline(platform::DrawingSurface& surface, core::Tool tool, const RectEdges& r)
+QRect draw_outline(pixels::DrawingSurface& surface, core::Tool tool, const RectEdges& r)
 {
     switch (tool) {
     case core::Tool::line:
@@ -50,7 +50,7 @@ int midpoint(int a, int b)
     return static_cast<int>(half);
 }
 
-QRect shape_press(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point)
+QRect shape_press(pixels::DrawingSurface& surface, core::DrawingState& state, QPoint point)
 {
     state.shape_drag = true;
     state.shape_rect = RectEdges{point.x(), point.y(), point.x(), point.y()};
@@ -60,7 +60,7 @@ QRect shape_press(platform::DrawingSurface& surface, core::DrawingState& state, 
     return changed;
 }
 
-QRect shape_move(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point)
+QRect shape_move(pixels::DrawingSurface& surface, core::DrawingState& state, QPoint point)
 {
     if (!state.shape_drag || point.x() <= state.shape_rect.left || point.y() <= state.shape_rect.top)
         return {};
@@ -70,7 +70,7 @@ QRect shape_move(platform::DrawingSurface& surface, core::DrawingState& state, Q
     return changed | surface.focus_rect(state.shape_rect);
 }
 
-QRect shape_release(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point)
+QRect shape_release(pixels::DrawingSurface& surface, core::DrawingState& state, QPoint point)
 {
     // A release without a drag of its own (its press failed to take the snapshot) draws nothing.
     if (!state.shape_drag)

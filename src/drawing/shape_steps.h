@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/drawing_state.h"
-#include "platform/drawing_surface.h"
+#include "pixels/drawing_surface.h"
 
 #include <QPoint>
 #include <QRect>
@@ -15,10 +15,10 @@ int midpoint(int a, int b);
 // it changed, for the repaint.
 
 // Anchors the drag at the press point and shows the (empty) rubber band there.
-QRect shape_press(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point);
+QRect shape_press(pixels::DrawingSurface& surface, core::DrawingState& state, QPoint point);
 // Moves the rubber band while the pointer is right of and below the press point.
-QRect shape_move(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point);
+QRect shape_move(pixels::DrawingSurface& surface, core::DrawingState& state, QPoint point);
 // Removes the rubber band and draws the outline of the shape up to the release point.
-QRect shape_release(platform::DrawingSurface& surface, core::DrawingState& state, QPoint point);
+QRect shape_release(pixels::DrawingSurface& surface, core::DrawingState& state, QPoint point);
 
 } // namespace drawing

@@ -16,8 +16,8 @@ constexpr std::size_t eraser_row = 2;
 void ToolButtons::connect_handlers()
 {
     for (std::size_t i = 0; i < tool_table.size(); ++i) {
-        platform::PictureControl* button = controls_.buttons[i];
-        platform::connect_guarded(button, &platform::PictureControl::pressed, button, [this, i] {
+        widgets::PictureControl* button = controls_.buttons[i];
+        platform::connect_guarded(button, &widgets::PictureControl::pressed, button, [this, i] {
             if (i == brush_row)
                 choose_brush();
             else if (i == fill_row)
@@ -71,13 +71,13 @@ void ToolButtons::choose_eraser()
     drawing_.current_tool = core::Tool::brush;
     drawing_.eraser_mode = true;
     set_canvas_cursor(tool_table[eraser_row]);
-    colours_.show_colour(platform::white_word);
+    colours_.show_colour(pixels::white_word);
 }
 
 void ToolButtons::choose_simple_tool(std::size_t row_number)
 {
     const ToolRow& row = tool_table[row_number];
-    const platform::ColourWord shown = colours_.next_press_colour();
+    const pixels::ColourWord shown = colours_.next_press_colour();
     set_fill_pattern(core::FillPattern::none);
     drawing_.current_tool = row.tool;
     switch_jars(row);

@@ -2,8 +2,8 @@
 
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
-#include "platform/cursor_file.h"
-#include "platform/picture_control.h"
+#include "formats/cursor_file.h"
+#include "widgets/picture_control.h"
 
 #include <array>
 #include <cstddef>
@@ -19,7 +19,7 @@ struct ToolRow;
 // The controls the tool buttons serve.
 struct ToolControls {
     // Brush, bucket, eraser, pipette, rectangle, rounded rectangle, ellipse, line, triangle, rhombus.
-    std::array<platform::PictureControl*, 10> buttons{};
+    std::array<widgets::PictureControl*, 10> buttons{};
     // The pictures whose cursor shows the chosen tool.
     QWidget* canvas = nullptr;
     QWidget* photograph = nullptr;
@@ -31,7 +31,7 @@ public:
     // Owns the tool, the eraser mode and the fill pattern of `drawing`; asks `colours` for the
     // jars and the colour displays.
     ToolButtons(const ToolControls& controls, const core::ResourcePaths& paths, core::DrawingState& drawing,
-                const platform::ScreenCursors& cursors, colours::ColourPanel& colours)
+                const formats::ScreenCursors& cursors, colours::ColourPanel& colours)
         : controls_(controls), paths_(paths), drawing_(drawing), cursors_(cursors), colours_(colours)
     {
     }
@@ -55,7 +55,7 @@ private:
     ToolControls controls_;
     const core::ResourcePaths& paths_;
     core::DrawingState& drawing_;
-    const platform::ScreenCursors& cursors_;
+    const formats::ScreenCursors& cursors_;
     colours::ColourPanel& colours_;
 };
 

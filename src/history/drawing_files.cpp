@@ -1,7 +1,7 @@
 #include "history/drawing_files.h"
 
+#include "formats/bmp_codec.h"
 #include "history/fitted_picture.h"
-#include "platform/bmp_codec.h"
 #include "platform/error_guard.h"
 
 #include <QDir>
@@ -9,7 +9,7 @@
 
 namespace history {
 
-DrawingFiles::DrawingFiles(const DrawingFileControls& controls, const core::ResourcePaths& paths,
+DrawingFiles::DrawingFiles(const DrawingFileControls& controls, core::ResourcePaths& paths,
                            UnsavedChanges& changes, ShowOwnDrawing show_own_drawing)
     : controls_(controls), paths_(paths), changes_(changes), show_own_drawing_(std::move(show_own_drawing)),
       run_dialog_([canvas = controls.canvas](DialogKind kind, const core::FileDialogSettings& settings) {
@@ -20,7 +20,7 @@ DrawingFiles::DrawingFiles(const DrawingFileControls& controls, const core::Reso
 
 void DrawingFiles::connect_handlers()
 {
-    using platform::PictureControl;
+    using widgets::PictureControl;
     const auto save = [this] { save_drawing(); };
     const auto open = [this] { open_drawing(); };
     platform::connect_guarded(controls_.save_button, &PictureControl::clicked, controls_.save_button, save);
@@ -43,12 +43,32 @@ QString DrawingFiles::chosen_save_path()
     return chosen->contains(QStringLiteral(".bmp")) ? *chosen : *chosen + QStringLiteral(".bmp");
 }
 
+void DrawingFiles::allow(bool saving, bool opening)
+{
+    if (!saving) {
+        controls_.save_button->setEnabled(false);
+        controls_.save_action->setEnabled(false);
+    }
+    if (!opening) {
+        controls_.open_button->setEnabled(false);
+        controls_.open_action->setEnabled(false);
+    }
+}
+
+void DrawingFiles::use_drawings_folder(const QString& folder)
+{
+    if (folder.isEmpty())
+        return;
+    paths_.drawings_dir = QDir(folder).absolutePath() + '/';
+    controls_.save_dialog->initial_dir = paths_.save_dir();
+}
+
 bool DrawingFiles::save_drawing()
 {
     const QString path = chosen_save_path();
     if (path.isEmpty())
         return false;
-    platform::write_bmp(controls_.canvas->picture(), path);
+    formats::write_bmp(controls_.canvas->picture(), path);
     changes_.mark_clean();
     return true;
 }
@@ -70,7 +90,7 @@ void DrawingFiles::open_drawing()
 void DrawingFiles::open_drawing(const QString& path)
 {
     // The opened picture may be huge: it is read straight into the canvas's size, never whole.
-    platform::Bitmap fitted = controls_.canvas->picture();
+    pixels::Bitmap fitted = controls_.canvas->picture();
     read_fitted_picture(path, fitted);
     controls_.canvas->set_picture(std::move(fitted));
     changes_.mark_clean();

@@ -4,7 +4,7 @@
 #include "core/resource_paths.h"
 #include "history/file_dialog.h"
 #include "history/unsaved_changes.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QAction>
 #include <functional>
@@ -13,9 +13,9 @@ namespace history {
 
 // The controls saving and opening serve.
 struct DrawingFileControls {
-    platform::PictureControl* canvas = nullptr; // saved, and replaced by an opened picture
-    platform::PictureControl* save_button = nullptr;
-    platform::PictureControl* open_button = nullptr;
+    widgets::PictureControl* canvas = nullptr; // saved, and replaced by an opened picture
+    widgets::PictureControl* save_button = nullptr;
+    widgets::PictureControl* open_button = nullptr;
     QAction* save_action = nullptr; // "Сохранить"
     QAction* open_action = nullptr; // "Открыть/загрузить"
     core::FileDialogSettings* save_dialog = nullptr;
@@ -30,7 +30,8 @@ public:
     using ShowOwnDrawing = std::function<void(bool opened)>;
 
     // Saving or opening a drawing leaves no unsaved `changes`.
-    DrawingFiles(const DrawingFileControls& controls, const core::ResourcePaths& paths,
+    // Owns where drawings are saved (`paths.drawings_dir`).
+    DrawingFiles(const DrawingFileControls& controls, core::ResourcePaths& paths,
                  UnsavedChanges& changes, ShowOwnDrawing show_own_drawing);
     // Connects the save and open buttons and menu items to their handlers.
     void connect_handlers();
@@ -38,6 +39,13 @@ public:
     void set_dialog_runner(FileDialogRunner runner) { run_dialog_ = std::move(runner); }
     // Asked before a drawing is opened from a file; without it, opening always goes on.
     void set_replace_check(ReplaceCheck check) { may_replace_ = std::move(check); }
+
+    // A disallowed action is not offered: its button ignores the mouse and keeps its plain look
+    // (the highlighting leaves a disabled bar button alone), its menu item and its key are greyed.
+    void allow(bool saving, bool opening);
+    // Drawings are saved in `folder` (absolute): the save dialog starts there, and the open dialog
+    // offers it. Empty keeps the usual folder.
+    void use_drawings_folder(const QString& folder);
 
     // True when the drawing was written, false when the dialog was cancelled.
     bool save_drawing();
@@ -48,7 +56,7 @@ private:
     void open_drawing(const QString& path);
 
     DrawingFileControls controls_;
-    const core::ResourcePaths& paths_;
+    core::ResourcePaths& paths_;
     UnsavedChanges& changes_;
     ShowOwnDrawing show_own_drawing_;
     FileDialogRunner run_dialog_;

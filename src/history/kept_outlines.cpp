@@ -2,11 +2,11 @@
 
 namespace history {
 
-void KeptOutlines::picture_opened(const platform::Bitmap& picture)
+void KeptOutlines::picture_opened(const pixels::Bitmap& picture)
 {
     if (enabled_)
         current_ =
-            std::make_shared<const platform::OutlineMask>(platform::OutlineMask::of_black_pixels(picture));
+            std::make_shared<const pixels::OutlineMask>(pixels::OutlineMask::of_black_pixels(picture));
 }
 
 void KeptOutlines::undone()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/outline_mask.h"
+#include "pixels/outline_mask.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ public:
     void set_enabled(bool enabled) { enabled_ = enabled; }
 
     // A picture was opened on the canvas: its pure black pixels become the outlines.
-    void picture_opened(const platform::Bitmap& picture);
+    void picture_opened(const pixels::Bitmap& picture);
     // The undo snapshot now holds the canvas as it is.
     void snapshot_taken() { undo_ = current_; }
     // The canvas went to the redo snapshot and the undo snapshot came back.
@@ -24,10 +24,10 @@ public:
     void redone();
 
     // The outlines of the picture on the canvas; null when none are kept.
-    const platform::OutlineMask* current() const { return current_.get(); }
+    const pixels::OutlineMask* current() const { return current_.get(); }
 
 private:
-    using Mask = std::shared_ptr<const platform::OutlineMask>;
+    using Mask = std::shared_ptr<const pixels::OutlineMask>;
 
     bool enabled_ = false;
     Mask current_;

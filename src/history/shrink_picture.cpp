@@ -223,7 +223,7 @@ bool taken_as_it_is(QSize source, QSize target)
     return small || source == target;
 }
 
-void shrink_picture(platform::Bitmap& source, platform::Bitmap& target)
+void shrink_picture(pixels::Bitmap& source, pixels::Bitmap& target)
 {
     source.convert_to_24();
     target.convert_to_24();
@@ -237,11 +237,11 @@ void shrink_picture(platform::Bitmap& source, platform::Bitmap& target)
     sharpen(target.image());
 }
 
-void shrink_picture(const platform::BmpRows& source, platform::Bitmap& target)
+void shrink_picture(const formats::BmpRows& source, pixels::Bitmap& target)
 {
     target.convert_to_24();
     if (taken_as_it_is(source.size(), target.size())) {
-        platform::Bitmap whole = source.whole();
+        pixels::Bitmap whole = source.whole();
         shrink_picture(whole, target);
         return;
     }

@@ -1,7 +1,7 @@
 #include "history/undo_redo.h"
 
+#include "formats/bmp_codec.h"
 #include "history/snapshot.h"
-#include "platform/bmp_codec.h"
 #include "platform/error_guard.h"
 
 #include <QFileInfo>
@@ -12,10 +12,10 @@ namespace {
 
 // The enabled state of the button is the one record of whether its swap is offered; the menu item
 // follows it, so the menu never offers a swap that would write over the other snapshot.
-void follow_button(platform::PictureControl* button, QAction* action)
+void follow_button(widgets::PictureControl* button, QAction* action)
 {
     action->setEnabled(button->isEnabled());
-    QObject::connect(button, &platform::PictureControl::enabled_changed, action, &QAction::setEnabled);
+    QObject::connect(button, &widgets::PictureControl::enabled_changed, action, &QAction::setEnabled);
 }
 
 } // namespace
@@ -24,7 +24,7 @@ void UndoRedo::connect_handlers()
 {
     follow_button(controls_.undo_button, controls_.undo_action);
     follow_button(controls_.redo_button, controls_.redo_action);
-    using platform::PictureControl;
+    using widgets::PictureControl;
     platform::connect_guarded(controls_.undo_button, &PictureControl::pressed, controls_.undo_button,
                               [this] { undo(); });
     platform::connect_guarded(controls_.redo_button, &PictureControl::pressed, controls_.redo_button,
@@ -37,16 +37,16 @@ void UndoRedo::connect_handlers()
 
 void UndoRedo::take_snapshot()
 {
-    platform::write_scratch_bmp(controls_.canvas->picture(), undo_snapshot_path(paths_));
+    formats::write_scratch_bmp(controls_.canvas->picture(), undo_snapshot_path(paths_));
     outlines_.snapshot_taken();
     controls_.undo_button->setEnabled(true);
 }
 
 void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
 {
-    platform::write_scratch_bmp(controls_.canvas->picture(), save_to);
+    formats::write_scratch_bmp(controls_.canvas->picture(), save_to);
     if (QFileInfo(load_from).isFile())
-        controls_.canvas->set_picture(platform::read_bmp(load_from));
+        controls_.canvas->set_picture(formats::read_bmp(load_from));
     changes_.mark_swapped();
 }
 

@@ -3,7 +3,7 @@
 #include "core/resource_paths.h"
 #include "history/kept_outlines.h"
 #include "history/unsaved_changes.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QAction>
 #include <QString>
@@ -12,9 +12,9 @@ namespace history {
 
 // The controls undo and redo serve.
 struct UndoRedoControls {
-    platform::PictureControl* canvas = nullptr; // whose picture the snapshots hold
-    platform::PictureControl* undo_button = nullptr;
-    platform::PictureControl* redo_button = nullptr;
+    widgets::PictureControl* canvas = nullptr; // whose picture the snapshots hold
+    widgets::PictureControl* undo_button = nullptr;
+    widgets::PictureControl* redo_button = nullptr;
     QAction* undo_action = nullptr; // "Отменить"
     QAction* redo_action = nullptr; // "Повторить"
 };
@@ -49,7 +49,7 @@ public:
     // The canvas shows a picture just opened: its pure black pixels become the outlines kept.
     void picture_opened() { outlines_.picture_opened(controls_.canvas->picture()); }
     // The outlines no tool may change on the canvas; null when none are kept.
-    const platform::OutlineMask* kept_outlines() const { return outlines_.current(); }
+    const pixels::OutlineMask* kept_outlines() const { return outlines_.current(); }
 
 private:
     // Writes the canvas to `save_to`, then shows `load_from` if it exists.

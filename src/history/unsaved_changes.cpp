@@ -2,7 +2,7 @@
 
 namespace history {
 
-UnsavedChanges::UnsavedChanges(const platform::PictureControl& canvas)
+UnsavedChanges::UnsavedChanges(const widgets::PictureControl& canvas)
     : canvas_(canvas), clean_(canvas.picture())
 {
 }
@@ -12,7 +12,7 @@ bool UnsavedChanges::any() const
     if (swapped_)
         return true;
     // A canvas no press has written to still shares the clean copy's pixels and needs no comparison.
-    const platform::Bitmap& now = canvas_.picture();
+    const pixels::Bitmap& now = canvas_.picture();
     return now.image().cacheKey() != clean_.image().cacheKey() && !(now == clean_);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/bitmap.h"
-#include "platform/picture_control.h"
+#include "pixels/bitmap.h"
+#include "widgets/picture_control.h"
 
 #include <functional>
 
@@ -15,7 +15,7 @@ using ReplaceCheck = std::function<bool()>;
 // swapped it with a snapshot.
 class UnsavedChanges {
 public:
-    explicit UnsavedChanges(const platform::PictureControl& canvas);
+    explicit UnsavedChanges(const widgets::PictureControl& canvas);
 
     bool any() const;
     // The canvas shows a picture just opened, or the drawing just saved.
@@ -24,10 +24,10 @@ public:
     void mark_swapped() { swapped_ = true; }
 
 private:
-    const platform::PictureControl& canvas_;
+    const widgets::PictureControl& canvas_;
     // The canvas as it was opened or saved. Presses are compared with it only when someone asks,
     // so they cost nothing; a pipette press never differs.
-    platform::Bitmap clean_;
+    pixels::Bitmap clean_;
     bool swapped_ = false;
 };
 

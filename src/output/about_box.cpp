@@ -87,7 +87,7 @@ protected:
 
 } // namespace
 
-std::unique_ptr<AboutBox> AboutBox::build(const platform::VersionInfo& version, QWidget* parent)
+std::unique_ptr<AboutBox> AboutBox::build(const formats::VersionInfo& version, QWidget* parent)
 {
     if (version.size() == 0)
         return nullptr;
@@ -96,7 +96,7 @@ std::unique_ptr<AboutBox> AboutBox::build(const platform::VersionInfo& version, 
     return std::unique_ptr<AboutBox>(new AboutBox(version, table, parent));
 }
 
-AboutBox::AboutBox(const platform::VersionInfo& version, const QString& table, QWidget* parent)
+AboutBox::AboutBox(const formats::VersionInfo& version, const QString& table, QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("О программе: ") + QGuiApplication::applicationDisplayName());
@@ -124,13 +124,13 @@ void AboutBox::add_icon()
     last_added_ = icon;
 }
 
-void AboutBox::add_rows(const platform::VersionInfo& version, const QString& table)
+void AboutBox::add_rows(const formats::VersionInfo& version, const QString& table)
 {
     const QWidget* icon = last_added_;
     const int x0 = icon->x() + icon->width() + 10;
     for (const Row& row : rows) {
         const QString entry = QString::fromLatin1(row.entry);
-        const std::optional<platform::VersionValue> value =
+        const std::optional<formats::VersionValue> value =
             version.query(QStringLiteral("StringFileInfo\\") + table + QLatin1Char('\\') + entry);
         if (!value || value->length <= 1)
             continue;
@@ -178,7 +178,7 @@ void AboutBox::add_button_and_bevel()
 
 void show_about_box(QWidget* parent)
 {
-    const std::unique_ptr<AboutBox> box = AboutBox::build(platform::VersionInfo::of_executable(), parent);
+    const std::unique_ptr<AboutBox> box = AboutBox::build(formats::VersionInfo::of_executable(), parent);
     if (!box)
         return;
     if (const QScreen* screen = box->screen())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/version_info.h"
+#include "formats/version_info.h"
 
 #include <QDialog>
 #include <QSize>
@@ -19,14 +19,14 @@ class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    static std::unique_ptr<AboutBox> build(const platform::VersionInfo& version, QWidget* parent = nullptr);
+    static std::unique_ptr<AboutBox> build(const formats::VersionInfo& version, QWidget* parent = nullptr);
 
     QSize outer_size() const { return outer_size_; }
 
 private:
-    AboutBox(const platform::VersionInfo& version, const QString& table, QWidget* parent);
+    AboutBox(const formats::VersionInfo& version, const QString& table, QWidget* parent);
     void add_icon();
-    void add_rows(const platform::VersionInfo& version, const QString& table);
+    void add_rows(const formats::VersionInfo& version, const QString& table);
     void add_button_and_bevel();
 
     QWidget* last_added_ = nullptr;

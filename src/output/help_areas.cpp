@@ -1,6 +1,6 @@
 #include "output/help_areas.h"
 
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,7 +27,7 @@ const QWidget* middle_thumbnail(const QWidget& window, const HelpControls& c)
     const QRect down = in_window(window, c.strip_down_button);
     const QRect strip(QPoint(up.left(), up.bottom() + 1), QPoint(up.right(), down.top() - 1));
     const QWidget* nearest = nullptr;
-    for (const auto* thumbnail : c.canvas->parentWidget()->findChildren<platform::PictureControl*>()) {
+    for (const auto* thumbnail : c.canvas->parentWidget()->findChildren<widgets::PictureControl*>()) {
         const QRect place = in_window(window, thumbnail);
         if (thumbnail == c.strip_slot_model || !is_shown(window, thumbnail) || !strip.contains(place))
             continue;

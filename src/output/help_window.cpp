@@ -18,7 +18,7 @@ HelpWindow::HelpWindow(QWidget* main_window, const HelpControls& controls, QWidg
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
     setAutoFillBackground(true);
-    help_view = new platform::PictureControl;
+    help_view = new widgets::PictureControl;
     help_view->setObjectName(QStringLiteral("help_view"));
     help_view->setFixedSize(client_size);
     screen_fit_ = new ScreenFit(*this, *scrolled_contents(*this, help_view));
@@ -61,12 +61,12 @@ HelpPicture HelpWindow::refresh_picture()
         help = picture_of(*example.window, example.controls, density);
     }
     if (density == 1) {
-        help_view->set_picture(platform::Bitmap::from_image(help.image));
+        help_view->set_picture(pixels::Bitmap::from_image(help.image));
         return help;
     }
     const QImage stored =
         help.image.scaled(help_picture_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    help_view->set_picture(platform::Bitmap::from_image(stored), help.image);
+    help_view->set_picture(pixels::Bitmap::from_image(stored), help.image);
     return help;
 }
 

@@ -2,7 +2,7 @@
 
 #include "output/help_areas.h"
 #include "output/help_picture.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QDialog>
 #include <functional>
@@ -41,7 +41,7 @@ public:
     // Sizes the window for its screen and centres it there.
     void place_on_screen();
 
-    platform::PictureControl* help_view = nullptr; // the help picture, unscaled from the top-left corner
+    widgets::PictureControl* help_view = nullptr; // the help picture, unscaled from the top-left corner
 
 protected:
     void showEvent(QShowEvent* event) override;

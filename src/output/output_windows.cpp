@@ -16,12 +16,20 @@ OutputWindows::OutputWindows(const OutputControls& controls, const HelpControls&
 
 void OutputWindows::connect_handlers()
 {
-    platform::connect_guarded(controls_.print_button, &platform::PictureControl::clicked, this,
+    platform::connect_guarded(controls_.print_button, &widgets::PictureControl::clicked, this,
                               [this] { open_print_window(); });
     platform::connect_guarded(controls_.print_action, &QAction::triggered, this,
                               [this] { open_print_window(); });
     platform::connect_guarded(controls_.help_action, &QAction::triggered, this, [this] { show_help(); });
     platform::connect_guarded(controls_.about_action, &QAction::triggered, this, [this] { show_about(); });
+}
+
+void OutputWindows::allow_printing(bool allowed)
+{
+    if (allowed)
+        return;
+    controls_.print_button->setEnabled(false);
+    controls_.print_action->setEnabled(false);
 }
 
 void OutputWindows::open_print_window()

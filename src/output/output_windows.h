@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/help_areas.h"
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QAction>
 
@@ -14,8 +14,8 @@ class HelpWindow;
 
 // The controls printing, help and About serve.
 struct OutputControls {
-    const platform::PictureControl* canvas = nullptr; // the drawing that is printed
-    platform::PictureControl* print_button = nullptr;
+    const widgets::PictureControl* canvas = nullptr; // the drawing that is printed
+    widgets::PictureControl* print_button = nullptr;
     QAction* print_action = nullptr; // "Печать"
     QAction* help_action = nullptr;  // "Справка"
     QAction* about_action = nullptr; // "О программе"
@@ -31,6 +31,9 @@ public:
     OutputWindows(const OutputControls& controls, const HelpControls& help, QWidget* main_window);
 
     void connect_handlers();
+    // Without printing allowed the print button ignores the mouse and keeps its plain look, and
+    // "Печать" and its key are greyed.
+    void allow_printing(bool allowed);
 
     // Prepares the print window with the canvas's drawing and shows it modally.
     void open_print_window();

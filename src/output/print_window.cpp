@@ -89,7 +89,7 @@ PrintWindow::PrintWindow(QWidget* parent) : QDialog(parent), printer_source_(def
 
 void PrintWindow::create_controls()
 {
-    drawing_view = new platform::PictureControl(page);
+    drawing_view = new widgets::PictureControl(page);
     drawing_view->setObjectName(QStringLiteral("drawing_view"));
     drawing_view->setGeometry(8, 40, 775, 649);
     drawing_view->set_stretch(true);
@@ -118,7 +118,7 @@ void PrintWindow::create_controls()
     setTabOrder(date_edit, print_button);
 }
 
-void PrintWindow::prepare(const platform::Bitmap& drawing)
+void PrintWindow::prepare(const pixels::Bitmap& drawing)
 {
     date_edit->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     for (QWidget* row : {static_cast<QWidget*>(title_label), static_cast<QWidget*>(title_edit),

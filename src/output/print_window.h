@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/bitmap.h"
-#include "platform/picture_control.h"
+#include "pixels/bitmap.h"
+#include "widgets/picture_control.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -33,7 +33,7 @@ public:
     explicit PrintWindow(QWidget* parent = nullptr);
 
     // Restores the editing look and takes an independent copy of the drawing and today's date.
-    void prepare(const platform::Bitmap& drawing);
+    void prepare(const pixels::Bitmap& drawing);
     // Sizes the window for its screen and centres it there.
     void place_on_screen();
     // Tidies the window for paper, prints its client area as one page and closes; on a failure
@@ -47,7 +47,7 @@ public:
     const QImage& last_page() const { return last_page_; }
 
     QWidget* page = nullptr;                          // the client area as it goes on paper
-    platform::PictureControl* drawing_view = nullptr; // the drawing, fitted into its frame
+    widgets::PictureControl* drawing_view = nullptr; // the drawing, fitted into its frame
     QLabel* title_label = nullptr;                    // "Наименование работы"
     QLabel* author_label = nullptr;                   // "Автор"
     QLabel* date_label = nullptr;                     // "Дата"

@@ -1,7 +1,7 @@
 #include "places/description.h"
 
+#include "formats/text_1251.h"
 #include "places/place_error.h"
-#include "platform/text_1251.h"
 #include "platform/whole_file.h"
 
 #include <QFileInfo>
@@ -40,10 +40,10 @@ QByteArray stored_text(const QString& text)
 {
     QString lines = text;
     lines.replace("\r\n", "\n");
-    const QByteArray plain = platform::encode_windows_1251(QString(lines).replace('\n', "\r\n"));
+    const QByteArray plain = formats::encode_windows_1251(QString(lines).replace('\n', "\r\n"));
     if (plain.count('?') == lines.count('?'))
         return plain;
-    return platform::rtf_in_1251(rtf_paragraphs(lines));
+    return formats::rtf_in_1251(rtf_paragraphs(lines));
 }
 
 } // namespace
@@ -61,7 +61,7 @@ QByteArray stored_description(const QString& path)
     const QString text = utf8_text(path, bytes);
     const QByteArray stored =
         text.startsWith(QStringLiteral("{\\rtf"))
-            ? platform::rtf_in_1251(QString(text).replace("\r\n", "\n").replace('\n', "\r\n"))
+            ? formats::rtf_in_1251(QString(text).replace("\r\n", "\n").replace('\n', "\r\n"))
             : stored_text(text);
     return stored;
 }

@@ -1,8 +1,8 @@
 #include "places/photo_reader.h"
 
+#include "formats/jpeg.h"
 #include "places/composition.h"
 #include "places/place_error.h"
-#include "platform/jpeg.h"
 #include "platform/whole_file.h"
 
 #include <QBuffer>
@@ -20,10 +20,10 @@ QByteArray photograph_bytes(const QString& path)
         throw PlaceError(path, QStringLiteral("нет такого файла"));
     if (!file.isFile())
         throw PlaceError(path, QStringLiteral("это не файл с картинкой"));
-    if (file.size() > platform::max_jpeg_file_size)
+    if (file.size() > formats::max_jpeg_file_size)
         throw PlaceError(path, QStringLiteral("файл слишком большой для фотографии (больше 128 МБ)"));
     try {
-        return platform::read_whole_file(path, platform::max_jpeg_file_size);
+        return platform::read_whole_file(path, formats::max_jpeg_file_size);
     } catch (const platform::FileError&) {
         throw PlaceError(path, QStringLiteral("файл не читается"));
     }
@@ -74,7 +74,7 @@ QImage read_photograph(const QString& path, QSize page)
     QImage image;
     if (reader.format() == "jpeg") {
         try {
-            image = platform::decode_jpeg(bytes, path, decoding_size(stored, page_as_stored));
+            image = formats::decode_jpeg(bytes, path, decoding_size(stored, page_as_stored));
         } catch (const platform::ImageError&) {
             throw PlaceError(path, QStringLiteral("файл JPEG повреждён или обрезан"));
         }

@@ -1,5 +1,7 @@
 #include "places/place_maker.h"
 
+#include "formats/bmp_codec.h"
+#include "pixels/bitmap.h"
 #include "places/composition.h"
 #include "places/description.h"
 #include "places/line_drawing.h"
@@ -7,8 +9,6 @@
 #include "places/place_error.h"
 #include "places/place_files.h"
 #include "places/place_name.h"
-#include "platform/bitmap.h"
-#include "platform/bmp_codec.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -24,7 +24,7 @@ constexpr int thumbnail_quality = 90;
 
 QByteArray bmp_bytes(const QImage& image)
 {
-    return platform::encode_bmp(platform::Bitmap::from_image(image));
+    return formats::encode_bmp(pixels::Bitmap::from_image(image));
 }
 
 QByteArray jpeg_bytes(const QImage& image)

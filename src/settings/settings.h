@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <variant>
 
 namespace settings {
 
@@ -9,8 +10,8 @@ namespace settings {
 // machine without any settings file.
 struct Settings {
     bool keep_outlines = false;
-    // Read and checked; the window does not offer a whole-screen mode yet.
-    bool fullscreen = false;
+    // Start in the whole-screen mode.
+    bool whole_screen = false;
     bool allow_printing = true;
     bool allow_saving = true;
     bool allow_opening = true;
@@ -20,24 +21,31 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
-// One key of the settings files, by its "group/key" name: a switch (true or false) or a folder
-// (an absolute path, empty for the usual one). Exactly one of the two members is set.
+// A key's value: a switch (true or false) or a folder (an absolute path, empty for the usual one).
+using SettingValue = std::variant<bool Settings::*, QString Settings::*>;
+
+// One key of the settings files, by its "group/key" name.
 struct SettingKey {
     const char* name;
-    bool Settings::*flag;
-    QString Settings::*folder;
+    SettingValue value;
     // What the settings window calls it.
     const char* label;
+
+    bool is_switch() const { return std::holds_alternative<bool Settings::*>(value); }
+    bool& flag(Settings& values) const { return values.*std::get<bool Settings::*>(value); }
+    bool flag(const Settings& values) const { return values.*std::get<bool Settings::*>(value); }
+    QString& folder(Settings& values) const { return values.*std::get<QString Settings::*>(value); }
+    const QString& folder(const Settings& values) const { return values.*std::get<QString Settings::*>(value); }
 };
 
 // Every key, in the order the settings window and the manual page show them.
 inline const std::array<SettingKey, 6> setting_keys{{
-    {"drawing/keep_outlines", &Settings::keep_outlines, nullptr, "Контуры картинки нельзя закрасить"},
-    {"window/fullscreen", &Settings::fullscreen, nullptr, "Открывать во весь экран"},
-    {"allow/printing", &Settings::allow_printing, nullptr, "Разрешить печать"},
-    {"allow/saving", &Settings::allow_saving, nullptr, "Разрешить сохранение рисунков"},
-    {"allow/opening", &Settings::allow_opening, nullptr, "Разрешить открытие рисунков"},
-    {"folders/drawings", nullptr, &Settings::drawings_folder, "Папка для рисунков"},
+    {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
+    {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
+    {"allow/printing", &Settings::allow_printing, "Разрешить печать"},
+    {"allow/saving", &Settings::allow_saving, "Разрешить сохранение рисунков"},
+    {"allow/opening", &Settings::allow_opening, "Разрешить открытие рисунков"},
+    {"folders/drawings", &Settings::drawings_folder, "Папка для рисунков"},
 }};
 
 } // namespace settings

@@ -96,13 +96,13 @@ private:
             return;
         }
         const QString text = value.toString();
-        if (key.flag != nullptr) {
+        if (key.is_switch()) {
             if (const std::optional<bool> on = parse_switch(text))
-                into.*key.flag = *on;
+                key.flag(into) = *on;
             else
                 problem(name, QStringLiteral("\"%1\" is not true or false").arg(text));
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
-            into.*key.folder = QDir::cleanPath(text);
+            key.folder(into) = QDir::cleanPath(text);
         } else {
             problem(name, QStringLiteral("\"%1\" is not an absolute folder path").arg(text));
         }
@@ -114,9 +114,9 @@ private:
 
 QString value_text(const Settings& values, const SettingKey& key)
 {
-    if (key.flag != nullptr)
-        return values.*key.flag ? QStringLiteral("true") : QStringLiteral("false");
-    return values.*key.folder;
+    if (key.is_switch())
+        return key.flag(values) ? QStringLiteral("true") : QStringLiteral("false");
+    return key.folder(values);
 }
 
 } // namespace

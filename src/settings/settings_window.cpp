@@ -40,7 +40,7 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
     setObjectName("settings_window");
     setWindowTitle(QStringLiteral("Колоритон: настройки"));
     for (const SettingKey& key : setting_keys) {
-        if (key.flag != nullptr)
+        if (key.is_switch())
             add_switch(key);
         else
             add_folder_chooser(key);
@@ -84,7 +84,7 @@ void SettingsWindow::add_switch(const SettingKey& key)
 {
     auto* box = new QCheckBox(QString::fromUtf8(key.label), this);
     box->setObjectName(QString::fromLatin1(key.name));
-    box->setChecked(loaded_.values.*key.flag);
+    box->setChecked(key.flag(loaded_.values));
     switches_.emplace_back(&key, box);
     add_row(key, {box});
 }
@@ -92,7 +92,7 @@ void SettingsWindow::add_switch(const SettingKey& key)
 void SettingsWindow::add_folder_chooser(const SettingKey& key)
 {
     auto* label = new QLabel(QString::fromUtf8(key.label) + ':', this);
-    auto* edit = new QLineEdit(loaded_.values.*key.folder, this);
+    auto* edit = new QLineEdit(key.folder(loaded_.values), this);
     edit->setObjectName(QString::fromLatin1(key.name));
     // Typed paths could be relative; the chooser gives absolute ones, and empty is the usual folder.
     edit->setReadOnly(true);
@@ -142,9 +142,9 @@ Settings SettingsWindow::shown() const
 {
     Settings values = loaded_.values;
     for (const auto& [key, box] : switches_)
-        values.*key->flag = box->isChecked();
+        key->flag(values) = box->isChecked();
     for (const auto& [key, edit] : folders_)
-        values.*key->folder = edit->text();
+        key->folder(values) = edit->text();
     return values;
 }
 

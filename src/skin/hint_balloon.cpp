@@ -95,10 +95,10 @@ BalloonShape balloon_shape(QSize text_size, QPoint target, const QRect& screen, 
 
 QColor balloon_fill(double fraction, const HintSettings& settings)
 {
-    const QColor top = platform::to_qcolor(settings.gradient_top);
-    const QColor bottom = platform::to_qcolor(settings.gradient_bottom);
+    const QColor top = pixels::to_qcolor(settings.gradient_top);
+    const QColor bottom = pixels::to_qcolor(settings.gradient_bottom);
     const int percent = std::clamp(static_cast<int>(fraction * 100 + 0.5), 0, 100);
-    return blend(platform::to_qcolor(settings.fill_colour), blend(top, bottom, percent),
+    return blend(pixels::to_qcolor(settings.fill_colour), blend(top, bottom, percent),
                  settings.gradient_percent);
 }
 
@@ -198,12 +198,12 @@ void HintBalloon::paint_balloon(QPainter& painter) const
     gradient.setColorAt(0, balloon_fill(0, settings_));
     gradient.setColorAt(1, balloon_fill(1, settings_));
     painter.setBrush(gradient);
-    QPen border(platform::to_qcolor(settings_.border_colour));
+    QPen border(pixels::to_qcolor(settings_.border_colour));
     border.setWidth(settings_.bevel);
     painter.setPen(settings_.bevel > 0 ? border : QPen(Qt::NoPen));
     painter.drawPath(path);
 
-    painter.setPen(platform::to_qcolor(settings_.font_colour));
+    painter.setPen(pixels::to_qcolor(settings_.font_colour));
     painter.setFont(hint_font(settings_));
     painter.drawText(shape_.text, wrap_flags(text_, settings_) | Qt::AlignHCenter | Qt::AlignTop, text_);
 }

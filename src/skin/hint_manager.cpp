@@ -1,6 +1,6 @@
 #include "skin/hint_manager.h"
 
-#include "platform/picture_control.h"
+#include "widgets/picture_control.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -54,7 +54,7 @@ void HintManager::hide_hint()
     balloon_->hide();
 }
 
-void HintManager::show_for(platform::PictureControl& control, QPoint pointer)
+void HintManager::show_for(widgets::PictureControl& control, QPoint pointer)
 {
     const QRect control_area(control.mapToGlobal(QPoint(0, 0)), control.size());
     const QPoint below = pointer + QPoint(0, tip_below_pointer);
@@ -69,7 +69,7 @@ void HintManager::show_for(platform::PictureControl& control, QPoint pointer)
 bool HintManager::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
-        auto* control = qobject_cast<platform::PictureControl*>(watched);
+        auto* control = qobject_cast<widgets::PictureControl*>(watched);
         if (control == nullptr)
             return false;
         if (control->show_hint() && !control->hint().isEmpty())

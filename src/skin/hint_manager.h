@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <memory>
 
-namespace platform {
+namespace widgets {
 class PictureControl;
 }
 
@@ -39,7 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void show_for(platform::PictureControl& control, QPoint pointer);
+    void show_for(widgets::PictureControl& control, QPoint pointer);
 
     HintSettings settings_;
     std::unique_ptr<HintBalloon> balloon_;

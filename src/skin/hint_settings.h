@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/colour_word.h"
+#include "pixels/colour_word.h"
 
 #include <QString>
 
@@ -11,15 +11,15 @@ struct HintSettings {
     int corner_radius = 19;
     // Added above or below the body, towards the control.
     int pointer_height = 20;
-    platform::ColourWord fill_colour = platform::colour_word(127, 185, 196);
+    pixels::ColourWord fill_colour = pixels::colour_word(127, 185, 196);
     // The gradient as the layout writes it; its first two numbers are the top and bottom colours.
     QString gradient = QStringLiteral("16753188;16777215;99;0;0;16777215;16777215;0;0;0");
-    platform::ColourWord gradient_top = platform::colour_word(36, 162, 255);
-    platform::ColourWord gradient_bottom = platform::white_word;
+    pixels::ColourWord gradient_top = pixels::colour_word(36, 162, 255);
+    pixels::ColourWord gradient_bottom = pixels::white_word;
     // How much of the gradient shows over the fill colour, in percent.
     int gradient_percent = 50;
     int bevel = 1;
-    platform::ColourWord border_colour = platform::colour_word(0, 0, 64);
+    pixels::ColourWord border_colour = pixels::colour_word(0, 0, 64);
     int transparency = 0;
     bool shadow = true;
     int shadow_blur = 4;
@@ -32,7 +32,7 @@ struct HintSettings {
     QString font_family = QStringLiteral("Tahoma");
     int font_pixels = 13;
     bool font_bold = true;
-    platform::ColourWord font_colour = platform::black_word;
+    pixels::ColourWord font_colour = pixels::black_word;
 };
 
 } // namespace skin

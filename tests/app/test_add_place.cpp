@@ -1,4 +1,4 @@
-#include "platform/text_1251.h"
+#include "formats/text_1251.h"
 #include "support/main_window.h"
 
 #include <QBuffer>
@@ -62,7 +62,7 @@ QByteArray read_file(const QString& path)
 }
 
 // A white point well inside an area of the drawing and the area's pixels, found by a walk of its own.
-std::vector<QPoint> white_area(const platform::Bitmap& drawing, QPoint& seed)
+std::vector<QPoint> white_area(const pixels::Bitmap& drawing, QPoint& seed)
 {
     // Pixels of areas already walked and found too small or too large are not walked again.
     std::set<std::pair<int, int>> seen;
@@ -71,14 +71,14 @@ std::vector<QPoint> white_area(const platform::Bitmap& drawing, QPoint& seed)
             if (!seen.insert({x, y}).second)
                 continue;
             std::vector<QPoint> area, stack{{x, y}};
-            while (!stack.empty() && drawing.pixel(x, y) == platform::white_word) {
+            while (!stack.empty() && drawing.pixel(x, y) == pixels::white_word) {
                 const QPoint p = stack.back();
                 stack.pop_back();
                 area.push_back(p);
                 for (const QPoint n :
                      {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
                     if (drawing.contains(n.x(), n.y()) &&
-                        drawing.pixel(n.x(), n.y()) == platform::white_word &&
+                        drawing.pixel(n.x(), n.y()) == pixels::white_word &&
                         seen.insert({n.x(), n.y()}).second)
                         stack.push_back(n);
             }
@@ -116,12 +116,12 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     const QString catalogue = data.path() + "/koloriton/";
     QVERIFY2(run.out.contains(catalogue), qPrintable(run.out));
-    const platform::Bitmap line = platform::read_bmp(catalogue + "clipart/" + place + ".bmp");
+    const pixels::Bitmap line = formats::read_bmp(catalogue + "clipart/" + place + ".bmp");
     QCOMPARE(line.size(), QSize(474, 593));
     QCOMPARE(line.depth(), 24);
-    QCOMPARE(platform::read_bmp(catalogue + "info/" + place + ".bmp").size(), QSize(200, 200));
+    QCOMPARE(formats::read_bmp(catalogue + "info/" + place + ".bmp").size(), QSize(200, 200));
     QCOMPARE(QImage(catalogue + "preview/" + place + ".jpg").size(), QSize(246, 246));
-    QCOMPARE(platform::decode_windows_1251(read_file(catalogue + "info/" + place + ".txt")),
+    QCOMPARE(formats::decode_windows_1251(read_file(catalogue + "info/" + place + ".txt")),
              QString(description).replace("\n", "\r\n"));
     QCOMPARE(files_under(catalogue).size(), 4);
 
@@ -135,19 +135,19 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     QCOMPARE(c.catalogue_list->count(), 31);
     w.open_picture(0);
     QVERIFY(c.canvas->picture() == line);
-    QVERIFY(c.photograph->picture() == platform::read_bmp(catalogue + "info/" + place + ".bmp"));
+    QVERIFY(c.photograph->picture() == formats::read_bmp(catalogue + "info/" + place + ".bmp"));
     QPoint seed;
     const std::vector<QPoint> area = white_area(line, seed);
     QVERIFY(!area.empty());
     testing_support::press(c.canvas, Qt::LeftButton, seed);
-    const platform::Bitmap filled = c.canvas->picture();
+    const pixels::Bitmap filled = c.canvas->picture();
     int changed = 0;
     for (int y = 0; y < line.height(); ++y)
         for (int x = 0; x < line.width(); ++x)
             changed += filled.pixel(x, y) != line.pixel(x, y);
     QCOMPARE(changed, int(area.size()));
     for (const QPoint p : area)
-        QVERIFY(filled.pixel(p.x(), p.y()) != platform::white_word);
+        QVERIFY(filled.pixel(p.x(), p.y()) != pixels::white_word);
     QVERIFY(w.errors().isEmpty());
 }
 

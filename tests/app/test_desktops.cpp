@@ -128,7 +128,7 @@ void DesktopTest::a_hint_shows_nothing_black_around_its_balloon()
     Program program;
     QVERIFY(QTest::qWaitForWindowExposed(&program.form));
     QTest::mouseClick(program.form.preview_strip().thumbnail(0), Qt::LeftButton);
-    platform::PictureControl* jar = program.form.controls().green_jar;
+    widgets::PictureControl* jar = program.form.controls().green_jar;
     QVERIFY(jar->isEnabled());
     QTest::qWait(300);
     const auto screen_shot = [&] {

@@ -1,12 +1,12 @@
 #include "app/main_window.h"
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
 
 #include <QFile>
 #include <QTest>
 
-using platform::PictureControl;
+using widgets::PictureControl;
 using testing_support::CapturedErrors;
 using testing_support::TestTree;
 
@@ -30,7 +30,7 @@ struct Fixture {
 
 bool shows_file(PictureControl* control, const QString& path)
 {
-    return control->picture() == platform::read_bmp(path);
+    return control->picture() == formats::read_bmp(path);
 }
 
 } // namespace
@@ -91,7 +91,7 @@ void HighlightingTest::a_disabled_undo_button_keeps_its_picture()
     CapturedErrors errors;
     for (PictureControl* button : {f.form.controls().undo_button, f.form.controls().redo_button}) {
         QVERIFY(!button->isEnabled());
-        const platform::Bitmap before = button->picture();
+        const pixels::Bitmap before = button->picture();
         QVERIFY(!before.is_null());
         f.enter(button);
         QVERIFY(button->picture() == before);
@@ -142,7 +142,7 @@ void HighlightingTest::a_missing_highlight_file_is_reported_and_the_button_keeps
     CapturedErrors errors;
     const app::MainWindowControls& c = f.form.controls();
     f.tree.remove("res/buttons/вн_.bmp");
-    const platform::Bitmap down_before = c.strip_down_button->picture();
+    const pixels::Bitmap down_before = c.strip_down_button->picture();
     f.enter(c.strip_down_button);
     QCOMPARE(errors.messages().size(), 1);
     QVERIFY2(errors.messages().first().contains("вн_.bmp"), qPrintable(errors.messages().first()));

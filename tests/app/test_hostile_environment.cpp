@@ -1,7 +1,7 @@
 #include "app/main_window.h"
+#include "formats/bmp_codec.h"
 #include "history/drawing_files.h"
 #include "history/snapshot.h"
-#include "platform/bmp_codec.h"
 #include "skin/skin_manager.h"
 #include "support/captured_errors.h"
 #include "support/main_window.h"
@@ -46,7 +46,7 @@ struct Copy {
         QTest::mouseMove(controls().canvas, at + QPoint(15, 10));
         QTest::mouseRelease(controls().canvas, Qt::LeftButton, {}, at + QPoint(15, 10));
     }
-    platform::Bitmap& canvas() { return controls().canvas->picture(); }
+    pixels::Bitmap& canvas() { return controls().canvas->picture(); }
 
     app::MainWindow form;
     QString answer;
@@ -59,11 +59,11 @@ void make_sparse(const QString& path)
     QVERIFY(file.resize(hundred_gigabytes));
 }
 
-platform::Bitmap plain_picture(int width, int height, QRgb colour)
+pixels::Bitmap plain_picture(int width, int height, QRgb colour)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
-    return platform::Bitmap::from_image(image);
+    return pixels::Bitmap::from_image(image);
 }
 
 bool no_library_text(const QStringList& messages)
@@ -146,8 +146,8 @@ private slots:
         }
         QCOMPARE(errors.messages().size(), 1);
         QVERIFY(errors.messages().first().startsWith(tree.path("res/interface/открыть!.bmp")));
-        const platform::Bitmap drawing = plain_picture(120, 90, qRgb(10, 200, 30));
-        platform::write_bmp(drawing, tree.path("save/drawing.bmp"));
+        const pixels::Bitmap drawing = plain_picture(120, 90, qRgb(10, 200, 30));
+        formats::write_bmp(drawing, tree.path("save/drawing.bmp"));
         copy.open(tree.path("save/drawing.bmp"));
         QVERIFY(copy.canvas() == drawing);
         QCOMPARE(errors.messages().size(), 1);
@@ -161,12 +161,12 @@ private slots:
         CapturedErrors errors;
         Copy a(tree);
         Copy b(tree);
-        platform::write_bmp(plain_picture(200, 150, qRgb(255, 255, 255)), tree.path("save/a.bmp"));
+        formats::write_bmp(plain_picture(200, 150, qRgb(255, 255, 255)), tree.path("save/a.bmp"));
         a.open(tree.path("save/a.bmp"));
-        const platform::Bitmap before_a = a.canvas();
+        const pixels::Bitmap before_a = a.canvas();
         a.stroke({50, 50});
         QVERIFY(a.canvas() != before_a);
-        platform::write_bmp(plain_picture(1, 1, qRgb(0, 0, 255)), tree.path("save/b.bmp"));
+        formats::write_bmp(plain_picture(1, 1, qRgb(0, 0, 255)), tree.path("save/b.bmp"));
         b.open(tree.path("save/b.bmp"));
         b.stroke({0, 0});
         QVERIFY(history::undo_snapshot_path(a.form.state().paths) !=

@@ -64,7 +64,7 @@ private slots:
         QTest::mousePress(c.canvas, Qt::LeftButton, {}, {200, 200});
         QTest::mouseMove(c.canvas, {260, 230});
         QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {260, 230});
-        const platform::Bitmap stroked = c.canvas->picture();
+        const pixels::Bitmap stroked = c.canvas->picture();
         for (const QKeyCombination redo : redo_keys) {
             send_key(w, undo);
             QVERIFY(c.canvas->picture() == known_picture());

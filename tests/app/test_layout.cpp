@@ -137,7 +137,7 @@ void LayoutTest::every_control_has_its_place_flags_hint_and_state()
         QVERIFY2(widget->isHidden() == bool(expected.state & hidden), qPrintable(name));
         if (name.endsWith("_frame"))
             continue;
-        auto* picture = qobject_cast<platform::PictureControl*>(widget);
+        auto* picture = qobject_cast<widgets::PictureControl*>(widget);
         QVERIFY2(picture, qPrintable(name));
         QCOMPARE(picture->auto_size(), bool(expected.display & auto_size));
         QCOMPARE(picture->stretch(), bool(expected.display & stretch));
@@ -203,11 +203,11 @@ void LayoutTest::design_pictures_are_loaded()
     QCOMPARE(c.strip_up_button->picture().size(), QSize(123, 33));
     QCOMPARE(c.undo_button->picture().size(), QSize(143, 80));
     QCOMPARE(c.redo_button->picture().size(), QSize(143, 80));
-    for (platform::PictureControl* none :
+    for (widgets::PictureControl* none :
          {c.strip_slot_model, c.photograph, c.opened_picture_buffer, c.open_button, c.exit_button,
           c.save_button, c.home_button, c.print_button})
         QVERIFY2(!none->has_picture(), qPrintable(none->objectName()));
-    for (platform::PictureControl* jar : c.jars())
+    for (widgets::PictureControl* jar : c.jars())
         QVERIFY2(jar->has_picture(), qPrintable(jar->objectName()));
 }
 
@@ -251,7 +251,7 @@ void LayoutTest::bar_buttons_let_the_bar_show_through()
     app::MainWindowControls& c = form.controls();
     const QRect bar = c.bottom_bar->geometry();
     const QImage with_buttons = grab_client(form, bar);
-    for (platform::PictureControl* button :
+    for (widgets::PictureControl* button :
          {c.open_button, c.exit_button, c.save_button, c.home_button, c.print_button})
         button->hide();
     QCOMPARE(grab_client(form, bar), with_buttons);

@@ -5,7 +5,7 @@
 // then looks at where the files landed.
 #include "app/main_window.h"
 #include "catalogue/preview_strip.h"
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
 #include "support/captured_errors.h"
 #include "support/modal_window.h"
 #include "support/test_tree.h"
@@ -74,9 +74,9 @@ int drive_the_program(bool with_home)
         with_home ? home_path(snapshots) : QDir::tempPath() + QStringLiteral("/koloriton-%1").arg(getuid());
 
     QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
-    const platform::Bitmap before = c.canvas->picture();
+    const pixels::Bitmap before = c.canvas->picture();
     QTest::mouseClick(c.canvas, Qt::LeftButton, {}, {20, 20});
-    const platform::Bitmap filled = c.canvas->picture();
+    const pixels::Bitmap filled = c.canvas->picture();
     DRIVE_CHECK(!(filled == before));
     DRIVE_CHECK(!bitmaps_in(snapshot_folder).isEmpty());
     QTest::mouseClick(c.undo_button, Qt::LeftButton);
@@ -91,7 +91,7 @@ int drive_the_program(bool with_home)
         choose_in_dialog(QStringLiteral("рисунок"), save_started_in);
         QTest::mouseClick(c.save_button, Qt::LeftButton);
         DRIVE_CHECK(save_started_in == home_path(drawings));
-        DRIVE_CHECK(platform::read_bmp(home_path(drawings + "/рисунок.bmp")) == filled);
+        DRIVE_CHECK(formats::read_bmp(home_path(drawings + "/рисунок.bmp")) == filled);
         QTest::mouseClick(c.undo_button, Qt::LeftButton);
         DRIVE_CHECK(c.canvas->picture() == before);
         choose_in_dialog(QStringLiteral("рисунок.bmp"), open_started_in);

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 #include "catalogue/preview_strip.h"
+#include "formats/crafted_bmp.h"
 #include "history/drawing_files.h"
 #include "history/fitted_picture.h"
-#include "platform/crafted_bmp.h"
 #include "skin/skin_manager.h"
 #include "skin/zip_writer.h"
 #include "support/captured_errors.h"
@@ -81,7 +81,7 @@ void open_catalogue_picture(app::MainWindow& form, const QString& name)
     app::MainWindowControls& c = form.controls();
     for (int press = 0; press <= c.catalogue_list->count(); ++press) {
         for (int slot = 0; slot < catalogue::PreviewStrip::slot_count; ++slot) {
-            platform::PictureControl* thumbnail = form.preview_strip().thumbnail(slot);
+            widgets::PictureControl* thumbnail = form.preview_strip().thumbnail(slot);
             if (thumbnail != nullptr && thumbnail->isVisible() && thumbnail->hint() == name)
                 return click(thumbnail);
         }
@@ -124,9 +124,9 @@ int run_case(const QString& app_dir, const QString& damaged)
     open_catalogue_picture(form, picture);
     click(c.photo_tab);
     click(c.description_tab);
-    for (platform::PictureControl* control : c.drawing_controls())
+    for (widgets::PictureControl* control : c.drawing_controls())
         click(control);
-    for (platform::PictureControl* button :
+    for (widgets::PictureControl* button :
          {c.strip_down_button, c.strip_up_button, c.undo_button, c.redo_button, c.home_button, c.print_button,
           c.open_button, c.save_button, c.exit_button})
         hover(button);
@@ -145,7 +145,7 @@ int run_case(const QString& app_dir, const QString& damaged)
     // Later presses still work: a picture opens, takes a stroke, and undo takes it back.
     open_catalogue_picture(form, picture);
     click(c.brush_button);
-    const platform::Bitmap before = c.canvas->picture();
+    const pixels::Bitmap before = c.canvas->picture();
     stroke(c.canvas, {80, 90});
     click(c.undo_button);
     const bool undone = !c.undo_button->isEnabled() || c.canvas->picture() == before;

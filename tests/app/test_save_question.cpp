@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 #include "catalogue/preview_strip.h"
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
 #include "support/captured_errors.h"
 #include "support/modal_window.h"
 #include "support/private_x_server.h"
@@ -56,7 +56,7 @@ private slots:
             QTest::mouseClick(form.preview_strip().thumbnail(slot), Qt::LeftButton);
         };
         const auto picture = [&](int slot) {
-            return platform::read_bmp(form.state().paths.clipart_dir +
+            return formats::read_bmp(form.state().paths.clipart_dir +
                                       form.preview_strip().thumbnail(slot)->hint() + ".bmp");
         };
         // The bucket fills the white around the top-left corner in red.
@@ -67,7 +67,7 @@ private slots:
 
         open(0);
         QVERIFY(c.canvas->picture() == picture(0));
-        const platform::Bitmap coloured = colour();
+        const pixels::Bitmap coloured = colour();
         QCOMPARE(coloured.pixel(3, 3), 0x000000FFu);
         answer("Отмена");
         open(1);
@@ -78,7 +78,7 @@ private slots:
         answer("Да", tree.path("save/рисунок.bmp"));
         open(1);
         QVERIFY(c.canvas->picture() == picture(1));
-        QVERIFY(platform::read_bmp(tree.path("save/рисунок.bmp")) == coloured);
+        QVERIFY(formats::read_bmp(tree.path("save/рисунок.bmp")) == coloured);
 
         colour();
         answer("Нет");
@@ -107,14 +107,14 @@ private slots:
         QTest::mouseClick(c.open_button, Qt::LeftButton);
         QVERIFY(places.contains(QUrl::fromLocalFile(tree.path("save"))));
 
-        const platform::Bitmap last = colour();
+        const pixels::Bitmap last = colour();
         answer("Отмена");
         QTest::mouseClick(c.exit_button, Qt::LeftButton);
         QVERIFY(form.isVisible());
         answer("Да", tree.path("save/выход.bmp"));
         QTest::mouseClick(c.exit_button, Qt::LeftButton);
         QVERIFY(!form.isVisible());
-        QVERIFY(platform::read_bmp(tree.path("save/выход.bmp")) == last);
+        QVERIFY(formats::read_bmp(tree.path("save/выход.bmp")) == last);
         QCOMPARE(errors.messages(), QStringList());
     }
 };

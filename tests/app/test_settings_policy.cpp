@@ -34,7 +34,7 @@ private slots:
                 ++dialogs;
         });
         watch.start(10);
-        const std::tuple<platform::PictureControl*, QAction*, Qt::Key> actions[] = {
+        const std::tuple<widgets::PictureControl*, QAction*, Qt::Key> actions[] = {
             {c.print_button, c.print_action, Qt::Key_P},
             {c.save_button, c.save_action, Qt::Key_S},
             {c.open_button, c.open_action, Qt::Key_O}};

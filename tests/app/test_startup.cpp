@@ -2,7 +2,7 @@
 #include "catalogue/catalogue_listing.h"
 #include "catalogue/preview_strip.h"
 #include "core/frame_shape.h"
-#include "platform/cursor_file.h"
+#include "formats/cursor_file.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
 
@@ -113,7 +113,7 @@ void StartupTest::canvas_shows_the_fill_cursor()
 {
     TestTree tree;
     app::MainWindow form(tree.app_dir());
-    const platform::ScreenCursors& cursors = form.state().screen_cursors;
+    const formats::ScreenCursors& cursors = form.state().screen_cursors;
     for (int number : {50, 51, 52, 53})
         QVERIFY2(cursors.contains(number), qPrintable(QString::number(number)));
 
@@ -123,7 +123,7 @@ void StartupTest::canvas_shows_the_fill_cursor()
     QVERIFY(!same_cursor(canvas, cursors.cursor(core::cursor_brush)));
 
     // The registered cursor is the file's own, hotspot included.
-    const std::optional<QCursor> fill = platform::load_cursor_file(tree.path("res/curs/залив.cur"));
+    const std::optional<QCursor> fill = formats::load_cursor_file(tree.path("res/curs/залив.cur"));
     QVERIFY(fill.has_value());
     QCOMPARE(canvas.hotSpot(), fill->hotSpot());
 }
@@ -135,7 +135,7 @@ void StartupTest::a_missing_cursor_file_leaves_its_number_empty_and_start_up_goe
     tree.write("res/curs/ластик.cur", "not a cursor");
     CapturedErrors errors;
     app::MainWindow form(tree.app_dir());
-    const platform::ScreenCursors& cursors = form.state().screen_cursors;
+    const formats::ScreenCursors& cursors = form.state().screen_cursors;
     QVERIFY(cursors.contains(core::cursor_brush));
     QVERIFY(!cursors.contains(core::cursor_fill));
     QVERIFY(!cursors.contains(core::cursor_eraser));

@@ -20,7 +20,7 @@ private slots:
         window_->form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window_->form()));
         QTest::keyClick(&window_->form(), Qt::Key_F11);
-        QVERIFY(window_->form().whole_screen());
+        QVERIFY(window_->form().is_whole_screen());
         QTRY_COMPARE(window_->form().geometry(), window_->form().screen()->geometry());
         QTRY_COMPARE(window_->form().whole_screen_mode().client_area().bottom(),
                      window_->form().rect().bottom() + 1.0);
@@ -46,7 +46,7 @@ private slots:
     void f11_gives_the_window_back()
     {
         QTest::keyClick(&window_->form(), Qt::Key_F11);
-        QVERIFY(!window_->form().whole_screen());
+        QVERIFY(!window_->form().is_whole_screen());
         QTRY_COMPARE(window_->form().centralWidget()->size(), app::MainWindow::client_size);
         QVERIFY(!window_->form().isFullScreen());
     }

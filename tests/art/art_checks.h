@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/bitmap.h"
-#include "platform/drawing_surface.h"
+#include "pixels/bitmap.h"
+#include "pixels/drawing_surface.h"
 
 #include <QRect>
 #include <set>
@@ -10,21 +10,21 @@
 namespace art_checks {
 
 // Sizes of all 4-connected white areas of a black-and-white drawing.
-inline std::vector<int> white_regions(const platform::Bitmap& drawing)
+inline std::vector<int> white_regions(const pixels::Bitmap& drawing)
 {
-    platform::Bitmap copy = drawing;
+    pixels::Bitmap copy = drawing;
     std::vector<int> sizes;
     for (int y = 0; y < copy.height(); ++y)
         for (int x = 0; x < copy.width(); ++x)
-            if (copy.pixel(x, y) == platform::white_word) {
+            if (copy.pixel(x, y) == pixels::white_word) {
                 const QRect changed =
-                    platform::flood_fill(copy, {x, y}, {0x00808080, platform::BrushStyle::Solid});
+                    pixels::flood_fill(copy, {x, y}, {0x00808080, pixels::BrushStyle::Solid});
                 int count = 0;
                 for (int yy = changed.top(); yy <= changed.bottom(); ++yy)
                     for (int xx = changed.left(); xx <= changed.right(); ++xx)
                         if (copy.pixel(xx, yy) == 0x00808080) {
                             ++count;
-                            copy.image().setPixel(xx, yy, platform::to_qrgb(0x00404040));
+                            copy.image().setPixel(xx, yy, pixels::to_qrgb(0x00404040));
                         }
                 sizes.push_back(count);
             }
@@ -33,14 +33,14 @@ inline std::vector<int> white_regions(const platform::Bitmap& drawing)
 
 // The bounding box of the closed shapes of a line drawing: every white area that does not reach the
 // edge of the page (the sun, clouds, walls, windows, flags), outlines included.
-inline QRect closed_shapes_bounds(const platform::Bitmap& drawing)
+inline QRect closed_shapes_bounds(const pixels::Bitmap& drawing)
 {
     const int w = drawing.width(), h = drawing.height();
     std::vector<char> seen(static_cast<size_t>(w) * h, 0);
     QRect bounds;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            if (seen[static_cast<size_t>(y) * w + x] || drawing.pixel(x, y) != platform::white_word)
+            if (seen[static_cast<size_t>(y) * w + x] || drawing.pixel(x, y) != pixels::white_word)
                 continue;
             std::vector<QPoint> stack{{x, y}}, area;
             seen[static_cast<size_t>(y) * w + x] = 1;
@@ -54,7 +54,7 @@ inline QRect closed_shapes_bounds(const platform::Bitmap& drawing)
                      {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
                     if (n.x() >= 0 && n.y() >= 0 && n.x() < w && n.y() < h &&
                         !seen[static_cast<size_t>(n.y()) * w + n.x()] &&
-                        drawing.pixel(n.x(), n.y()) == platform::white_word) {
+                        drawing.pixel(n.x(), n.y()) == pixels::white_word) {
                         seen[static_cast<size_t>(n.y()) * w + n.x()] = 1;
                         stack.push_back(n);
                     }
@@ -68,17 +68,17 @@ inline QRect closed_shapes_bounds(const platform::Bitmap& drawing)
 
 // The bounding box of what stands out in a photograph: pixels far in colour from both ends of their
 // row, where the scenery runs on past the subject.
-inline QRect subject_bounds(const platform::Bitmap& photo)
+inline QRect subject_bounds(const pixels::Bitmap& photo)
 {
-    const auto distance = [](platform::ColourWord a, platform::ColourWord b) {
-        const int dr = platform::red_of(a) - platform::red_of(b),
-                  dg = platform::green_of(a) - platform::green_of(b),
-                  db = platform::blue_of(a) - platform::blue_of(b);
+    const auto distance = [](pixels::ColourWord a, pixels::ColourWord b) {
+        const int dr = pixels::red_of(a) - pixels::red_of(b),
+                  dg = pixels::green_of(a) - pixels::green_of(b),
+                  db = pixels::blue_of(a) - pixels::blue_of(b);
         return dr * dr + dg * dg + db * db;
     };
     QRect bounds;
     for (int y = 0; y < photo.height(); ++y) {
-        const platform::ColourWord left = photo.pixel(0, y), right = photo.pixel(photo.width() - 1, y);
+        const pixels::ColourWord left = photo.pixel(0, y), right = photo.pixel(photo.width() - 1, y);
         for (int x = 0; x < photo.width(); ++x)
             if (distance(photo.pixel(x, y), left) > 90 * 90 && distance(photo.pixel(x, y), right) > 90 * 90)
                 bounds |= QRect(x, y, 1, 1);
@@ -86,9 +86,9 @@ inline QRect subject_bounds(const platform::Bitmap& photo)
     return bounds;
 }
 
-inline std::set<platform::ColourWord> colours_of(const platform::Bitmap& picture)
+inline std::set<pixels::ColourWord> colours_of(const pixels::Bitmap& picture)
 {
-    std::set<platform::ColourWord> found;
+    std::set<pixels::ColourWord> found;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             found.insert(picture.pixel(x, y));

@@ -1,6 +1,6 @@
 #include "art/art_checks.h"
-#include "platform/bmp_codec.h"
-#include "platform/text_1251.h"
+#include "formats/bmp_codec.h"
+#include "formats/text_1251.h"
 #include "support/test_tree.h"
 
 #include <QDir>
@@ -13,8 +13,8 @@
 
 using art_checks::colours_of;
 using art_checks::white_regions;
-using platform::Bitmap;
-using platform::ColourWord;
+using pixels::Bitmap;
+using pixels::ColourWord;
 
 namespace {
 
@@ -107,13 +107,13 @@ private slots:
                  escaped.constData());
         QFile plain(out + "/res/info/дача.txt");
         QVERIFY(plain.open(QIODevice::ReadOnly));
-        QCOMPARE(platform::decode_windows_1251(plain.readAll()),
+        QCOMPARE(formats::decode_windows_1251(plain.readAll()),
                  QString::fromUtf8("Дача «у\xc2\xa0реки» — ёж\r\n"));
 
-        const Bitmap drawing = platform::read_bmp(out + "/res/clipart/домик.bmp");
-        QVERIFY(colours_of(drawing) == (std::set<ColourWord>{platform::black_word, platform::white_word}));
+        const Bitmap drawing = formats::read_bmp(out + "/res/clipart/домик.bmp");
+        QVERIFY(colours_of(drawing) == (std::set<ColourWord>{pixels::black_word, pixels::white_word}));
         QCOMPARE(white_regions(drawing).size(), std::size_t(5));
-        QCOMPARE(platform::read_bmp(out + "/res/info/домик.bmp").size(), QSize(200, 200));
+        QCOMPARE(formats::read_bmp(out + "/res/info/домик.bmp").size(), QSize(200, 200));
         QVERIFY(QFileInfo(out + "/sheet.png").size() > 0);
 
         QVERIFY(QFile::remove(art + "/catalogue/дача.svg"));

@@ -1,9 +1,9 @@
 #include "art/art_checks.h"
-#include "platform/bmp_codec.h"
-#include "platform/cursor_file.h"
-#include "platform/drawing_surface.h"
-#include "platform/jpeg.h"
-#include "platform/text_1251.h"
+#include "formats/bmp_codec.h"
+#include "formats/cursor_file.h"
+#include "formats/jpeg.h"
+#include "formats/text_1251.h"
+#include "pixels/drawing_surface.h"
 #include "support/test_tree.h"
 
 #include <QDir>
@@ -17,13 +17,13 @@
 
 using art_checks::colours_of;
 using art_checks::white_regions;
-using platform::Bitmap;
-using platform::ColourWord;
+using pixels::Bitmap;
+using pixels::ColourWord;
 
 namespace {
 
-constexpr ColourWord key = platform::colour_word(255, 0, 255);
-constexpr ColourWord disc_grey = platform::colour_word(122, 122, 122);
+constexpr ColourWord key = pixels::colour_word(255, 0, 255);
+constexpr ColourWord disc_grey = pixels::colour_word(122, 122, 122);
 
 QString res(const QString& relative)
 {
@@ -31,7 +31,7 @@ QString res(const QString& relative)
 }
 Bitmap bmp(const QString& relative)
 {
-    return platform::read_bmp(res(relative));
+    return formats::read_bmp(res(relative));
 }
 
 // The 4-connected area of the seed's colour, by pixel count.
@@ -39,7 +39,7 @@ int area_at(const Bitmap& picture, QPoint seed)
 {
     Bitmap copy = picture;
     const ColourWord marker = picture.pixel(seed.x(), seed.y()) == 0x00010203 ? 0x00040506 : 0x00010203;
-    platform::flood_fill(copy, seed, {marker, platform::BrushStyle::Solid});
+    pixels::flood_fill(copy, seed, {marker, pixels::BrushStyle::Solid});
     int count = 0;
     for (int y = 0; y < copy.height(); ++y)
         for (int x = 0; x < copy.width(); ++x)
@@ -98,7 +98,7 @@ QStringList words_of(const QByteArray& bytes)
         }
         raw = plain + raw.mid(last);
     }
-    QString text = platform::decode_windows_1251(raw);
+    QString text = formats::decode_windows_1251(raw);
     if (rtf) {
         text.remove(QRegularExpression("\\{\\\\(fonttbl|colortbl|\\*)[^{}]*(\\{[^{}]*\\}[^{}]*)*\\}"));
         text.remove(QRegularExpression("\\\\[a-zA-Z]+-?\\d* ?"));
@@ -155,8 +155,8 @@ private slots:
         for (const QString& name : names)
             QVERIFY2(QFileInfo(res(name)).isFile(), qPrintable(name));
         QVERIFY(QFileInfo(res("skins")).isDir());
-        QCOMPARE(platform::read_jpeg(res("interface/main.jpg")).size(), QSize(1000, 700));
-        QCOMPARE(platform::read_jpeg(res("interface/work.jpg")).size(), QSize(1000, 700));
+        QCOMPARE(formats::read_jpeg(res("interface/main.jpg")).size(), QSize(1000, 700));
+        QCOMPARE(formats::read_jpeg(res("interface/work.jpg")).size(), QSize(1000, 700));
     }
 
     void jars_have_their_sizes_colours_and_an_unmistakable_selected_look()
@@ -190,14 +190,14 @@ private slots:
             for (int x = 0; x < 230; ++x)
                 for (int y = 1; y < 30; ++y)
                     QCOMPARE(strip.pixel(x, y), strip.pixel(x, 0));
-            const auto brightness = [&](int x) { return qGray(platform::to_qrgb(strip.pixel(x, 0))); };
+            const auto brightness = [&](int x) { return qGray(pixels::to_qrgb(strip.pixel(x, 0))); };
             QVERIFY2(brightness(0) + 120 < brightness(229), qPrintable(letter));
             QVERIFY(colours_of(strip).size() > 40);
         }
         const std::set<ColourWord> greys = colours_of(bmp("gradients/б.bmp"));
         QVERIFY(std::all_of(greys.begin(), greys.end(), [](ColourWord c) {
-            return platform::red_of(c) == platform::green_of(c) &&
-                   platform::green_of(c) == platform::blue_of(c);
+            return pixels::red_of(c) == pixels::green_of(c) &&
+                   pixels::green_of(c) == pixels::blue_of(c);
         }));
     }
 
@@ -208,15 +208,15 @@ private slots:
             QCOMPARE(picture.size(), QSize(84, 102));
             verify_transparent(bucket, picture);
             const ColourWord seed = picture.pixel(20, 20);
-            QVERIFY(seed != key && seed != platform::black_word);
+            QVERIFY(seed != key && seed != pixels::black_word);
             QVERIFY2(area_at(picture, {20, 20}) > 600, qPrintable(bucket));
         }
         const Bitmap blank = bmp("instruments/заливка.bmp");
         QCOMPARE(blank.size(), QSize(24, 24));
-        QCOMPARE(blank.pixel(10, 10), platform::white_word);
+        QCOMPARE(blank.pixel(10, 10), pixels::white_word);
         QVERIFY(area_at(blank, {10, 10}) >= 20 * 20);
         Bitmap hatched = blank;
-        platform::flood_fill(hatched, {10, 10}, {0x00C118B1, platform::BrushStyle::Cross});
+        pixels::flood_fill(hatched, {10, 10}, {0x00C118B1, pixels::BrushStyle::Cross});
         QVERIFY(count_of(hatched, 0x00C118B1) > 60);
         // The brush button fills the bristles of a coloured brush from 20,74.
         for (const char* letter : {"к", "о", "ж", "з", "г", "с", "ф"})
@@ -238,12 +238,12 @@ private slots:
         for (const auto& disc : discs) {
             QFile file(QString(":/design/") + disc.control + ".bmp");
             QVERIFY2(file.open(QIODevice::ReadOnly), disc.control);
-            const Bitmap picture = platform::decode_bmp(file.readAll());
+            const Bitmap picture = formats::decode_bmp(file.readAll());
             QCOMPARE(picture.size(), QSize(disc.side, disc.side));
             QCOMPARE(picture.pixel(disc.seed.x(), disc.seed.y()), disc_grey);
             QCOMPARE(picture.pixel(0, disc.side / 2), disc_grey);
             QCOMPARE(picture.pixel(disc.side - 1, disc.side / 2), disc_grey);
-            QCOMPARE(picture.pixel(0, 0), platform::white_word);
+            QCOMPARE(picture.pixel(0, 0), pixels::white_word);
             QCOMPARE(area_at(picture, disc.seed), count_of(picture, disc_grey));
         }
     }
@@ -275,18 +275,18 @@ private slots:
         for (const auto& picture : pictures) {
             QFile file(QString(":/design/") + picture.control + ".bmp");
             QVERIFY2(file.open(QIODevice::ReadOnly), picture.control);
-            QCOMPARE(platform::decode_bmp(file.readAll()).size(), picture.size);
+            QCOMPARE(formats::decode_bmp(file.readAll()).size(), picture.size);
         }
         QFile drawing(":/design/canvas.bmp");
         QVERIFY(drawing.open(QIODevice::ReadOnly));
-        const Bitmap canvas = platform::decode_bmp(drawing.readAll());
+        const Bitmap canvas = formats::decode_bmp(drawing.readAll());
         QCOMPARE(canvas.depth(), 8);
-        QVERIFY(count_of(canvas, platform::white_word) > canvas.width() * canvas.height() * 8 / 10);
+        QVERIFY(count_of(canvas, pixels::white_word) > canvas.width() * canvas.height() * 8 / 10);
         QFile ramp(":/design/shade_strip.bmp");
         QVERIFY(ramp.open(QIODevice::ReadOnly));
-        const Bitmap strip = platform::decode_bmp(ramp.readAll());
-        QCOMPARE(strip.pixel(0, 0), platform::colour_word(37, 37, 37));
-        QCOMPARE(strip.pixel(229, 29), platform::colour_word(253, 253, 253));
+        const Bitmap strip = formats::decode_bmp(ramp.readAll());
+        QCOMPARE(strip.pixel(0, 0), pixels::colour_word(37, 37, 37));
+        QCOMPARE(strip.pixel(229, 29), pixels::colour_word(253, 253, 253));
         QCOMPARE(QImage(":/design/page_background.jpg").size(), QSize(1000, 700));
     }
 
@@ -320,7 +320,7 @@ private slots:
     {
         QFile file(":/design/bottom_bar.bmp");
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const Bitmap bar = platform::decode_bmp(file.readAll());
+        const Bitmap bar = formats::decode_bmp(file.readAll());
         QVERIFY(bar.pixel(0, bar.height() - 1) == key);
         // The bar is shown proportionally scaled into 264,609 388 x 81 and centred.
         const double scale = std::min(388.0 / bar.width(), 81.0 / bar.height());
@@ -356,7 +356,7 @@ private slots:
         for (const QString name : {"кисть", "залив", "ластик", "пипетка"}) {
             QFile file(res("curs/" + name + ".cur"));
             QVERIFY(file.open(QIODevice::ReadOnly));
-            const platform::CursorImage cursor = platform::decode_cursor(file.readAll());
+            const formats::CursorImage cursor = formats::decode_cursor(file.readAll());
             QCOMPARE(cursor.image.size(), QSize(32, 32));
             QVERIFY2(cursor.image.rect().contains(cursor.hotspot), qPrintable(name));
             int near = 0;
@@ -374,7 +374,7 @@ private slots:
         const QFileInfoList files = QDir(res("pic-dop")).entryInfoList({"*.bmp"}, QDir::Files);
         QVERIFY(files.size() >= 4);
         for (const QFileInfo& file : files) {
-            const Bitmap picture = platform::read_bmp(file.filePath());
+            const Bitmap picture = formats::read_bmp(file.filePath());
             small |= picture.width() <= 150 && picture.height() <= 150;
             large |= picture.width() > 474 && picture.height() > 593;
             eight |= picture.depth() == 8;
@@ -392,7 +392,7 @@ private slots:
             QCOMPARE(drawing.depth(), 24);
             QCOMPARE(drawing.size(), QSize(474, 593));
             QVERIFY2(colours_of(drawing) ==
-                         (std::set<ColourWord>{platform::black_word, platform::white_word}),
+                         (std::set<ColourWord>{pixels::black_word, pixels::white_word}),
                      qPrintable(name));
             const std::vector<int> regions = white_regions(drawing);
             QVERIFY2(regions.size() >= 12, qPrintable(name + ": too few areas to colour"));
@@ -444,7 +444,7 @@ private slots:
             QCOMPARE(photo.size(), QSize(200, 200));
             QCOMPARE(photo.depth(), 24);
             QVERIFY2(colours_of(photo).size() > 2000, qPrintable(name + ": too few shades for the pipette"));
-            QVERIFY(platform::read_jpeg(res("preview/" + name + ".jpg")).width() >= 123);
+            QVERIFY(formats::read_jpeg(res("preview/" + name + ".jpg")).width() >= 123);
             QFile text(res("info/" + name + ".txt"));
             QVERIFY2(text.open(QIODevice::ReadOnly), qPrintable(name));
             const QByteArray bytes = text.readAll();

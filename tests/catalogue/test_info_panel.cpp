@@ -10,7 +10,7 @@ using namespace work_page;
 namespace {
 
 // The jars are disabled and only the one holding `colour`, if any, looks selected.
-void verify_jars_disabled_showing(Window& w, platform::ColourWord colour)
+void verify_jars_disabled_showing(Window& w, pixels::ColourWord colour)
 {
     for (std::size_t i = 0; i < 8; ++i) {
         QVERIFY(!w.controls().jars()[i]->isEnabled());
@@ -31,7 +31,7 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap photograph = c.photograph->picture();
+        const pixels::Bitmap photograph = c.photograph->picture();
         w.tree().remove("res/info/" + w.picture_name(0) + ".bmp");
         QTest::mouseClick(c.description_tab, Qt::RightButton);
         QVERIFY(c.photograph->isVisible());
@@ -51,7 +51,7 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap canvas = c.canvas->picture();
+        const pixels::Bitmap canvas = c.canvas->picture();
         press(c.photograph, Qt::LeftButton, {31, 47});
         QCOMPARE(w.drawing().current_colour, 0x000000FFu);
         QVERIFY(c.red_jar->isEnabled());
@@ -59,7 +59,7 @@ private slots:
         QCOMPARE(c.photograph->cursor().pixmap().toImage(),
                  w.state().screen_cursors.cursor(53).pixmap().toImage());
         press(c.photograph, Qt::RightButton, {31, 47});
-        const platform::ColourWord expected = c.photograph->picture().pixel(31, 47);
+        const pixels::ColourWord expected = c.photograph->picture().pixel(31, 47);
         QCOMPARE(w.drawing().current_colour, expected);
         QCOMPARE(c.bucket_button->picture().pixel(20, 20), expected);
         verify_jars_disabled_showing(w, expected);
@@ -76,9 +76,9 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        platform::Bitmap small(100, 50);
-        small.image().setPixel(75, 10, platform::to_qrgb(0x00123456));
-        platform::write_bmp(small, w.tree().path("res/info/" + w.picture_name(0) + ".bmp"));
+        pixels::Bitmap small(100, 50);
+        small.image().setPixel(75, 10, pixels::to_qrgb(0x00123456));
+        formats::write_bmp(small, w.tree().path("res/info/" + w.picture_name(0) + ".bmp"));
         w.open_picture();
         press(c.pipette_button);
         press(c.photograph, Qt::LeftButton, {151, 41});
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(qGray(seen.pixel(at)) < 128);
         QTest::mouseClick(c.description_box->viewport(), Qt::MiddleButton, {},
                           c.description_box->viewport()->mapFrom(c.description_box, at));
-        QCOMPARE(w.drawing().current_colour, platform::from_qrgb(seen.pixel(at)));
+        QCOMPARE(w.drawing().current_colour, pixels::from_qrgb(seen.pixel(at)));
         verify_jars_disabled_showing(w, w.drawing().current_colour);
     }
 

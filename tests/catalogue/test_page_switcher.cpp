@@ -1,6 +1,6 @@
 #include "colours/work_page.h"
-#include "platform/jpeg.h"
-#include "platform/rtf_reader.h"
+#include "formats/jpeg.h"
+#include "formats/rtf_reader.h"
 
 #include <QTextDocumentFragment>
 
@@ -8,18 +8,18 @@ using namespace work_page;
 
 namespace {
 
-QImage shown(const platform::PictureControl* control)
+QImage shown(const widgets::PictureControl* control)
 {
     return control->picture().to_rgb32();
 }
 QImage jpeg(const QString& path)
 {
-    return platform::read_jpeg(path).convertToFormat(QImage::Format_RGB32);
+    return formats::read_jpeg(path).convertToFormat(QImage::Format_RGB32);
 }
 
 void verify_page(app::MainWindowControls& c, bool work)
 {
-    for (platform::PictureControl* control : c.drawing_controls())
+    for (widgets::PictureControl* control : c.drawing_controls())
         QCOMPARE(control->isEnabled(), work);
     QVERIFY(c.triangle_button->isEnabled() && c.rhombus_button->isEnabled());
     for (QWidget* widget : std::initializer_list<QWidget*>{c.canvas, c.photo_tab, c.description_tab,
@@ -54,7 +54,7 @@ private slots:
         QFile text(w.tree().path("res/info/" + name + ".txt"));
         QVERIFY(text.open(QIODevice::ReadOnly));
         const QString description =
-            QTextDocumentFragment::fromHtml(platform::description_html(text.readAll())).toPlainText();
+            QTextDocumentFragment::fromHtml(formats::description_html(text.readAll())).toPlainText();
         QCOMPARE(c.description_box->toPlainText().simplified(), description.simplified());
         QVERIFY(c.red_jar->picture() == w.bmp("banks/к_.bmp"));
         QVERIFY(c.black_jar->picture() == w.bmp("banks/ч.bmp"));
@@ -110,7 +110,7 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        const platform::Bitmap design = c.canvas->picture();
+        const pixels::Bitmap design = c.canvas->picture();
         w.tree().remove("res/clipart/" + w.picture_name(0) + ".bmp");
         w.tree().remove("res/info/" + w.picture_name(0) + ".txt");
         w.open_picture(0);

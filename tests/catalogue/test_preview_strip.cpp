@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "catalogue/preview_strip.h"
-#include "platform/bmp_codec.h"
-#include "platform/jpeg.h"
+#include "formats/bmp_codec.h"
+#include "formats/jpeg.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
 
@@ -15,7 +15,7 @@
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-using platform::PictureControl;
+using widgets::PictureControl;
 using testing_support::CapturedErrors;
 using testing_support::TestTree;
 
@@ -85,9 +85,9 @@ void check_thumbnails(Strip& s)
         QCOMPARE(thumbnail->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(thumbnail->isVisible());
         QCOMPARE(client->childAt(thumbnail->geometry().center()), thumbnail);
-        const QImage expected = platform::read_jpeg_scaled(
+        const QImage expected = formats::read_jpeg_scaled(
             s.form->state().paths.preview_dir + thumbnail->hint() + ".jpg", {123, 123});
-        QVERIFY(thumbnail->picture() == platform::Bitmap::from_image(expected));
+        QVERIFY(thumbnail->picture() == pixels::Bitmap::from_image(expected));
     }
 }
 
@@ -203,7 +203,7 @@ void PreviewStripTest::a_thumbnail_that_cannot_be_decoded_stops_the_press_there(
 {
     Strip s(6);
     CapturedErrors errors;
-    const platform::Bitmap p4 = s.strip().thumbnail(3)->picture();
+    const pixels::Bitmap p4 = s.strip().thumbnail(3)->picture();
     s.tree->write("res/preview/p5.jpg", QByteArray("\xFF\xD8\xFF\xE0 this is not a picture", 27));
     s.down();
     QCOMPARE(errors.messages().size(), 1);
@@ -258,9 +258,9 @@ void PreviewStripTest::a_thumbnail_click_opens_its_own_picture()
     QCOMPARE(s.shown(), entries({2, 3, 4, 5}));
     QTest::mouseClick(s.strip().thumbnail(1), Qt::LeftButton);
     QVERIFY(s.form->controls().canvas->isVisible());
-    QVERIFY(s.form->controls().canvas->picture() == platform::read_bmp(clipart + "p4.bmp"));
+    QVERIFY(s.form->controls().canvas->picture() == formats::read_bmp(clipart + "p4.bmp"));
     QTest::mouseClick(s.strip().thumbnail(0), Qt::LeftButton);
-    QVERIFY(s.form->controls().canvas->picture() == platform::read_bmp(clipart + "p3.bmp"));
+    QVERIFY(s.form->controls().canvas->picture() == formats::read_bmp(clipart + "p3.bmp"));
 }
 
 void PreviewStripTest::memory_stays_flat_however_often_the_strip_scrolls()

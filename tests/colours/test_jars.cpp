@@ -1,30 +1,30 @@
 #include "colours/jar_table.h"
 #include "colours/work_page.h"
-#include "platform/drawing_surface.h"
+#include "pixels/drawing_surface.h"
 
 #include <set>
 
 using namespace work_page;
-using platform::BrushStyle;
+using pixels::BrushStyle;
 
 namespace {
 
-constexpr platform::ColourWord violet = 0x00C118B1;
-constexpr platform::ColourWord grey = 0x007A7A7A;
+constexpr pixels::ColourWord violet = 0x00C118B1;
+constexpr pixels::ColourWord grey = 0x007A7A7A;
 
 // `after` must be `before` with the hatch of `style` in `colour` over the seed's region, and nothing else.
-void verify_fill(const platform::Bitmap& after, const platform::Bitmap& before, QPoint seed,
-                 platform::ColourWord colour, BrushStyle style)
+void verify_fill(const pixels::Bitmap& after, const pixels::Bitmap& before, QPoint seed,
+                 pixels::ColourWord colour, BrushStyle style)
 {
-    platform::Bitmap expected = before;
+    pixels::Bitmap expected = before;
     for (const QPoint p : region(before, seed))
-        if (platform::hatch_covers(style, p.x() % 8, p.y() % 8))
-            expected.image().setPixel(p, platform::to_qrgb(colour));
+        if (pixels::hatch_covers(style, p.x() % 8, p.y() % 8))
+            expected.image().setPixel(p, pixels::to_qrgb(colour));
     QVERIFY(after == expected);
 }
 
 // The hatch lines of one direction share one value of `line` modulo 8.
-int lines_of(const platform::Bitmap& picture, platform::ColourWord colour, int (*line)(int, int))
+int lines_of(const pixels::Bitmap& picture, pixels::ColourWord colour, int (*line)(int, int))
 {
     std::set<int> values;
     for (int y = 0; y < picture.height(); ++y)
@@ -51,7 +51,7 @@ private slots:
         auto& c = w.controls();
         w.open_picture();
         press(c.brush_button);
-        const platform::Bitmap solid = c.solid_pattern_button->picture();
+        const pixels::Bitmap solid = c.solid_pattern_button->picture();
         QTest::mouseClick(c.violet_jar, Qt::LeftButton);
         QCOMPARE(w.drawing().current_colour, violet);
         QCOMPARE(w.state().chosen_jar, 7);
@@ -62,7 +62,7 @@ private slots:
         verify_fill(c.bucket_button->picture(), w.bmp("instruments/ведро пустое.bmp"), {20, 20}, violet,
                     BrushStyle::Solid);
         verify_fill(c.solid_pattern_button->picture(), solid, {10, 10}, violet, BrushStyle::Solid);
-        const platform::Bitmap blank = w.bmp("instruments/заливка.bmp");
+        const pixels::Bitmap blank = w.bmp("instruments/заливка.bmp");
         const std::array styles = {BrushStyle::Horizontal, BrushStyle::Vertical, BrushStyle::ForwardDiagonal,
                                    BrushStyle::BackwardDiagonal, BrushStyle::Cross};
         for (std::size_t i = 0; i < styles.size(); ++i)
@@ -111,7 +111,7 @@ private slots:
         press(c.brush_button);
         QTest::mouseClick(c.yellow_jar, Qt::LeftButton);
         press(c.shade_strip, Qt::MiddleButton, {137, 21});
-        const platform::ColourWord shade = w.bmp("gradients/ж.bmp").pixel(137, 21);
+        const pixels::ColourWord shade = w.bmp("gradients/ж.bmp").pixel(137, 21);
         QVERIFY(shade != 0x0000FFFFu);
         QCOMPARE(w.drawing().current_colour, shade);
         QCOMPARE(w.state().chosen_jar, 3);
@@ -154,7 +154,7 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap red_strip = c.shade_strip->picture();
+        const pixels::Bitmap red_strip = c.shade_strip->picture();
         w.tree().remove("res/gradients/ф.bmp");
         QTest::mouseClick(c.violet_jar, Qt::LeftButton);
         QCOMPARE(w.errors().size(), 1);
@@ -178,13 +178,13 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const platform::Bitmap before = c.size_3_button->picture();
+        const pixels::Bitmap before = c.size_3_button->picture();
         press(c.eraser_button);
         QVERIFY(c.size_3_button->picture().pixel(10, 10) != before.pixel(0, 0));
         press(c.brush_button);
-        platform::Bitmap expected = before;
+        pixels::Bitmap expected = before;
         for (const QPoint p : region(before, {10, 10}))
-            expected.image().setPixel(p, platform::to_qrgb(0x000000FF));
+            expected.image().setPixel(p, pixels::to_qrgb(0x000000FF));
         QVERIFY(c.size_3_button->picture() == expected);
     }
 };

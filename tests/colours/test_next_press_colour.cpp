@@ -4,7 +4,7 @@
 #include <set>
 
 using namespace work_page;
-using platform::ColourWord;
+using pixels::ColourWord;
 
 namespace {
 
@@ -68,15 +68,15 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        const std::array<platform::PictureControl*, 10> tools = {
+        const std::array<widgets::PictureControl*, 10> tools = {
             c.brush_button,   c.bucket_button,    c.eraser_button,
             c.pipette_button, c.rectangle_button, c.rounded_rectangle_button,
             c.ellipse_button, c.line_button,      c.triangle_button,
             c.rhombus_button};
-        const platform::Bitmap plain_brush = w.bmp("instruments/кисть.bmp");
-        const platform::Bitmap empty_bucket = w.bmp("instruments/ведро пустое.bmp");
-        const platform::Bitmap blank_pattern = w.bmp("instruments/заливка.bmp");
-        std::vector<std::pair<platform::Bitmap, platform::Bitmap>> looks;
+        const pixels::Bitmap plain_brush = w.bmp("instruments/кисть.bmp");
+        const pixels::Bitmap empty_bucket = w.bmp("instruments/ведро пустое.bmp");
+        const pixels::Bitmap blank_pattern = w.bmp("instruments/заливка.bmp");
+        std::vector<std::pair<pixels::Bitmap, pixels::Bitmap>> looks;
         for (const auto& jar : jar_colours)
             looks.emplace_back(w.bmp(QStringLiteral("banks/%1.bmp").arg(QString::fromUtf8(jar.first))),
                                w.bmp(QStringLiteral("banks/%1_.bmp").arg(QString::fromUtf8(jar.first))));
@@ -134,7 +134,7 @@ private slots:
                          shows(c.bucket_button->picture().pixel(20, 20), colour),
                      qPrintable(where));
             QVERIFY2(shows(c.size_3_button->picture().pixel(10, 10), colour), qPrintable(where));
-            for (platform::PictureControl* button : c.pattern_buttons())
+            for (widgets::PictureControl* button : c.pattern_buttons())
                 for (int y = 0; y < blank_pattern.height(); ++y)
                     for (int x = 0; x < blank_pattern.width(); ++x)
                         if (button->picture().pixel(x, y) != blank_pattern.pixel(x, y))
@@ -156,7 +156,7 @@ private slots:
             const QPoint at(uniform(20, 440), uniform(20, 560));
             QTest::mousePress(c.canvas, Qt::LeftButton, {}, at);
             QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, model.tool <= 2 ? at : at + QPoint(16, 16));
-            const platform::Bitmap& after = c.canvas->picture();
+            const pixels::Bitmap& after = c.canvas->picture();
             const QPoint sure = painted_point(model.tool, at);
             QVERIFY2(after.pixel(sure.x(), sure.y()) == colour, qPrintable(where));
             painted.insert(colour);

@@ -10,7 +10,7 @@
 namespace work_page {
 
 // The eight jars in their row order, as a child sees them: the letter of their files and their colour.
-inline constexpr std::pair<const char*, platform::ColourWord> jar_colours[] = {
+inline constexpr std::pair<const char*, pixels::ColourWord> jar_colours[] = {
     {"к", 0x0000FF}, {"о", 0x0066FF}, {"ж", 0x00FFFF}, {"з", 0x09BC3B},
     {"г", 0xDBBA37}, {"с", 0xFF0000}, {"ф", 0xC118B1}, {"ч", 0x000000}};
 
@@ -18,7 +18,7 @@ using Window = testing_support::MainWindow;
 using testing_support::press;
 
 // The 4-connected pixels of the seed's colour around `seed`.
-inline std::vector<QPoint> region(const platform::Bitmap& picture, QPoint seed)
+inline std::vector<QPoint> region(const pixels::Bitmap& picture, QPoint seed)
 {
     std::vector<QPoint> found{seed};
     std::vector<bool> seen(static_cast<std::size_t>(picture.width() * picture.height()));

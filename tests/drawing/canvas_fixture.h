@@ -11,14 +11,14 @@ namespace canvas_fixture {
 using Window = testing_support::MainWindow;
 using testing_support::press;
 
-constexpr platform::ColourWord red = 0x000000FF;
-constexpr platform::ColourWord blue = 0x00FF0000;
-constexpr platform::ColourWord white = platform::white_word;
-constexpr platform::ColourWord black = platform::black_word;
+constexpr pixels::ColourWord red = 0x000000FF;
+constexpr pixels::ColourWord blue = 0x00FF0000;
+constexpr pixels::ColourWord white = pixels::white_word;
+constexpr pixels::ColourWord black = pixels::black_word;
 
 // A drawing with known regions: a closed black frame 4 pixels wide around (100, 100)-(299, 299)
 // with white inside and outside, and a red block at (20, 400)-(79, 559).
-inline platform::Bitmap known_picture(int width = 474, int height = 593)
+inline pixels::Bitmap known_picture(int width = 474, int height = 593)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -27,18 +27,18 @@ inline platform::Bitmap known_picture(int width = 474, int height = 593)
     painter.fillRect(104, 104, 192, 192, Qt::white);
     painter.fillRect(20, 400, 60, 160, QColor(255, 0, 0));
     painter.end();
-    return platform::Bitmap::from_image(image);
+    return pixels::Bitmap::from_image(image);
 }
 
 // The main window on its work page with `picture` on the canvas.
-inline void show_on_canvas(Window& w, platform::Bitmap picture = known_picture())
+inline void show_on_canvas(Window& w, pixels::Bitmap picture = known_picture())
 {
     w.open_picture();
     w.controls().canvas->set_picture(std::move(picture));
 }
 
 // The rectangle of pixels that differ between two pictures of one size.
-inline QRect changed_area(const platform::Bitmap& before, const platform::Bitmap& after)
+inline QRect changed_area(const pixels::Bitmap& before, const pixels::Bitmap& after)
 {
     QRect area;
     for (int y = 0; y < before.height(); ++y)
@@ -51,9 +51,9 @@ inline QRect changed_area(const platform::Bitmap& before, const platform::Bitmap
 // The colour word the canvas widget shows at a picture pixel, as a child sees it.
 // The 4-connected pixels of the seed's colour around `seed`, none of them set in `walls` (one a
 // pixel, row by row, when given).
-inline QList<QPoint> region(const platform::Bitmap& picture, QPoint seed, QList<bool> walls = {})
+inline QList<QPoint> region(const pixels::Bitmap& picture, QPoint seed, QList<bool> walls = {})
 {
-    const platform::ColourWord colour = picture.pixel(seed.x(), seed.y());
+    const pixels::ColourWord colour = picture.pixel(seed.x(), seed.y());
     QList<bool> seen = walls.isEmpty() ? QList<bool>(picture.width() * picture.height()) : std::move(walls);
     if (seen[seed.y() * picture.width() + seed.x()])
         return {};
@@ -71,19 +71,19 @@ inline QList<QPoint> region(const platform::Bitmap& picture, QPoint seed, QList<
     return found;
 }
 
-inline platform::ColourWord shown_pixel(platform::PictureControl* canvas, QPoint at)
+inline pixels::ColourWord shown_pixel(widgets::PictureControl* canvas, QPoint at)
 {
-    return platform::from_qrgb(canvas->grab().toImage().pixel(at));
+    return pixels::from_qrgb(canvas->grab().toImage().pixel(at));
 }
 
-inline platform::Bitmap undo_snapshot(Window& w)
+inline pixels::Bitmap undo_snapshot(Window& w)
 {
-    return platform::read_bmp(history::undo_snapshot_path(w.state().paths));
+    return formats::read_bmp(history::undo_snapshot_path(w.state().paths));
 }
 
-inline platform::Bitmap redo_snapshot(Window& w)
+inline pixels::Bitmap redo_snapshot(Window& w)
 {
-    return platform::read_bmp(history::redo_snapshot_path(w.state().paths));
+    return formats::read_bmp(history::redo_snapshot_path(w.state().paths));
 }
 
 } // namespace canvas_fixture

@@ -44,7 +44,7 @@ private slots:
         auto& c = w.controls();
         show_on_canvas(w);
         click_canvas(w, {100, 150});
-        const platform::Bitmap& picture = c.canvas->picture();
+        const pixels::Bitmap& picture = c.canvas->picture();
         for (const QPoint p : {QPoint(100, 150), QPoint(299, 299), QPoint(200, 102), QPoint(297, 120)})
             QCOMPARE(picture.pixel(p.x(), p.y()), red);
         QCOMPARE(picture.pixel(200, 200), white);
@@ -61,7 +61,7 @@ private slots:
         auto& c = w.controls();
         show_on_canvas(w);
         click_canvas(w, {200, 200});
-        const platform::Bitmap filled = c.canvas->picture();
+        const pixels::Bitmap filled = c.canvas->picture();
         QCOMPARE(filled.pixel(104, 104), red);
         QCOMPARE(filled.pixel(50, 50), white);
         QTest::mouseClick(c.undo_button, Qt::LeftButton);
@@ -84,14 +84,14 @@ private slots:
         QTest::mouseClick(c.vertical_pattern_button, Qt::LeftButton);
         w.drawing().current_colour = blue;
         click_canvas(w, {50, 450});
-        const platform::Bitmap& picture = c.canvas->picture();
-        const platform::Bitmap start = known_picture();
+        const pixels::Bitmap& picture = c.canvas->picture();
+        const pixels::Bitmap start = known_picture();
         int lines = 0;
         for (const auto& [seed, style, colour] :
-             {std::tuple{QPoint(200, 200), platform::BrushStyle::Horizontal, red},
-              std::tuple{QPoint(50, 450), platform::BrushStyle::Vertical, blue}})
+             {std::tuple{QPoint(200, 200), pixels::BrushStyle::Horizontal, red},
+              std::tuple{QPoint(50, 450), pixels::BrushStyle::Vertical, blue}})
             for (const QPoint p : region(start, seed)) {
-                const bool line = platform::hatch_covers(style, p.x(), p.y());
+                const bool line = pixels::hatch_covers(style, p.x(), p.y());
                 lines += line;
                 QCOMPARE(picture.pixel(p.x(), p.y()), line ? colour : start.pixel(p.x(), p.y()));
             }
@@ -115,7 +115,7 @@ private slots:
             QVERIFY(press_dot.width() >= 3 * size - 1 && press_dot.width() <= 3 * size);
             QCOMPARE(press_dot.height(), press_dot.width());
             QCOMPARE(shown_pixel(c.canvas, {200, 200}), red);
-            const platform::Bitmap after_press = c.canvas->picture();
+            const pixels::Bitmap after_press = c.canvas->picture();
             QTest::mouseMove(c.canvas, {400, 200});
             const QRect line = changed_area(after_press, c.canvas->picture());
             QVERIFY(line.contains(400, 200) && line.contains(201 + 3 * size / 2, 200));
@@ -125,7 +125,7 @@ private slots:
             QCOMPARE(shown_pixel(c.canvas, {300, 200}), red);
             QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {400, 200});
             QCOMPARE(w.drawing().stroke_active, false);
-            const platform::Bitmap stroke = c.canvas->picture();
+            const pixels::Bitmap stroke = c.canvas->picture();
             QTest::mouseMove(c.canvas, {400, 500});
             QVERIFY(c.canvas->picture() == stroke);
         }
@@ -142,17 +142,17 @@ private slots:
         const QList<QRgb> table{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(200, 0, 0), qRgb(0, 0, 200)};
         struct Case {
             const char* name;
-            platform::Bitmap picture;
+            pixels::Bitmap picture;
             bool eraser;
-            platform::ColourWord expected;
+            pixels::ColourWord expected;
         };
-        platform::Bitmap blue_page(474, 593);
+        pixels::Bitmap blue_page(474, 593);
         blue_page.image().fill(QColor(0, 0, 255));
         const Case cases[] = {
-            {"brush", platform::Bitmap(474, 593), false, red},
+            {"brush", pixels::Bitmap(474, 593), false, red},
             {"eraser", blue_page, true, white},
-            {"brush on 8 bits", platform::Bitmap(300, 200, 8, table), false,
-             platform::colour_word(200, 0, 0)},
+            {"brush on 8 bits", pixels::Bitmap(300, 200, 8, table), false,
+             pixels::colour_word(200, 0, 0)},
         };
         QRandomGenerator random(20261207);
         for (const Case& test : cases) {
@@ -169,7 +169,7 @@ private slots:
                 const QPoint from = inside();
                 const QPoint to = inside();
                 drag(w, from, to);
-                const platform::Bitmap& drawn = c.canvas->picture();
+                const pixels::Bitmap& drawn = c.canvas->picture();
                 QCOMPARE(drawn.depth(), test.picture.depth());
                 const double half = 2.0 * size;
                 for (int y = 0; y < drawn.height(); ++y)
@@ -207,7 +207,7 @@ private slots:
         QCOMPARE(w.drawing().current_colour, c.shade_strip->picture().pixel(100, 15));
         QVERIFY(w.drawing().current_colour != white);
         drag(w, {50, 420}, {50, 500});
-        const platform::Bitmap& picture = c.canvas->picture();
+        const pixels::Bitmap& picture = c.canvas->picture();
         for (const int y : {420, 460, 500})
             QCOMPARE(picture.pixel(50, y), white);
         QCOMPARE(picture.pixel(50 - 8, 460), red);
@@ -222,7 +222,7 @@ private slots:
         show_on_canvas(w);
         QTest::mouseClick(c.right_slope_pattern_button, Qt::LeftButton);
         click_canvas(w, {200, 200});
-        const platform::Bitmap hatched = c.canvas->picture();
+        const pixels::Bitmap hatched = c.canvas->picture();
         press(c.pipette_button);
         const auto line = hatched.pixel(200, 200) == red ? QPoint(200, 200) : QPoint(201, 200);
         QCOMPARE(hatched.pixel(line.x(), line.y()), red);
@@ -255,7 +255,7 @@ private slots:
             return w.controls().canvas->picture();
         };
         for (const bool brush : {false, true}) {
-            const platform::Bitmap left = drawn(Qt::LeftButton, brush);
+            const pixels::Bitmap left = drawn(Qt::LeftButton, brush);
             QVERIFY(!(left == known_picture()));
             QVERIFY(drawn(Qt::RightButton, brush) == left);
             QVERIFY(drawn(Qt::MiddleButton, brush) == left);
@@ -273,7 +273,7 @@ private slots:
         QTest::mouseMove(c.canvas, {30, 370});
         QTest::mouseMove(c.canvas, {476, 595});
         QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {476, 595});
-        const platform::Bitmap& picture = c.canvas->picture();
+        const pixels::Bitmap& picture = c.canvas->picture();
         QCOMPARE(picture.size(), QSize(474, 593));
         // Out along row 300, back in along the diagonal through (0, 340), on to the far corner.
         for (const QPoint p : {QPoint(0, 300), QPoint(15, 300), QPoint(0, 340), QPoint(15, 355),
@@ -290,11 +290,11 @@ private slots:
         Window w;
         auto& c = w.controls();
         const QList<QRgb> table{qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(200, 0, 0), qRgb(0, 0, 200)};
-        show_on_canvas(w, platform::Bitmap(200, 150, 8, table));
+        show_on_canvas(w, pixels::Bitmap(200, 150, 8, table));
         press(c.brush_button);
         click_canvas(w, {50, 50});
         QCOMPARE(c.canvas->picture().depth(), 8);
-        QCOMPARE(c.canvas->picture().pixel(50, 50), platform::colour_word(200, 0, 0));
+        QCOMPARE(c.canvas->picture().pixel(50, 50), pixels::colour_word(200, 0, 0));
         QCOMPARE(undo_snapshot(w).depth(), 8);
         QTest::mouseClick(c.undo_button, Qt::LeftButton);
         QCOMPARE(c.canvas->picture().depth(), 8);

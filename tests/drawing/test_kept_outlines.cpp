@@ -10,10 +10,10 @@ using namespace canvas_fixture;
 
 namespace {
 
-using Control = std::function<platform::PictureControl*(Window&)>;
+using Control = std::function<widgets::PictureControl*(Window&)>;
 
 // The outlines as the child sees them: the pixels pure black when the picture was opened.
-QList<bool> black_pixels(const platform::Bitmap& picture)
+QList<bool> black_pixels(const pixels::Bitmap& picture)
 {
     QList<bool> mask;
     for (int y = 0; y < picture.height(); ++y)
@@ -67,7 +67,7 @@ public:
     // fill stops at the outlines and leaves what lies beyond them.
     void press_along(const QList<QPoint>& path)
     {
-        const platform::Bitmap before = canvas();
+        const pixels::Bitmap before = canvas();
         plain.controls().canvas->set_picture(before);
         const bool fills = kept.drawing().current_tool == core::Tool::fill;
         for (Window* w : {&kept, &plain}) {
@@ -81,7 +81,7 @@ public:
             filled[p.y() * before.width() + p.x()] = true;
         for (int y = 0, i = 0; y < before.height(); ++y)
             for (int x = 0; x < before.width(); ++x, ++i) {
-                const platform::Bitmap& expected =
+                const pixels::Bitmap& expected =
                     outlines_[i] || !filled[i] ? before : plain.controls().canvas->picture();
                 if (canvas().pixel(x, y) != expected.pixel(x, y))
                     QFAIL(
@@ -94,7 +94,7 @@ public:
     void undo_or_redo()
     {
         const bool undo = random.bounded(2) == 0;
-        platform::PictureControl* button = undo ? kept.controls().undo_button : kept.controls().redo_button;
+        widgets::PictureControl* button = undo ? kept.controls().undo_button : kept.controls().redo_button;
         if (!button->isEnabled())
             return;
         const Step back = undo ? undo_ : redo_;
@@ -111,13 +111,13 @@ public:
         for (Window* w : {&kept, &plain})
             w->form().drawing_files().set_dialog_runner([&](auto, auto&) { return path; });
         press(kept.controls().save_button);
-        const platform::Bitmap saved = canvas();
-        QVERIFY(platform::read_bmp(path) == saved);
+        const pixels::Bitmap saved = canvas();
+        QVERIFY(formats::read_bmp(path) == saved);
         click([](Window& w) { return w.controls().open_button; });
         QVERIFY(canvas() == saved);
         outlines_ = black_pixels(saved);
     }
-    const platform::Bitmap& canvas() { return kept.controls().canvas->picture(); }
+    const pixels::Bitmap& canvas() { return kept.controls().canvas->picture(); }
 
     QRandomGenerator random;
     Window kept{[] {
@@ -129,7 +129,7 @@ public:
 
 private:
     struct Step {
-        platform::Bitmap picture;
+        pixels::Bitmap picture;
         QList<bool> outlines;
     };
     QList<bool> outlines_;

@@ -31,10 +31,10 @@ private slots:
         auto& c = w.controls();
         w.open_picture();
         QTest::mouseClick(c.blue_jar, Qt::LeftButton);
-        const platform::Bitmap canvas = c.canvas->picture();
-        const std::array<platform::PictureControl*, 4> buttons = {c.size_1_button, c.size_2_button,
+        const pixels::Bitmap canvas = c.canvas->picture();
+        const std::array<widgets::PictureControl*, 4> buttons = {c.size_1_button, c.size_2_button,
                                                                   c.size_3_button, c.size_4_button};
-        const std::array<platform::Bitmap, 4> before = {
+        const std::array<pixels::Bitmap, 4> before = {
             c.size_1_button->picture(), c.size_2_button->picture(), c.size_3_button->picture(),
             c.size_4_button->picture()};
         for (int size = 1; size <= 4; ++size) {
@@ -42,9 +42,9 @@ private slots:
             QCOMPARE(w.drawing().brush_size, size);
             for (int b = 1; b <= 4; ++b) {
                 const QPoint seed = b == 1 ? QPoint(5, 5) : QPoint(10, 10);
-                platform::Bitmap expected = before[b - 1];
+                pixels::Bitmap expected = before[b - 1];
                 for (const QPoint p : region(before[b - 1], seed))
-                    expected.image().setPixel(p, platform::to_qrgb(b == size ? 0x00FF0000 : 0x007A7A7A));
+                    expected.image().setPixel(p, pixels::to_qrgb(b == size ? 0x00FF0000 : 0x007A7A7A));
                 QVERIFY(buttons[b - 1]->picture() == expected);
             }
         }

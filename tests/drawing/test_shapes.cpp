@@ -4,7 +4,7 @@
 #include <cmath>
 
 using namespace canvas_fixture;
-using platform::RectEdges;
+using pixels::RectEdges;
 
 namespace {
 
@@ -20,9 +20,9 @@ int half_to_even(int a, int b)
 }
 
 // The outline the release should leave, drawn straight onto a copy of the start picture.
-platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform::Pen& pen)
+pixels::Bitmap expected_shape(int tool, QPoint from, QPoint to, const pixels::Pen& pen)
 {
-    platform::Bitmap picture = known_picture();
+    pixels::Bitmap picture = known_picture();
     const RectEdges r{from.x(), from.y(), to.x(), to.y()};
     const int mx = half_to_even(r.left, r.right);
     const int my = half_to_even(r.top, r.bottom);
@@ -32,29 +32,29 @@ platform::Bitmap expected_shape(int tool, QPoint from, QPoint to, const platform
                                         QPoint(mx, r.top), QPoint(r.left, my)};
     switch (tool) {
     case 5:
-        platform::draw_line(picture, from, to, pen);
+        pixels::draw_line(picture, from, to, pen);
         break;
     case 6:
-        platform::draw_ellipse(picture, r, pen);
+        pixels::draw_ellipse(picture, r, pen);
         break;
     case 7:
-        platform::draw_rectangle(picture, r, pen);
+        pixels::draw_rectangle(picture, r, pen);
         break;
     case 8:
-        platform::draw_rounded_rectangle(picture, r, pen);
+        pixels::draw_rounded_rectangle(picture, r, pen);
         break;
     case 9:
-        platform::draw_polyline(picture, triangle, pen);
+        pixels::draw_polyline(picture, triangle, pen);
         break;
     default:
-        platform::draw_polyline(picture, rhombus, pen);
+        pixels::draw_polyline(picture, rhombus, pen);
     }
     return picture;
 }
 
-platform::PictureControl* tool_button(app::MainWindowControls& c, int tool)
+widgets::PictureControl* tool_button(app::MainWindowControls& c, int tool)
 {
-    const std::array<platform::PictureControl*, 6> buttons{c.line_button,      c.ellipse_button,
+    const std::array<widgets::PictureControl*, 6> buttons{c.line_button,      c.ellipse_button,
                                                            c.rectangle_button, c.rounded_rectangle_button,
                                                            c.triangle_button,  c.rhombus_button};
     return buttons.at(static_cast<std::size_t>(tool - 5));
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(band_shown);
         QVERIFY(undo_snapshot(w) == known_picture());
         QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, drag.to);
-        const platform::Bitmap expected = expected_shape(tool, drag.from, drag.to, {red, 6});
+        const pixels::Bitmap expected = expected_shape(tool, drag.from, drag.to, {red, 6});
         QVERIFY(c.canvas->picture() == expected);
         QVERIFY(c.canvas->grab().toImage().convertToFormat(QImage::Format_RGB32) == expected.to_rgb32());
         QVERIFY(!w.drawing().shape_drag);
@@ -117,7 +117,7 @@ private slots:
         press(c.rectangle_button);
         QTest::mousePress(c.canvas, Qt::LeftButton, {}, {150, 350});
         QTest::mouseMove(c.canvas, {250, 450});
-        const platform::Bitmap band = c.canvas->picture();
+        const pixels::Bitmap band = c.canvas->picture();
         const QRect area = changed_area(known_picture(), band);
         QVERIFY(area.left() >= 150 && area.top() >= 350 && area.right() <= 250 && area.bottom() <= 450);
         QVERIFY(area.width() > 90 && area.height() > 90);
@@ -137,15 +137,15 @@ private slots:
         show_on_canvas(w);
         QTest::mouseClick(c.horizontal_pattern_button, Qt::LeftButton);
         press(c.canvas, Qt::LeftButton, {200, 200});
-        const platform::Bitmap hatched = c.canvas->picture();
+        const pixels::Bitmap hatched = c.canvas->picture();
         press(c.eraser_button);
         press(c.ellipse_button);
         press(c.size_1_button);
         QTest::mousePress(c.canvas, Qt::RightButton, {}, {110, 110});
         QTest::mouseMove(c.canvas, {280, 290});
         QTest::mouseRelease(c.canvas, Qt::RightButton, {}, {280, 290});
-        platform::Bitmap expected = hatched;
-        platform::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2});
+        pixels::Bitmap expected = hatched;
+        pixels::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2});
         QVERIFY(c.canvas->picture() == expected);
         QCOMPARE(c.canvas->picture().pixel(200, 200), hatched.pixel(200, 200));
         QTest::mouseClick(c.undo_button, Qt::LeftButton);
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(undo_snapshot(w) == known_picture());
         QTest::mouseMove(c.canvas, {250, 260});
         QTest::mouseRelease(c.canvas, Qt::RightButton, {}, {250, 260});
-        const platform::Bitmap expected = expected_shape(7, {200, 220}, {250, 260}, {red, 6});
+        const pixels::Bitmap expected = expected_shape(7, {200, 220}, {250, 260}, {red, 6});
         QVERIFY(c.canvas->picture() == expected);
         QTest::mouseRelease(c.canvas, Qt::LeftButton, {}, {300, 300});
         QVERIFY(c.canvas->picture() == expected);

@@ -1,6 +1,6 @@
 #include "app/main_window.h"
+#include "formats/bmp_codec.h"
 #include "history/drawing_files.h"
-#include "platform/bmp_codec.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
 
@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QTest>
 
-using platform::Bitmap;
+using pixels::Bitmap;
 using testing_support::CapturedErrors;
 using testing_support::TestTree;
 
@@ -97,7 +97,7 @@ private slots:
         const Bitmap drawn = fixture.canvas();
         fixture.save_as(fixture.tree.path("save/picture"));
         QVERIFY(fixture.errors.messages().isEmpty());
-        QCOMPARE(platform::read_bmp(fixture.tree.path("save/picture.bmp")), drawn);
+        QCOMPARE(formats::read_bmp(fixture.tree.path("save/picture.bmp")), drawn);
 
         fixture.controls().canvas->set_picture(Bitmap(474, 593));
         fixture.open(fixture.tree.path("save/picture.bmp"));
@@ -113,7 +113,7 @@ private slots:
         Fixture fixture;
         fixture.controls().canvas->set_picture(grey_8_bit(474, 593));
         fixture.save_as(fixture.tree.path("save/grey.bmp"));
-        const Bitmap saved = platform::read_bmp(fixture.tree.path("save/grey.bmp"));
+        const Bitmap saved = formats::read_bmp(fixture.tree.path("save/grey.bmp"));
         QCOMPARE(saved.depth(), 8);
         QCOMPARE(saved, fixture.canvas());
     }
@@ -185,15 +185,15 @@ private slots:
         QVERIFY(!fixture.controls().photo_tab->isVisible());
         QVERIFY(!fixture.form.state().work_page_shown);
         QCOMPARE(fixture.controls().page_background->picture().image(), start_background);
-        QCOMPARE(fixture.form.state().drawing.current_colour, platform::ColourWord{0x000000FF});
+        QCOMPARE(fixture.form.state().drawing.current_colour, pixels::ColourWord{0x000000FF});
         QCOMPARE(fixture.controls().open_dialog.initial_dir, fixture.tree.path("res/pic-dop/"));
     }
 
     void a_small_picture_sets_the_canvas_size_for_the_next_opening()
     {
         Fixture fixture;
-        platform::write_bmp(patterned(120, 90), fixture.tree.path("save/small.bmp"));
-        platform::write_bmp(patterned(600, 450), fixture.tree.path("save/large.bmp"));
+        formats::write_bmp(patterned(120, 90), fixture.tree.path("save/small.bmp"));
+        formats::write_bmp(patterned(600, 450), fixture.tree.path("save/large.bmp"));
         fixture.open(fixture.tree.path("save/small.bmp"));
         QCOMPARE(fixture.canvas().size(), QSize(120, 90));
         QCOMPARE(fixture.controls().canvas->size(), QSize(120, 90));
@@ -208,7 +208,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        const QByteArray whole = platform::encode_bmp(patterned(200, 200));
+        const QByteArray whole = formats::encode_bmp(patterned(200, 200));
         QTest::newRow("truncated") << whole.left(whole.size() / 2) << "Bitmap image is not valid";
         QTest::newRow("malformed") << QByteArray("BM this is not a bitmap at all")
                                    << "Bitmap image is not valid";
@@ -244,7 +244,7 @@ private slots:
         fixture.open(fixture.tree.path("save/typed.png"));
         QVERIFY(fixture.errors.messages().isEmpty());
         QCOMPARE(fixture.canvas().size(), QSize(100, 60));
-        QCOMPARE(fixture.canvas().pixel(50, 30), platform::colour_word(10, 200, 30));
+        QCOMPARE(fixture.canvas().pixel(50, 30), pixels::colour_word(10, 200, 30));
     }
 };
 

@@ -1,6 +1,6 @@
+#include "formats/bmp_codec.h"
 #include "history/fitted_picture.h"
 #include "history/shrink_picture.h"
-#include "platform/bmp_codec.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -8,7 +8,7 @@
 #include <QTest>
 #include <algorithm>
 
-using platform::Bitmap;
+using pixels::Bitmap;
 using Levels = std::vector<std::vector<int>>;
 
 namespace {
@@ -33,11 +33,11 @@ Levels grey_levels(const Bitmap& bitmap)
     Levels levels(static_cast<std::size_t>(bitmap.height()));
     for (int y = 0; y < bitmap.height(); ++y)
         for (int x = 0; x < bitmap.width(); ++x) {
-            const platform::ColourWord word = bitmap.pixel(x, y);
-            if (platform::green_of(word) != platform::red_of(word) ||
-                platform::blue_of(word) != platform::red_of(word))
+            const pixels::ColourWord word = bitmap.pixel(x, y);
+            if (pixels::green_of(word) != pixels::red_of(word) ||
+                pixels::blue_of(word) != pixels::red_of(word))
                 return {};
-            levels[static_cast<std::size_t>(y)].push_back(platform::red_of(word));
+            levels[static_cast<std::size_t>(y)].push_back(pixels::red_of(word));
         }
     return levels;
 }
@@ -72,8 +72,8 @@ private slots:
         QCOMPARE(target.size(), QSize(150, 90));
         QCOMPARE(target.depth(), 24);
         QCOMPARE(source.depth(), 24);
-        QCOMPARE(target.pixel(3, 4), platform::black_word);
-        QCOMPARE(target.pixel(149, 89), platform::colour_word(250, 10, 20));
+        QCOMPARE(target.pixel(3, 4), pixels::black_word);
+        QCOMPARE(target.pixel(149, 89), pixels::colour_word(250, 10, 20));
     }
 
     void a_picture_of_the_canvas_size_comes_back_unchanged()
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(target.size(), QSize(474, 593));
         for (int y = 0; y < target.height(); ++y)
             for (int x = 0; x < target.width(); ++x)
-                QCOMPARE(target.pixel(x, y), platform::white_word);
+                QCOMPARE(target.pixel(x, y), pixels::white_word);
     }
 
     // Blocks of 600 rows: far more than a 16-bit channel sum of 255s can hold at once.
@@ -111,8 +111,8 @@ private slots:
         Bitmap target = filled(1, 2, qRgb(9, 9, 9));
         history::shrink_picture(source, target);
         // Half 255 and half 0 is 127.5, rounded up; half 1 and half 2 is 1.5, rounded up.
-        QCOMPARE(target.pixel(0, 0), platform::colour_word(128, 128, 2));
-        QCOMPARE(target.pixel(0, 1), platform::colour_word(10, 20, 250));
+        QCOMPARE(target.pixel(0, 0), pixels::colour_word(128, 128, 2));
+        QCOMPARE(target.pixel(0, 1), pixels::colour_word(10, 20, 250));
     }
 
     void averages_are_rounded_to_nearest()
@@ -129,9 +129,9 @@ private slots:
         Bitmap source = Bitmap::from_image(image);
         Bitmap target = filled(101, 2, qRgb(9, 9, 9));
         history::shrink_picture(source, target);
-        QCOMPARE(target.pixel(0, 0), platform::colour_word(0, 0, 0));
-        QCOMPARE(target.pixel(1, 0), platform::colour_word(1, 1, 1));
-        QCOMPARE(target.pixel(2, 1), platform::colour_word(85, 85, 1));
+        QCOMPARE(target.pixel(0, 0), pixels::colour_word(0, 0, 0));
+        QCOMPARE(target.pixel(1, 0), pixels::colour_word(1, 1, 1));
+        QCOMPARE(target.pixel(2, 1), pixels::colour_word(85, 85, 1));
     }
 
     void sharpening_runs_top_to_bottom_over_the_diagonals()
@@ -187,33 +187,33 @@ private slots:
                 QList<QRgb> table;
                 for (int i = 0; depth <= 8 && i < (1 << depth); ++i)
                     table.append(random.generate() | 0xFF000000u);
-                platform::Bitmap picture(size.width(), size.height(), depth, table);
+                pixels::Bitmap picture(size.width(), size.height(), depth, table);
                 QImage& image = picture.image();
                 for (int y = 0; y < size.height(); ++y)
                     for (int x = 0; x < size.width(); ++x)
                         image.setPixel(x, y, depth <= 8 ? random.bounded(1u << depth) : random.generate());
                 const QString path = dir.filePath("picture.bmp");
-                platform::write_bmp(picture, path);
-                platform::Bitmap whole = platform::read_bmp(path);
-                platform::Bitmap expected(474, 593);
+                formats::write_bmp(picture, path);
+                pixels::Bitmap whole = formats::read_bmp(path);
+                pixels::Bitmap expected(474, 593);
                 history::shrink_picture(whole, expected);
-                platform::Bitmap fitted(474, 593, 8, {qRgb(1, 2, 3)});
+                pixels::Bitmap fitted(474, 593, 8, {qRgb(1, 2, 3)});
                 history::read_fitted_picture(path, fitted);
                 QVERIFY2(
                     fitted == expected,
                     qPrintable(
                         QStringLiteral("%1 bits, %2 x %3").arg(depth).arg(size.width()).arg(size.height())));
-                const platform::Bitmap drawing = history::read_line_drawing(path, history::canvas_frame);
+                const pixels::Bitmap drawing = history::read_line_drawing(path, history::canvas_frame);
                 const bool within = size.width() <= 474 && size.height() <= 593;
-                QVERIFY(within ? drawing == platform::read_bmp(path) : drawing == expected);
+                QVERIFY(within ? drawing == formats::read_bmp(path) : drawing == expected);
             }
         }
         // Rows of every layout the reader knows (RLE, bit fields, core and V5 headers) are the
         // rows of the whole picture.
         for (const QFileInfo& file :
              QDir(qEnvironmentVariable("KOLORITON_TEST_DATA") + "/bmp").entryInfoList({"*.bmp"})) {
-            const QImage whole = platform::read_bmp(file.filePath()).to_rgb32();
-            const platform::BmpRows rows(file.filePath());
+            const QImage whole = formats::read_bmp(file.filePath()).to_rgb32();
+            const formats::BmpRows rows(file.filePath());
             QCOMPARE(rows.size(), whole.size());
             std::vector<QRgb> row(static_cast<std::size_t>(whole.width()));
             for (int y = 0; y < whole.height(); ++y) {

@@ -17,7 +17,7 @@ void stroke(Window& w, QPoint from, QPoint to)
 }
 
 // The window on its work page with the brush chosen, the known picture and one stroke on it.
-platform::Bitmap one_stroke(Window& w)
+pixels::Bitmap one_stroke(Window& w)
 {
     show_on_canvas(w);
     press(w.controls().brush_button);
@@ -42,13 +42,13 @@ bool snapshot_exists(Window& w, bool undo)
 
 // The one step of history as two pictures beside the canvas, and which swap is offered.
 struct HistoryModel {
-    platform::Bitmap canvas;
-    std::optional<platform::Bitmap> undo_file;
-    std::optional<platform::Bitmap> redo_file;
+    pixels::Bitmap canvas;
+    std::optional<pixels::Bitmap> undo_file;
+    std::optional<pixels::Bitmap> redo_file;
     bool undo_offered = false;
     bool redo_offered = false;
 
-    void pressed(const platform::Bitmap& drawn)
+    void pressed(const pixels::Bitmap& drawn)
     {
         undo_file = canvas;
         canvas = drawn;
@@ -74,7 +74,7 @@ struct HistoryModel {
     }
 };
 
-bool matches(const std::optional<platform::Bitmap>& expected, Window& w, bool undo)
+bool matches(const std::optional<pixels::Bitmap>& expected, Window& w, bool undo)
 {
     if (!expected)
         return !snapshot_exists(w, undo);
@@ -92,7 +92,7 @@ private slots:
         Window w;
         auto& c = w.controls();
         verify_buttons(w, false, false);
-        const platform::Bitmap stroked = one_stroke(w);
+        const pixels::Bitmap stroked = one_stroke(w);
         verify_buttons(w, true, false);
         for (int round = 0; round < 2; ++round) {
             press(c.undo_button);
@@ -115,7 +115,7 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        const platform::Bitmap first = one_stroke(w);
+        const pixels::Bitmap first = one_stroke(w);
         stroke(w, {300, 400}, {320, 420});
         press(c.undo_button);
         QVERIFY(c.canvas->picture() == first);
@@ -134,10 +134,10 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        const platform::Bitmap first = one_stroke(w);
+        const pixels::Bitmap first = one_stroke(w);
         press(c.undo_button);
         stroke(w, {300, 400}, {320, 420});
-        const platform::Bitmap second = c.canvas->picture();
+        const pixels::Bitmap second = c.canvas->picture();
         verify_buttons(w, true, true);
         press(c.redo_button);
         QVERIFY(c.canvas->picture() == first);
@@ -178,7 +178,7 @@ private slots:
 
         press(c.brush_button);
         stroke(w, {200, 200}, {220, 210});
-        const platform::Bitmap stroked = c.canvas->picture();
+        const pixels::Bitmap stroked = c.canvas->picture();
         QFile::remove(history::undo_snapshot_path(w.state().paths));
         c.undo_action->trigger();
         QVERIFY(c.canvas->picture() == stroked);
@@ -196,7 +196,7 @@ private slots:
         for (const bool second_from_menu : {true, false}) {
             Window w;
             auto& c = w.controls();
-            const platform::Bitmap stroked = one_stroke(w);
+            const pixels::Bitmap stroked = one_stroke(w);
             c.undo_action->trigger();
             QVERIFY(c.canvas->picture() == known_picture());
             verify_buttons(w, false, true);
@@ -224,7 +224,7 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        show_on_canvas(w, platform::Bitmap(64, 48));
+        show_on_canvas(w, pixels::Bitmap(64, 48));
         press(c.brush_button);
         HistoryModel model;
         model.canvas = c.canvas->picture();
@@ -238,7 +238,7 @@ private slots:
                 // pipette press changes nothing but still takes the snapshot.
                 const bool pipette = kind == 1;
                 w.drawing().current_tool = pipette ? core::Tool::pipette : core::Tool::brush;
-                w.drawing().current_colour = platform::colour_word(step & 0xFF, step >> 8, 77);
+                w.drawing().current_colour = pixels::colour_word(step & 0xFF, step >> 8, 77);
                 press(c.canvas, Qt::LeftButton, {random.bounded(64), random.bounded(48)});
                 QCOMPARE(c.canvas->picture() == model.canvas, pipette);
                 model.pressed(c.canvas->picture());
@@ -293,7 +293,7 @@ private slots:
     {
         Window w;
         auto& c = w.controls();
-        const platform::Bitmap stroked = one_stroke(w);
+        const pixels::Bitmap stroked = one_stroke(w);
         w.tree().write("Tmp/tmp.bmp", "BM not really a bitmap");
         press(c.undo_button);
         QCOMPARE(w.errors().size(), 1);

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 using output::AboutBox;
-using platform::VersionInfo;
+using formats::VersionInfo;
 
 namespace {
 

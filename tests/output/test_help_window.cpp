@@ -212,7 +212,7 @@ void HelpWindowTest::the_picture_shows_the_main_window_as_it_is_now()
     Fixture f;
     // A canvas in a colour no art uses, on the work page.
     f.open_first_picture();
-    platform::Bitmap canvas(474, 593);
+    pixels::Bitmap canvas(474, 593);
     canvas.image().fill(QColor(0, 200, 0));
     f.form.controls().canvas->set_picture(canvas);
     QTimer::singleShot(0, &f.help_window, [&] { f.help_window.close(); });

@@ -43,9 +43,9 @@ const Paper letter_with_narrow_margins{QStringLiteral("Letter"), {612, 792}, {9,
 const Paper a4_with_deep_margins{QStringLiteral("A4"), {595, 842}, {18, 220, 18, 220}};
 
 // A drawing as large as the window's frame for it, with a blue border touching all four edges.
-platform::Bitmap framed_drawing()
+pixels::Bitmap framed_drawing()
 {
-    platform::Bitmap drawing(drawing_on_page.width(), drawing_on_page.height());
+    pixels::Bitmap drawing(drawing_on_page.width(), drawing_on_page.height());
     drawing.image().fill(frame_blue);
     const QRect inside = QRect(QPoint(), drawing_on_page.size())
                              .adjusted(frame_width, frame_width, -frame_width, -frame_width);

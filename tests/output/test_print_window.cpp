@@ -2,7 +2,7 @@
 #include "output/output_windows.h"
 #include "output/print_page.h"
 #include "output/print_window.h"
-#include "platform/colour_word.h"
+#include "pixels/colour_word.h"
 #include "platform/errors.h"
 #include "skin/skin_manager.h"
 #include "support/captured_errors.h"
@@ -89,9 +89,9 @@ bool all_white(const QImage& image, const QRect& area)
     return true;
 }
 
-platform::Bitmap solid(int width, int height, QRgb colour)
+pixels::Bitmap solid(int width, int height, QRgb colour)
 {
-    platform::Bitmap bitmap(width, height);
+    pixels::Bitmap bitmap(width, height);
     bitmap.image().fill(colour);
     return bitmap;
 }
@@ -245,7 +245,7 @@ void PrintWindowTest::the_drawing_is_fitted_and_centred_in_its_frame()
 void PrintWindowTest::the_print_button_shows_the_canvas_and_todays_date()
 {
     Fixture f;
-    const platform::Bitmap& canvas = f.form.controls().canvas->picture();
+    const pixels::Bitmap& canvas = f.form.controls().canvas->picture();
     QCOMPARE(canvas.size(), QSize(474, 593));
     f.open_print_window([&] {
         QVERIFY(f.print_window.isVisible());
@@ -272,8 +272,8 @@ void PrintWindowTest::the_copy_of_the_drawing_is_independent_of_the_canvas()
 {
     Fixture f;
     f.open_print_window([&] { f.print_window.reject(); });
-    const platform::Bitmap before = f.print_window.drawing_view->picture();
-    platform::Bitmap& canvas = f.form.controls().canvas->picture();
+    const pixels::Bitmap before = f.print_window.drawing_view->picture();
+    pixels::Bitmap& canvas = f.form.controls().canvas->picture();
     canvas.image().fill(qRgb(0, 0, 255));
     QVERIFY(f.print_window.drawing_view->picture() == before);
     QVERIFY(!(f.print_window.drawing_view->picture() == canvas));

@@ -1,8 +1,8 @@
 #include "art/art_checks.h"
+#include "formats/bmp_codec.h"
 #include "places/composition.h"
 #include "places/line_drawing.h"
 #include "places/photo_reader.h"
-#include "platform/bmp_codec.h"
 #include "scene_photograph.h"
 #include "support/test_tree.h"
 
@@ -100,7 +100,7 @@ void check_areas(const QString& name, const QImage& drawing, std::vector<int>* s
             const QRgb c = drawing.pixel(x, y) & 0xFFFFFF;
             QVERIFY2(c == 0 || c == 0xFFFFFF, qPrintable(name + ": a pixel neither black nor white"));
         }
-    const std::vector<int> sizes = art_checks::white_regions(platform::Bitmap::from_image(drawing));
+    const std::vector<int> sizes = art_checks::white_regions(pixels::Bitmap::from_image(drawing));
     QVERIFY2(
         *std::min_element(sizes.begin(), sizes.end()) >= places::smallest_area,
         qPrintable(name + ": an area of " + QString::number(*std::min_element(sizes.begin(), sizes.end()))));
@@ -142,7 +142,7 @@ void LineDrawingQualityTest::rendered_photographs_give_the_shipped_outlines()
             rendered);
         const QImage made = places::line_drawing(photo);
         const QImage truth =
-            platform::read_bmp(testing_support::generated_res_dir() + "/clipart/" + name + ".bmp").to_rgb32();
+            formats::read_bmp(testing_support::generated_res_dir() + "/clipart/" + name + ".bmp").to_rgb32();
         std::vector<int> sizes;
         check_areas(name, made, &sizes);
         const Score score = boundary_score(made, truth);

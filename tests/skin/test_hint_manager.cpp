@@ -58,8 +58,8 @@ void HintManagerTest::the_settings_are_the_layouts()
     const skin::HintSettings settings;
     QCOMPARE(settings.corner_radius, 19);
     QCOMPARE(settings.pointer_height, 20);
-    QCOMPARE(settings.fill_colour, platform::ColourWord(12892543));
-    QCOMPARE(settings.border_colour, platform::ColourWord(4194304));
+    QCOMPARE(settings.fill_colour, pixels::ColourWord(12892543));
+    QCOMPARE(settings.border_colour, pixels::ColourWord(4194304));
     QCOMPARE(settings.gradient_percent, 50);
     QCOMPARE(settings.bevel, 1);
     QCOMPARE(settings.transparency, 0);
@@ -73,13 +73,13 @@ void HintManagerTest::the_settings_are_the_layouts()
     QCOMPARE(settings.font_family, QStringLiteral("Tahoma"));
     QCOMPARE(settings.font_pixels, 13);
     QVERIFY(settings.font_bold);
-    QCOMPARE(settings.font_colour, platform::black_word);
+    QCOMPARE(settings.font_colour, pixels::black_word);
     // The gradient's own description and the two colours taken from it must agree.
     const QStringList numbers = settings.gradient.split(';');
     QCOMPARE(numbers.size(), 10);
     QCOMPARE(numbers[0].toUInt(), settings.gradient_top);
     QCOMPARE(numbers[1].toUInt(), settings.gradient_bottom);
-    QCOMPARE(settings.gradient_top, platform::colour_word(36, 162, 255));
+    QCOMPARE(settings.gradient_top, pixels::colour_word(36, 162, 255));
 
     MainWindow window;
     QCOMPARE(window.form().hint_manager().settings().max_width, 136);
@@ -131,7 +131,7 @@ void HintManagerTest::every_control_with_a_shown_hint_gets_its_text()
     QFETCH(QString, control);
     QFETCH(QString, hint);
     MainWindow window;
-    auto* picture = window.form().findChild<platform::PictureControl*>(control);
+    auto* picture = window.form().findChild<widgets::PictureControl*>(control);
     QVERIFY(picture != nullptr);
     const skin::HintManager& hints = window.form().hint_manager();
     const QPoint at(picture->width() / 2, picture->height() / 3);

@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "catalogue/preview_strip.h"
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
 #include "support/captured_errors.h"
 #include "support/test_tree.h"
 
@@ -36,9 +36,9 @@ public:
         QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton);
     }
     // A picture of the tree, read as the program reads it.
-    platform::Bitmap bmp(const QString& relative)
+    pixels::Bitmap bmp(const QString& relative)
     {
-        return platform::read_bmp(tree_.path("res/" + relative));
+        return formats::read_bmp(tree_.path("res/" + relative));
     }
 
 private:

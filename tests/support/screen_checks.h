@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/dense_picture.h"
+#include "formats/picture_density.h"
 #include "support/main_window.h"
 
 #include <QGuiApplication>
@@ -100,7 +100,7 @@ inline QPoint pixel_of_unique_colour(QRgb colour)
 // The file's rendering for `density` (name@2x.ext beside it), or the file itself at 1.
 inline QImage rendering_at(const QString& path, int density)
 {
-    const QImage dense(platform::dense_variant_path(path, density));
+    const QImage dense(formats::dense_variant_path(path, density));
     return (dense.isNull() ? QImage(path) : dense).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -111,7 +111,7 @@ namespace testing_support {
 // One picture of the interface and the file it shows; a transparent one shows the page through
 // its key colour, a resampled one is shown at another size than its file's.
 struct ShownPicture {
-    platform::PictureControl* control;
+    widgets::PictureControl* control;
     QString file;
     bool transparent = false;
     bool resampled = false;
@@ -140,11 +140,11 @@ struct ScreenCase {
 inline void check_pictures_at_density(const ScreenCase& screen)
 {
     const double scale = screen.scale();
-    const int density = platform::wanted_density(scale);
+    const int density = formats::wanted_density(scale);
     const bool exact = std::abs(scale - density) < 1e-6;
     const QImage shot = screenshot();
     for (const ShownPicture& picture : screen.pictures()) {
-        platform::PictureControl* control = picture.control;
+        widgets::PictureControl* control = picture.control;
         QVERIFY2(
             control->shown_density() == density,
             qPrintable(
@@ -180,8 +180,8 @@ inline void check_pictures_at_density(const ScreenCase& screen)
 // shown at each device position and the fill (four neighbours, exact colour) changes just it.
 inline void check_press_lands_on_shown_pixel(const ScreenCase& screen)
 {
-    platform::PictureControl& canvas = *screen.window.controls().canvas;
-    canvas.set_picture(platform::Bitmap::from_image(unique_colour_picture(canvas.picture().size())));
+    widgets::PictureControl& canvas = *screen.window.controls().canvas;
+    canvas.set_picture(pixels::Bitmap::from_image(unique_colour_picture(canvas.picture().size())));
     const QImage shot = screenshot();
     const QRectF shown = device_rect(screen.window.form(), canvas, canvas.picture_rect());
     // Corners and odd positions, where a fractional scale puts a pixel on one or two device pixels.
@@ -210,18 +210,18 @@ inline void check_pipette_takes_shown_colour(const ScreenCase& screen)
     const QRectF shown =
         device_rect(screen.window.form(), *controls.photograph, controls.photograph->picture_rect());
     const double scale = screen.scale();
-    const bool exact = std::abs(scale - platform::wanted_density(scale)) < 1e-6;
+    const bool exact = std::abs(scale - formats::wanted_density(scale)) < 1e-6;
     for (const QPointF fraction : {QPointF(0.2, 0.3), QPointF(0.55, 0.61), QPointF(0.8, 0.9)}) {
         const QPoint device(static_cast<int>(shown.left() + fraction.x() * shown.width()),
                             static_cast<int>(shown.top() + fraction.y() * shown.height()));
         QTest::mouseClick(controls.pipette_button, Qt::LeftButton);
         QCOMPARE(screen.window.drawing().current_tool, core::Tool::pipette);
-        constexpr platform::ColourWord none = 0x00123457;
+        constexpr pixels::ColourWord none = 0x00123457;
         screen.window.drawing().current_colour = none;
         click_at_device(device);
         const QRgb seen = shot.pixel(device);
         QTRY_VERIFY(screen.window.drawing().current_colour != none);
-        const QRgb taken = platform::to_qrgb(screen.window.drawing().current_colour);
+        const QRgb taken = pixels::to_qrgb(screen.window.drawing().current_colour);
         if (exact) {
             QCOMPARE(QColor(taken), QColor(seen));
             continue;

@@ -1,7 +1,7 @@
 #include "art_output.h"
 
-#include "platform/bitmap.h"
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
+#include "pixels/bitmap.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,7 +12,7 @@ namespace artgen {
 namespace {
 
 // An 8-bit grey picture: the luminance of every pixel indexes a 256-entry grey table.
-platform::Bitmap grey_bitmap(const QImage& image)
+pixels::Bitmap grey_bitmap(const QImage& image)
 {
     QImage indexed(image.size(), QImage::Format_Indexed8);
     QList<QRgb> table;
@@ -26,7 +26,7 @@ platform::Bitmap grey_bitmap(const QImage& image)
         for (int x = 0; x < rgb.width(); ++x)
             out[x] = static_cast<uchar>(qGray(in[x]));
     }
-    return platform::Bitmap::adopt(indexed, 8);
+    return pixels::Bitmap::adopt(indexed, 8);
 }
 
 int current_density = 1;
@@ -68,15 +68,15 @@ void Output::bmp(const QString& relative, const QImage& image, int depth) const
 {
     const QString path = res_dir + at_density(relative, density());
     ensure_dir(QFileInfo(path).absolutePath());
-    const platform::Bitmap bitmap = depth == 8 ? grey_bitmap(image) : platform::Bitmap::from_image(image);
-    platform::write_bmp(bitmap, path);
+    const pixels::Bitmap bitmap = depth == 8 ? grey_bitmap(image) : pixels::Bitmap::from_image(image);
+    formats::write_bmp(bitmap, path);
 }
 
 void Output::design_bmp(const QString& control, const QImage& image, int depth) const
 {
     ensure_dir(design_dir);
-    const platform::Bitmap bitmap = depth == 8 ? grey_bitmap(image) : platform::Bitmap::from_image(image);
-    platform::write_bmp(bitmap, design_dir + at_density(control + ".bmp", density()));
+    const pixels::Bitmap bitmap = depth == 8 ? grey_bitmap(image) : pixels::Bitmap::from_image(image);
+    formats::write_bmp(bitmap, design_dir + at_density(control + ".bmp", density()));
 }
 
 void Output::jpeg(const QString& path, const QImage& image, int quality) const

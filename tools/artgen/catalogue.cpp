@@ -1,7 +1,7 @@
 #include "catalogue.h"
 #include "svg_variants.h"
 
-#include "platform/bmp_codec.h"
+#include "formats/bmp_codec.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "catalogue.h"
 
+#include "formats/bmp_codec.h"
 #include "places/place_maker.h"
-#include "platform/bmp_codec.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -45,8 +45,8 @@ void write_contact_sheet(const QString& path, const QStringList& names, const Ou
     font.setPixelSize(14);
     p.setFont(font);
     for (int i = 0; i < names.size(); ++i)
-        draw_cell(p, i, platform::read_bmp(out.res_dir + "clipart/" + names[i] + ".bmp").to_rgb32(),
-                  platform::read_bmp(out.res_dir + "info/" + names[i] + ".bmp").to_rgb32(), names[i]);
+        draw_cell(p, i, formats::read_bmp(out.res_dir + "clipart/" + names[i] + ".bmp").to_rgb32(),
+                  formats::read_bmp(out.res_dir + "info/" + names[i] + ".bmp").to_rgb32(), names[i]);
     for (int i = 0; i < samples.size(); ++i) {
         const places::PlacePictures pictures = places::place_pictures(samples[i]);
         draw_cell(p, int(names.size()) + i, pictures.line_drawing, pictures.panel,

@@ -1,6 +1,6 @@
 #include "artgen.h"
 
-#include "platform/cursor_file.h"
+#include "formats/cursor_file.h"
 
 #include <QFile>
 #include <QPainter>
@@ -25,7 +25,7 @@ void pen(QPainter& p, double width = 1.5)
 }
 
 // Brush: the tip of the bristles is the hotspot, at the lower left.
-platform::CursorImage brush_cursor()
+formats::CursorImage brush_cursor()
 {
     QImage image = canvas32();
     QPainter p(&image);
@@ -46,7 +46,7 @@ platform::CursorImage brush_cursor()
 }
 
 // Bucket: tilted so that paint pours from its lip; the falling drop marks the hotspot.
-platform::CursorImage fill_cursor()
+formats::CursorImage fill_cursor()
 {
     QImage image = canvas32();
     QPainter p(&image);
@@ -69,7 +69,7 @@ platform::CursorImage fill_cursor()
 }
 
 // Eraser: the rubber's lower left corner rubs, so it is the hotspot.
-platform::CursorImage eraser_cursor()
+formats::CursorImage eraser_cursor()
 {
     QImage image = canvas32();
     QPainter p(&image);
@@ -83,7 +83,7 @@ platform::CursorImage eraser_cursor()
 }
 
 // Pipette: the glass tip at the lower left picks the colour.
-platform::CursorImage pipette_cursor()
+formats::CursorImage pipette_cursor()
 {
     QImage image = canvas32();
     QPainter p(&image);
@@ -100,11 +100,11 @@ platform::CursorImage pipette_cursor()
 }
 
 // Hotspots are given in logical pixels; the file holds them in its own pixels.
-void write(const QString& path, platform::CursorImage cursor)
+void write(const QString& path, formats::CursorImage cursor)
 {
     QFile file(path);
     cursor.hotspot *= density();
-    const QByteArray bytes = platform::encode_cursor(cursor, 32 * density());
+    const QByteArray bytes = formats::encode_cursor(cursor, 32 * density());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         throw std::runtime_error(("cannot write " + path).toStdString());
 }

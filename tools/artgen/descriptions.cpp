@@ -1,6 +1,6 @@
 #include "catalogue.h"
 
-#include "platform/text_1251.h"
+#include "formats/text_1251.h"
 
 #include <QRegularExpression>
 #include <QTextStream>
@@ -32,8 +32,8 @@ QByteArray description_1251(const QString& name, const QByteArray& utf8, bool rt
         QTextStream(stderr) << "artgen: warning: " << name << ": the description has " << words
                             << " words; 60 to 200 read well\n";
     if (rtf)
-        return platform::rtf_in_1251(text);
-    const QByteArray bytes = platform::encode_windows_1251(text);
+        return formats::rtf_in_1251(text);
+    const QByteArray bytes = formats::encode_windows_1251(text);
     if (bytes.count('?') > text.count('?'))
         QTextStream(stderr) << "artgen: warning: " << name
                             << ": characters outside Windows-1251 became '?'\n";

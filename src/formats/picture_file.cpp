@@ -1,0 +1,59 @@
+#include "formats/picture_file.h"
+
+#include "formats/bmp_codec.h"
+#include "formats/jpeg.h"
+#include "platform/errors.h"
+#include "platform/whole_file.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace formats {
+
+namespace {
+
+// Other formats are read by Qt from regular files only, and only when their header gives a size
+// within the budget: a format whose reader cannot say how large the picture is, is not read.
+pixels::Bitmap read_with_qt(const QString& path)
+{
+    if (QFileInfo::exists(path))
+        platform::check_whole_file(path, max_bmp_file_size);
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64{size.width()} * size.height() > pixels::max_shown_pixels)
+        throw platform::ImageError(path + ": " + platform::picture_too_large);
+    reader.setAllocationLimit(static_cast<int>(pixels::max_shown_pixels * 4 >> 20));
+    const QImage image = reader.read();
+    if (!image.isNull())
+        return pixels::Bitmap::from_image(image);
+    if (reader.error() == QImageReader::FileNotFoundError || !QFileInfo(path).isReadable())
+        throw platform::FileError(path, reader.errorString());
+    throw platform::ImageError(path + ": " + reader.errorString());
+}
+
+} // namespace
+
+PictureKind picture_kind(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return PictureKind::bmp;
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return PictureKind::jpeg;
+    return PictureKind::other;
+}
+
+pixels::Bitmap read_picture_file(const QString& path)
+{
+    switch (picture_kind(path)) {
+    case PictureKind::bmp:
+        return read_bmp(path);
+    case PictureKind::jpeg:
+        return pixels::Bitmap::from_image(read_jpeg(path));
+    case PictureKind::other:
+        break;
+    }
+    return read_with_qt(path);
+}
+
+} // namespace formats

@@ -1,0 +1,243 @@
+#include "formats/bmp_codec.h"
+#include "formats/cursor_file.h"
+#include "formats/jpeg.h"
+#include "formats/rtf_reader.h"
+#include "platform/errors.h"
+#include "platform/file_replacement.h"
+#include "widgets/picture_control.h"
+
+#include "crafted_bmp.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QtTest>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace formats;
+using namespace platform;
+using namespace pixels;
+using namespace widgets;
+
+namespace {
+
+constexpr qint64 hundred_gigabytes = qint64{100} << 30;
+
+void make_sparse(const QString& path, qint64 size)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(size));
+}
+
+QString system_reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The text a reader refused the file with, or nothing when it read it.
+std::optional<QString> refusal(const std::function<void()>& read)
+{
+    try {
+        read();
+    } catch (const UserError& error) {
+        return error.text();
+    }
+    return std::nullopt;
+}
+
+Bitmap coloured(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, 90));
+    return Bitmap::from_image(image);
+}
+
+// An RLE8 picture of the size given that is all one end-of-bitmap mark: a few bytes that claim
+// every pixel.
+QByteArray claimed_rle(int width, int height)
+{
+    crafted::Bmp bmp = crafted::make(width, height, 8, 1);
+    bmp.palette = crafted::ramp(2);
+    bmp.pixels = crafted::bytes({0, 1});
+    return crafted::file(bmp);
+}
+
+// The temporary files a write leaves beside its target when it fails half way.
+QStringList leftovers(const QString& folder)
+{
+    return QDir(folder).entryList({"*.tmp"}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class TestFileLimits : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every reader that takes a file whole refuses a huge file, a device, a FIFO and links to
+    // them at once, naming the file; the cursor reader, allowed to fail quietly, gives no cursor.
+    void huge_and_irregular_files_are_refused_by_name()
+    {
+        QTemporaryDir dir;
+        const QString fifo = dir.filePath("fifo");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        for (const char* suffix : {"bmp", "jpg", "png", "cur"}) {
+            const QString huge = dir.filePath(QStringLiteral("huge.") + suffix);
+            make_sparse(huge, hundred_gigabytes);
+            QVERIFY(QFile::link("/dev/zero", dir.filePath(QStringLiteral("zero.") + suffix)));
+            QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("pipe.") + suffix)));
+        }
+        const QList<std::pair<QString, QString>> cases{
+            {"huge", "File is too large"}, {"zero", "Not a regular file"}, {"pipe", "Not a regular file"}};
+        for (const auto& [name, reason] : cases) {
+            PictureControl control;
+            const QString bmp = dir.filePath(name + ".bmp");
+            const QString jpg = dir.filePath(name + ".jpg");
+            const QString png = dir.filePath(name + ".png");
+            QCOMPARE(refusal([&] { read_bmp(bmp); }), bmp + ": " + reason);
+            QCOMPARE(refusal([&] { read_jpeg(jpg); }), jpg + ": " + reason);
+            QCOMPARE(refusal([&] { read_jpeg_scaled(jpg, {123, 123}); }), jpg + ": " + reason);
+            QCOMPARE(refusal([&] { control.load_picture(png); }), png + ": " + reason);
+            QVERIFY(!load_cursor_file(dir.filePath(name + ".cur")));
+        }
+        QCOMPARE(refusal([&] { read_bmp(fifo); }), fifo + ": Not a regular file");
+    }
+
+    // A few bytes of RLE can claim any picture; beyond 32 Mi pixels the claim is refused, at the
+    // limit it is decoded. An uncompressed picture must bring all its pixels.
+    void pictures_cannot_claim_more_than_their_file_or_budget_holds()
+    {
+        const QByteArray bomb = claimed_rle(32768, 8192);
+        QVERIFY(bomb.size() < 100);
+        QCOMPARE(refusal([&] { decode_bmp(bomb); }), bitmap_not_valid);
+        QCOMPARE(refusal([&] { decode_bmp(claimed_rle(8192, 4097)); }), bitmap_not_valid);
+        const Bitmap at_limit = decode_bmp(claimed_rle(8192, 4096));
+        QCOMPARE(at_limit.size(), QSize(8192, 4096));
+        QCOMPARE(at_limit.pixel(8191, 4095), at_limit.pixel(0, 0));
+
+        QByteArray whole = encode_bmp(coloured(300, 200));
+        QVERIFY(!decode_bmp(whole).is_null());
+        whole.chop(1);
+        QCOMPARE(refusal([&] { decode_bmp(whole); }), bitmap_not_valid);
+    }
+
+    // Names as long as the file system takes (255 bytes here, in Latin or Cyrillic letters) are
+    // saved and written as snapshots; the temporary names beside them fit too, and none is left.
+    void names_as_long_as_the_file_system_takes_are_written()
+    {
+        QTemporaryDir dir;
+        const Bitmap drawing = coloured(20, 10);
+        for (const QString& stem : {QString(251, 'a'), QString(125, QChar(0x0436)) + 'b', QString(3, 'c')}) {
+            const QString target = dir.filePath(stem + ".bmp");
+            QVERIFY(QFile::encodeName(QFileInfo(target).fileName()).size() <= 255);
+            write_bmp(coloured(5, 5), target);
+            write_bmp(drawing, target);
+            write_scratch_bmp(coloured(5, 5), target);
+            write_scratch_bmp(drawing, target);
+            QVERIFY(read_bmp(target) == drawing);
+            const QString temporary = temporary_name_beside(target, 0xabcdef12);
+            QVERIFY(QFile::encodeName(QFileInfo(temporary).fileName()).size() <= 255);
+            QVERIFY(temporary.endsWith(".abcdef12.tmp") && QFileInfo(temporary).path() == dir.path());
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(leftovers(dir.path()), QStringList());
+    }
+
+    // A write cut short by a file size limit names the system's reason, keeps the old file and
+    // leaves no temporary file behind.
+    void a_cut_short_write_gives_the_real_reason()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath("drawing.bmp");
+        const Bitmap old_drawing = coloured(10, 10);
+        write_bmp(old_drawing, target);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old_limit{};
+        getrlimit(RLIMIT_FSIZE, &old_limit);
+        rlimit limit = old_limit;
+        limit.rlim_cur = 100 * 1000;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const std::optional<QString> error = refusal([&] { write_bmp(coloured(300, 300), target); });
+        setrlimit(RLIMIT_FSIZE, &old_limit);
+        QCOMPARE(error, target + ": " + system_reason(EFBIG));
+        QVERIFY(read_bmp(target) == old_drawing);
+        QCOMPARE(leftovers(dir.path()), QStringList());
+    }
+
+    // A disk with some room left but not enough: a private small file system where the system
+    // allows mounting one.
+    void a_full_disk_says_so()
+    {
+        QTemporaryDir dir;
+        const QString disk = dir.filePath("disk");
+        QDir().mkpath(disk);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}) != 0)
+            QSKIP("no permission to mount a small file system here");
+        const QString target = disk + "/drawing.bmp";
+        const std::optional<QString> error = refusal([&] { write_bmp(coloured(300, 300), target); });
+        const QStringList left = leftovers(disk);
+        QProcess::execute("umount", {disk});
+        QCOMPARE(error, target + ": " + system_reason(ENOSPC));
+        QCOMPARE(left, QStringList());
+    }
+
+    // Descriptions the text box would take seconds or minutes over (within the old limits: an
+    // enormous font over thousands of words, tens of thousands of tabs) are laid out in a panel
+    // of 200 pixels at once; one beyond the budget shows its beginning, cut at a word, with an
+    // ellipsis. A long word within them is shown whole, with chances to break.
+    void descriptions_are_laid_out_at_once_and_long_ones_cut_at_a_word()
+    {
+        const QByteArray article = QByteArray("word ").repeated(100 * 1000);
+        const QList<std::pair<QByteArray, QString>> cases{
+            {article, "word word"},
+            {"{\\rtf1 " + article + "}", "word word"},
+            {"{\\rtf1 \\b " + article + "}", "word word"},
+            {QByteArray(2 * 1000 * 1000, '\n'), ""},
+            {QByteArray("\r\n").repeated(3000), ""},
+            {"{\\rtf1 " + QByteArray("\\b a\\b0 b").repeated(600 * 1000) + "}", "abab"},
+            {"{\\rtf1\\fs32000 " + QByteArray("ab ").repeated(20000) + "}", "ab ab"},
+            {"{\\rtf1 " + QByteArray("\\tab").repeated(50000) + "}", "\t\t"},
+            {QByteArray(50000, '\t'), "\t\t"},
+        };
+        for (const auto& [file, beginning] : cases) {
+            QElapsedTimer clock;
+            clock.start();
+            QTextDocument document;
+            document.setHtml(description_html(file));
+            document.setTextWidth(200);
+            document.documentLayout()->documentSize();
+            QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+            const QString text = document.toPlainText();
+            QVERIFY(text.startsWith(beginning));
+            QVERIFY2(text.endsWith(QStringLiteral("\u2026")), qPrintable(text.right(20)));
+        }
+        // Cut where a word ends, never inside one.
+        QVERIFY(
+            QTextDocumentFragment::fromHtml(description_html(article)).toPlainText().endsWith(" word\u2026"));
+        const QByteArray within = QByteArray("word ").repeated(1000);
+        QCOMPARE(QTextDocumentFragment::fromHtml(description_html(within)).toPlainText(),
+                 QString::fromLatin1(within));
+
+        const QByteArray word(30 * 1000, 'x');
+        for (const QByteArray& file : {word, "{\\rtf1 " + word + "}", "{\\rtf1 \\b " + word + "\\b0}"}) {
+            QTextDocument document;
+            document.setHtml(description_html(file));
+            QString text = document.toPlainText();
+            QVERIFY(text.size() > word.size());
+            QCOMPARE(text.remove(QChar(0x200B)), QString::fromLatin1(word));
+        }
+    }
+};
+
+QTEST_MAIN(TestFileLimits)
+#include "test_file_limits.moc"
