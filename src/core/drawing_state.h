@@ -44,6 +44,7 @@ struct DrawingState {
     pixels::ColourWord colour_before_eraser = 0;
     // The colour the next press paints with.
     pixels::ColourWord current_colour = 0;
+    // The gesture under way: the brush tool's stroke, the shape tool's drag and its rectangle.
     bool stroke_active = false;
     bool shape_drag = false;
     pixels::RectEdges shape_rect;

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/drawing_state.h"
+#include "drawing/brush_tool.h"
+#include "drawing/fill_tool.h"
+#include "drawing/pipette_tool.h"
+#include "drawing/shape_tool.h"
 #include "pixels/drawing_surface.h"
 #include "widgets/picture_control.h"
 
 #include <QRect>
-#include <optional>
 
 namespace colours {
 class ColourPanel;
@@ -16,41 +19,44 @@ class UndoRedo;
 
 namespace drawing {
 
-// The canvas: press, move and release with every tool, shapes included.
+// The canvas: hands its presses, movements and releases to the tool the drawing state chooses,
+// takes the undo snapshot before every press and repaints what the tool changed.
 class Canvas {
 public:
-    // Owns the stroke and the shape drag of `drawing` and reads the rest; asks `history` for the
-    // snapshot before every press and `colours` to take the pipette's colour.
+    // Reads the tool of `drawing`, whose other parts its tools own or read; asks `history` for the
+    // snapshot before every press and for the outlines kept; the pipette asks `colours` to take
+    // its colour.
     Canvas(widgets::PictureControl* canvas, core::DrawingState& drawing, colours::ColourPanel& colours,
-           history::UndoRedo& history)
-        : canvas_(canvas), drawing_(drawing), colours_(colours), history_(history)
-    {
-    }
+           history::UndoRedo& history);
     // Connects the canvas's press, move and release to their handlers.
     void connect_handlers();
 
-    // Takes the undo snapshot, then applies the current tool at the press point.
+    // Ends the gesture under way, takes the undo snapshot, then presses the current tool.
     void canvas_pressed(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    // Continues the stroke under way with a line from its last point, or moves the rubber band of
-    // a shape drag.
+    // Hand the movement and the release to the tool of the gesture under way.
     void canvas_moved(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
-    // Ends the stroke, or draws the shape of the drag under way.
     void canvas_released(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
 private:
-    // The canvas picture's surface, whose pen and brush persist from one operation to the next.
-    pixels::DrawingSurface& surface();
-    void pick_colour(QPoint point);
-    void fill(QPoint point);
-    // The brush's or the eraser's pen, `width` pixels wide.
-    void set_stroke_pen(int width);
+    CanvasTool& current_tool();
+    // Hands the surface the outlines of the picture now on the canvas, which an opening, undo and
+    // redo change.
+    void keep_current_outlines();
     void repaint(const QRect& changed);
 
     widgets::PictureControl* canvas_;
-    core::DrawingState& drawing_;
-    colours::ColourPanel& colours_;
+    const core::DrawingState& drawing_;
     history::UndoRedo& history_;
-    std::optional<pixels::DrawingSurface> surface_;
+    // The control keeps one picture object for its whole life, so its surface, whose pen and brush
+    // persist from one operation to the next, is made once.
+    pixels::DrawingSurface surface_;
+    BrushTool brush_;
+    FillTool fill_;
+    PipetteTool pipette_;
+    ShapeTool shapes_;
+    // The tool that took the latest press, until its release: the gesture stays with the tool it
+    // began with, whatever tool is chosen meanwhile.
+    CanvasTool* under_way_ = nullptr;
 };
 
 } // namespace drawing
