@@ -235,6 +235,49 @@ private slots:
         QVERIFY(!fixture.form.state().work_page_shown);
     }
 
+    // Leaving asks to save exactly while the canvas holds a change no file has: an undo or a redo
+    // is one even where it brings back the pixels opened; a save that failed leaves it unsaved.
+    void leaving_asks_exactly_while_a_change_is_unsaved_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("opened") << "" << false;
+        QTest::newRow("filled") << "fill" << true;
+        QTest::newRow("filled, saved") << "fill save" << false;
+        QTest::newRow("filled, save failed") << "fill fail" << true;
+        QTest::newRow("undone") << "fill undo" << true;
+        QTest::newRow("undone, redone") << "fill undo redo" << true;
+        QTest::newRow("undone, saved") << "fill undo save" << false;
+        QTest::newRow("undone, opened again") << "fill undo open" << false;
+    }
+    void leaving_asks_exactly_while_a_change_is_unsaved()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, asks);
+        Fixture fixture;
+        const QString picture = fixture.tree.path("save/picture.bmp");
+        platform::write_bmp(patterned(120, 90), picture);
+        fixture.open(picture);
+        int questions = 0;
+        fixture.form.set_save_question([&] { return ++questions, app::SaveAnswer::discard; });
+        app::MainWindowControls& c = fixture.controls();
+        const QMap<QString, std::function<void()>> step{
+            {"fill",
+             [&] {
+                 QTest::mouseClick(c.canvas, Qt::LeftButton, {}, {3, 3});
+             }},
+            {"undo", [&] { QTest::mouseClick(c.undo_button, Qt::LeftButton); }},
+            {"redo", [&] { QTest::mouseClick(c.redo_button, Qt::LeftButton); }},
+            {"save", [&] { fixture.save_as(fixture.tree.path("save/saved.bmp")); }},
+            {"fail", [&] { fixture.save_as(fixture.tree.path("no such folder/x.bmp")); }},
+            {"open", [&] { fixture.open(picture); }}};
+        for (const QString& name : steps.split(' ', Qt::SkipEmptyParts))
+            step[name]();
+        questions = 0;
+        fixture.cancel_open();
+        QCOMPARE(questions, asks ? 1 : 0);
+    }
+
     void another_picture_type_typed_by_name_opens_as_24_bits()
     {
         Fixture fixture;
