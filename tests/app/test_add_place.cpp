@@ -124,6 +124,13 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     QCOMPARE(platform::decode_windows_1251(read_file(catalogue + "info/" + place + ".txt")),
              QString(description).replace("\n", "\r\n"));
     QCOMPARE(files_under(catalogue).size(), 4);
+    // Made again without a description, the place is replaced only when asked, and loses its text.
+    QVERIFY(koloriton(data.path(), {"--add-place", sample_photograph(), "--name", place}).exit_code > 0);
+    QCOMPARE(
+        koloriton(data.path(), {"--add-place", sample_photograph(), "--name", place, "--replace"}).exit_code,
+        0);
+    QCOMPARE(files_under(catalogue).size(), 3);
+    QVERIFY(!QFile::exists(catalogue + "info/" + place + ".txt"));
 
     // The class opens it from the strip of the window, beside the shipped places, and fills an area.
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
@@ -166,6 +173,9 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing_data(
                                << "{huge}: картинка слишком большая: 20000 × 20000";
     QTest::newRow("folder not writable")
         << photo << place << QStringList{"{unwritable}"} << "папку не удаётся создать";
+    // The thumbnail goes into place last: a line drawing that cannot be put in place leaves none.
+    QTest::newRow("line drawing's place taken by a folder")
+        << photo << place << QStringList{"{folder in the way}"} << "файл не удаётся поставить на место";
     QTest::newRow("name taken") << photo << QStringLiteral("маяк") << QStringList{}
                                 << "«маяк»: место с таким названием уже есть";
     QTest::newRow("empty name") << photo << "  " << QStringList{} << "оно пустое";
@@ -209,6 +219,8 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
     };
     if (more.contains("{unwritable}"))
         data_home = data.filePath("файл/home"), more.removeAll("{unwritable}");
+    if (more.removeAll("{folder in the way}"))
+        QDir().mkpath(data_home + "/koloriton/clipart/" + place + ".bmp");
     for (QString& argument : more)
         argument = expand(argument);
     const Run run = koloriton(data_home, QStringList{"--add-place", expand(photo), "--name", name} + more);
