@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "platform/text_1251.h"
 #include "support/main_window.h"
 
@@ -99,6 +100,8 @@ private slots:
     void a_teachers_photograph_becomes_a_place_the_class_colours();
     void bad_input_is_refused_naming_the_file_and_writes_nothing_data();
     void bad_input_is_refused_naming_the_file_and_writes_nothing();
+    void each_window_option_asks_for_its_own_window_data();
+    void each_window_option_asks_for_its_own_window();
 };
 
 void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
@@ -227,6 +230,29 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
     QVERIFY2(run.exit_code > 0, qPrintable(run.out));
     QVERIFY2(run.err.contains(expand(said)), qPrintable(run.err));
     QCOMPARE(files_under(data_home), QStringList{});
+}
+
+void AddPlaceTest::each_window_option_asks_for_its_own_window_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("settings_window");
+    QTest::addColumn<bool>("whole_screen");
+    QTest::newRow("none") << QStringList{} << false << false;
+    QTest::newRow("settings") << QStringList{"--settings"} << true << false;
+    QTest::newRow("whole screen") << QStringList{"--fullscreen"} << false << true;
+    QTest::newRow("both, and a Qt option")
+        << QStringList{"--fullscreen", "--settings", "-reverse"} << true << true;
+}
+
+void AddPlaceTest::each_window_option_asks_for_its_own_window()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, settings_window);
+    QFETCH(bool, whole_screen);
+    const app::CommandLine line(QStringList{"koloriton"} + options);
+    QVERIFY(!line.runs_without_window());
+    QCOMPARE(line.settings_window(), settings_window);
+    QCOMPARE(line.whole_screen(), whole_screen);
 }
 
 QTEST_MAIN(AddPlaceTest)
