@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "formats/text_1251.h"
 #include "support/main_window.h"
 
@@ -99,6 +100,8 @@ private slots:
     void a_teachers_photograph_becomes_a_place_the_class_colours();
     void bad_input_is_refused_naming_the_file_and_writes_nothing_data();
     void bad_input_is_refused_naming_the_file_and_writes_nothing();
+    void each_window_option_asks_for_its_own_window_data();
+    void each_window_option_asks_for_its_own_window();
 };
 
 void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
@@ -124,6 +127,13 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     QCOMPARE(formats::decode_windows_1251(read_file(catalogue + "info/" + place + ".txt")),
              QString(description).replace("\n", "\r\n"));
     QCOMPARE(files_under(catalogue).size(), 4);
+    // Made again without a description, the place is replaced only when asked, and loses its text.
+    QVERIFY(koloriton(data.path(), {"--add-place", sample_photograph(), "--name", place}).exit_code > 0);
+    QCOMPARE(
+        koloriton(data.path(), {"--add-place", sample_photograph(), "--name", place, "--replace"}).exit_code,
+        0);
+    QCOMPARE(files_under(catalogue).size(), 3);
+    QVERIFY(!QFile::exists(catalogue + "info/" + place + ".txt"));
 
     // The class opens it from the strip of the window, beside the shipped places, and fills an area.
     qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
@@ -166,6 +176,9 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing_data(
                                << "{huge}: картинка слишком большая: 20000 × 20000";
     QTest::newRow("folder not writable")
         << photo << place << QStringList{"{unwritable}"} << "папку не удаётся создать";
+    // The thumbnail goes into place last: a line drawing that cannot be put in place leaves none.
+    QTest::newRow("line drawing's place taken by a folder")
+        << photo << place << QStringList{"{folder in the way}"} << "файл не удаётся поставить на место";
     QTest::newRow("name taken") << photo << QStringLiteral("маяк") << QStringList{}
                                 << "«маяк»: место с таким названием уже есть";
     QTest::newRow("empty name") << photo << "  " << QStringList{} << "оно пустое";
@@ -209,12 +222,37 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
     };
     if (more.contains("{unwritable}"))
         data_home = data.filePath("файл/home"), more.removeAll("{unwritable}");
+    if (more.removeAll("{folder in the way}"))
+        QDir().mkpath(data_home + "/koloriton/clipart/" + place + ".bmp");
     for (QString& argument : more)
         argument = expand(argument);
     const Run run = koloriton(data_home, QStringList{"--add-place", expand(photo), "--name", name} + more);
     QVERIFY2(run.exit_code > 0, qPrintable(run.out));
     QVERIFY2(run.err.contains(expand(said)), qPrintable(run.err));
     QCOMPARE(files_under(data_home), QStringList{});
+}
+
+void AddPlaceTest::each_window_option_asks_for_its_own_window_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("settings_window");
+    QTest::addColumn<bool>("whole_screen");
+    QTest::newRow("none") << QStringList{} << false << false;
+    QTest::newRow("settings") << QStringList{"--settings"} << true << false;
+    QTest::newRow("whole screen") << QStringList{"--fullscreen"} << false << true;
+    QTest::newRow("both, and a Qt option")
+        << QStringList{"--fullscreen", "--settings", "-reverse"} << true << true;
+}
+
+void AddPlaceTest::each_window_option_asks_for_its_own_window()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, settings_window);
+    QFETCH(bool, whole_screen);
+    const app::CommandLine line(QStringList{"koloriton"} + options);
+    QVERIFY(!line.runs_without_window());
+    QCOMPARE(line.settings_window(), settings_window);
+    QCOMPARE(line.whole_screen(), whole_screen);
 }
 
 QTEST_MAIN(AddPlaceTest)

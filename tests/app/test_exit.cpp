@@ -63,75 +63,51 @@ class ExitTest : public QObject {
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
-    void no_keeps_the_window_the_snapshots_and_the_state_data() { ways_data(); }
-    void no_keeps_the_window_the_snapshots_and_the_state();
-    void yes_deletes_both_snapshots_and_closes_data() { ways_data(); }
-    void yes_deletes_both_snapshots_and_closes();
-    void yes_without_snapshots_closes_silently_data() { ways_data(); }
-    void yes_without_snapshots_closes_silently();
+    void no_keeps_everything_and_yes_removes_our_snapshots_data();
+    void no_keeps_everything_and_yes_removes_our_snapshots();
     void a_snapshot_that_cannot_be_deleted_does_not_keep_the_program_open();
     void the_question_is_asked_in_a_message_box();
-
-private:
-    static void ways_data();
 };
 
-void ExitTest::ways_data()
+void ExitTest::no_keeps_everything_and_yes_removes_our_snapshots_data()
 {
     QTest::addColumn<Way>("way");
-    QTest::newRow("exit button") << Way::button;
-    QTest::newRow("menu item") << Way::menu;
-    QTest::newRow("window close") << Way::window_close;
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("snapshots");
+    const QStringList both{"tmp.bmp", "tmp1.bmp"};
+    for (const auto& [name, way] : {std::pair("exit button", Way::button), std::pair("menu item", Way::menu),
+                                    std::pair("window close", Way::window_close)}) {
+        QTest::addRow("%s, no", name) << way << false << both;
+        QTest::addRow("%s, yes", name) << way << true << both;
+        QTest::addRow("%s, yes, redo only", name) << way << true << QStringList{"tmp1.bmp"};
+        QTest::addRow("%s, yes, none", name) << way << true << QStringList{};
+    }
 }
 
-void ExitTest::no_keeps_the_window_the_snapshots_and_the_state()
+void ExitTest::no_keeps_everything_and_yes_removes_our_snapshots()
 {
     QFETCH(Way, way);
-    Fixture f;
-    f.write_snapshots();
-    f.form.controls().undo_button->setEnabled(true);
-    const int position = f.form.state().preview_pos;
-    f.request_exit(way);
-    QCOMPARE(f.asked, 1);
-    QVERIFY(f.form.isVisible());
-    QVERIFY(QFile::exists(f.snapshot("tmp.bmp")));
-    QVERIFY(QFile::exists(f.snapshot("tmp1.bmp")));
-    QVERIFY(f.form.controls().undo_button->isEnabled());
-    QCOMPARE(f.form.state().preview_pos, position);
-}
-
-void ExitTest::yes_deletes_both_snapshots_and_closes()
-{
-    QFETCH(Way, way);
-    Fixture f;
-    f.write_snapshots();
-    f.tree.write("Tmp/other.bmp", "not ours");
-    f.answer = true;
-    f.request_exit(way);
-    QCOMPARE(f.asked, 1);
-    QVERIFY(!f.form.isVisible());
-    QVERIFY(!QFile::exists(f.snapshot("tmp.bmp")));
-    QVERIFY(!QFile::exists(f.snapshot("tmp1.bmp")));
-    QVERIFY(QFile::exists(f.snapshot("other.bmp")));
-}
-
-void ExitTest::yes_without_snapshots_closes_silently()
-{
-    QFETCH(Way, way);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, snapshots);
     Fixture f;
     CapturedErrors errors;
-    f.tree.write("Tmp/tmp1.bmp", "redo only");
-    f.answer = true;
+    for (const QString& name : snapshots)
+        f.tree.write("Tmp/" + name, "snapshot");
+    f.tree.write("Tmp/other.bmp", "not ours");
+    f.form.controls().undo_button->setEnabled(true);
+    const int position = f.form.state().preview_pos;
+    f.answer = yes;
     f.request_exit(way);
-    QVERIFY(!f.form.isVisible());
-    QVERIFY(!QFile::exists(f.snapshot("tmp1.bmp")));
+    QCOMPARE(f.asked, 1);
+    QCOMPARE(f.form.isVisible(), !yes);
+    for (const QString& name : snapshots)
+        QCOMPARE(QFile::exists(f.snapshot(name)), !yes);
+    QVERIFY(QFile::exists(f.snapshot("other.bmp")));
     QCOMPARE(errors.messages(), QStringList());
-
-    Fixture empty;
-    empty.answer = true;
-    empty.request_exit(way);
-    QVERIFY(!empty.form.isVisible());
-    QCOMPARE(errors.messages(), QStringList());
+    if (!yes) {
+        QVERIFY(f.form.controls().undo_button->isEnabled());
+        QCOMPARE(f.form.state().preview_pos, position);
+    }
 }
 
 void ExitTest::a_snapshot_that_cannot_be_deleted_does_not_keep_the_program_open()

@@ -1,11 +1,35 @@
 #include "colours/work_page.h"
-#include "drawing/tool_table.h"
 
 using namespace work_page;
-using drawing::JarSwitch;
-using drawing::tool_table;
 
 namespace {
+
+enum class Jars { unchanged, all, all_but_black, none };
+
+// What each tool button, in the order of the controls' list, does when pressed, written down
+// here: the tool, its plain and chosen pictures (the bucket's is recoloured, the brush's follows
+// the jar), the jars left usable and the canvas cursor.
+struct ToolExpectation {
+    core::Tool tool;
+    const char* plain;
+    const char* chosen;
+    Jars jars;
+    core::CursorNumber cursor;
+};
+const ToolExpectation tools[] = {
+    {core::Tool::brush, "кисть.bmp", nullptr, Jars::all, core::cursor_brush},
+    {core::Tool::fill, "ведро пустое.bmp", nullptr, Jars::all, core::cursor_fill},
+    {core::Tool::brush, "ластик.bmp", "ластик_.bmp", Jars::none, core::cursor_eraser},
+    {core::Tool::pipette, "пипетка.bmp", "пипетка_.bmp", Jars::unchanged, core::cursor_pipette},
+    {core::Tool::rectangle, "прямоугольник.bmp", "прямоугольник_.bmp", Jars::all, core::cursor_cross_hair},
+    {core::Tool::rounded_rectangle, "прямоугольникк.bmp", "прямоугольникк_.bmp", Jars::all,
+     core::cursor_cross_hair},
+    {core::Tool::ellipse, "эллипс.bmp", "эллипс_.bmp", Jars::all, core::cursor_cross_hair},
+    {core::Tool::line, "прямая.bmp", "прямая_.bmp", Jars::all, core::cursor_cross_hair},
+    {core::Tool::triangle, "треугольник.bmp", "треугольник_.bmp", Jars::all_but_black,
+     core::cursor_cross_hair},
+    {core::Tool::rhombus, "ромб.bmp", "ромб_.bmp", Jars::all_but_black, core::cursor_cross_hair},
+};
 
 bool same_cursor(const QCursor& a, const QCursor& b)
 {
@@ -37,19 +61,19 @@ private slots:
         Window w;
         auto& c = w.controls();
         w.open_picture();
-        for (std::size_t i = 0; i < tool_table.size(); ++i) {
-            const drawing::ToolRow& row = tool_table[i];
+        for (std::size_t i = 0; i < std::size(tools); ++i) {
+            const ToolExpectation& row = tools[i];
             const std::array<bool, 8> jars_before = jars_enabled(c);
             const QCursor photo_cursor = c.photograph->cursor();
             press(c.tool_buttons()[i], i % 2 == 0 ? Qt::LeftButton : Qt::RightButton);
-            for (std::size_t j = 0; j < tool_table.size(); ++j)
+            for (std::size_t j = 0; j < std::size(tools); ++j)
                 if (j != i && !(j == 1 && i == 2))
-                    QVERIFY2(c.tool_buttons()[j]->picture() == w.bmp(instrument(tool_table[j].plain_file)),
-                             tool_table[j].plain_file);
+                    QVERIFY2(c.tool_buttons()[j]->picture() == w.bmp(instrument(tools[j].plain)),
+                             tools[j].plain);
             if (i == 1)
                 QCOMPARE(c.bucket_button->picture().pixel(20, 20), w.drawing().current_colour);
-            else if (row.highlighted_file != nullptr)
-                QVERIFY(c.tool_buttons()[i]->picture() == w.bmp(instrument(row.highlighted_file)));
+            else if (row.chosen != nullptr)
+                QVERIFY(c.tool_buttons()[i]->picture() == w.bmp(instrument(row.chosen)));
             QCOMPARE(w.drawing().current_tool, row.tool);
             QCOMPARE(static_cast<int>(w.drawing().fill_pattern), i == 1 ? 1 : 0);
             QCOMPARE(c.solid_pattern_frame->isVisible(), i == 1);
@@ -62,9 +86,9 @@ private slots:
                                                                   : QCursor(Qt::ArrowCursor);
             QVERIFY(same_cursor(c.photograph->cursor(), photo));
             std::array<bool, 8> jars = jars_before;
-            if (row.jars != JarSwitch::unchanged)
-                jars.fill(row.jars != JarSwitch::all_disabled);
-            if (row.jars == JarSwitch::all_but_black)
+            if (row.jars != Jars::unchanged)
+                jars.fill(row.jars != Jars::none);
+            if (row.jars == Jars::all_but_black)
                 jars[7] = false;
             QCOMPARE(jars_enabled(c), jars);
         }

@@ -9,15 +9,20 @@
 #include "crafted_bmp.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QtEndian>
 #include <QtTest>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <jpeglib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -70,6 +75,59 @@ QByteArray claimed_rle(int width, int height)
     bmp.palette = crafted::ramp(2);
     bmp.pixels = crafted::bytes({0, 1});
     return crafted::file(bmp);
+}
+
+// The headers of a one-bit picture of the size given, and the size of the file with all its pixels.
+std::pair<QByteArray, qint64> one_bit(int width, int height)
+{
+    crafted::Bmp bmp = crafted::make(width, height, 1);
+    bmp.palette = crafted::ramp(2);
+    const QByteArray headers = crafted::file(bmp);
+    return {headers, headers.size() + qint64{(width + 31) / 32 * 4} * height};
+}
+
+// A small JPEG whose frame header claims the size given; its pixel data is that of 8 x 8.
+QByteArray claimed_jpeg(int width, int height)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(8, 8, QImage::Format_RGB32).save(&buffer, "JPG");
+    const qsizetype frame = bytes.indexOf("\xff\xc0");
+    qToBigEndian(quint16(height), bytes.data() + frame + 5);
+    qToBigEndian(quint16(width), bytes.data() + frame + 7);
+    return bytes;
+}
+
+// A grey progressive JPEG of `scans` scans: the DC, then the AC coefficients one a scan, the last
+// scan taking the rest.
+QByteArray progressive_jpeg(int scans)
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = info.image_height = 16;
+    info.input_components = 1;
+    info.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    std::vector<jpeg_scan_info> script(static_cast<size_t>(scans), {1, {0}, 0, 0, 0, 0});
+    for (int i = 1; i < scans; ++i)
+        script[static_cast<size_t>(i)].Ss = i, script[static_cast<size_t>(i)].Se = i == scans - 1 ? 63 : i;
+    info.scan_info = script.data();
+    info.num_scans = scans;
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(16, 128);
+    for (JSAMPROW line = row.data(); info.next_scanline < info.image_height;)
+        jpeg_write_scanlines(&info, &line, 1);
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray bytes(reinterpret_cast<const char*>(out), static_cast<qsizetype>(size));
+    std::free(out);
+    return bytes;
 }
 
 // The temporary files a write leaves beside its target when it fails half way.
@@ -131,13 +189,71 @@ private slots:
         QCOMPARE(refusal([&] { decode_bmp(whole); }), bitmap_not_valid);
     }
 
+    // Every bound on what a file may hold or claim takes a file exactly at it (read, or refused for
+    // another reason: the pixels claimed are not there) and refuses one a unit past it.
+    void every_bound_takes_its_limit_and_refuses_one_past_it_data()
+    {
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<qint64>("grown_to"); // with zero bytes at the end, 0 for as it is
+        QTest::addColumn<QString>("past");    // the refusal one past the bound
+        const QByteArray bmp = encode_bmp(coloured(4, 4));
+        const QByteArray jpeg = claimed_jpeg(8, 8);
+        for (const int beyond : {0, 1}) {
+            const char* side = beyond ? "past" : "at";
+            QTest::addRow("BMP of 256 MiB, %s", side)
+                << "bmp" << bmp << (qint64{256} << 20) + beyond << "File is too large";
+            QTest::addRow("JPEG of 128 MiB, %s", side)
+                << "jpeg" << jpeg << (qint64{128} << 20) + beyond << "File is too large";
+            const auto [wide, wide_size] = one_bit(32768 + beyond, 8191);
+            QTest::addRow("BMP side of 32768, %s", side)
+                << "bmp rows" << wide << wide_size << bitmap_not_valid;
+            const auto [many, many_size] = one_bit(16384, 16384 + beyond);
+            QTest::addRow("BMP of 2^28 pixels, %s", side)
+                << "bmp rows" << many << many_size << bitmap_not_valid;
+            QTest::addRow("BMP shown of 2^25 pixels, %s", side)
+                << "bmp" << claimed_rle(8192, 4096 + beyond) << qint64{0} << "Picture is too large";
+            QTest::addRow("JPEG shown of 2^25 pixels, %s", side)
+                << "jpeg" << claimed_jpeg(8192, 4096 + beyond) << qint64{0} << "JPEG image is too large";
+            QTest::addRow("JPEG fitted of 2^28 pixels, %s", side)
+                << "jpeg fitted" << claimed_jpeg(16384, 16384 + beyond) << qint64{0}
+                << "JPEG image is too large";
+            QTest::addRow("JPEG of 32 scans, %s", side)
+                << "jpeg" << progressive_jpeg(32 + beyond) << qint64{0} << "JPEG image has too many scans";
+        }
+    }
+    void every_bound_takes_its_limit_and_refuses_one_past_it()
+    {
+        QFETCH(QString, reader);
+        QFETCH(QByteArray, file);
+        QFETCH(qint64, grown_to);
+        QFETCH(QString, past);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("picture");
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        QVERIFY(grown_to == 0 || out.resize(grown_to));
+        out.close();
+        const QMap<QString, std::function<void()>> read{{"bmp", [&] { read_bmp(path); }},
+                                                        {"bmp rows", [&] { BmpRows rows(path); }},
+                                                        {"jpeg", [&] { read_jpeg(path); }},
+                                                        {"jpeg fitted", [&] {
+                                                             read_jpeg_scaled(path, {123, 123});
+                                                         }}};
+        const QString said = refusal(read[reader]).value_or(QString());
+        QVERIFY2(said.endsWith(past) == QByteArray(QTest::currentDataTag()).endsWith("past"),
+                 qPrintable(said));
+    }
+
     // Names as long as the file system takes (255 bytes here, in Latin or Cyrillic letters) are
-    // saved and written as snapshots; the temporary names beside them fit too, and none is left.
+    // saved and written as snapshots; the temporary names beside them fit too, cut between whole
+    // characters (the emoji's four bytes are where the cut falls), and none is left.
     void names_as_long_as_the_file_system_takes_are_written()
     {
         QTemporaryDir dir;
         const Bitmap drawing = coloured(20, 10);
-        for (const QString& stem : {QString(251, 'a'), QString(125, QChar(0x0436)) + 'b', QString(3, 'c')}) {
+        for (const QString& stem : {QString(251, 'a'), QString(125, QChar(0x0436)) + 'b', QString(3, 'c'),
+                                    QString(239, 'd') + QString::fromUtf8("\U0001F600")}) {
             const QString target = dir.filePath(stem + ".bmp");
             QVERIFY(QFile::encodeName(QFileInfo(target).fileName()).size() <= 255);
             write_bmp(coloured(5, 5), target);
@@ -148,8 +264,9 @@ private slots:
             const QString temporary = temporary_name_beside(target, 0xabcdef12);
             QVERIFY(QFile::encodeName(QFileInfo(temporary).fileName()).size() <= 255);
             QVERIFY(temporary.endsWith(".abcdef12.tmp") && QFileInfo(temporary).path() == dir.path());
+            QCOMPARE(QFile::decodeName(QFile::encodeName(temporary)), temporary);
         }
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 4);
         QCOMPARE(leftovers(dir.path()), QStringList());
     }
 

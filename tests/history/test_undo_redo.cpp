@@ -111,42 +111,6 @@ private slots:
         QVERIFY(w.errors().isEmpty());
     }
 
-    void only_the_last_press_can_be_undone()
-    {
-        Window w;
-        auto& c = w.controls();
-        const pixels::Bitmap first = one_stroke(w);
-        stroke(w, {300, 400}, {320, 420});
-        press(c.undo_button);
-        QVERIFY(c.canvas->picture() == first);
-        c.undo_action->trigger();
-        QVERIFY(c.canvas->picture() == first);
-
-        press(c.pipette_button);
-        press(c.canvas, Qt::LeftButton, {220, 210});
-        QCOMPARE(w.drawing().current_colour, red);
-        press(c.undo_button);
-        QVERIFY(c.canvas->picture() == first);
-        QVERIFY(redo_snapshot(w) == first);
-    }
-
-    void a_new_stroke_after_an_undo_offers_both()
-    {
-        Window w;
-        auto& c = w.controls();
-        const pixels::Bitmap first = one_stroke(w);
-        press(c.undo_button);
-        stroke(w, {300, 400}, {320, 420});
-        const pixels::Bitmap second = c.canvas->picture();
-        verify_buttons(w, true, true);
-        press(c.redo_button);
-        QVERIFY(c.canvas->picture() == first);
-        QVERIFY(undo_snapshot(w) == second);
-        verify_buttons(w, true, false);
-        press(c.undo_button);
-        QVERIFY(c.canvas->picture() == second);
-    }
-
     void an_undo_brings_back_the_previous_drawing_with_its_size()
     {
         Window w;
@@ -189,34 +153,6 @@ private slots:
         QVERIFY(c.canvas->picture() == stroked);
         verify_buttons(w, true, false);
         QVERIFY(w.errors().isEmpty());
-    }
-
-    void menu_and_button_undos_keep_the_stroke_for_redo()
-    {
-        for (const bool second_from_menu : {true, false}) {
-            Window w;
-            auto& c = w.controls();
-            const pixels::Bitmap stroked = one_stroke(w);
-            c.undo_action->trigger();
-            QVERIFY(c.canvas->picture() == known_picture());
-            verify_buttons(w, false, true);
-            QVERIFY(c.undo_button->picture() == w.bmp("buttons/назад чб.bmp"));
-            if (second_from_menu)
-                c.undo_action->trigger();
-            else
-                press(c.undo_button);
-            QVERIFY(c.canvas->picture() == known_picture());
-            QVERIFY(redo_snapshot(w) == stroked);
-            verify_buttons(w, false, true);
-            if (second_from_menu)
-                press(c.redo_button);
-            else
-                c.redo_action->trigger();
-            QVERIFY(c.canvas->picture() == stroked);
-            QVERIFY(c.redo_button->picture() == w.bmp("buttons/вперед чб.bmp"));
-            verify_buttons(w, true, false);
-            QVERIFY(w.errors().isEmpty());
-        }
     }
 
     // A thousand random presses, undos and redos by button and by menu, against the model.

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTest>
 #include <algorithm>
 #include <vector>
@@ -18,6 +19,10 @@ namespace {
 constexpr QSize page(474, 593);
 constexpr QSize rendered(1200, 1500);
 constexpr int tolerance = 3;
+// A child brushes any area of 400 pixels; a page holds 15 to 150 of them.
+constexpr int smallest_area = 400;
+constexpr int fewest_areas = 15;
+constexpr int most_areas = 150;
 
 bool is_black(const QImage& image, int x, int y)
 {
@@ -102,9 +107,9 @@ void check_areas(const QString& name, const QImage& drawing, std::vector<int>* s
         }
     const std::vector<int> sizes = art_checks::white_regions(pixels::Bitmap::from_image(drawing));
     QVERIFY2(
-        *std::min_element(sizes.begin(), sizes.end()) >= places::smallest_area,
+        *std::min_element(sizes.begin(), sizes.end()) >= smallest_area,
         qPrintable(name + ": an area of " + QString::number(*std::min_element(sizes.begin(), sizes.end()))));
-    QVERIFY2(int(sizes.size()) >= places::fewest_areas && int(sizes.size()) <= places::most_areas,
+    QVERIFY2(int(sizes.size()) >= fewest_areas && int(sizes.size()) <= most_areas,
              qPrintable(name + ": " + QString::number(sizes.size()) + " areas"));
     if (sizes_out)
         *sizes_out = sizes;
@@ -118,6 +123,7 @@ class LineDrawingQualityTest : public QObject {
 private slots:
     void rendered_photographs_give_the_shipped_outlines();
     void real_photographs_give_pages_a_child_can_colour();
+    void areas_the_outlines_leave_too_small_join_a_neighbour();
 };
 
 void LineDrawingQualityTest::rendered_photographs_give_the_shipped_outlines()
@@ -172,6 +178,20 @@ void LineDrawingQualityTest::real_photographs_give_pages_a_child_can_colour()
         const QImage made = places::line_drawing(photo.copy(places::page_frame(photo.size(), page)));
         check_areas(QFileInfo(path).fileName(), made);
     }
+}
+
+// Squares of a colour each on a grey page, from a little below to a little above the smallest
+// area: the outlines drawn around them leave some smaller than it, and those join a neighbour.
+void LineDrawingQualityTest::areas_the_outlines_leave_too_small_join_a_neighbour()
+{
+    QImage photo(page, QImage::Format_RGB32);
+    photo.fill(qRgb(128, 128, 128));
+    QPainter painter(&photo);
+    for (int i = 0; i < 42; ++i)
+        painter.fillRect(QRect(20 + i % 6 * 75, 20 + i / 6 * 80, 18 + i % 8, 18 + i % 8),
+                         QColor::fromHsv(i * 37 % 360, 255, 220));
+    painter.end();
+    check_areas(QStringLiteral("squares"), places::line_drawing(photo));
 }
 
 QTEST_GUILESS_MAIN(LineDrawingQualityTest)

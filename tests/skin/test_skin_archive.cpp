@@ -71,6 +71,8 @@ private slots:
     void archives_of_common_packers_are_read();
     void a_damaged_archive_gives_nothing_data();
     void a_damaged_archive_gives_nothing();
+    void a_skin_at_its_bounds_is_read_and_one_past_them_is_not_data();
+    void a_skin_at_its_bounds_is_read_and_one_past_them_is_not();
     void no_cut_or_flipped_byte_is_taken_for_a_skin();
     void a_packed_skin_is_applied_before_a_folder_of_the_name();
     void a_damaged_packed_skin_leaves_the_folder_or_nothing();
@@ -136,16 +138,42 @@ void SkinArchiveTest::a_damaged_archive_gives_nothing_data()
     QTest::newRow("name beyond the end") << with_central_field(good, 28, 0xFFFF);
     QTest::newRow("more entries than written")
         << good.left(good.size() - 12) + skin_testing::le16(9) + good.right(10);
-    std::vector<skin_testing::ZipItem> crowded{{"skin.qss", sheet, false}};
-    for (int i = 0; i < 512; ++i)
-        crowded.push_back({"p" + QByteArray::number(i), "x", false});
-    QTest::newRow("more entries than a skin holds") << zip(crowded);
 }
 
 void SkinArchiveTest::a_damaged_archive_gives_nothing()
 {
     QFETCH(QByteArray, archive);
     QVERIFY(!skin::unpack_skin_archive(archive).has_value());
+}
+
+// A packed skin holds at most 512 entries and 32 MiB unpacked, counted over all its files.
+void SkinArchiveTest::a_skin_at_its_bounds_is_read_and_one_past_them_is_not_data()
+{
+    QTest::addColumn<QByteArray>("archive");
+    QTest::addColumn<bool>("read");
+    const auto crowded = [](int entries) {
+        std::vector<ZipItem> items{{"skin.qss", sheet, false}};
+        for (int i = 1; i < entries; ++i)
+            items.push_back({"p" + QByteArray::number(i), "x", false});
+        return zip(items);
+    };
+    const auto unpacking_to = [](qsizetype total) {
+        const QByteArray half(16 << 20, 'h');
+        return zip({{"skin.qss", sheet},
+                    {"a.bin", half},
+                    {"b.bin", QByteArray(total - half.size() - sheet.size(), 'b')}});
+    };
+    QTest::newRow("512 entries") << crowded(512) << true;
+    QTest::newRow("513 entries") << crowded(513) << false;
+    QTest::newRow("32 MiB in all") << unpacking_to(32 << 20) << true;
+    QTest::newRow("32 MiB and a byte in all") << unpacking_to((32 << 20) + 1) << false;
+}
+
+void SkinArchiveTest::a_skin_at_its_bounds_is_read_and_one_past_them_is_not()
+{
+    QFETCH(QByteArray, archive);
+    QFETCH(bool, read);
+    QCOMPARE(skin::unpack_skin_archive(archive).has_value(), read);
 }
 
 void SkinArchiveTest::no_cut_or_flipped_byte_is_taken_for_a_skin()

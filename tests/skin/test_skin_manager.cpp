@@ -180,20 +180,29 @@ void SkinManagerTest::the_shipped_skin_gives_the_menu_bar_its_look()
     QCOMPARE(skinned, qRgb(0xff, 0xf6, 0xe6));
 }
 
-// Only regular pictures inside the skin's own folder are named to the style engine: a FIFO (which
-// would block start-up for ever), a device, a link out of the folder and a file elsewhere are
+// Only regular pictures inside the skin's own folder, of 16 megapixels at most, are named to the
+// style engine: a FIFO (which would block start-up for ever), a device, a link out of the folder,
+// a file elsewhere (even in a folder whose name begins with the skin's) and a larger picture are
 // passed over as missing pictures, and the skin's own picture still shows.
 void SkinManagerTest::the_skin_reaches_its_own_pictures()
 {
     SkinDirectory skins;
     const QByteArray others =
         "A { image: url('pipe.png') } B { image: url(\"/dev/zero\") } C { image: url(link.png) } "
-        "D { image: url(../outside.png) } E { image: url(:/icons/x.png) }";
+        "D { image: url(../outside.png) } E { image: url(:/icons/x.png) } F { image: url(../MacOSX/x.png) } "
+        "G { image: url(16M.pgm) } H { image: url(past16M.pgm) }";
     skins.add_skin(QStringLiteral("MacOS"), "QLabel#probe { border-image: url(skin:face.png); } " + others);
     QImage face(4, 4, QImage::Format_RGB32);
     face.fill(qRgb(200, 30, 90));
     QVERIFY(face.save(skins.dir.filePath("MacOS/face.png")));
     QVERIFY(face.save(skins.dir.filePath("outside.png")));
+    QVERIFY(QDir(skins.path()).mkpath("MacOSX") && face.save(skins.dir.filePath("MacOSX/x.png")));
+    // Headers alone: a picture's size is read from them before it is named.
+    for (const auto& [name, header] :
+         {std::pair("16M.pgm", "P5 4096 4096 255\n"), std::pair("past16M.pgm", "P5 4096 4097 255\n")}) {
+        QFile picture(skins.dir.filePath(QStringLiteral("MacOS/") + name));
+        QVERIFY(picture.open(QIODevice::WriteOnly) && picture.write(header) > 0);
+    }
     QVERIFY(QFile::link(skins.dir.filePath("outside.png"), skins.dir.filePath("MacOS/link.png")));
     QCOMPARE(mkfifo(QFile::encodeName(skins.dir.filePath("MacOS/pipe.png")).constData(), 0600), 0);
 
@@ -208,7 +217,10 @@ void SkinManagerTest::the_skin_reaches_its_own_pictures()
     QCOMPARE(manager.applied_style_sheet(),
              "QLabel#probe { border-image: url(\"" + face_path +
                  "\"); } A { image: url(\"\") } B { image: url(\"\") } C { image: url(\"\") } "
-                 "D { image: url(\"\") } E { image: url(\":/icons/x.png\") }");
+                 "D { image: url(\"\") } E { image: url(\":/icons/x.png\") } F { image: url(\"\") } "
+                 "G { image: url(\"" +
+                 QFileInfo(skins.dir.filePath("MacOS/16M.pgm")).canonicalFilePath() +
+                 "\") } H { image: url(\"\") }");
 }
 
 // The folders a killed copy unpacked its skin into go at the next start; a running copy's and

@@ -197,6 +197,45 @@ private slots:
         QCOMPARE(widget.size(), control);
     }
 
+    // A screen of more device pixels than a picture's shows the rendering beside its file at the
+    // next whole density up, the densest there is where that one is missing: never an upscaled one.
+    void the_rendering_shown_is_the_one_the_ratio_needs_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("with_3x");
+        QTest::addColumn<QRgb>("shown"); // the file itself red, at 2x green, at 3x blue
+        QTest::newRow("1") << 1.0 << true << red;
+        QTest::newRow("1.25") << 1.25 << true << green;
+        QTest::newRow("1.5") << 1.5 << true << green;
+        QTest::newRow("2") << 2.0 << true << green;
+        QTest::newRow("2.5") << 2.5 << true << blue;
+        QTest::newRow("2.5 without 3x") << 2.5 << false << green;
+        QTest::newRow("4") << 4.0 << true << blue;
+    }
+    void the_rendering_shown_is_the_one_the_ratio_needs()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(bool, with_3x);
+        QFETCH(QRgb, shown);
+        QTemporaryDir dir;
+        for (const auto& [name, density, colour] :
+             {std::tuple("b.bmp", 1, red), std::tuple("b@2x.bmp", 2, green),
+              std::tuple(with_3x ? "b@3x.bmp" : "", 3, blue)}) {
+            QImage rendering(QSize(4, 3) * density, QImage::Format_RGB32);
+            rendering.fill(colour);
+            if (*name)
+                formats::write_bmp(Bitmap::from_image(rendering), dir.filePath(name));
+        }
+        PictureControl control;
+        control.resize(4, 3);
+        control.load_picture(dir.filePath("b.bmp"));
+        QImage screen(QSize(12, 12), QImage::Format_RGB32);
+        screen.fill(Qt::black);
+        screen.setDevicePixelRatio(ratio);
+        control.render(&screen);
+        QCOMPARE(QColor(screen.pixel(1, 1)), QColor(shown));
+    }
+
     void stretched_picture_is_drawn_over_the_control()
     {
         Scene scene;
