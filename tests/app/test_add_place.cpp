@@ -251,8 +251,8 @@ void AddPlaceTest::each_window_option_asks_for_its_own_window()
     QFETCH(bool, whole_screen);
     const app::CommandLine line(QStringList{"koloriton"} + options);
     QVERIFY(!line.runs_without_window());
-    QCOMPARE(line.settings_window(), settings_window);
-    QCOMPARE(line.whole_screen(), whole_screen);
+    QCOMPARE(line.asks_for_settings_window(), settings_window);
+    QCOMPARE(line.asks_for_whole_screen(), whole_screen);
 }
 
 QTEST_MAIN(AddPlaceTest)
