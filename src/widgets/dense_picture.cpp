@@ -1,5 +1,5 @@
-#include "formats/picture_density.h"
 #include "widgets/dense_picture.h"
+#include "formats/picture_density.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -36,8 +36,8 @@ private:
     void changed_block(const QImage& before, const QImage& after, QPoint at);
     void edge_block(const QImage& before, const QImage& after, QPoint at);
 
-    QImage rendering_; // RGB32, device pixel ratio = density_
-    pixels::Bitmap synced_;    // the picture as the rendering shows it
+    QImage rendering_;      // RGB32, device pixel ratio = density_
+    pixels::Bitmap synced_; // the picture as the rendering shows it
     QImage shown_;
     bool shown_transparent_ = false;
     bool shown_valid_ = false;

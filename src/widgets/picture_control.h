@@ -119,8 +119,8 @@ private:
     QRect control_area(const QRect& area) const;
 
     pixels::Bitmap picture_;
-    QString source_path_; // the file the picture came from, while it has a denser rendering
-    pixels::Bitmap as_loaded_;    // the picture as read from source_path_ (shared until drawn on)
+    QString source_path_;      // the file the picture came from, while it has a denser rendering
+    pixels::Bitmap as_loaded_; // the picture as read from source_path_ (shared until drawn on)
     DensePicture dense_;
     int looked_for_density_ = 1;
     int shown_density_ = 1;

@@ -172,8 +172,7 @@ private slots:
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(picture.save(&buffer, "PNG"));
-        const CursorImage cursor =
-            formats::decode_cursor(directory(QPoint(4, 6), quint32(png.size())) + png);
+        const CursorImage cursor = formats::decode_cursor(directory(QPoint(4, 6), quint32(png.size())) + png);
         QCOMPARE(cursor.hotspot, QPoint(4, 6));
         QCOMPARE(cursor.image.size(), QSize(20, 10));
         QCOMPARE(at(cursor, 4, 6), qRgb(10, 200, 30));
