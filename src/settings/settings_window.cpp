@@ -150,12 +150,14 @@ Settings SettingsWindow::shown() const
 
 void SettingsWindow::save()
 {
-    if (save_user_settings(files_, loaded_, shown())) {
+    const QString problem = save_user_settings(files_, loaded_, shown());
+    if (problem.isEmpty()) {
         accept();
         return;
     }
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Не удалось записать настройки в файл %1.").arg(files_.user_file));
+    QMessageBox::warning(
+        this, windowTitle(),
+        QStringLiteral("Не удалось записать настройки в файл %1 (%2).").arg(files_.user_file, problem));
 }
 
 } // namespace settings
