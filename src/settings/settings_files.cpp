@@ -20,6 +20,8 @@ namespace {
 const QString relative_path = QStringLiteral("koloriton/koloriton.conf");
 // The one key of a system file's [locked] group: the list of locked "group/key" names.
 const QString locked_list_key = QStringLiteral("locked/keys");
+// A system file's switch of the settings window itself; no user's file may set it.
+const QString window_allowed_key = QStringLiteral("allow/settings");
 
 const SettingKey* find_key(const QString& name)
 {
@@ -50,16 +52,18 @@ public:
     FileReader(const QString& path, const ProblemReport& report) : path_(path), report_(report) {}
 
     // Reads the file's values into `into`, except the keys in `skipped`; a system file's locks
-    // are added to `locks`, a user's file may not have any. False when the file is there but was
-    // not read (not a regular file, too large, unreadable or malformed).
-    bool read(Settings& into, const QSet<QString>& skipped, QSet<QString>* locks)
+    // and window switch go to `system`, a user's file (`system` null) may not have any. False when
+    // the file is there but was not read (not a regular file, too large, unreadable or malformed).
+    bool read(Settings& into, const QSet<QString>& skipped, LoadedSettings* system)
     {
         const std::optional<IniText> text = read_text();
         if (!text)
             return !QFileInfo(path_).exists() && !QFileInfo(path_).isSymLink();
         for (const IniEntry& entry : text->entries) {
             if (entry.name == locked_list_key)
-                read_locks(entry, locks);
+                read_locks(entry, system ? &system->locked : nullptr);
+            else if (entry.name == window_allowed_key)
+                read_window_switch(entry, system);
             else if (const SettingKey* key = find_key(entry.name))
                 read_value(*key, entry, into, skipped);
             else
@@ -109,6 +113,17 @@ private:
             else
                 problem(entry, QStringLiteral("unknown key \"%1\"").arg(name));
         }
+    }
+
+    void read_window_switch(const IniEntry& entry, LoadedSettings* system)
+    {
+        const std::optional<bool> on = parse_switch(entry.value);
+        if (system == nullptr)
+            problem(entry, QStringLiteral("only a system's file locks the settings window"));
+        else if (!on)
+            problem(entry, QStringLiteral("\"%1\" is not true or false").arg(entry.value.left(80)));
+        else
+            system->window_allowed = *on;
     }
 
     void read_value(const SettingKey& key, const IniEntry& entry, Settings& into,
@@ -173,8 +188,7 @@ LoadedSettings load_settings(const SettingsFiles& files, const ProblemReport& re
     };
     bool system_read = true;
     for (auto file = files.system_files.crbegin(); file != files.system_files.crend(); ++file)
-        system_read =
-            FileReader(*file, collect).read(loaded.system_values, {}, &loaded.locked) && system_read;
+        system_read = FileReader(*file, collect).read(loaded.system_values, {}, &loaded) && system_read;
     loaded.values = loaded.system_values;
     // A broken system file may have locked what the user's file changes: none of it is taken.
     if (system_read)

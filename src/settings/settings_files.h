@@ -29,6 +29,9 @@ struct LoadedSettings {
     QSet<QString> locked;
     // Every problem line of the files, as told to the report.
     QStringList problems;
+    // Whether the settings window may change anything: "[allow] settings=false" in a system file
+    // greys all of it.
+    bool window_allowed = true;
 
     bool is_locked(const SettingKey& key) const { return locked.contains(QString::fromLatin1(key.name)); }
 };
