@@ -156,6 +156,26 @@ private slots:
                 }));
     }
 
+    // Saving never blocks on a FIFO nor writes through a link: it says so, and both stay.
+    void saving_refuses_what_is_no_regular_file()
+    {
+        for (const bool link : {false, true}) {
+            ConfigFolders folders;
+            folders.write("home", "");
+            const QByteArray file = QFile::encodeName(folders.file("home"));
+            const QByteArray fifo = QFile::encodeName(folders.folder("fifo"));
+            QVERIFY(::mkfifo(fifo.constData(), 0600) == 0 && QFile::remove(file));
+            QVERIFY(link ? QFile::link(fifo, file) : ::mkfifo(file.constData(), 0600) == 0);
+            const QString refused =
+                settings::save_user_settings(settings::SettingsFiles::from_environment(), folders.load(),
+                                             with([](auto& s) { s.allow_saving = false; }));
+            QVERIFY2(refused.startsWith(folders.file("home") + ": "), qPrintable(refused));
+            QCOMPARE(QFileInfo(file).isSymLink(), link);
+            struct stat status {};
+            QVERIFY(::stat(file.constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        }
+    }
+
     // A hostile file beside a valid system file that locks saving off: the lock holds, the file
     // is named, and the user's "printing=false" counts only when every file was read.
     void hostile_files_leave_the_locks_data()
