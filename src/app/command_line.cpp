@@ -3,6 +3,7 @@
 #include "core/resource_paths.h"
 #include "places/place_error.h"
 #include "places/place_maker.h"
+#include "settings/settings_files.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,11 +24,14 @@ CommandLine::CommandLine(const QStringList& arguments)
       replace_option_("replace", QStringLiteral("Заменить место с тем же названием.")),
       settings_option_("settings", QStringLiteral("Открыть окно настроек для взрослых: что можно ребёнку, "
                                                   "контуры, папка для рисунков.")),
+      check_settings_option_("check-settings",
+                             QStringLiteral("Проверить файлы настроек и вывести каждую ошибку в них; код "
+                                            "выхода 1, если ошибки есть.")),
       whole_screen_option_("fullscreen", QStringLiteral("Открыть во весь экран (F11 возвращает окно)."))
 {
     parser_.setApplicationDescription(QStringLiteral("Колоритон, раскраска для детей."));
     parser_.addOptions({help_option_, add_place_option_, name_option_, description_option_, replace_option_,
-                        settings_option_, whole_screen_option_});
+                        settings_option_, check_settings_option_, whole_screen_option_});
     parsed_ = parser_.parse(arguments);
 }
 
@@ -35,7 +39,8 @@ bool CommandLine::runs_without_window() const
 {
     // Qt's own options (-platform, -style, ...) are not ours and go to the window as before; a
     // place is made only from arguments understood in full.
-    return parser_.isSet(add_place_option_) || (parsed_ && parser_.isSet(help_option_));
+    return parser_.isSet(add_place_option_) || parser_.isSet(check_settings_option_) ||
+           (parsed_ && parser_.isSet(help_option_));
 }
 
 int CommandLine::run_without_window(QTextStream& out, QTextStream& err) const
@@ -44,6 +49,8 @@ int CommandLine::run_without_window(QTextStream& out, QTextStream& err) const
         return refuse_arguments(err);
     if (parser_.isSet(help_option_))
         return show_help(out);
+    if (parser_.isSet(check_settings_option_))
+        return check_settings(out, err);
     return add_place(out, err);
 }
 
@@ -91,6 +98,16 @@ int CommandLine::add_place(QTextStream& out, QTextStream& err) const
         err << "koloriton: " << error.text() << '\n';
         return 1;
     }
+}
+
+int CommandLine::check_settings(QTextStream& out, QTextStream& err) const
+{
+    const settings::LoadedSettings loaded = settings::load_settings(
+        settings::SettingsFiles::from_environment(), [&err](const QString& line) { err << line << '\n'; });
+    if (!loaded.problems.isEmpty())
+        return 1;
+    out << QStringLiteral("Файлы настроек в порядке.\n");
+    return 0;
 }
 
 QStringList arguments_of(int argc, char** argv)

@@ -16,7 +16,7 @@ public:
     explicit CommandLine(const QStringList& arguments);
 
     // Whether the arguments ask for a task that ends the program before any window opens: help, a
-    // new place, or arguments of such a task that are not understood.
+    // new place, a check of the settings files, or arguments of such a task that are not understood.
     bool runs_without_window() const;
     // Runs that task (under a core application) and returns the exit code. Writes what it did to
     // `out` and what went wrong, in Russian, to `err`.
@@ -30,6 +30,8 @@ private:
     int show_help(QTextStream& out) const;
     int refuse_arguments(QTextStream& err) const;
     int add_place(QTextStream& out, QTextStream& err) const;
+    // --check-settings: every problem of the settings files on `err`; 1 when there is one.
+    int check_settings(QTextStream& out, QTextStream& err) const;
 
     QCommandLineParser parser_;
     QCommandLineOption help_option_;
@@ -38,6 +40,7 @@ private:
     QCommandLineOption description_option_;
     QCommandLineOption replace_option_;
     QCommandLineOption settings_option_;
+    QCommandLineOption check_settings_option_;
     QCommandLineOption whole_screen_option_;
     bool parsed_ = false;
 };

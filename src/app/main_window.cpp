@@ -70,8 +70,9 @@ MainWindow::~MainWindow() = default;
 void MainWindow::apply_settings(const settings::Settings& values)
 {
     undo_redo_->keep_outlines(values.keep_outlines);
-    output_windows_->allow_printing(values.allow_printing);
-    drawing_files_->allow(values.allow_saving, values.allow_opening);
+    state_.allowed = {values.allow_saving, values.allow_opening, values.allow_printing};
+    output_windows_->show_allowances();
+    drawing_files_->show_allowances();
     drawing_files_->use_drawings_folder(values.drawings_folder);
 }
 
@@ -180,8 +181,8 @@ void MainWindow::create_subsystems()
     drawing_files_ = std::make_unique<history::DrawingFiles>(
         history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
                                      &controls_.save_dialog, &controls_.open_dialog},
-        paths, *unsaved_changes_, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
-    saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, this);
+        paths, state_.allowed, *unsaved_changes_, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
+    saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, state_.allowed, this);
     exit_ = std::make_unique<ExitConfirmation>(state_.paths, *saving_, this);
     // No step replaces a drawing with unsaved changes without asking whether to save it.
     page_switcher_->set_replace_check([this] { return saving_->may_leave(); });
@@ -192,7 +193,7 @@ void MainWindow::create_subsystems()
         paths);
     output_windows_ = new output::OutputWindows(
         output::OutputControls{c.canvas, c.print_button, c.print_action, c.help_action, c.about_action},
-        help_controls(c), this);
+        help_controls(c), state_.allowed, this);
     skin_manager_ = new skin::SkinManager(this);
     hint_manager_ = new skin::HintManager(this);
     output_windows_->print_window().set_skin_manager(skin_manager_);

@@ -6,19 +6,24 @@
 namespace app {
 
 SaveBeforeLeaving::SaveBeforeLeaving(const history::UnsavedChanges& changes, history::DrawingFiles& files,
-                                     QWidget* window)
-    : changes_(changes), files_(files), window_(window), question_([this] { return ask_default(); })
+                                     const core::Allowances& allowed, QWidget* window)
+    : changes_(changes), files_(files), allowed_(allowed), window_(window),
+      question_([this] { return ask_default(); })
 {
 }
 
 SaveAnswer SaveBeforeLeaving::ask_default() const
 {
+    const QMessageBox::StandardButtons offered =
+        (allowed_.saving ? QMessageBox::Yes : QMessageBox::NoButton) | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, window_->windowTitle(), QStringLiteral("Сохранить рисунок?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+                    offered, window_);
+    if (allowed_.saving) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.setDefaultButton(QMessageBox::Yes);
+    }
     box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
-    box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return SaveAnswer::save;
@@ -33,9 +38,9 @@ bool SaveBeforeLeaving::may_leave(const std::function<bool()>& without_changes)
 {
     if (!changes_.any())
         return !without_changes || without_changes();
-    switch (question_()) {
+    switch (question_ ? question_() : ask_default()) {
     case SaveAnswer::save:
-        return files_.save_drawing();
+        return allowed_.saving && files_.save_drawing();
     case SaveAnswer::discard:
         return true;
     case SaveAnswer::cancel:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/allowances.h"
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
 #include "formats/cursor_file.h"
@@ -29,6 +30,8 @@ struct ProcessState {
     // Whether the work page background is loaded.
     bool work_page_shown = false;
     formats::ScreenCursors screen_cursors;
+    // What the settings allow; the defaults allow everything.
+    Allowances allowed;
 };
 
 } // namespace core

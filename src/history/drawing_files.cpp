@@ -10,8 +10,10 @@
 namespace history {
 
 DrawingFiles::DrawingFiles(const DrawingFileControls& controls, core::ResourcePaths& paths,
-                           UnsavedChanges& changes, ShowOwnDrawing show_own_drawing)
-    : controls_(controls), paths_(paths), changes_(changes), show_own_drawing_(std::move(show_own_drawing)),
+                           const core::Allowances& allowed, UnsavedChanges& changes,
+                           ShowOwnDrawing show_own_drawing)
+    : controls_(controls), paths_(paths), allowed_(allowed), changes_(changes),
+      show_own_drawing_(std::move(show_own_drawing)),
       run_dialog_([canvas = controls.canvas](DialogKind kind, const core::FileDialogSettings& settings) {
           return run_native_file_dialog(canvas->window(), kind, settings);
       })
@@ -43,16 +45,12 @@ QString DrawingFiles::chosen_save_path()
     return chosen->contains(QStringLiteral(".bmp")) ? *chosen : *chosen + QStringLiteral(".bmp");
 }
 
-void DrawingFiles::allow(bool saving, bool opening)
+void DrawingFiles::show_allowances()
 {
-    if (!saving) {
-        controls_.save_button->setEnabled(false);
-        controls_.save_action->setEnabled(false);
-    }
-    if (!opening) {
-        controls_.open_button->setEnabled(false);
-        controls_.open_action->setEnabled(false);
-    }
+    controls_.save_button->setEnabled(allowed_.saving);
+    controls_.save_action->setEnabled(allowed_.saving);
+    controls_.open_button->setEnabled(allowed_.opening);
+    controls_.open_action->setEnabled(allowed_.opening);
 }
 
 void DrawingFiles::use_drawings_folder(const QString& folder)
@@ -65,6 +63,8 @@ void DrawingFiles::use_drawings_folder(const QString& folder)
 
 bool DrawingFiles::save_drawing()
 {
+    if (!allowed_.saving)
+        return false;
     const QString path = chosen_save_path();
     if (path.isEmpty())
         return false;
@@ -75,7 +75,7 @@ bool DrawingFiles::save_drawing()
 
 void DrawingFiles::open_drawing()
 {
-    if (!may_replace_())
+    if (!allowed_.opening || !may_replace_())
         return;
     controls_.open_dialog->initial_dir = paths_.open_dir();
     // A child who saved a drawing finds it again in one click.

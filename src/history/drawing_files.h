@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/allowances.h"
 #include "core/file_dialog_settings.h"
 #include "core/resource_paths.h"
 #include "history/file_dialog.h"
@@ -30,9 +31,10 @@ public:
     using ShowOwnDrawing = std::function<void(bool opened)>;
 
     // Saving or opening a drawing leaves no unsaved `changes`.
-    // Owns where drawings are saved (`paths.drawings_dir`).
+    // Owns where drawings are saved (`paths.drawings_dir`); saves and opens only what `allowed`
+    // allows.
     DrawingFiles(const DrawingFileControls& controls, core::ResourcePaths& paths,
-                 UnsavedChanges& changes, ShowOwnDrawing show_own_drawing);
+                 const core::Allowances& allowed, UnsavedChanges& changes, ShowOwnDrawing show_own_drawing);
     // Connects the save and open buttons and menu items to their handlers.
     void connect_handlers();
     // Replaces the modal dialogs, so tests can answer with a path or a cancel.
@@ -42,12 +44,13 @@ public:
 
     // A disallowed action is not offered: its button ignores the mouse and keeps its plain look
     // (the highlighting leaves a disabled bar button alone), its menu item and its key are greyed.
-    void allow(bool saving, bool opening);
+    void show_allowances();
     // Drawings are saved in `folder` (absolute): the save dialog starts there, and the open dialog
     // offers it. Empty keeps the usual folder.
     void use_drawings_folder(const QString& folder);
 
-    // True when the drawing was written, false when the dialog was cancelled.
+    // True when the drawing was written, false when the dialog was cancelled or saving is not
+    // allowed.
     bool save_drawing();
     void open_drawing();
 
@@ -57,6 +60,7 @@ private:
 
     DrawingFileControls controls_;
     core::ResourcePaths& paths_;
+    const core::Allowances& allowed_;
     UnsavedChanges& changes_;
     ShowOwnDrawing show_own_drawing_;
     FileDialogRunner run_dialog_;

@@ -7,8 +7,9 @@
 
 namespace output {
 
-OutputWindows::OutputWindows(const OutputControls& controls, const HelpControls& help, QWidget* main_window)
-    : QObject(main_window), controls_(controls), main_window_(main_window),
+OutputWindows::OutputWindows(const OutputControls& controls, const HelpControls& help,
+                             const core::Allowances& allowed, QWidget* main_window)
+    : QObject(main_window), controls_(controls), allowed_(allowed), main_window_(main_window),
       print_window_(new PrintWindow(main_window)),
       help_window_(new HelpWindow(main_window, help, main_window))
 {
@@ -24,16 +25,16 @@ void OutputWindows::connect_handlers()
     platform::connect_guarded(controls_.about_action, &QAction::triggered, this, [this] { show_about(); });
 }
 
-void OutputWindows::allow_printing(bool allowed)
+void OutputWindows::show_allowances()
 {
-    if (allowed)
-        return;
-    controls_.print_button->setEnabled(false);
-    controls_.print_action->setEnabled(false);
+    controls_.print_button->setEnabled(allowed_.printing);
+    controls_.print_action->setEnabled(allowed_.printing);
 }
 
 void OutputWindows::open_print_window()
 {
+    if (!allowed_.printing)
+        return;
     print_window_->prepare(controls_.canvas->picture());
     print_window_->place_on_screen();
     print_window_->exec();

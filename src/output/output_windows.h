@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/allowances.h"
 #include "output/help_areas.h"
 #include "widgets/picture_control.h"
 
@@ -27,15 +28,18 @@ class OutputWindows : public QObject {
 
 public:
     // `main_window` owns the print and help windows and is what the help picture shows.
-    // `help` names the controls of `main_window` the help picture points at.
-    OutputWindows(const OutputControls& controls, const HelpControls& help, QWidget* main_window);
+    // `help` names the controls of `main_window` the help picture points at. Prints only when
+    // `allowed` allows it.
+    OutputWindows(const OutputControls& controls, const HelpControls& help, const core::Allowances& allowed,
+                  QWidget* main_window);
 
     void connect_handlers();
     // Without printing allowed the print button ignores the mouse and keeps its plain look, and
     // "Печать" and its key are greyed.
-    void allow_printing(bool allowed);
+    void show_allowances();
 
-    // Prepares the print window with the canvas's drawing and shows it modally.
+    // Prepares the print window with the canvas's drawing and shows it modally, when printing is
+    // allowed.
     void open_print_window();
     // Shows the help window modally.
     void show_help();
@@ -47,6 +51,7 @@ public:
 
 private:
     OutputControls controls_;
+    const core::Allowances& allowed_;
     QWidget* main_window_;
     PrintWindow* print_window_;
     HelpWindow* help_window_;

@@ -1,8 +1,13 @@
 #include "settings/settings_files.h"
 
+#include "platform/errors.h"
+#include "platform/file_replacement.h"
+#include "platform/whole_file.h"
+#include "settings/ini_text.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +20,8 @@ namespace {
 const QString relative_path = QStringLiteral("koloriton/koloriton.conf");
 // The one key of a system file's [locked] group: the list of locked "group/key" names.
 const QString locked_list_key = QStringLiteral("locked/keys");
+// A system file's switch of the settings window itself; no user's file may set it.
+const QString window_allowed_key = QStringLiteral("allow/settings");
 
 const SettingKey* find_key(const QString& name)
 {
@@ -35,81 +42,113 @@ std::optional<bool> parse_switch(const QString& text)
     return std::nullopt;
 }
 
+// At most this many problems are told of one file: a file of a hundred thousand unknown keys
+// tells a few and how many more.
+constexpr int problems_told_a_file = 20;
+
 // One file as it is read: its settings go into `into`, its problems to `report`.
 class FileReader {
 public:
     FileReader(const QString& path, const ProblemReport& report) : path_(path), report_(report) {}
 
     // Reads the file's values into `into`, except the keys in `skipped`; a system file's locks
-    // are added to `locks`, a user's file may not have any.
-    void read(Settings& into, const QSet<QString>& skipped, QSet<QString>* locks)
+    // and window switch go to `system`, a user's file (`system` null) may not have any. False when
+    // the file is there but was not read (not a regular file, too large, unreadable or malformed).
+    bool read(Settings& into, const QSet<QString>& skipped, LoadedSettings* system)
     {
-        if (!QFileInfo(path_).isFile())
-            return;
-        QSettings file(path_, QSettings::IniFormat);
-        if (file.status() != QSettings::NoError) {
-            report_(QStringLiteral("%1: %2; the file is ignored")
-                        .arg(path_, file.status() == QSettings::AccessError
-                                        ? QStringLiteral("cannot be read")
-                                        : QStringLiteral("not in INI form")));
-            return;
-        }
-        for (const QString& name : file.allKeys()) {
-            if (name == locked_list_key)
-                read_locks(file.value(name), locks);
-            else if (const SettingKey* key = find_key(name))
-                read_value(*key, file.value(name), into, skipped);
+        const std::optional<IniText> text = read_text();
+        if (!text)
+            return !QFileInfo(path_).exists() && !QFileInfo(path_).isSymLink();
+        for (const IniEntry& entry : text->entries) {
+            if (entry.name == locked_list_key)
+                read_locks(entry, system ? &system->locked : nullptr);
+            else if (entry.name == window_allowed_key)
+                read_window_switch(entry, system);
+            else if (const SettingKey* key = find_key(entry.name))
+                read_value(*key, entry, into, skipped);
             else
-                problem(name, QStringLiteral("unknown key"));
+                problem(entry, QStringLiteral("unknown key"));
         }
+        if (told_ > problems_told_a_file)
+            report_(QStringLiteral("%1: %2 more problems").arg(path_).arg(told_ - problems_told_a_file));
+        return true;
     }
 
 private:
-    void problem(const QString& key, const QString& what)
+    std::optional<IniText> read_text()
     {
-        report_(QStringLiteral("%1: %2: %3; ignored").arg(path_, key, what));
+        if (!QFileInfo(path_).exists() && !QFileInfo(path_).isSymLink())
+            return std::nullopt;
+        try {
+            return parse_ini(platform::read_whole_file(path_, largest_settings_file));
+        } catch (const platform::FileError& error) {
+            report_(QStringLiteral("%1; the file is ignored").arg(error.text()));
+        } catch (const IniError& error) {
+            report_(QStringLiteral("%1:%2: %3; the file is ignored")
+                        .arg(path_)
+                        .arg(error.line)
+                        .arg(error.what_text));
+        }
+        return std::nullopt;
     }
 
-    void read_locks(const QVariant& value, QSet<QString>* locks)
+    void problem(const IniEntry& entry, const QString& what)
+    {
+        if (++told_ <= problems_told_a_file)
+            report_(
+                QStringLiteral("%1:%2: %3: %4; ignored").arg(path_).arg(entry.line).arg(entry.name, what));
+    }
+
+    void read_locks(const IniEntry& entry, QSet<QString>* locks)
     {
         if (locks == nullptr) {
-            problem(locked_list_key, QStringLiteral("only a system's file locks keys"));
+            problem(entry, QStringLiteral("only a system's file locks keys"));
             return;
         }
-        for (const QString& name : value.toStringList()) {
-            if (find_key(name.trimmed()) != nullptr)
-                locks->insert(name.trimmed());
+        // Commas, semicolons and spaces all separate: a lock written either way holds.
+        static const QRegularExpression separators(QStringLiteral("[,;\\s]+"));
+        for (const QString& name : entry.value.split(separators, Qt::SkipEmptyParts)) {
+            if (find_key(name) != nullptr)
+                locks->insert(name);
             else
-                problem(locked_list_key, QStringLiteral("unknown key \"%1\"").arg(name));
+                problem(entry, QStringLiteral("unknown key \"%1\"").arg(name));
         }
     }
 
-    void read_value(const SettingKey& key, const QVariant& value, Settings& into,
+    void read_window_switch(const IniEntry& entry, LoadedSettings* system)
+    {
+        const std::optional<bool> on = parse_switch(entry.value);
+        if (system == nullptr)
+            problem(entry, QStringLiteral("only a system's file locks the settings window"));
+        else if (!on)
+            problem(entry, QStringLiteral("\"%1\" is not true or false").arg(entry.value.left(80)));
+        else
+            system->window_allowed = *on;
+    }
+
+    void read_value(const SettingKey& key, const IniEntry& entry, Settings& into,
                     const QSet<QString>& skipped)
     {
-        const QString name = QString::fromLatin1(key.name);
-        if (skipped.contains(name))
+        if (skipped.contains(entry.name))
             return;
-        // A value with a comma comes as a list: never a switch or a folder.
-        if (value.typeId() != QMetaType::QString) {
-            problem(name, QStringLiteral("not a single value"));
-            return;
-        }
-        const QString text = value.toString();
-        if (key.is_switch()) {
+        const QString& text = entry.value;
+        if (text.startsWith('@')) {
+            problem(entry, QStringLiteral("a serialized value is no setting"));
+        } else if (key.is_switch()) {
             if (const std::optional<bool> on = parse_switch(text))
                 key.flag(into) = *on;
             else
-                problem(name, QStringLiteral("\"%1\" is not true or false").arg(text));
+                problem(entry, QStringLiteral("\"%1\" is not true or false").arg(text.left(80)));
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
             key.folder(into) = QDir::cleanPath(text);
         } else {
-            problem(name, QStringLiteral("\"%1\" is not an absolute folder path").arg(text));
+            problem(entry, QStringLiteral("\"%1\" is not an absolute folder path").arg(text.left(80)));
         }
     }
 
     QString path_;
     const ProblemReport& report_;
+    int told_ = 0;
 };
 
 QString value_text(const Settings& values, const SettingKey& key)
@@ -143,29 +182,51 @@ void report_to_stderr(const QString& line)
 LoadedSettings load_settings(const SettingsFiles& files, const ProblemReport& report)
 {
     LoadedSettings loaded;
+    const ProblemReport collect = [&](const QString& line) {
+        loaded.problems.append(line);
+        report(line);
+    };
+    bool system_read = true;
     for (auto file = files.system_files.crbegin(); file != files.system_files.crend(); ++file)
-        FileReader(*file, report).read(loaded.system_values, {}, &loaded.locked);
+        system_read = FileReader(*file, collect).read(loaded.system_values, {}, &loaded) && system_read;
     loaded.values = loaded.system_values;
-    FileReader(files.user_file, report).read(loaded.values, loaded.locked, nullptr);
+    // A broken system file may have locked what the user's file changes: none of it is taken.
+    if (system_read)
+        FileReader(files.user_file, collect).read(loaded.values, loaded.locked, nullptr);
+    else if (QFileInfo::exists(files.user_file))
+        collect(QStringLiteral("%1: ignored while a system file is not read").arg(files.user_file));
     return loaded;
 }
 
-bool save_user_settings(const SettingsFiles& files, const LoadedSettings& loaded, const Settings& wanted)
+QString save_user_settings(const SettingsFiles& files, const LoadedSettings& loaded, const Settings& wanted)
 {
-    if (!QDir().mkpath(QFileInfo(files.user_file).absolutePath()))
-        return false;
-    QSettings file(files.user_file, QSettings::IniFormat);
-    for (const SettingKey& key : setting_keys) {
-        if (loaded.is_locked(key))
-            continue;
-        const QString text = value_text(wanted, key);
-        if (text == value_text(loaded.system_values, key))
-            file.remove(QString::fromLatin1(key.name));
-        else
-            file.setValue(QString::fromLatin1(key.name), text);
+    const QString& path = files.user_file;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("%1: the folder cannot be made").arg(path);
+    try {
+        IniText text;
+        // Only a regular file is read and replaced: never a link, a FIFO or a device.
+        if (QFileInfo(path).isSymLink() || (QFileInfo::exists(path) && !QFileInfo(path).isFile()))
+            return QStringLiteral("%1: not a regular file").arg(path);
+        if (QFileInfo::exists(path))
+            text = parse_ini(platform::read_whole_file(path, largest_settings_file));
+        for (const SettingKey& key : setting_keys) {
+            if (loaded.is_locked(key))
+                continue;
+            const QString value = value_text(wanted, key);
+            const bool as_system = value == value_text(loaded.system_values, key);
+            set_ini_value(text, QString::fromLatin1(key.name),
+                          as_system ? std::nullopt : std::optional(value));
+        }
+        const QByteArray bytes = ini_bytes(text);
+        platform::replace_file(path, reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(),
+                               platform::Replacement::over_the_old_file);
+    } catch (const platform::FileError& error) {
+        return error.text();
+    } catch (const IniError& error) {
+        return QStringLiteral("%1:%2: %3").arg(path).arg(error.line).arg(error.what_text);
     }
-    file.sync();
-    return file.status() == QSettings::NoError;
+    return {};
 }
 
 } // namespace settings

@@ -39,6 +39,7 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
 {
     setObjectName("settings_window");
     setWindowTitle(QStringLiteral("Колоритон: настройки"));
+    add_problems();
     for (const SettingKey& key : setting_keys) {
         if (key.is_switch())
             add_switch(key);
@@ -47,6 +48,21 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
     }
     add_place_button();
     add_buttons();
+}
+
+void SettingsWindow::add_problems()
+{
+    QStringList lines = loaded_.problems;
+    if (!loaded_.window_allowed)
+        lines.prepend(QStringLiteral("Настройки закрыты администратором: их можно только посмотреть."));
+    if (lines.isEmpty())
+        return;
+    auto* problems = new QLabel(lines.join('\n'), this);
+    problems->setObjectName("settings_problems");
+    problems->setTextFormat(Qt::PlainText);
+    problems->setWordWrap(true);
+    problems->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout_->addWidget(problems);
 }
 
 QVBoxLayout* SettingsWindow::group_layout(const QString& group)
@@ -68,7 +84,7 @@ void SettingsWindow::add_row(const SettingKey& key, const std::vector<QWidget*>&
     auto* row = new QHBoxLayout;
     for (QWidget* control : controls) {
         row->addWidget(control);
-        control->setEnabled(!loaded_.is_locked(key));
+        control->setEnabled(loaded_.window_allowed && !loaded_.is_locked(key));
     }
     if (loaded_.is_locked(key)) {
         auto* locked = new QLabel(QStringLiteral("(задано администратором)"), this);
@@ -113,6 +129,7 @@ void SettingsWindow::add_place_button()
 {
     auto* button = new QPushButton(QStringLiteral("Добавить место из фотографии…"), this);
     button->setObjectName("add_place_button");
+    button->setEnabled(loaded_.window_allowed);
     connect(button, &QPushButton::clicked, this, [this] { AddPlaceDialog(this).exec(); });
     group_layout("places")->addWidget(button);
 }
@@ -122,6 +139,7 @@ void SettingsWindow::add_buttons()
     auto* buttons = new QDialogButtonBox(this);
     auto* save_button = buttons->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole);
     save_button->setObjectName("save_button");
+    save_button->setEnabled(loaded_.window_allowed);
     auto* cancel_button = buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
     cancel_button->setObjectName("cancel_button");
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsWindow::save);
@@ -150,12 +168,14 @@ Settings SettingsWindow::shown() const
 
 void SettingsWindow::save()
 {
-    if (save_user_settings(files_, loaded_, shown())) {
+    const QString problem = save_user_settings(files_, loaded_, shown());
+    if (problem.isEmpty()) {
         accept();
         return;
     }
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("Не удалось записать настройки в файл %1.").arg(files_.user_file));
+    QMessageBox::warning(
+        this, windowTitle(),
+        QStringLiteral("Не удалось записать настройки в файл %1 (%2).").arg(files_.user_file, problem));
 }
 
 } // namespace settings

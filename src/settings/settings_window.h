@@ -14,8 +14,9 @@ namespace settings {
 
 // The adults' settings window (koloriton --settings): a check box for each switch and a chooser
 // for each folder, grouped as the files group them. A key the system's files lock is greyed with a
-// word saying that the administrator set it. "Сохранить" writes the user's file; a running copy of
-// the program reads it at its next start.
+// word saying that the administrator set it; when a system file does not allow the window, every
+// control is greyed. The files' problems are listed at the top. "Сохранить" writes the user's
+// file; a running copy of the program reads it at its next start.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 
@@ -27,6 +28,8 @@ public:
     void save();
 
 private:
+    // The files' problems, one a line, when there are any.
+    void add_problems();
     // The group box of one group of the files ("drawing", "allow", ...), made when first needed.
     QVBoxLayout* group_layout(const QString& group);
     void add_switch(const SettingKey& key);

@@ -3,6 +3,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 Q_DECLARE_METATYPE(settings::Settings)
 
@@ -89,21 +91,21 @@ private slots:
                    s.allow_opening = false;
                })
             << QStringList{};
-        QTest::newRow("a malformed system file is ignored whole")
+        QTest::newRow("a malformed system file is ignored whole, and the user's file with it")
             << QByteArray("[drawing\nkeep_outlines=true\nthis is no setting\n") << QByteArray()
-            << QByteArray("[allow]\nsaving=false\n") << with([](auto& s) { s.allow_saving = false; })
-            << QStringList{"first: not in INI form"};
+            << QByteArray("[allow]\nsaving=false\n") << settings::Settings{}
+            << QStringList{"first:1: a group heading without", "home: ignored while a system file"};
         QTest::newRow("unknown keys, wrong types and a user's lock are ignored one by one")
             << QByteArray("[locked]\nkeys=allow/saving, colour/sky\n") << QByteArray()
             << QByteArray("[drawing]\nkeep_outlines=maybe\ncolour=red\n[allow]\nprinting=off\n"
                           "opening=yes, no\n[folders]\ndrawings=Pictures\n[locked]\nkeys=allow/printing\n")
             << with([](auto& s) { s.allow_printing = false; })
-            << QStringList{"first: locked/keys: unknown key \"colour/sky\"",
-                           "home: allow/opening: not a single value",
-                           "home: drawing/colour: unknown key",
-                           "home: drawing/keep_outlines: \"maybe\" is not true or false",
-                           "home: folders/drawings: \"Pictures\" is not an absolute folder path",
-                           "home: locked/keys: only a system's file locks keys"};
+            << QStringList{"first:2: locked/keys: unknown key \"colour/sky\"",
+                           "home:6: allow/opening: \"yes, no\" is not true or false",
+                           "home:3: drawing/colour: unknown key",
+                           "home:2: drawing/keep_outlines: \"maybe\" is not true or false",
+                           "home:8: folders/drawings: \"Pictures\" is not an absolute folder path",
+                           "home:10: locked/keys: only a system's file locks keys"};
     }
 
     void precedence_locks_and_faulty_files()
@@ -119,7 +121,8 @@ private slots:
                 folders.write(name, text);
         QVERIFY(folders.load().values == expected);
         for (QString& problem : problems)
-            problem = folders.file(problem.section(": ", 0, 0)) + ": " + problem.section(": ", 1) + "; ";
+            problem = folders.file(problem.section(':', 0, 0)) + problem.mid(problem.indexOf(':'));
+        problems.sort();
         folders.problems.sort();
         QCOMPARE(folders.problems.size(), problems.size());
         for (qsizetype i = 0; i < problems.size(); ++i)
@@ -132,22 +135,110 @@ private slots:
         folders.write(
             "first",
             "[locked]\nkeys=allow/printing\n[allow]\nprinting=false\n[drawing]\nkeep_outlines=true\n");
-        folders.write("home", "[window]\nfullscreen=true\n[other]\nkept=1\n");
+        folders.write("home", "; by hand\n[window]\nfullscreen=true\n[other]\nkept=1\n");
         const settings::Settings wanted = with([](auto& s) {
             s.keep_outlines = true;
             s.allow_printing = true;
             s.allow_saving = false;
             s.drawings_folder = "/tmp/рисунки";
         });
-        QVERIFY(settings::save_user_settings(settings::SettingsFiles::from_environment(), folders.load(),
-                                             wanted));
+        QCOMPARE(
+            settings::save_user_settings(settings::SettingsFiles::from_environment(), folders.load(), wanted),
+            QString());
         QSettings written(folders.file("home"), QSettings::IniFormat);
         QCOMPARE(written.allKeys(), (QStringList{"allow/saving", "folders/drawings", "other/kept"}));
         QCOMPARE(written.value("allow/saving").toString(), "false");
+        QFile kept(folders.file("home"));
+        QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll().startsWith("; by hand\n"));
         QVERIFY(folders.load().values == with([&](auto& s) {
                     s = wanted;
                     s.allow_printing = false;
                 }));
+    }
+
+    // Saving never blocks on a FIFO nor writes through a link: it says so, and both stay.
+    void saving_refuses_what_is_no_regular_file()
+    {
+        for (const bool link : {false, true}) {
+            ConfigFolders folders;
+            folders.write("home", "");
+            const QByteArray file = QFile::encodeName(folders.file("home"));
+            const QByteArray fifo = QFile::encodeName(folders.folder("fifo"));
+            QVERIFY(::mkfifo(fifo.constData(), 0600) == 0 && QFile::remove(file));
+            QVERIFY(link ? QFile::link(fifo, file) : ::mkfifo(file.constData(), 0600) == 0);
+            const QString refused =
+                settings::save_user_settings(settings::SettingsFiles::from_environment(), folders.load(),
+                                             with([](auto& s) { s.allow_saving = false; }));
+            QVERIFY2(refused.startsWith(folders.file("home") + ": "), qPrintable(refused));
+            QCOMPARE(QFileInfo(file).isSymLink(), link);
+            struct stat status {};
+            QVERIFY(::stat(file.constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        }
+    }
+
+    // A hostile file beside a valid system file that locks saving off: the lock holds, the file
+    // is named, and the user's "printing=false" counts only when every file was read.
+    void hostile_files_leave_the_locks_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("special"); // "fifo", "device", "unreadable" or none
+        QTest::addColumn<bool>("user_counts");
+        QTest::addColumn<QString>("problem");
+        const QByteArray user("[allow]\nsaving=true\nprinting=false\n");
+        const auto padded = [&](int size) {
+            return user + "; " + QByteArray(size - user.size() - 3, 'x') + '\n';
+        };
+        QByteArray many_keys("[drawing]\n");
+        for (int key = 0; many_keys.size() < 250'000; ++key)
+            many_keys += "k" + QByteArray::number(key) + "=1\n";
+        QTest::newRow("a user's file of exactly 256 KB") << "home" << padded(262144) << "" << true << "";
+        QTest::newRow("a user's file one byte over")
+            << "home" << padded(262145) << "" << false << "too large";
+        QTest::newRow("a system file of 30000 keys")
+            << "first" << many_keys << "" << true << "more problems"; // told in a few lines
+        QTest::newRow("serialized values")
+            << "first" << QByteArray("[allow]\nsaving=@Variant(\\0\\0\\0\\x7f)\nopening=@ByteArray(true)\n")
+            << "" << true << "serialized";
+        QTest::newRow("a user's FIFO") << "home" << QByteArray() << "fifo" << false << "";
+        QTest::newRow("a system file linked to a device")
+            << "first" << QByteArray() << "device" << false << "";
+        QTest::newRow("an unreadable system file") << "first" << user << "unreadable" << false << "";
+        QTest::newRow("a lock line with spaces, semicolons and a misspelt key")
+            << "first" << QByteArray("[locked]\nkeys=allow/printing allow/opening;colour/sky,,\n") << ""
+            << false << "unknown key \"colour/sky\"";
+    }
+
+    void hostile_files_leave_the_locks()
+    {
+        QFETCH(QString, where);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, special);
+        QFETCH(bool, user_counts);
+        QFETCH(QString, problem);
+        ConfigFolders folders;
+        folders.write("second", "[locked]\nkeys=allow/saving\n[allow]\nsaving=false\n");
+        if (where != "home")
+            folders.write("home", "[allow]\nsaving=true\nprinting=false\n");
+        folders.write(where, text);
+        const QByteArray file = QFile::encodeName(folders.file(where));
+        if (special == "fifo")
+            QVERIFY(QFile::remove(file) && ::mkfifo(file.constData(), 0600) == 0);
+        if (special == "device")
+            QVERIFY(QFile::remove(file) && QFile::link("/dev/zero", file));
+        if (special == "unreadable")
+            QVERIFY(::chmod(file.constData(), 0) == 0);
+        if (special == "unreadable" && ::access(file.constData(), R_OK) == 0)
+            QSKIP("the superuser reads every file");
+        const settings::LoadedSettings loaded = folders.load();
+        QVERIFY(!loaded.values.allow_saving);
+        QCOMPARE(loaded.values.allow_printing, !user_counts);
+        const bool named =
+            std::any_of(loaded.problems.begin(), loaded.problems.end(), [&](const QString& line) {
+                return line.startsWith(folders.file(where)) && line.contains(problem);
+            });
+        QVERIFY2(named == (text.size() != 262144), qPrintable(loaded.problems.join('\n')));
+        QVERIFY(loaded.problems.size() <= 22);
     }
 };
 

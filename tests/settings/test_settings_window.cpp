@@ -3,6 +3,7 @@
 #include "support/modal_window.h"
 #include "support/private_x_server.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,28 @@ private slots:
         QSettings written(dir.filePath("home/koloriton/koloriton.conf"), QSettings::IniFormat);
         QCOMPARE(written.allKeys(), QStringList{"allow/saving"});
         QCOMPARE(written.value("allow/saving").toString(), "false");
+    }
+
+    void a_window_the_system_closes_is_greyed_whole_and_tells_the_problems()
+    {
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath("system")));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("home")));
+        QDir().mkpath(dir.filePath("system/koloriton"));
+        QFile system(dir.filePath("system/koloriton/koloriton.conf"));
+        QVERIFY(system.open(QIODevice::WriteOnly));
+        system.write("[allow]\nsettings=false\nsaving=false\ncolour=red\n");
+        system.close();
+
+        settings::SettingsWindow window(settings::SettingsFiles::from_environment());
+        QVERIFY(!window.findChild<QCheckBox*>("allow/saving")->isChecked());
+        for (QWidget* control : window.findChildren<QWidget*>())
+            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control))
+                QVERIFY2(!control->isEnabled() || control->objectName() == "cancel_button",
+                         qPrintable(control->objectName()));
+        const QString problems = window.findChild<QLabel*>("settings_problems")->text();
+        QVERIFY2(problems.contains(system.fileName() + ":4: allow/colour: unknown key"),
+                 qPrintable(problems));
     }
 
     void the_place_button_makes_a_place_or_says_what_is_wrong()
