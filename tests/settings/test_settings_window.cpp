@@ -14,6 +14,22 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace {
+
+// Points the XDG folders into `dir` and writes the system settings file there; returns its path.
+QString write_system_file(const QTemporaryDir& dir, const QByteArray& text)
+{
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath("system")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("home")));
+    QDir().mkpath(dir.filePath("system/koloriton"));
+    QFile system(dir.filePath("system/koloriton/koloriton.conf"));
+    if (!system.open(QIODevice::WriteOnly) || system.write(text) != text.size())
+        qFatal("cannot write %s", qPrintable(system.fileName()));
+    return system.fileName();
+}
+
+} // namespace
+
 class TestSettingsWindow : public QObject {
     Q_OBJECT
 
@@ -21,14 +37,8 @@ private slots:
     void a_change_is_written_and_locked_keys_are_greyed()
     {
         QTemporaryDir dir;
-        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath("system")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("home")));
-        QDir().mkpath(dir.filePath("system/koloriton"));
-        QFile system(dir.filePath("system/koloriton/koloriton.conf"));
-        QVERIFY(system.open(QIODevice::WriteOnly));
-        system.write("[locked]\nkeys=drawing/keep_outlines, allow/printing\n"
-                     "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n");
-        system.close();
+        write_system_file(dir, "[locked]\nkeys=drawing/keep_outlines, allow/printing\n"
+                               "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n");
 
         settings::SettingsWindow window(settings::SettingsFiles::from_environment());
         window.show();
@@ -62,13 +72,7 @@ private slots:
     void a_window_the_system_closes_is_greyed_whole_and_tells_the_problems()
     {
         QTemporaryDir dir;
-        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(dir.filePath("system")));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("home")));
-        QDir().mkpath(dir.filePath("system/koloriton"));
-        QFile system(dir.filePath("system/koloriton/koloriton.conf"));
-        QVERIFY(system.open(QIODevice::WriteOnly));
-        system.write("[allow]\nsettings=false\nsaving=false\ncolour=red\n");
-        system.close();
+        const QString system = write_system_file(dir, "[allow]\nsettings=false\nsaving=false\ncolour=red\n");
 
         settings::SettingsWindow window(settings::SettingsFiles::from_environment());
         QVERIFY(!window.findChild<QCheckBox*>("allow/saving")->isChecked());
@@ -77,7 +81,7 @@ private slots:
                 QVERIFY2(!control->isEnabled() || control->objectName() == "cancel_button",
                          qPrintable(control->objectName()));
         const QString problems = window.findChild<QLabel*>("settings_problems")->text();
-        QVERIFY2(problems.contains(system.fileName() + ":4: allow/colour: unknown key"),
+        QVERIFY2(problems.contains(system + ":4: allow/colour: unknown key"),
                  qPrintable(problems));
     }
 
