@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace places {
 
@@ -17,6 +18,15 @@ namespace {
 QString system_reason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The modes a new file gets under the process's umask (0644 under the usual 022), so a place
+// made into a shared folder opens for every user; a temporary file starts at 0600.
+mode_t new_file_mode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
 } // namespace
@@ -39,6 +49,8 @@ void PlaceFiles::stage(const QString& relative, const QByteArray& bytes)
         throw PlaceError(info.absolutePath(),
                          QStringLiteral("в папку нельзя записать (%1)").arg(file.errorString()));
     staged_.push_back({file.fileName(), target});
+    if (::fchmod(file.handle(), new_file_mode()) != 0)
+        throw PlaceError(target, QStringLiteral("файл не записывается (%1)").arg(system_reason(errno)));
     if (file.write(bytes) != bytes.size() || !file.flush())
         throw PlaceError(target, QStringLiteral("файл не записывается (%1)").arg(file.errorString()));
 }

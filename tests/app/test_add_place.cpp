@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <set>
+#include <sys/stat.h>
 
 namespace {
 
@@ -114,9 +115,17 @@ void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
     QDir(data.path()).mkpath("koloriton/info");
     write_file(data.filePath("koloriton/clipart/" + place + ".bmp"), "left over");
     write_file(data.filePath("koloriton/info/" + place + ".bmp"), "left over");
+    // Every file takes the modes the umask leaves, so a shared folder's place opens for all.
+    const mode_t umask_before = ::umask(027);
     const Run run = koloriton(
         data.path(), {"--add-place", sample_photograph(), "--name", place, "--description", text_file});
+    ::umask(umask_before);
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    for (const QString& file : files_under(data.path() + "/koloriton/")) {
+        struct stat status {};
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &status), 0);
+        QCOMPARE(status.st_mode & 0777, 0640u);
+    }
     const QString catalogue = data.path() + "/koloriton/";
     QVERIFY2(run.out.contains(catalogue), qPrintable(run.out));
     const pixels::Bitmap line = formats::read_bmp(catalogue + "clipart/" + place + ".bmp");
