@@ -84,7 +84,7 @@ void ColourPanel::show_colour(pixels::ColourWord colour)
 
 pixels::ColourWord ColourPanel::next_press_colour() const
 {
-    // The eraser is the brush in eraser mode; shapes drawn while it is on paint the current colour.
+    // The eraser is the brush in eraser mode; the pipette keeps the mode but paints nothing.
     const bool erasing = drawing_.current_tool == core::Tool::brush && drawing_.eraser_mode;
     return erasing ? pixels::white_word : drawing_.current_colour;
 }

@@ -79,14 +79,21 @@ void ToolButtons::choose_simple_tool(std::size_t row_number)
     const ToolRow& row = tool_table[row_number];
     const pixels::ColourWord shown = colours_.next_press_colour();
     set_fill_pattern(core::FillPattern::none);
+    // A shape leaves the eraser as the brush and the bucket do, so it never draws in the eraser's
+    // invisible white; the pipette keeps it, as it keeps the jars.
+    if (row.jars != JarSwitch::unchanged && drawing_.eraser_mode) {
+        drawing_.eraser_mode = false;
+        drawing_.current_colour = drawing_.colour_before_eraser;
+    }
     drawing_.current_tool = row.tool;
+    // Leaving the eraser, or the pipette after a shade taken while erasing, changes the colour a
+    // press paints; the displays show it before the tool pictures are loaded over them.
+    if (colours_.next_press_colour() != shown)
+        colours_.repaint_displays();
     switch_jars(row);
     controls_.buttons[row_number]->load_picture(instrument(row.highlighted_file));
     load_plain_pictures_except(row_number);
     set_canvas_cursor(row);
-    // A shape chosen from the eraser paints the current colour, which a shade taken meanwhile set.
-    if (colours_.next_press_colour() != shown)
-        colours_.repaint_displays();
 }
 
 void ToolButtons::set_fill_pattern(core::FillPattern pattern)

@@ -156,6 +156,9 @@ void PictureControl::refresh_shown(const QRect& area)
 
 void PictureControl::picture_changed(const QRect& area)
 {
+    const QRect clipped = area.intersected(picture_.rect());
+    // The denser rendering follows every change, whichever way the picture's copy is then redrawn.
+    dense_.follow(picture_, clipped);
     // A picture replaced in place, or one that now needs a copy to be drawn (or no longer does).
     if (shown_size_ != picture_.size() || needs_shown_copy() == shown_.isNull()) {
         picture_replaced();
@@ -163,7 +166,6 @@ void PictureControl::picture_changed(const QRect& area)
     }
     if (picture_.is_null())
         return;
-    const QRect clipped = area.intersected(picture_.rect());
     // The hidden colour is that of the bottom-left pixel, so a change there can change every pixel.
     if (transparent_ && clipped.contains(0, picture_.height() - 1)) {
         rebuild_shown();
@@ -172,7 +174,6 @@ void PictureControl::picture_changed(const QRect& area)
     }
     if (needs_shown_copy())
         refresh_shown(clipped);
-    dense_.follow(picture_, clipped);
     update(control_area(clipped));
 }
 

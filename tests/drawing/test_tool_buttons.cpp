@@ -77,7 +77,8 @@ private slots:
             QCOMPARE(w.drawing().current_tool, row.tool);
             QCOMPARE(static_cast<int>(w.drawing().fill_pattern), i == 1 ? 1 : 0);
             QCOMPARE(c.solid_pattern_frame->isVisible(), i == 1);
-            QCOMPARE(w.drawing().eraser_mode, i >= 2);
+            // The pipette keeps the eraser; a shape leaves it, as the brush and the bucket do.
+            QCOMPARE(w.drawing().eraser_mode, i == 2 || i == 3);
             const QCursor canvas =
                 row.cursor == 0 ? QCursor(Qt::CrossCursor) : w.state().screen_cursors.cursor(row.cursor);
             QVERIFY(same_cursor(c.canvas->cursor(), canvas));
