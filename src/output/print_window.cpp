@@ -96,6 +96,7 @@ void PrintWindow::create_controls()
     drawing_view->set_proportional(true);
     drawing_view->set_centre(true);
     drawing_view->setEnabled(false);
+    drawing_view->set_fades_when_disabled(false);
 
     title_label = make_label("Наименование работы", "title_label", {75, 727, 191, 19}, page);
     author_label = make_label("Автор", "author_label", {75, 760, 51, 19}, page);

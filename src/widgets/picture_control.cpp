@@ -30,6 +30,9 @@ qreal scale_of(const QTransform& transform)
     return std::hypot(transform.m11(), transform.m12());
 }
 
+// How much of a disabled control's picture shows over what lies under it.
+constexpr qreal faded_opacity = 0.4;
+
 bool whole_number(qreal value)
 {
     return std::abs(value - std::round(value)) < 1e-3;
@@ -107,7 +110,7 @@ void PictureControl::picture_replaced()
 void PictureControl::update_opaque()
 {
     setAttribute(Qt::WA_OpaquePaintEvent,
-                 !picture_.is_null() && !transparent_ && picture_rect().contains(rect()));
+                 !picture_.is_null() && !transparent_ && !faded() && picture_rect().contains(rect()));
 }
 
 bool PictureControl::needs_shown_copy() const
@@ -267,6 +270,13 @@ void PictureControl::set_transparent(bool on)
     update();
 }
 
+void PictureControl::set_fades_when_disabled(bool on)
+{
+    fades_when_disabled_ = on;
+    update_opaque();
+    update();
+}
+
 void PictureControl::set_hint(const QString& hint)
 {
     hint_ = hint;
@@ -290,6 +300,8 @@ void PictureControl::paintEvent(QPaintEvent* event)
         return;
     const QRect target = picture_rect();
     QPainter painter(this);
+    if (faded())
+        painter.setOpacity(faded_opacity);
     const qreal scale = scale_of(painter.deviceTransform());
     painted_scale_ = scale;
     const int density = formats::wanted_density(scale);
@@ -454,8 +466,11 @@ bool PictureControl::event(QEvent* event)
 void PictureControl::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange)
-        emit enabled_changed(isEnabled());
+    if (event->type() != QEvent::EnabledChange)
+        return;
+    update_opaque();
+    update();
+    emit enabled_changed(isEnabled());
 }
 
 } // namespace widgets

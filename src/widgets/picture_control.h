@@ -42,6 +42,9 @@ public:
     void set_centre(bool on);
     // The colour of the picture's bottom-left pixel is not drawn.
     void set_transparent(bool on);
+    // A disabled control is drawn faded over what lies under it, so a child sees that it does
+    // nothing; a picture that is only shown, never pressed, can keep its own look.
+    void set_fades_when_disabled(bool on);
     bool auto_size() const { return auto_size_; }
     bool stretch() const { return stretch_; }
     bool proportional() const { return proportional_; }
@@ -106,6 +109,7 @@ private:
     // device pixels whose top-left corner falls in it, never blended, so the child sees, and the
     // pipette and the fill take, the picture's own colours where the press lands.
     void paint_blocks(QPainter& painter, const QImage& image, const QRect& target, const QRect& dirty);
+    bool faded() const { return fades_when_disabled_ && !isEnabled(); }
     // The event's position in control coordinates with its fraction of a logical pixel.
     QPointF exact_position(const QMouseEvent* event) const;
     // An opaque RGB32 picture, such as the canvas, is drawn straight from its own pixels, so a
@@ -133,6 +137,7 @@ private:
     bool proportional_ = false;
     bool centre_ = false;
     bool transparent_ = false;
+    bool fades_when_disabled_ = true;
     bool show_hint_ = false;
     bool left_down_inside_ = false;
     QString hint_;

@@ -236,6 +236,46 @@ private slots:
         QCOMPARE(QColor(screen.pixel(1, 1)), QColor(shown));
     }
 
+    // A disabled control shows its picture faded into what lies under it, with and without a denser
+    // rendering and whether the screen's scale is whole or not; enabled again, it shows it as it is.
+    void a_disabled_control_looks_faded_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<bool>("transparent");
+        for (const qreal ratio : {1.0, 1.5, 2.0})
+            for (const bool transparent : {false, true})
+                QTest::addRow("%g %s", ratio, transparent ? "transparent" : "opaque") << ratio << transparent;
+    }
+    void a_disabled_control_looks_faded()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(bool, transparent);
+        QTemporaryDir dir;
+        for (const int density : {1, 2}) {
+            QImage rendering(QSize(8, 6) * density, QImage::Format_RGB32);
+            rendering.fill(red);
+            rendering.setPixel(0, rendering.height() - 1, white);
+            formats::write_bmp(Bitmap::from_image(rendering), dir.filePath(density == 1 ? "b.bmp" : "b@2x.bmp"));
+        }
+        PictureControl control;
+        control.resize(8, 6);
+        control.set_transparent(transparent);
+        control.load_picture(dir.filePath("b.bmp"));
+        const auto shown = [&] {
+            QImage screen(QSize(12, 12), QImage::Format_RGB32);
+            screen.fill(green);
+            screen.setDevicePixelRatio(ratio);
+            control.render(&screen, {}, {}, QWidget::DrawChildren);
+            return screen.pixel(4, 4);
+        };
+        QCOMPARE(QColor(shown()), QColor(red));
+        control.setEnabled(false);
+        const QColor faded(shown());
+        QVERIFY2(faded.red() > 60 && faded.red() < 200 && faded.green() > 60, qPrintable(faded.name()));
+        control.setEnabled(true);
+        QCOMPARE(QColor(shown()), QColor(red));
+    }
+
     void stretched_picture_is_drawn_over_the_control()
     {
         Scene scene;
