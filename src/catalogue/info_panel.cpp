@@ -40,6 +40,9 @@ void InfoPanel::show_place(const QString& name, const QString& catalogue_dir)
 {
     const QString photograph = catalogue_dir + "info/" + name + ".bmp";
     const QString description = catalogue_dir + "info/" + name + ".txt";
+    // What the place has no file for shows nothing rather than the last place's.
+    controls_.photograph->clear_picture();
+    controls_.description_box->clear();
     if (QFileInfo(photograph).isFile())
         controls_.photograph->load_picture(photograph);
     if (QFileInfo(description).isFile())

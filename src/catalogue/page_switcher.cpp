@@ -80,6 +80,7 @@ void PageSwitcher::show_start_page()
         return;
     controls_.page_background->load_picture(paths_.interface_dir + "main.jpg");
     work_page_shown_ = false;
+    history_.forget();
     set_tools_enabled(false);
     controls_.canvas->hide();
     info_.hide();

@@ -42,6 +42,18 @@ void UndoRedo::take_snapshot()
     controls_.undo_button->setEnabled(true);
 }
 
+void UndoRedo::picture_opened()
+{
+    forget();
+    outlines_.picture_opened(controls_.canvas->picture());
+}
+
+void UndoRedo::forget()
+{
+    controls_.undo_button->setEnabled(false);
+    controls_.redo_button->setEnabled(false);
+}
+
 void UndoRedo::swap_canvas(const QString& save_to, const QString& load_from)
 {
     formats::write_scratch_bmp(controls_.canvas->picture(), save_to);

@@ -46,8 +46,12 @@ public:
 
     // Whether each picture opened from now on keeps its outlines (the setting keep_outlines).
     void keep_outlines(bool keep) { outlines_.set_enabled(keep); }
-    // The canvas shows a picture just opened: its pure black pixels become the outlines kept.
-    void picture_opened() { outlines_.picture_opened(controls_.canvas->picture()); }
+    // The canvas shows a picture just opened: its history starts empty, and its pure black pixels
+    // become the outlines kept.
+    void picture_opened();
+    // The history belongs to the page it was made on: leaving it offers neither swap, so no undo
+    // or redo brings another page's drawing onto the next one.
+    void forget();
     // The outlines no tool may change on the canvas; null when none are kept.
     const pixels::OutlineMask* kept_outlines() const { return outlines_.current(); }
 

@@ -43,6 +43,12 @@ private slots:
         QTest::mouseClick(c.photo_tab, Qt::LeftButton);
         QVERIFY(c.photograph->isVisible() && !c.description_box->isVisible());
         QVERIFY(c.photograph->picture() == photograph);
+        // A place without a photograph or a description shows neither of the last place's.
+        w.tree().remove("res/info/" + w.picture_name(1) + ".bmp");
+        w.tree().remove("res/info/" + w.picture_name(1) + ".txt");
+        w.open_picture(1);
+        QVERIFY(!c.photograph->has_picture());
+        QCOMPARE(c.description_box->toPlainText(), QString());
         QVERIFY(w.errors().isEmpty());
     }
 
