@@ -51,7 +51,7 @@ void PageSwitcher::open_picture(const QString& name, const QString& catalogue_di
     if (QFileInfo(line_drawing).isFile()) {
         controls_.canvas->set_picture(history::read_line_drawing(line_drawing, history::canvas_frame));
         changes_.mark_clean();
-        history_.picture_opened();
+        history_.line_drawing_opened();
     }
     info_.show_place(name, catalogue_dir);
     colours_.refresh_jar_row(1);
@@ -63,7 +63,7 @@ void PageSwitcher::open_picture(const QString& name, const QString& catalogue_di
 void PageSwitcher::show_own_drawing(bool opened)
 {
     if (opened) {
-        history_.picture_opened();
+        history_.drawing_opened();
         controls_.canvas->show();
         show_work_background();
     }

@@ -8,7 +8,7 @@ QRect FillTool::press(QPoint point)
     if (const auto style = core::fill_pattern_style(drawing_.fill_pattern))
         brush.style = *style;
     brush.colour = drawing_.current_colour;
-    return surface_.flood_fill(point);
+    return surface_.fill(point);
 }
 
 } // namespace drawing

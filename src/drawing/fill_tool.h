@@ -7,7 +7,7 @@
 namespace drawing {
 
 // The bucket: a press fills the area of the pressed pixel's colour with the current colour in the
-// chosen pattern.
+// chosen pattern; where outlines are kept, the whole area between them.
 class FillTool : public CanvasTool {
 public:
     // Reads the fill pattern and the colour of `drawing`.

@@ -42,10 +42,16 @@ void UndoRedo::take_snapshot()
     controls_.undo_button->setEnabled(true);
 }
 
-void UndoRedo::picture_opened()
+void UndoRedo::line_drawing_opened()
 {
     forget();
-    outlines_.picture_opened(controls_.canvas->picture());
+    outlines_.line_drawing_opened(controls_.canvas->picture());
+}
+
+void UndoRedo::drawing_opened()
+{
+    forget();
+    outlines_.drawing_opened(controls_.canvas->picture());
 }
 
 void UndoRedo::forget()

@@ -46,9 +46,12 @@ public:
 
     // Whether each picture opened from now on keeps its outlines (the setting keep_outlines).
     void keep_outlines(bool keep) { outlines_.set_enabled(keep); }
-    // The canvas shows a picture just opened: its history starts empty, and its pure black pixels
-    // become the outlines kept.
-    void picture_opened();
+    // The canvas shows a line drawing just opened: its history starts empty, and its pure black
+    // pixels become the outlines kept.
+    void line_drawing_opened();
+    // The canvas shows a drawing just opened from a file: its history starts empty, and its thin
+    // black lines become the outlines kept.
+    void drawing_opened();
     // The history belongs to the page it was made on: leaving it offers neither swap, so no undo
     // or redo brings another page's drawing onto the next one.
     void forget();

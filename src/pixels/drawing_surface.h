@@ -52,6 +52,10 @@ QRect draw_rounded_rectangle(Bitmap& bitmap, RectEdges edges, const Pen& pen,
 // paints only its lines (8-pixel period aligned to the bitmap's top-left corner); the pixels
 // between keep their colour. A clear brush or a seed outside the bitmap changes nothing.
 QRect flood_fill(Bitmap& bitmap, QPoint seed, const Brush& brush, const OutlineMask* kept = nullptr);
+// The bucket where outlines are kept: the whole 4-connected area between the pixels of a fitting
+// `kept` mask takes the brush, whatever was painted in it (a hatch paints its lines over what lies
+// between them); without a fitting mask, the surface flood fill.
+QRect fill_between_outlines(Bitmap& bitmap, QPoint seed, const Brush& brush, const OutlineMask* kept);
 // The inverting dotted one-pixel focus frame; a second call with the same rectangle removes it.
 QRect draw_focus_rect(Bitmap& bitmap, RectEdges edges);
 // Whether the hatch of `style` has a line at (x, y) of the 8 x 8 cell; Solid is everywhere.
@@ -77,7 +81,8 @@ public:
     QRect rectangle(RectEdges edges) { return draw_rectangle(*bitmap_, edges, pen_, kept_); }
     QRect ellipse(RectEdges edges) { return draw_ellipse(*bitmap_, edges, pen_, kept_); }
     QRect rounded_rectangle(RectEdges edges) { return draw_rounded_rectangle(*bitmap_, edges, pen_, kept_); }
-    QRect flood_fill(QPoint seed) { return pixels::flood_fill(*bitmap_, seed, brush_, kept_); }
+    // The bucket's fill: between the kept outlines where there are some, else of the seed's colour.
+    QRect fill(QPoint seed) { return fill_between_outlines(*bitmap_, seed, brush_, kept_); }
     QRect focus_rect(RectEdges edges) { return draw_focus_rect(*bitmap_, edges); }
     ColourWord pixel(QPoint point) const { return bitmap_->pixel(point.x(), point.y()); }
 

@@ -118,6 +118,51 @@ struct Span {
     int x2;
 };
 
+// The pixels between the walls of a mask, whatever their colours, each taken once.
+struct WalledArea {
+    struct Row {
+        const std::uint8_t* walls;
+        std::uint8_t* taken;
+        bool inside(int x) const { return walls[x] == 0 && taken[x] == 0; }
+        void take(int x) { taken[x] = 1; }
+    };
+
+    Row row(int y) { return Row{walls.row(y), taken.data() + static_cast<std::size_t>(y) * width}; }
+
+    const OutlineMask& walls;
+    std::vector<std::uint8_t>& taken;
+    std::size_t width;
+};
+
+// Paints the brush's pixels of each run (every pixel, or a hatch's lines) where they differ.
+template <typename Pixel>
+QRect paint_runs(std::span<Pixel* const> rows, const std::vector<Span>& spans, Pixel paint, BrushStyle style)
+{
+    ChangedBox changed;
+    for (const Span& span : spans) {
+        Pixel* row = rows[static_cast<std::size_t>(span.y)];
+        for (int x = span.x1; x <= span.x2; ++x)
+            if (row[x] != paint && hatch_covers(style, x, span.y)) {
+                row[x] = paint;
+                changed.add(span.y, x, x);
+            }
+    }
+    return changed.rect();
+}
+
+template <typename Pixel>
+QRect fill_walled_area(QImage& image, QPoint seed, Pixel paint, BrushStyle style, const OutlineMask& walls)
+{
+    std::vector<std::uint8_t> taken(static_cast<std::size_t>(image.width()) *
+                                    static_cast<std::size_t>(image.height()));
+    WalledArea area{walls, taken, static_cast<std::size_t>(image.width())};
+    std::vector<Span> spans;
+    fill_area(area, image.width(), image.height(), seed, [&](int y, int x1, int x2) {
+        spans.push_back({y, x1, x2});
+    });
+    return paint_runs<Pixel>(row_pointers<Pixel>(image), spans, paint, style);
+}
+
 // Writes the hatch over a run of an area taken before: the brush colour under the lines, the
 // seed colour between them, eight pixels at a time where the run allows.
 template <typename Pixel> void write_hatch(Pixel* row, const std::array<Pixel, 8>& pattern, int x1, int x2)
@@ -211,6 +256,22 @@ QRect flood_fill(Bitmap& bitmap, QPoint seed, const Brush& brush, const OutlineM
         return fill_within_walls<std::uint8_t>(image, seed, static_cast<std::uint8_t>(paint), brush.style,
                                                walls);
     return fill_within_walls<std::uint32_t>(image, seed, paint, brush.style, walls);
+}
+
+QRect fill_between_outlines(Bitmap& bitmap, QPoint seed, const Brush& brush, const OutlineMask* kept)
+{
+    const OutlineMask* walls = fitting_mask(kept, bitmap);
+    if (walls == nullptr)
+        return flood_fill(bitmap, seed, brush, kept);
+    if (!paints(brush.style) || !drawable(bitmap) || !bitmap.contains(seed.x(), seed.y()) ||
+        walls->keeps(seed.x(), seed.y()))
+        return {};
+    QImage& image = bitmap.image();
+    const std::uint32_t paint = stored_value(bitmap, brush.colour);
+    if (stores_indices(bitmap))
+        return fill_walled_area<std::uint8_t>(image, seed, static_cast<std::uint8_t>(paint), brush.style,
+                                              *walls);
+    return fill_walled_area<std::uint32_t>(image, seed, paint, brush.style, *walls);
 }
 
 std::vector<bool> region_around(const Bitmap& bitmap, QPoint seed)

@@ -24,6 +24,9 @@ public:
     {
         return kept_.data() + static_cast<std::size_t>(y) * size_.width();
     }
+    // All rows one after the other, for image operations on the mask in place.
+    std::uint8_t* data() { return kept_.data(); }
+    QSize size() const { return size_; }
 
 private:
     QSize size_;

@@ -147,13 +147,16 @@ private slots:
                                       .arg(colour, 6, 16);
             QVERIFY2(w.drawing().current_colour == model.colour, qPrintable(where));
             // The empty bucket shows no paint.
-            QVERIFY2(c.bucket_button->picture() == empty_bucket || shows(seen(c.bucket_button, 20, 20), colour),
+            QVERIFY2(c.bucket_button->picture() == empty_bucket ||
+                         shows(seen(c.bucket_button, 20, 20), colour),
                      qPrintable(where));
             for (int size = 1; size <= 4; ++size) {
                 widgets::PictureControl* disc = c.size_buttons()[static_cast<std::size_t>(size - 1)];
                 const int centre = disc->picture().width() / 2;
                 QVERIFY2(shows(seen(disc, centre, centre), size == brush_size ? colour : disc_grey),
-                         qPrintable(where + QStringLiteral(", size %1 shows %2").arg(size).arg(seen(disc, centre, centre), 6, 16)));
+                         qPrintable(where + QStringLiteral(", size %1 shows %2")
+                                                .arg(size)
+                                                .arg(seen(disc, centre, centre), 6, 16)));
             }
             for (widgets::PictureControl* button : c.pattern_buttons())
                 for (int y = 0; y < blank_pattern.height(); ++y)

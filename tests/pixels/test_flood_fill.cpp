@@ -193,7 +193,7 @@ private slots:
         Bitmap bitmap(12, 12);
         DrawingSurface surface(bitmap);
         surface.brush() = Brush{blue, BrushStyle::Vertical};
-        QCOMPARE(surface.flood_fill(QPoint(5, 5)), QRect(0, 0, 9, 12));
+        QCOMPARE(surface.fill(QPoint(5, 5)), QRect(0, 0, 9, 12));
         QCOMPARE(surface.pixel(QPoint(8, 3)), blue);
         QCOMPARE(surface.pixel(QPoint(9, 3)), white_word);
     }

@@ -255,7 +255,8 @@ private slots:
             QImage rendering(QSize(8, 6) * density, QImage::Format_RGB32);
             rendering.fill(red);
             rendering.setPixel(0, rendering.height() - 1, white);
-            formats::write_bmp(Bitmap::from_image(rendering), dir.filePath(density == 1 ? "b.bmp" : "b@2x.bmp"));
+            formats::write_bmp(Bitmap::from_image(rendering),
+                               dir.filePath(density == 1 ? "b.bmp" : "b@2x.bmp"));
         }
         PictureControl control;
         control.resize(8, 6);
