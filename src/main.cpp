@@ -44,6 +44,7 @@ int main(int argc, char* argv[])
     if (command_line.runs_without_window()) {
         // Tasks of the command line need no display: they run under a core application only.
         QCoreApplication core(argc, argv);
+        app::install_qt_translations(core);
         QTextStream out(stdout);
         QTextStream err(stderr);
         return command_line.run_without_window(out, err);

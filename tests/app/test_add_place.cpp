@@ -103,6 +103,7 @@ private slots:
     void bad_input_is_refused_naming_the_file_and_writes_nothing();
     void each_window_option_asks_for_its_own_window_data();
     void each_window_option_asks_for_its_own_window();
+    void the_help_is_russian();
 };
 
 void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
@@ -262,6 +263,15 @@ void AddPlaceTest::each_window_option_asks_for_its_own_window()
     QVERIFY(!line.runs_without_window());
     QCOMPARE(line.asks_for_settings_window(), settings_window);
     QCOMPARE(line.asks_for_whole_screen(), whole_screen);
+}
+
+void AddPlaceTest::the_help_is_russian()
+{
+    QTemporaryDir data;
+    const Run run = koloriton(data.path(), {"--help"});
+    QCOMPARE(run.exit_code, 0);
+    QVERIFY2(run.out.contains("Использование:") && run.out.contains("Параметры:") && !run.out.contains("Usage"),
+             qPrintable(run.out));
 }
 
 QTEST_MAIN(AddPlaceTest)
