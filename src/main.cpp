@@ -21,7 +21,7 @@ int run_settings_window(QApplication& application)
 }
 
 // The child's window, with the settings the files give at this start; on the whole screen when the
-// command line or the settings ask for it.
+// command line or the settings ask for it, or the window has no room on the screen.
 int run_main_window(QApplication& application, bool whole_screen)
 {
     const settings::LoadedSettings loaded =
@@ -31,8 +31,7 @@ int run_main_window(QApplication& application, bool whole_screen)
     // The skin comes after every window exists, so the windows are created in their plain look.
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
-    form.show();
-    form.set_whole_screen(whole_screen || loaded.values.whole_screen);
+    form.show_on_screen(whole_screen || loaded.values.whole_screen);
     return application.exec();
 }
 

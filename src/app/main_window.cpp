@@ -74,6 +74,13 @@ void MainWindow::apply_settings(const settings::Settings& values)
     output_windows_->show_allowances();
     drawing_files_->show_allowances();
     drawing_files_->use_drawings_folder(values.drawings_folder);
+    fit_small_screens_ = values.fit_small_screens;
+}
+
+void MainWindow::show_on_screen(bool whole_screen)
+{
+    show();
+    set_whole_screen(whole_screen || (fit_small_screens_ && !whole_screen_->window_fits()));
 }
 
 void MainWindow::set_up_window()
@@ -129,7 +136,11 @@ void MainWindow::create_whole_screen_key()
     toggle->setObjectName("whole_screen_action");
     toggle->setShortcut(QKeySequence(Qt::Key_F11));
     addAction(toggle);
-    connect(toggle, &QAction::triggered, this, [this] { set_whole_screen(!is_whole_screen()); });
+    connect(toggle, &QAction::triggered, this, [this] {
+        // A window out of the screen's reach would hide the menu and the exit button.
+        if (!is_whole_screen() || !fit_small_screens_ || whole_screen_->window_fits())
+            set_whole_screen(!is_whole_screen());
+    });
 }
 
 void MainWindow::set_whole_screen(bool on)

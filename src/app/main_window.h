@@ -66,8 +66,11 @@ public:
     output::OutputWindows& output_windows() { return *output_windows_; }
     skin::SkinManager& skin_manager() { return *skin_manager_; }
     skin::HintManager& hint_manager() { return *hint_manager_; }
+    // Shows the window, in the whole-screen mode when `whole_screen` asks for it or when the
+    // window has no room on its screen (unless the settings keep the window there).
+    void show_on_screen(bool whole_screen);
     // The whole-screen mode, toggled by F11 and started by --fullscreen: the window fills its
-    // screen with its layout scaled uniformly.
+    // screen with its layout scaled uniformly. F11 leaves it only for a window that has room.
     void set_whole_screen(bool on);
     bool is_whole_screen() const { return whole_screen_->is_on(); }
     const WholeScreen& whole_screen_mode() const { return *whole_screen_; }
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<Highlighting> highlighting_;
     std::unique_ptr<history::UnsavedChanges> unsaved_changes_;
     WholeScreen* whole_screen_ = nullptr;
+    bool fit_small_screens_ = true; // the whole-screen mode where the window has no room
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;
     std::unique_ptr<catalogue::InfoPanel> info_panel_;
     std::unique_ptr<catalogue::PreviewStrip> preview_strip_;

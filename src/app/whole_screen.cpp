@@ -6,6 +6,8 @@
 #include <QGraphicsView>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
 #include <algorithm>
 
 namespace app {
@@ -17,6 +19,25 @@ QColor page_colour(QWidget& client)
 {
     const QImage page = client.grab(QRect(0, client.height() / 2, 1, 1)).toImage();
     return page.isNull() ? QColor(Qt::white) : page.pixelColor(0, 0);
+}
+
+// The menu bar is the window's, outside the scaled view: its font grows with the page on a screen
+// larger than the window, and keeps its size on a smaller one, where shrinking it would make its
+// captions too small to read. The scale comes from the screen, not from the view, which the menu
+// bar's own height shrinks.
+void scale_menu(QMainWindow& window, QSize client, const QScreen& screen)
+{
+    QMenuBar* menu = window.menuBar();
+    const QSize normal(client.width(), client.height() + menu->sizeHint().height());
+    const QSize room = screen.geometry().size();
+    const double factor = std::max(
+        1.0, std::min(double(room.width()) / normal.width(), double(room.height()) / normal.height()));
+    QFont font = window.font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * factor)));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    menu->setFont(font);
 }
 
 } // namespace
@@ -36,8 +57,20 @@ void WholeScreen::set_on(bool on)
         leave();
 }
 
+bool WholeScreen::window_fits() const
+{
+    const QScreen* screen = window_.screen();
+    if (screen == nullptr)
+        return true;
+    const QSize room = screen->availableGeometry().size();
+    const QSize window = is_on() ? normal_size_ : window_.frameGeometry().size();
+    return room.expandedTo(window) == room;
+}
+
 void WholeScreen::enter()
 {
+    normal_position_ = window_.pos();
+    normal_size_ = window_.frameGeometry().size();
     const QColor letterbox = page_colour(client_);
     window_.takeCentralWidget();
     auto* scene = new QGraphicsScene(this);
@@ -59,7 +92,12 @@ void WholeScreen::enter()
     window_.setMinimumSize(0, 0);
     window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window_.setCentralWidget(view);
+    if (const QScreen* screen = window_.screen())
+        scale_menu(window_, client_.size(), *screen);
     window_.showFullScreen();
+    // Without a window manager nothing acts on the request: the window takes the screen itself.
+    if (const QScreen* screen = window_.screen())
+        window_.setGeometry(screen->geometry());
     fit();
 }
 
@@ -76,9 +114,12 @@ void WholeScreen::leave()
     client_.show();
     delete view;
     delete scene;
+    window_.menuBar()->setFont(QFont());
     window_.showNormal();
     window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
     window_.adjustSize();
+    // Where no window manager keeps the window's place, it goes back there itself.
+    window_.move(normal_position_);
     emit scale_settled(1.0);
 }
 

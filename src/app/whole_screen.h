@@ -27,6 +27,9 @@ public:
     double scale() const;
     // The client area's rectangle on the window, in the window's logical pixels.
     QRectF client_area() const;
+    // Whether the window, with its frame, has room in its screen's available area: the size it
+    // had before the mode was entered, or has now outside it.
+    bool window_fits() const;
 
 signals:
     // The view took the scale the client area is shown at, once the screen gave it its size, and
@@ -44,6 +47,8 @@ private:
     QMainWindow& window_;
     QWidget& client_;
     QPointer<QGraphicsView> view_;
+    QPoint normal_position_; // the window's frame position before the mode, restored on leaving
+    QSize normal_size_;      // the window's size with its frame before the mode
 };
 
 } // namespace app

@@ -12,6 +12,9 @@ struct Settings {
     bool keep_outlines = false;
     // Start in the whole-screen mode.
     bool whole_screen = false;
+    // Start in the whole-screen mode where the window has no room on the screen; off, the window
+    // stays a window there too.
+    bool fit_small_screens = true;
     bool allow_printing = true;
     bool allow_saving = true;
     bool allow_opening = true;
@@ -39,9 +42,11 @@ struct SettingKey {
 };
 
 // Every key, in the order the settings window and the manual page show them.
-inline const std::array<SettingKey, 6> setting_keys{{
+inline const std::array<SettingKey, 7> setting_keys{{
     {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
     {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
+    {"window/fit_small_screens", &Settings::fit_small_screens,
+     "Во весь экран, если окно не помещается на экране"},
     {"allow/printing", &Settings::allow_printing, "Разрешить печать"},
     {"allow/saving", &Settings::allow_saving, "Разрешить сохранение рисунков"},
     {"allow/opening", &Settings::allow_opening, "Разрешить открытие рисунков"},

@@ -64,6 +64,9 @@ void DensePicture::follow(const pixels::Bitmap& picture, const QRect& area)
         clear();
         return;
     }
+    // A rendering read for a picture still as loaded (every one at start-up) has nothing to repeat.
+    if (picture.image() == synced_.image())
+        return;
     const QImage& before = synced_.image();
     const QImage& after = picture.image();
     const QRect around = area.adjusted(-1, -1, 1, 1).intersected(picture.rect());

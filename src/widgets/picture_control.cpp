@@ -55,7 +55,6 @@ void PictureControl::load_picture(const QString& path)
         return;
     source_path_ = path;
     as_loaded_ = picture_;
-    look_for_density(wanted_density());
 }
 
 void PictureControl::set_picture(pixels::Bitmap picture)
@@ -350,7 +349,9 @@ void PictureControl::paint_blocks(QPainter& painter, const QImage& image, const 
     for (int x = 0; x < pixels.width(); ++x)
         columns[static_cast<std::size_t>(x)] =
             pictured(pixels.left() + x, device.dx(), device.m11(), target.left(), image.width());
-    QImage blocks(pixels.size(), QImage::Format_RGB32);
+    // A transparent picture keeps its cleared pixels cleared: in a format without alpha they would
+    // come out black.
+    QImage blocks(pixels.size(), image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     const auto block_row = [&](int y) { return reinterpret_cast<QRgb*>(blocks.scanLine(y)); };
     int previous_row = -1;
     for (int y = 0; y < pixels.height(); ++y) {

@@ -22,7 +22,7 @@ public:
     // Loads a picture file as read_picture_file() reads it. Throws FileError or ImageError and
     // then keeps the picture it had. Where the screen shows more device pixels than the picture
     // has, the file's denser rendering beside it (name@2x.ext, name@3x.ext) is drawn instead,
-    // read when first needed.
+    // read when the control is first painted at that density, so start-up reads only what it shows.
     void load_picture(const QString& path);
     void set_picture(pixels::Bitmap picture);
     // A picture with its denser rendering (whose device pixel ratio says its density).
@@ -105,9 +105,10 @@ private:
     // under it is not painted first (on a scaled view, the page's smoothed picture under every
     // repaint of the canvas).
     void update_opaque();
-    // An opaque picture on a scaled screen or view: each picture pixel as a sharp block of the
-    // device pixels whose top-left corner falls in it, never blended, so the child sees, and the
-    // pipette and the fill take, the picture's own colours where the press lands.
+    // A picture on a scaled screen or view: each picture pixel as a sharp block of the device
+    // pixels whose top-left corner falls in it, never blended, so the child sees, and the pipette
+    // and the fill take, the picture's own colours where the press lands; a transparent one keeps
+    // its cleared pixels cleared.
     void paint_blocks(QPainter& painter, const QImage& image, const QRect& target, const QRect& dirty);
     bool faded() const { return fades_when_disabled_ && !isEnabled(); }
     // The event's position in control coordinates with its fraction of a logical pixel.

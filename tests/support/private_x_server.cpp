@@ -27,14 +27,15 @@ void stop(QProcess& process)
     }
 }
 
-// "1366x768;0;1.5": what a child reads back with current_desktop().
+// "1366x768;0;1.5;1": what a child reads back with current_desktop().
 QString encode(const XDesktop& desktop)
 {
-    return QStringLiteral("%1x%2;%3;%4")
+    return QStringLiteral("%1x%2;%3;%4;%5")
         .arg(desktop.screen.width())
         .arg(desktop.screen.height())
         .arg(desktop.compositor ? 1 : 0)
-        .arg(desktop.scale);
+        .arg(desktop.scale)
+        .arg(desktop.window_manager ? 1 : 0);
 }
 
 } // namespace
@@ -46,6 +47,8 @@ QString XDesktop::name() const
         text += QStringLiteral(" composited");
     if (scale != 1.0)
         text += QStringLiteral(" x%1").arg(scale);
+    if (!window_manager)
+        text += QStringLiteral(" bare");
     return text;
 }
 
@@ -57,8 +60,9 @@ PrivateXServer::PrivateXServer(const XDesktop& desktop) : desktop_(desktop)
     }
     if (!start_server())
         return;
-    if (!start_manager(window_manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}) ||
-        !wait_for_selection_owner("WM_S0"))
+    if (desktop_.window_manager &&
+        (!start_manager(window_manager_, QStringLiteral("openbox"), {QStringLiteral("--sm-disable")}) ||
+         !wait_for_selection_owner("WM_S0")))
         return;
     if (desktop_.compositor && (!start_manager(compositor_, QStringLiteral("xcompmgr"), {}) ||
                                 !wait_for_selection_owner("_NET_WM_CM_S0")))
@@ -192,12 +196,13 @@ XDesktop current_desktop()
 {
     const QStringList parts = qEnvironmentVariable(desktop_variable).split(QLatin1Char(';'));
     XDesktop desktop;
-    if (parts.size() != 3)
+    if (parts.size() != 4)
         return desktop;
     const QStringList size = parts[0].split(QLatin1Char('x'));
     desktop.screen = QSize(size.value(0).toInt(), size.value(1).toInt());
     desktop.compositor = parts[1] == QLatin1String("1");
     desktop.scale = parts[2].toDouble();
+    desktop.window_manager = parts[3] == QLatin1String("1");
     return desktop;
 }
 

@@ -11,21 +11,22 @@
 
 namespace testing_support {
 
-// A desktop a test runs on: the screen's size, whether a compositing manager runs, and the
-// scale Qt applies (QT_SCALE_FACTOR).
+// A desktop a test runs on: the screen's size, whether a compositing manager runs, the scale Qt
+// applies (QT_SCALE_FACTOR) and whether a window manager runs (not in a kiosk session).
 struct XDesktop {
     QSize screen{1366, 768};
     bool compositor = false;
     double scale = 1.0;
+    bool window_manager = true;
 
-    // "1366x768", "1366x768 composited", "1920x1080 x1.5": a name for test output.
+    // "1366x768", "1366x768 composited", "1920x1080 x1.5", "1024x600 bare": a name for test output.
     QString name() const;
 };
 
 // An X server of the test's own (Xvfb on a display it picks itself) with a window manager
-// (openbox) and, when asked, a compositing manager (xcompmgr), all with their configuration in a
-// temporary folder, started on construction and stopped on destruction. The machine's own display
-// and desktop are never used.
+// (openbox) unless the desktop has none and, when asked, a compositing manager (xcompmgr), all
+// with their configuration in a temporary folder, started on construction and stopped on
+// destruction. The machine's own display and desktop are never used.
 class PrivateXServer {
 public:
     explicit PrivateXServer(const XDesktop& desktop);

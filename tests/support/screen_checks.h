@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QProcess>
 #include <QScreen>
 #include <QtTest>
@@ -62,8 +63,7 @@ inline void click_at_device(QPoint device)
                        QStringLiteral("click"), QStringLiteral("1")});
 }
 
-// Mean difference a channel between two images of one size, over the pixels `expected` does not
-// key out (the magenta of transparent pictures).
+// Mean difference a channel between two images of one size.
 inline double mean_difference(const QImage& shown, const QImage& expected)
 {
     double sum = 0;
@@ -71,8 +71,6 @@ inline double mean_difference(const QImage& shown, const QImage& expected)
     for (int y = 0; y < expected.height(); ++y)
         for (int x = 0; x < expected.width(); ++x) {
             const QRgb want = expected.pixel(x, y);
-            if ((want & 0xFFFFFF) == 0xFF00FF)
-                continue;
             const QRgb got = shown.pixel(x, y);
             sum += std::abs(qRed(got) - qRed(want)) + std::abs(qGreen(got) - qGreen(want)) +
                    std::abs(qBlue(got) - qBlue(want));
@@ -115,6 +113,25 @@ inline QImage rendering_at(const QString& path, int density)
     return (dense.isNull() ? QImage(path) : dense).convertToFormat(QImage::Format_RGB32);
 }
 
+// A transparent picture's rendering `size` large over what lies under it: the rendering's pixels
+// of the colour of its bottom-left pixel let `under` through.
+inline QImage over(const QImage& under, const QImage& rendering, QSize size)
+{
+    QImage keyed = rendering.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed.pixel(0, keyed.height() - 1);
+    for (int y = 0; y < keyed.height(); ++y)
+        for (int x = 0; x < keyed.width(); ++x)
+            if (keyed.pixel(x, y) == key)
+                keyed.setPixel(x, y, 0u);
+    // Both in device pixels, whatever density a name@2x file or a screenshot is read with.
+    QImage scaled = keyed.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(1);
+    QImage result = under;
+    result.setDevicePixelRatio(1);
+    QPainter(&result).drawImage(0, 0, scaled);
+    return result;
+}
+
 } // namespace testing_support
 
 namespace testing_support {
@@ -140,47 +157,66 @@ struct ScreenCase {
         return {{window.form().preview_strip().thumbnail(0), res + "preview/" + name + ".jpg", false, true},
                 {controls.photograph, res + "info/" + name + ".bmp"},
                 {controls.orange_jar, res + QStringLiteral("banks/о.bmp"), true},
+                {controls.eraser_button, res + QStringLiteral("instruments/ластик.bmp"), true},
+                {controls.pipette_button, res + QStringLiteral("instruments/пипетка.bmp"), true},
                 {controls.strip_up_button, QStringLiteral(":/design/strip_up_button.bmp"), true}};
     }
     double scale() const { return screen_scale() * window.form().whole_screen_mode().scale(); }
 };
 
+// How far the screen at `at` differs from `expected`: where the rendering is resampled, inside a
+// margin of blended edge pixels, a few device pixels a sample (so the photographs' grain does not
+// turn a fraction of a pixel between two smooth scalings into a difference), and at the best of
+// the positions within a device pixel (where a fractional position is rounded).
+inline double shown_difference(const QImage& shot, const QImage& expected, QPoint at, bool blended)
+{
+    if (!blended)
+        return mean_difference(shot.copy(QRect(at, expected.size())), expected);
+    const QRect inner = expected.rect().adjusted(2, 2, -2, -2);
+    const QSize samples = inner.size() / 4;
+    const QImage wanted =
+        expected.copy(inner).scaled(samples, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double best = 255;
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QImage seen = shot.copy(inner.translated(at + QPoint(dx, dy)))
+                                    .scaled(samples, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            best = std::min(best, mean_difference(seen, wanted));
+        }
+    return best;
+}
+
 // Each picture on the screen equals its rendering at the density the scale needs: pixel for
-// pixel where the scale is that density, and within the blending of a smooth scaling elsewhere,
-// where the transparent ones (whose edges blend with the page) are left out.
+// pixel where the scale is that density, and within the blending of a smooth scaling elsewhere.
+// A transparent one is compared over what the screen shows under it with it hidden.
 inline void check_pictures_at_density(const ScreenCase& screen)
 {
     const double scale = screen.scale();
     const int density = needed_density(scale);
     const bool exact = std::abs(scale - density) < 1e-6;
+    const QList<ShownPicture> pictures = screen.pictures();
+    for (const ShownPicture& picture : pictures)
+        picture.control->setVisible(!picture.transparent);
+    const QImage under = screenshot();
+    for (const ShownPicture& picture : pictures)
+        picture.control->show();
     const QImage shot = screenshot();
-    for (const ShownPicture& picture : screen.pictures()) {
+    for (const ShownPicture& picture : pictures) {
         widgets::PictureControl* control = picture.control;
         QVERIFY2(
             control->shown_density() == density,
             qPrintable(
                 QStringLiteral("%1 at density %2").arg(control->objectName()).arg(control->shown_density())));
-        if (!exact && picture.transparent)
-            continue;
         const QRectF shown = device_rect(screen.window.form(), *control, control->picture_rect());
         const QRect whole(QPoint(std::lround(shown.left()), std::lround(shown.top())),
                           QSize(std::lround(shown.width()), std::lround(shown.height())));
-        const QImage expected = rendering_at(picture.file, density)
-                                    .scaled(whole.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage rendering = rendering_at(picture.file, density);
+        const QImage expected = picture.transparent ? over(under.copy(whole), rendering, whole.size())
+                                                    : rendering.scaled(whole.size(), Qt::IgnoreAspectRatio,
+                                                                       Qt::SmoothTransformation);
         // The outermost pixels blend with the neighbours at a fractional scale.
         const bool blended = !exact || picture.resampled;
-        const int margin = blended ? 2 : 0;
-        const QRect inner = QRect(QPoint(0, 0), whole.size()).adjusted(margin, margin, -margin, -margin);
-        QImage seen = shot.copy(inner.translated(whole.topLeft()));
-        QImage wanted = expected.copy(inner);
-        if (blended) {
-            // Compared a few device pixels a sample, so the photographs' grain does not turn a
-            // fraction of a pixel between two smooth scalings into a difference.
-            const QSize samples = inner.size() / 4;
-            seen = seen.scaled(samples, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            wanted = wanted.scaled(samples, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        }
-        const double difference = mean_difference(seen, wanted);
+        const double difference = shown_difference(shot, expected, whole.topLeft(), blended);
         QVERIFY2(difference <= (blended ? 8.0 : 1.0),
                  qPrintable(QStringLiteral("%1 differs by %2").arg(control->objectName()).arg(difference)));
     }
