@@ -144,8 +144,9 @@ private slots:
         QTest::mousePress(c.canvas, Qt::RightButton, {}, {110, 110});
         QTest::mouseMove(c.canvas, {280, 290});
         QTest::mouseRelease(c.canvas, Qt::RightButton, {}, {280, 290});
+        // The ellipse leaves the eraser: it draws in the colour from before it, never in white.
         pixels::Bitmap expected = hatched;
-        pixels::draw_ellipse(expected, {110, 110, 280, 290}, {white, 2});
+        pixels::draw_ellipse(expected, {110, 110, 280, 290}, {red, 2});
         QVERIFY(c.canvas->picture() == expected);
         QCOMPARE(c.canvas->picture().pixel(200, 200), hatched.pixel(200, 200));
         QTest::mouseClick(c.undo_button, Qt::LeftButton);
