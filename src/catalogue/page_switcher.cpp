@@ -6,14 +6,12 @@
 #include "history/undo_redo.h"
 #include "platform/error_guard.h"
 
-#include <QFileInfo>
-
 namespace catalogue {
 
 void PageSwitcher::connect_handlers()
 {
-    platform::connect_guarded(controls_.home_button, &widgets::PictureControl::clicked,
-                              controls_.home_button, [this] { show_start_page(); });
+    platform::connect_guarded(controls_.home_button, &widgets::PictureControl::clicked, controls_.home_button,
+                              [this] { show_start_page(); });
     platform::connect_guarded(controls_.home_action, &QAction::triggered, controls_.home_action,
                               [this] { show_start_page(); });
 }
@@ -43,16 +41,17 @@ void PageSwitcher::show_work_background()
 
 void PageSwitcher::open_picture(const QString& name, const QString& catalogue_dir)
 {
+    // Read before anything changes: a line drawing that is missing, not a file, unreadable or
+    // damaged is reported by its name, and the page stays as it was.
+    pixels::Bitmap picture =
+        history::read_line_drawing(catalogue_dir + "clipart/" + name + ".bmp", history::canvas_frame);
     set_tools_enabled(true);
     info_.show_tabs();
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours_.show_pattern_frame(drawing_.fill_pattern);
-    const QString line_drawing = catalogue_dir + "clipart/" + name + ".bmp";
-    if (QFileInfo(line_drawing).isFile()) {
-        controls_.canvas->set_picture(history::read_line_drawing(line_drawing, history::canvas_frame));
-        changes_.mark_clean();
-        history_.picture_opened();
-    }
+    controls_.canvas->set_picture(std::move(picture));
+    changes_.mark_clean();
+    history_.picture_opened();
     info_.show_place(name, catalogue_dir);
     colours_.refresh_jar_row(1);
     show_work_background();
