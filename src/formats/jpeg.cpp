@@ -176,11 +176,9 @@ QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target)
     const bool whole = decode(info, errors, bytes, target, &image);
     jpeg_destroy_decompress(&info);
     if (!whole)
-        throw platform::ImageError(
-            name + ": " +
-            (errors.refused
-                 ? QString::fromUtf8(errors.message)
-                 : QStringLiteral("файл JPEG повреждён (%1)").arg(QString::fromLocal8Bit(errors.message))));
+        throw platform::ImageError(name + ": " +
+                                   (errors.refused ? QString::fromUtf8(errors.message)
+                                                   : QStringLiteral("файл JPEG повреждён или обрезан")));
     return image;
 }
 

@@ -165,7 +165,8 @@ private slots:
             QCOMPARE(refusal([&] { control.load_picture(png); }), png + ": " + reason);
             QVERIFY(!load_cursor_file(dir.filePath(name + ".cur")));
         }
-        QCOMPARE(refusal([&] { read_bmp(fifo); }), fifo + ": Not a regular file");
+        QCOMPARE(refusal([&] { read_bmp(fifo); }),
+                 fifo + ": это не обычный файл, а папка, устройство или канал");
     }
 
     // A few bytes of RLE can claim any picture; beyond 32 Mi pixels the claim is refused, at the
@@ -196,6 +197,7 @@ private slots:
         QTest::addColumn<QString>("past");    // the refusal one past the bound
         const QByteArray bmp = encode_bmp(coloured(4, 4));
         const QByteArray jpeg = claimed_jpeg(8, 8);
+        const QString named_not_valid = "картинка BMP повреждена или обрезана (Bitmap image is not valid)";
         for (const int beyond : {0, 1}) {
             const char* side = beyond ? "past" : "at";
             QTest::addRow("BMP of 256 MiB, %s", side)
@@ -204,10 +206,10 @@ private slots:
                 << "jpeg" << jpeg << (qint64{128} << 20) + beyond << "файл слишком большой";
             const auto [wide, wide_size] = one_bit(32768 + beyond, 8191);
             QTest::addRow("BMP side of 32768, %s", side)
-                << "bmp rows" << wide << wide_size << bitmap_not_valid;
+                << "bmp rows" << wide << wide_size << named_not_valid;
             const auto [many, many_size] = one_bit(16384, 16384 + beyond);
             QTest::addRow("BMP of 2^28 pixels, %s", side)
-                << "bmp rows" << many << many_size << bitmap_not_valid;
+                << "bmp rows" << many << many_size << named_not_valid;
             QTest::addRow("BMP shown of 2^25 pixels, %s", side)
                 << "bmp" << claimed_rle(8192, 4096 + beyond) << qint64{0} << "картинка слишком большая";
             QTest::addRow("JPEG shown of 2^25 pixels, %s", side)
@@ -217,7 +219,8 @@ private slots:
                 << "jpeg fitted" << claimed_jpeg(16384, 16384 + beyond) << qint64{0}
                 << "картинка JPEG слишком большая";
             QTest::addRow("JPEG of 32 scans, %s", side)
-                << "jpeg" << progressive_jpeg(32 + beyond) << qint64{0} << "JPEG image has too many scans";
+                << "jpeg" << progressive_jpeg(32 + beyond) << qint64{0}
+                << "в картинке JPEG слишком много проходов";
         }
     }
     void every_bound_takes_its_limit_and_refuses_one_past_it()

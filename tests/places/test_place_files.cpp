@@ -84,10 +84,10 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Stopped, write_place(dir, "new", step));
         places::finish_interrupted_place(dir);
         QCOMPARE(place_in(dir), place);
-        QCOMPARE(everything_under(dir),
-                 place == "old"
-                     ? QStringList{"clipart/дом.bmp", "info/дом.bmp", "info/дом.txt", "preview/дом.jpg"}
-                     : QStringList{"clipart/дом.bmp", "info/дом.bmp", "preview/дом.jpg"});
+        QStringList whole{"clipart/дом.bmp", "info/дом.bmp", "info/дом.txt", "preview/дом.jpg"};
+        if (place == "new")
+            whole.removeAll("info/дом.txt");
+        QCOMPARE(everything_under(dir), whole);
         // The next run writes over what is there as usual.
         write_place(dir, "new");
         QCOMPARE(place_in(dir), QStringLiteral("new"));
