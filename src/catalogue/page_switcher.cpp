@@ -6,6 +6,9 @@
 #include "history/undo_redo.h"
 #include "platform/error_guard.h"
 
+#include <QFileInfo>
+#include <optional>
+
 namespace catalogue {
 
 void PageSwitcher::connect_handlers()
@@ -41,17 +44,23 @@ void PageSwitcher::show_work_background()
 
 void PageSwitcher::open_picture(const QString& name, const QString& catalogue_dir)
 {
-    // Read before anything changes: a line drawing that is missing, not a file, unreadable or
-    // damaged is reported by its name, and the page stays as it was.
-    pixels::Bitmap picture =
-        history::read_line_drawing(catalogue_dir + "clipart/" + name + ".bmp", history::canvas_frame);
+    // Read before anything changes: a line drawing that cannot be read is reported by its name,
+    // and the page stays as it was. Only the shipped catalogue's may be missing altogether: the
+    // canvas then keeps what it showed.
+    const QString line_drawing = catalogue_dir + "clipart/" + name + ".bmp";
+    const QFileInfo entry(line_drawing);
+    std::optional<pixels::Bitmap> picture;
+    if (entry.exists() || entry.isSymLink() || catalogue_dir + "clipart/" != paths_.clipart_dir)
+        picture = history::read_line_drawing(line_drawing, history::canvas_frame);
     set_tools_enabled(true);
     info_.show_tabs();
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours_.show_pattern_frame(drawing_.fill_pattern);
-    controls_.canvas->set_picture(std::move(picture));
-    changes_.mark_clean();
-    history_.picture_opened();
+    if (picture) {
+        controls_.canvas->set_picture(std::move(*picture));
+        changes_.mark_clean();
+        history_.picture_opened();
+    }
     info_.show_place(name, catalogue_dir);
     colours_.refresh_jar_row(1);
     show_work_background();

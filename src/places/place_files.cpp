@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -100,6 +101,15 @@ QByteArray journal_line(char kind, const QStringList& paths)
     return line + '\n';
 }
 
+// A journal names files of the place folders only: one found in a shared folder never moves or
+// removes anything else.
+bool place_file(const QString& relative)
+{
+    const QStringList parts = relative.split('/');
+    return parts.size() == 2 && place_folders.contains(parts[0]) && !parts[1].isEmpty() && parts[1] != "." &&
+           parts[1] != "..";
+}
+
 void replay_journal(const QString& dir)
 {
     QFile journal(dir + journal_name);
@@ -107,13 +117,19 @@ void replay_journal(const QString& dir)
         return;
     for (const QByteArray& line : journal.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() == 3 && fields[0] == "R") {
-            const QString from = dir + QUrl::fromPercentEncoding(fields[1]);
-            const QString to = dir + QUrl::fromPercentEncoding(fields[2]);
+        QStringList paths;
+        for (qsizetype i = 1; i < fields.size(); ++i)
+            paths << QUrl::fromPercentEncoding(fields[i]);
+        if (!std::all_of(paths.begin(), paths.end(), place_file))
+            continue;
+        if (fields[0] == "R" && paths.size() == 2 &&
+            temporary_name.match(QFileInfo(paths[0]).fileName()).hasMatch()) {
+            const QString from = dir + paths[0];
+            const QString to = dir + paths[1];
             if (QFileInfo::exists(from) && std::rename(native(from).constData(), native(to).constData()) != 0)
                 system_failure(to, QStringLiteral("файл не удаётся поставить на место"), errno);
-        } else if (fields.size() == 2 && fields[0] == "D") {
-            QFile::remove(dir + QUrl::fromPercentEncoding(fields[1]));
+        } else if (fields[0] == "D" && paths.size() == 1) {
+            QFile::remove(dir + paths[0]);
         }
     }
     for (const QString& folder : place_folders)

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,6 +111,28 @@ private slots:
         }
         QCOMPARE(everything_under(dir), (QStringList{"clipart/дом.bmp", "info/дом.bmp", "info/дом.txt"}));
         QCOMPARE(place_in(dir), QStringLiteral("old,old,old,-"));
+    }
+
+    // A full disk is named as such, with the file, and leaves nothing behind.
+    void a_full_disk_is_named()
+    {
+        QTemporaryDir home;
+        const QString disk = home.path() + "/диск/";
+        QDir().mkpath(disk);
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}) != 0)
+            QSKIP("no permission to mount a small file system here");
+        QString said;
+        try {
+            places::PlaceFiles place(disk);
+            place.stage("clipart/дом.bmp", QByteArray(256 * 1024, 'x'));
+        } catch (const places::PlaceError& error) {
+            said = error.text();
+        }
+        const QStringList left = everything_under(disk);
+        QProcess::execute("umount", {disk});
+        QVERIFY2(said.startsWith(disk + "clipart/дом.bmp: файл не записывается (Диск заполнен"),
+                 qPrintable(said));
+        QCOMPARE(left, QStringList{});
     }
 };
 
