@@ -26,8 +26,10 @@ pixels::Bitmap read_with_qt(const QString& path)
     const QSize size = reader.size();
     if (size.isValid() && qint64{size.width()} * size.height() > pixels::max_shown_pixels)
         throw platform::ImageError(path + ": " + platform::picture_too_large);
-    allow_pixels(reader, pixels::max_shown_pixels);
-    const QImage image = reader.read();
+    const QImage image = [&] {
+        const PixelAllowance allowance(pixels::max_shown_pixels);
+        return reader.read();
+    }();
     if (!image.isNull())
         return pixels::Bitmap::from_image(image);
     if (reader.error() == QImageReader::FileNotFoundError || !QFileInfo(path).isReadable())

@@ -17,10 +17,16 @@ bool is_vector_format(const QByteArray& format)
     return lower == "svg" || lower == "svgz";
 }
 
-void allow_pixels(QImageReader& reader, qint64 max_pixels)
+PixelAllowance::PixelAllowance(qint64 max_pixels) : before_mb_(QImageReader::allocationLimit())
 {
     const qint64 megabytes = (max_pixels * widest_pixel_bytes + (1 << 20) - 1) >> 20;
-    reader.setAllocationLimit(static_cast<int>(std::min<qint64>(megabytes, std::numeric_limits<int>::max())));
+    QImageReader::setAllocationLimit(
+        static_cast<int>(std::min<qint64>(megabytes, std::numeric_limits<int>::max())));
+}
+
+PixelAllowance::~PixelAllowance()
+{
+    QImageReader::setAllocationLimit(before_mb_);
 }
 
 } // namespace formats

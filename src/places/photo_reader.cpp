@@ -85,7 +85,7 @@ QImage read_photograph(const QString& path, QSize page)
         }
     } else {
         reader.setAutoTransform(false);
-        formats::allow_pixels(reader, max_photograph_pixels);
+        const formats::PixelAllowance allowance(max_photograph_pixels);
         image = reader.read();
         if (image.isNull())
             throw PlaceError(path, QStringLiteral("картинка повреждена и не читается"));
