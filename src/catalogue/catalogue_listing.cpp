@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_listing.h"
 
+#include "places/place_files.h"
+
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +33,8 @@ QList<CatalogueEntry> list_catalogue(const QStringList& catalogue_dirs)
 {
     QList<CatalogueEntry> entries;
     QSet<QString> names;
+    for (const QString& dir : catalogue_dirs)
+        places::finish_interrupted_place(dir);
     for (const QString& dir : catalogue_dirs)
         for (const QString& file : thumbnails_in(dir + "preview/"))
             if (!names.contains(picture_name(file))) {

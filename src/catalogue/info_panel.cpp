@@ -10,12 +10,6 @@
 #include <QMouseEvent>
 
 namespace catalogue {
-namespace {
-
-// Descriptions are a few kilobytes; a word processor's RTF of a page may take a hundred.
-constexpr qint64 max_description_file_size = 1024 * 1024;
-
-} // namespace
 
 void InfoPanel::connect_handlers()
 {
@@ -54,7 +48,7 @@ void InfoPanel::show_place(const QString& name, const QString& catalogue_dir)
 void InfoPanel::load_description(const QString& path)
 {
     controls_.description_box->setHtml(
-        formats::description_html(platform::read_whole_file(path, max_description_file_size)));
+        formats::description_html(platform::read_whole_file(path, formats::max_description_file_size)));
 }
 
 void InfoPanel::hide()

@@ -7,13 +7,14 @@
 #include "platform/error_guard.h"
 
 #include <QFileInfo>
+#include <optional>
 
 namespace catalogue {
 
 void PageSwitcher::connect_handlers()
 {
-    platform::connect_guarded(controls_.home_button, &widgets::PictureControl::clicked,
-                              controls_.home_button, [this] { show_start_page(); });
+    platform::connect_guarded(controls_.home_button, &widgets::PictureControl::clicked, controls_.home_button,
+                              [this] { show_start_page(); });
     platform::connect_guarded(controls_.home_action, &QAction::triggered, controls_.home_action,
                               [this] { show_start_page(); });
 }
@@ -43,13 +44,20 @@ void PageSwitcher::show_work_background()
 
 void PageSwitcher::open_picture(const QString& name, const QString& catalogue_dir)
 {
+    // Read before anything changes: a line drawing that cannot be read is reported by its name,
+    // and the page stays as it was. Only the shipped catalogue's may be missing altogether: the
+    // canvas then keeps what it showed.
+    const QString line_drawing = catalogue_dir + "clipart/" + name + ".bmp";
+    const QFileInfo entry(line_drawing);
+    std::optional<pixels::Bitmap> picture;
+    if (entry.exists() || entry.isSymLink() || catalogue_dir + "clipart/" != paths_.clipart_dir)
+        picture = history::read_line_drawing(line_drawing, history::canvas_frame);
     set_tools_enabled(true);
     info_.show_tabs();
     // The frame marks the pattern the next fill uses, which opening a picture keeps.
     colours_.show_pattern_frame(drawing_.fill_pattern);
-    const QString line_drawing = catalogue_dir + "clipart/" + name + ".bmp";
-    if (QFileInfo(line_drawing).isFile()) {
-        controls_.canvas->set_picture(history::read_line_drawing(line_drawing, history::canvas_frame));
+    if (picture) {
+        controls_.canvas->set_picture(std::move(*picture));
         changes_.mark_clean();
         history_.line_drawing_opened();
     }

@@ -4,12 +4,14 @@
 #include "formats/bmp_rows.h"
 #include "platform/errors.h"
 #include "platform/file_replacement.h"
+#include "platform/system_reason.h"
 #include "platform/whole_file.h"
 
 #include <QFile>
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -295,16 +297,28 @@ qint64 read_whole(QFile& file, FileBuffer& buffer, const QString& path)
     for (;;) {
         const qint64 got = file.read(reinterpret_cast<char*>(data) + length, capacity - length);
         if (got < 0)
-            file_error(path, file.errorString());
+            file_error(path, platform::system_reason(EIO));
         if (got == 0)
             return length;
         length += got;
         if (length > max_bmp_file_size)
-            file_error(path, QStringLiteral("File is too large"));
+            file_error(path, QStringLiteral("файл слишком большой"));
         if (length == capacity) {
             capacity *= 2;
             data = buffer.room(capacity, length);
         }
+    }
+}
+
+// A malformed file of `path` is refused naming it, in the user's words beside the codec's own.
+template <typename Read> auto naming_the_file(const QString& path, Read read)
+{
+    try {
+        return read();
+    } catch (const platform::ImageError& error) {
+        if (error.text() != platform::bitmap_not_valid)
+            throw;
+        throw platform::ImageError(path + ": " + platform::bitmap_not_valid_named);
     }
 }
 
@@ -370,7 +384,8 @@ struct BmpRows::File {
 };
 
 BmpRows::BmpRows(const QString& path)
-    : file_(std::make_unique<File>(platform::read_whole_file(path, max_bmp_file_size)))
+    : file_(naming_the_file(
+          path, [&] { return std::make_unique<File>(platform::read_whole_file(path, max_bmp_file_size)); }))
 {
 }
 
@@ -415,18 +430,27 @@ QByteArray encode_bmp(const pixels::Bitmap& bitmap)
     return bytes;
 }
 
-pixels::Bitmap read_bmp(const QString& path)
+namespace {
+
+pixels::Bitmap read_bmp_file(const QString& path)
 {
     platform::check_whole_file(path, max_bmp_file_size);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        file_error(path, file.errorString());
+        file_error(path, platform::system_reason_for(path));
     BorrowedBuffer buffer;
     const qint64 size = read_whole(file, *buffer, path);
     const Header header = bmp::read_header(ByteReader(buffer->data(), size));
     if (qint64{header.width} * header.height > pixels::max_shown_pixels)
         throw platform::ImageError(path + ": " + platform::picture_too_large);
     return decode(buffer->data(), size);
+}
+
+} // namespace
+
+pixels::Bitmap read_bmp(const QString& path)
+{
+    return naming_the_file(path, [&] { return read_bmp_file(path); });
 }
 
 void write_bmp(const pixels::Bitmap& bitmap, const QString& path)

@@ -27,17 +27,21 @@ constexpr long max_memory = 256L << 20;
 // Real progressive pictures take about ten scans; each scan passes over every coefficient, so
 // 32 scans of the largest picture still take well under a second.
 constexpr int max_scans = 32;
+constexpr const char* too_large = "картинка JPEG слишком большая";
 
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    // Whether `message` is our own Russian refusal rather than the library's English words.
+    bool refused = false;
 };
 
 [[noreturn]] void refuse(j_common_ptr info, const char* reason)
 {
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
     std::snprintf(errors->message, sizeof errors->message, "%s", reason);
+    errors->refused = true;
     std::longjmp(errors->jump, 1);
 }
 
@@ -45,7 +49,7 @@ struct ErrorManager {
 {
     // Beyond max_memory libjpeg asks for a backing store it does not have.
     if (info->err->msg_code == JERR_NO_BACKING_STORE || info->err->msg_code == JERR_OUT_OF_MEMORY)
-        refuse(info, "JPEG image is too large");
+        refuse(info, too_large);
     auto* errors = reinterpret_cast<ErrorManager*>(info->err);
     (*info->err->format_message)(info, errors->message);
     std::longjmp(errors->jump, 1);
@@ -54,7 +58,7 @@ struct ErrorManager {
 void count_scans(j_common_ptr info)
 {
     if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > max_scans)
-        refuse(info, "JPEG image has too many scans");
+        refuse(info, "в картинке JPEG слишком много проходов");
 }
 
 // A warning about damaged or missing data is an error here: a truncated or corrupt file must
@@ -126,7 +130,7 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     if (qint64{info.image_width} * info.image_height > max_pixels)
-        refuse(reinterpret_cast<j_common_ptr>(&info), "JPEG image is too large");
+        refuse(reinterpret_cast<j_common_ptr>(&info), too_large);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB);
     if (target.isValid()) {
@@ -135,11 +139,12 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
     }
     jpeg_calc_output_dimensions(&info);
     if (qint64{info.output_width} * info.output_height > pixels::max_shown_pixels)
-        refuse(reinterpret_cast<j_common_ptr>(&info), "JPEG image is too large");
+        refuse(reinterpret_cast<j_common_ptr>(&info), too_large);
     *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                   QImage::Format_RGB32);
     if (out->isNull()) {
-        std::snprintf(errors.message, sizeof errors.message, "Not enough memory for the JPEG image");
+        std::snprintf(errors.message, sizeof errors.message, "%s", "не хватает памяти для картинки JPEG");
+        errors.refused = true;
         return false;
     }
     jpeg_start_decompress(&info);
@@ -171,7 +176,9 @@ QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target)
     const bool whole = decode(info, errors, bytes, target, &image);
     jpeg_destroy_decompress(&info);
     if (!whole)
-        throw platform::ImageError(name + ": " + QString::fromLocal8Bit(errors.message));
+        throw platform::ImageError(name + ": " +
+                                   (errors.refused ? QString::fromUtf8(errors.message)
+                                                   : QStringLiteral("файл JPEG повреждён или обрезан")));
     return image;
 }
 

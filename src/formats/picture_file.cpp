@@ -2,7 +2,9 @@
 
 #include "formats/bmp_codec.h"
 #include "formats/jpeg.h"
+#include "formats/qt_reading.h"
 #include "platform/errors.h"
+#include "platform/system_reason.h"
 #include "platform/whole_file.h"
 
 #include <QFileInfo>
@@ -19,16 +21,20 @@ pixels::Bitmap read_with_qt(const QString& path)
     if (QFileInfo::exists(path))
         platform::check_whole_file(path, max_bmp_file_size);
     QImageReader reader(path);
+    if (is_vector_format(reader.format()))
+        throw platform::ImageError(path + ": " + vector_refused);
     const QSize size = reader.size();
     if (size.isValid() && qint64{size.width()} * size.height() > pixels::max_shown_pixels)
         throw platform::ImageError(path + ": " + platform::picture_too_large);
-    reader.setAllocationLimit(static_cast<int>(pixels::max_shown_pixels * 4 >> 20));
-    const QImage image = reader.read();
+    const QImage image = [&] {
+        const PixelAllowance allowance(pixels::max_shown_pixels);
+        return reader.read();
+    }();
     if (!image.isNull())
         return pixels::Bitmap::from_image(image);
     if (reader.error() == QImageReader::FileNotFoundError || !QFileInfo(path).isReadable())
-        throw platform::FileError(path, reader.errorString());
-    throw platform::ImageError(path + ": " + reader.errorString());
+        throw platform::FileError(path, platform::system_reason_for(path));
+    throw platform::ImageError(path + ": " + platform::picture_damaged);
 }
 
 } // namespace

@@ -5,6 +5,10 @@
 
 namespace formats {
 
+// The largest description file read: a few kilobytes are usual, a word processor's RTF of a page
+// may take a hundred.
+inline constexpr qint64 max_description_file_size = 1024 * 1024;
+
 // Whether the bytes are a rich-text document ("{\rtf").
 bool is_rtf(const QByteArray& bytes);
 // The subset of RTF that descriptions use (paragraphs, bold, italic, underline, font size, the

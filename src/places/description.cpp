@@ -1,5 +1,6 @@
 #include "places/description.h"
 
+#include "formats/rtf_reader.h"
 #include "formats/text_1251.h"
 #include "places/place_error.h"
 #include "platform/whole_file.h"
@@ -10,9 +11,6 @@
 namespace places {
 
 namespace {
-
-// Descriptions are a few kilobytes; a word processor's RTF of a page may take a hundred.
-constexpr qint64 max_description_size = 1024 * 1024;
 
 QString utf8_text(const QString& path, const QByteArray& bytes)
 {
@@ -54,7 +52,7 @@ QByteArray stored_description(const QString& path)
         throw PlaceError(path, QStringLiteral("нет такого файла с описанием"));
     QByteArray bytes;
     try {
-        bytes = platform::read_whole_file(path, max_description_size);
+        bytes = platform::read_whole_file(path, formats::max_description_file_size);
     } catch (const platform::FileError&) {
         throw PlaceError(path, QStringLiteral("файл описания не читается или больше 1 МБ"));
     }
@@ -63,6 +61,13 @@ QByteArray stored_description(const QString& path)
         text.startsWith(QStringLiteral("{\\rtf"))
             ? formats::rtf_in_1251(QString(text).replace("\r\n", "\n").replace('\n', "\r\n"))
             : stored_text(text);
+    // Stored, the text grows (line ends, escapes of letters, paragraph marks): the place must
+    // open with the description the program reads.
+    if (stored.size() > formats::max_description_file_size)
+        throw PlaceError(path, QStringLiteral("описание в каталоге заняло бы %1 КБ, а программа читает "
+                                              "описания не больше %2 КБ: сократите текст")
+                                   .arg((stored.size() + 1023) / 1024)
+                                   .arg(formats::max_description_file_size / 1024));
     return stored;
 }
 

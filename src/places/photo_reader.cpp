@@ -1,8 +1,10 @@
 #include "places/photo_reader.h"
 
 #include "formats/jpeg.h"
+#include "formats/qt_reading.h"
 #include "places/composition.h"
 #include "places/place_error.h"
+#include "platform/system_reason.h"
 #include "platform/whole_file.h"
 
 #include <QBuffer>
@@ -25,7 +27,8 @@ QByteArray photograph_bytes(const QString& path)
     try {
         return platform::read_whole_file(path, formats::max_jpeg_file_size);
     } catch (const platform::FileError&) {
-        throw PlaceError(path, QStringLiteral("файл не читается"));
+        throw PlaceError(path,
+                         QStringLiteral("файл не читается (%1)").arg(platform::system_reason_for(path)));
     }
 }
 
@@ -58,6 +61,8 @@ QImage read_photograph(const QString& path, QSize page)
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    if (formats::is_vector_format(reader.format()))
+        throw PlaceError(path, formats::vector_refused);
     const QSize stored = reader.size();
     if (reader.format().isEmpty() || !stored.isValid())
         throw PlaceError(path, QStringLiteral("это не картинка (годятся JPEG, PNG и BMP)"));
@@ -80,6 +85,7 @@ QImage read_photograph(const QString& path, QSize page)
         }
     } else {
         reader.setAutoTransform(false);
+        const formats::PixelAllowance allowance(max_photograph_pixels);
         image = reader.read();
         if (image.isNull())
             throw PlaceError(path, QStringLiteral("картинка повреждена и не читается"));

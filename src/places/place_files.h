@@ -3,17 +3,26 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace places {
 
-// The files of one place, written as a whole or not at all: each goes to a hidden temporary file
-// in its folder first, and only when all are written are they renamed into place, the thumbnail
-// last, as the catalogue lists a place by its thumbnail. Temporary files left at any failure are
-// removed. Throws PlaceError naming the file and the system's reason.
+// The files of one place, written as a whole or not at all, by one writer of a catalogue folder
+// at a time. Each file goes to a hidden temporary file in its folder first; when all are written
+// and no folder stands where a file goes, a journal naming every rename is put on the disk, and
+// only then are the files renamed into place (the thumbnail last, as the catalogue lists a place
+// by its thumbnail). A run stopped after the journal is completed by the next writer or reader of
+// the folder, one stopped before it leaves the old place as it was: after any interruption the
+// place is the old one or the new one, entirely. Throws PlaceError naming the file and the
+// system's reason.
 class PlaceFiles {
 public:
-    explicit PlaceFiles(QString catalogue_dir) : dir_(std::move(catalogue_dir)) {}
+    // Takes the catalogue folder's lock (an exclusive lock the system releases with the process),
+    // waiting while another run writes there, and completes a replacement a run was stopped in.
+    // `after_each_step` is called after each file is written, each rename and each removal: a
+    // failure thrown from it stops the run there, as a kill would.
+    explicit PlaceFiles(QString catalogue_dir, std::function<void()> after_each_step = {});
     PlaceFiles(const PlaceFiles&) = delete;
     PlaceFiles& operator=(const PlaceFiles&) = delete;
     ~PlaceFiles();
@@ -31,9 +40,21 @@ private:
         QString target;
     };
 
+    void refuse_folders_in_the_way() const;
+    void write_journal();
+    void step() const;
+
     QString dir_;
+    std::function<void()> after_each_step_;
+    int lock_ = -1;
     std::vector<Staged> staged_;
     QStringList retired_;
+    bool journal_written_ = false;
 };
+
+// Completes the replacement a run of PlaceFiles was stopped in and removes the temporary files it
+// left in `catalogue_dir`, unless a run writes there now. The catalogue calls it before listing
+// a folder, so a place is never shown half replaced.
+void finish_interrupted_place(const QString& catalogue_dir);
 
 } // namespace places

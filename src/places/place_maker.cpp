@@ -55,20 +55,32 @@ PlacePictures place_pictures(const QString& photograph)
     return {line_drawing(photo.copy(frame)), photo.copy(panel_square(frame, photo.size()))};
 }
 
-WrittenPlace make_place(const PlaceRequest& request)
+namespace {
+
+void refuse_taken_name(const PlaceRequest& request, const QString& name)
+{
+    const QStringList others =
+        request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
+    if (place_exists(others, name))
+        throw PlaceError(QStringLiteral("«%1»").arg(name),
+                         QStringLiteral("место с таким названием уже есть (заменить его: --replace)"));
+}
+
+} // namespace
+
+WrittenPlace make_place(const PlaceRequest& request, const std::function<void()>& after_each_step)
 {
     WrittenPlace place;
     place.name = checked_place_name(request.name);
-    const QStringList others =
-        request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
-    if (place_exists(others, place.name))
-        throw PlaceError(QStringLiteral("«%1»").arg(place.name),
-                         QStringLiteral("место с таким названием уже есть (заменить его: --replace)"));
+    refuse_taken_name(request, place.name);
     const QByteArray description =
         request.description.isEmpty() ? QByteArray() : stored_description(request.description);
     const PlacePictures pictures = place_pictures(request.photograph);
 
-    PlaceFiles files(request.destination);
+    PlaceFiles files(request.destination, after_each_step);
+    // Asked again with the folder's lock held: of two runs of one name, the later one sees the
+    // place the earlier one wrote.
+    refuse_taken_name(request, place.name);
     files.stage("clipart/" + place.name + ".bmp", bmp_bytes(pictures.line_drawing));
     files.stage("info/" + place.name + ".bmp", bmp_bytes(square(pictures.panel, photograph_side)));
     if (!description.isEmpty())

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace places {
 
@@ -40,7 +41,8 @@ PlacePictures place_pictures(const QString& photograph);
 // Makes a place of the catalogue from a photograph: the line drawing to colour, the photograph
 // for the panel beside it, the thumbnail of the strip and the description. Every file is written
 // or none: throws PlaceError with the reason in Russian, naming the file or the name, before
-// anything is renamed into the catalogue.
-WrittenPlace make_place(const PlaceRequest& request);
+// anything is renamed into the catalogue. One run writes to a catalogue folder at a time; of two
+// runs of one name the later is refused unless it replaces. `after_each_step` is PlaceFiles's.
+WrittenPlace make_place(const PlaceRequest& request, const std::function<void()>& after_each_step = {});
 
 } // namespace places

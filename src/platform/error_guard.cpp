@@ -1,6 +1,7 @@
 #include "platform/error_guard.h"
 
 #include "platform/errors.h"
+#include "platform/system_reason.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -43,11 +44,11 @@ void guarded(const std::function<void()>& body)
         report(error.text());
     } catch (const std::bad_alloc&) {
         // The library's own name for it means nothing to a child: the system's words do.
-        report(qt_error_string(ENOMEM));
+        report(system_reason(ENOMEM));
     } catch (const std::exception& error) {
         report(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        report(QStringLiteral("An unexpected error occurred"));
+        report(QStringLiteral("Непредвиденная ошибка"));
     }
 }
 

@@ -28,7 +28,10 @@ public:
 };
 
 inline const QString bitmap_not_valid = QStringLiteral("Bitmap image is not valid");
+// The same refusal of a file, for the person who chose it.
+inline const QString bitmap_not_valid_named =
+    QStringLiteral("картинка BMP повреждена или обрезана (") + bitmap_not_valid + ')';
 // A picture with more pixels than the way it is read may hold.
-inline const QString picture_too_large = QStringLiteral("Picture is too large");
+inline const QString picture_too_large = QStringLiteral("картинка слишком большая");
 
 } // namespace platform

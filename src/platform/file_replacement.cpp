@@ -1,11 +1,15 @@
 #include "platform/file_replacement.h"
 
 #include "platform/errors.h"
+#include "platform/system_reason.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -39,9 +43,11 @@ std::optional<mode_t> refuse_read_only(const QString& target, const QString& pat
     if (::stat(name.constData(), &status) != 0)
         return std::nullopt;
     if (S_ISDIR(status.st_mode))
-        file_error(path, qt_error_string(EISDIR));
-    if ((status.st_mode & 0222) == 0 || ::access(name.constData(), W_OK) != 0)
-        file_error(path, qt_error_string(EACCES));
+        file_error(path, system_reason(EISDIR));
+    if ((status.st_mode & 0222) == 0)
+        file_error(path, system_reason(EACCES));
+    if (::access(name.constData(), W_OK) != 0)
+        file_error(path, system_reason(errno));
     return status.st_mode & 0777;
 }
 
@@ -58,13 +64,27 @@ QString open_temporary(QFile& file, const QString& target, const QString& path)
 {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name = temporary_name_beside(target, QRandomGenerator::global()->generate());
-        file.setFileName(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-            return name;
-        if (!QFileInfo::exists(name))
-            file_error(path, file.errorString());
+        const int descriptor =
+            ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno == EEXIST)
+            continue;
+        if (descriptor < 0)
+            file_error(path, system_reason(errno));
+        if (!file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                       QFileDevice::AutoCloseHandle)) {
+            ::close(descriptor);
+            ::unlink(QFile::encodeName(name).constData());
+            file_error(path, system_reason(EIO));
+        }
+        return name;
     }
-    file_error(path, file.errorString());
+    file_error(path, system_reason(EEXIST));
+}
+
+void discard(QFile& file, const QString& temporary)
+{
+    file.close();
+    QFile::remove(temporary);
 }
 
 // Writes every byte or gives the system's reason why not. A short write is not an error by
@@ -98,7 +118,7 @@ void put_in_place(const QString& temporary, const QString& target, const QString
         how == Replacement::moving_the_old_file_aside &&
         renameat2(AT_FDCWD, to.constData(), AT_FDCWD, aside.constData(), RENAME_NOREPLACE) == 0;
     if (std::rename(from.constData(), to.constData()) != 0) {
-        const QString reason = qt_error_string(errno);
+        const QString reason = system_reason(errno);
         if (moved_aside)
             std::rename(aside.constData(), to.constData());
         QFile::remove(temporary);
@@ -109,7 +129,31 @@ void put_in_place(const QString& temporary, const QString& target, const QString
         ::unlink(aside.constData());
 }
 
+// The rename is on disk only when the folder is: after a power cut the name would otherwise
+// still lead to the old file, or to none.
+void sync_folder(const QString& folder)
+{
+    const int descriptor = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    ::fsync(descriptor);
+    ::close(descriptor);
+}
+
 } // namespace
+
+void remove_stale_temporaries(const QString& folder)
+{
+    static const QRegularExpression own_name(QStringLiteral(R"(\.[0-9a-f]{8}\.(tmp|old)$)"));
+    const QDateTime stale_before = QDateTime::currentDateTime().addSecs(-stale_temporary_age_s);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QFileInfo file = it.nextFileInfo();
+        if (!file.isSymLink() && own_name.match(file.fileName()).hasMatch() &&
+            file.lastModified() < stale_before)
+            QFile::remove(file.filePath());
+    }
+}
 
 QString temporary_name_beside(const QString& target, quint32 random)
 {
@@ -131,16 +175,24 @@ void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacem
     if (mode)
         ::fchmod(file.handle(), *mode);
     if (const int error = write_all(file.handle(), bytes, size); error != 0) {
-        file.remove();
-        file_error(path, qt_error_string(error));
+        discard(file, temporary);
+        file_error(path, system_reason(error));
+    }
+    if (how == Replacement::over_the_old_file && ::fsync(file.handle()) != 0) {
+        const QString reason = system_reason(errno);
+        discard(file, temporary);
+        file_error(path, reason);
     }
     file.close();
     if (file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.remove();
-        file_error(path, reason);
+        discard(file, temporary);
+        file_error(path, system_reason(EIO));
     }
     put_in_place(temporary, target, path, how);
+    if (how == Replacement::over_the_old_file) {
+        sync_folder(QFileInfo(target).path());
+        remove_stale_temporaries(QFileInfo(target).path());
+    }
 }
 
 } // namespace platform

@@ -19,6 +19,7 @@ enum class Replacement {
 // Writes `size` bytes to a temporary file beside `path` and puts it in the file's place, so a
 // failed write never destroys the file that was there. A link's target is replaced and the link
 // stays; the new file keeps the old one's permissions; a read-only file or a folder is refused.
+// A save (over_the_old_file) is flushed to the disk, and then its folder, before it returns.
 // The temporary name fits whatever name the file system accepts for `path`. Throws FileError
 // naming `path` with the system's reason.
 void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacement how);
@@ -27,5 +28,11 @@ void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacem
 // a random ".<8 hex digits>.tmp" ending, the name cut short where the file system's limit on a
 // name's bytes needs it.
 QString temporary_name_beside(const QString& target, quint32 random);
+
+// A save killed between its write and its rename leaves its temporary file: those of this
+// naming in `folder` not touched for a while (another save may be writing one right now) are
+// removed. A save calls it for its folder once its own file is in place.
+inline constexpr int stale_temporary_age_s = 10 * 60;
+void remove_stale_temporaries(const QString& folder);
 
 } // namespace platform

@@ -1,28 +1,27 @@
 #include "platform/whole_file.h"
 
 #include "platform/errors.h"
+#include "platform/system_reason.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 
 namespace platform {
 
 namespace {
 
-const QString too_large = QStringLiteral("File is too large");
-const QString not_a_file = QStringLiteral("Not a regular file");
+const QString too_large = QStringLiteral("файл слишком большой");
+const QString not_a_file = QStringLiteral("это не обычный файл, а папка, устройство или канал");
 
 } // namespace
 
 void check_whole_file(const QString& path, qint64 limit)
 {
     const QFileInfo info(path);
-    if (!info.exists()) {
-        QFile missing(path);
-        missing.open(QIODevice::ReadOnly);
-        throw FileError(path, missing.errorString());
-    }
+    if (!info.exists())
+        throw FileError(path, system_reason_for(path));
     if (!info.isFile())
         throw FileError(path, not_a_file);
     if (info.size() > limit)
@@ -34,11 +33,11 @@ QByteArray read_whole_file(const QString& path, qint64 limit)
     check_whole_file(path, limit);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(path, file.errorString());
+        throw FileError(path, system_reason_for(path));
     // One byte beyond the size found tells a file that grew since; no more is ever allocated.
     const QByteArray bytes = file.read(std::min(file.size(), limit) + 1);
     if (file.error() != QFileDevice::NoError)
-        throw FileError(path, file.errorString());
+        throw FileError(path, system_reason(EIO));
     if (bytes.size() > limit)
         throw FileError(path, too_large);
     return bytes;

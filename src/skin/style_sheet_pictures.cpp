@@ -1,5 +1,7 @@
 #include "skin/style_sheet_pictures.h"
 
+#include "formats/qt_reading.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -19,7 +21,10 @@ QString readable_picture(QString name, const QString& folder)
     const QString real = file.canonicalFilePath();
     if (root.isEmpty() || real.isEmpty() || !real.startsWith(root + '/') || !QFileInfo(real).isFile())
         return {};
-    const QSize size = QImageReader(real).size();
+    QImageReader reader(real);
+    if (formats::is_vector_format(reader.format()))
+        return {};
+    const QSize size = reader.size();
     if (!size.isValid() || qint64{size.width()} * size.height() > max_skin_picture_pixels)
         return {};
     return real;

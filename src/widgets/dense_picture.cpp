@@ -1,5 +1,6 @@
 #include "widgets/dense_picture.h"
 #include "formats/picture_density.h"
+#include "formats/qt_reading.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -48,7 +49,10 @@ void DensePicture::load(const QString& path, int density, const pixels::Bitmap& 
         const QString variant = formats::dense_variant_path(path, d);
         if (!QFileInfo(variant).isFile())
             continue;
-        QImage rendering = QImageReader(variant).read();
+        QImageReader reader(variant);
+        if (formats::is_vector_format(reader.format()))
+            continue;
+        QImage rendering = reader.read();
         rendering.setDevicePixelRatio(d);
         adopt(rendering, as_loaded);
         if (!is_null())

@@ -79,8 +79,7 @@ std::vector<QPoint> white_area(const pixels::Bitmap& drawing, QPoint& seed)
                 area.push_back(p);
                 for (const QPoint n :
                      {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
-                    if (drawing.contains(n.x(), n.y()) &&
-                        drawing.pixel(n.x(), n.y()) == pixels::white_word &&
+                    if (drawing.contains(n.x(), n.y()) && drawing.pixel(n.x(), n.y()) == pixels::white_word &&
                         seen.insert({n.x(), n.y()}).second)
                         stack.push_back(n);
             }
@@ -104,6 +103,7 @@ private slots:
     void each_window_option_asks_for_its_own_window_data();
     void each_window_option_asks_for_its_own_window();
     void the_help_is_russian();
+    void of_two_runs_of_one_name_at_once_one_wins();
 };
 
 void AddPlaceTest::a_teachers_photograph_becomes_a_place_the_class_colours()
@@ -188,13 +188,18 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing_data(
         << photo << place << QStringList{"{unwritable}"} << "папку не удаётся создать";
     // The thumbnail goes into place last: a line drawing that cannot be put in place leaves none.
     QTest::newRow("line drawing's place taken by a folder")
-        << photo << place << QStringList{"{folder in the way}"} << "файл не удаётся поставить на место";
+        << photo << place << QStringList{"{folder in the way}"} << "на месте файла стоит папка";
     QTest::newRow("name taken") << photo << QStringLiteral("маяк") << QStringList{}
                                 << "«маяк»: место с таким названием уже есть";
     QTest::newRow("empty name") << photo << "  " << QStringList{} << "оно пустое";
     QTest::newRow("slash") << photo << "школа/1" << QStringList{} << "косой черты";
     QTest::newRow("dot") << photo << "школа.1" << QStringList{} << "точки";
     QTest::newRow("too long") << photo << QString(200, QChar(0x0448)) << QStringList{} << "слишком длинное";
+    QTest::newRow("vector picture") << "{svg}" << place << QStringList{}
+                                    << "{svg}: векторные картинки (SVG) не читаются";
+    QTest::newRow("description beyond what is read once stored")
+        << photo << place << QStringList{"--description", "{grows}"}
+        << "{grows}: описание в каталоге заняло бы";
     QTest::newRow("description not UTF-8") << photo << place << QStringList{"--description", "{latin1}"}
                                            << "{latin1}: описание должно быть текстом в кодировке UTF-8";
     QTest::newRow("unknown option") << photo << place << QStringList{"--colour"}
@@ -208,10 +213,13 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
     QFETCH(QStringList, more);
     QFETCH(QString, said);
     QTemporaryDir data;
-    const QMap<QString, QString> files{{"{text}", data.filePath("заметка.jpg")},
-                                       {"{damaged}", data.filePath("обрезан.jpg")},
-                                       {"{huge}", data.filePath("огромная.jpg")},
-                                       {"{latin1}", data.filePath("latin1.txt")}};
+    const QMap<QString, QString> files{
+        {"{text}", data.filePath("заметка.jpg")},  {"{damaged}", data.filePath("обрезан.jpg")},
+        {"{huge}", data.filePath("огромная.jpg")}, {"{latin1}", data.filePath("latin1.txt")},
+        {"{svg}", data.filePath("рисунок.png")},   {"{grows}", data.filePath("длинное.txt")}};
+    write_file(files["{svg}"], "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='900'/>");
+    // 700 KB of a letter outside code page 1251, stored as seven bytes of RTF each.
+    write_file(files["{grows}"], QString(350000, QChar(0x0109)).toUtf8());
     write_file(files["{text}"], "Это не картинка, а текст.\n");
     write_file(files["{damaged}"], read_file(sample_photograph()).left(200000));
     // A small JPEG whose frame header claims 20000 x 20000 pixels.
@@ -240,6 +248,29 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
     QVERIFY2(run.exit_code > 0, qPrintable(run.out));
     QVERIFY2(run.err.contains(expand(said)), qPrintable(run.err));
     QCOMPARE(files_under(data_home), QStringList{});
+}
+
+// Both runs read the photograph before either writes: the later one to take the folder sees the
+// place the other made.
+void AddPlaceTest::of_two_runs_of_one_name_at_once_one_wins()
+{
+    QTemporaryDir data;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", data.path());
+    QProcess runs[2];
+    for (QProcess& run : runs) {
+        run.setProcessEnvironment(environment);
+        run.start(KOLORITON_PROGRAM, {"--add-place", sample_photograph(), "--name", place});
+    }
+    QString said;
+    std::multiset<int> codes;
+    for (QProcess& run : runs) {
+        QVERIFY(run.waitForFinished(120000));
+        codes.insert(run.exitCode());
+        said += QString::fromUtf8(run.readAllStandardError());
+    }
+    QCOMPARE(codes, (std::multiset<int>{0, 1}));
+    QVERIFY2(said.contains("«" + place + "»: место с таким названием уже есть"), qPrintable(said));
 }
 
 void AddPlaceTest::each_window_option_asks_for_its_own_window_data()

@@ -123,7 +123,7 @@ private slots:
             Copy copy(tree);
             if (!file.startsWith("preview/"))
                 testing_support::press(copy.form.preview_strip().thumbnail(0));
-            QVERIFY2(errors.messages().contains(tree.path("res/" + file) + ": File is too large"),
+            QVERIFY2(errors.messages().contains(tree.path("res/" + file) + ": файл слишком большой"),
                      qPrintable(errors.messages().join('\n')));
             QVERIFY(no_library_text(errors.messages()));
             tree.write("res/" + file, kept);
@@ -220,7 +220,9 @@ private slots:
         CapturedErrors errors;
         Copy copy(tree);
         copy.open(tree.path("save/bomb.bmp"));
-        QCOMPARE(errors.messages(), QStringList{"Bitmap image is not valid"});
+        QCOMPARE(errors.messages(),
+                 QStringList{tree.path("save/bomb.bmp") +
+                             ": картинка BMP повреждена или обрезана (Bitmap image is not valid)"});
         QVERIFY(!copy.controls().opened_picture_buffer->has_picture());
     }
 };

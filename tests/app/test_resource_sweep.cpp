@@ -298,6 +298,25 @@ void write_crowded_skin(const QString& path)
     write_file(path, skin_testing::zip(items));
 }
 
+// A vector picture that takes seconds to draw at its stated size: thousands of translucent
+// shapes over a large page.
+QByteArray slow_svg()
+{
+    QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='8000' height='8000'>";
+    for (int i = 0; i < 3000; ++i)
+        svg += "<circle cx='" + QByteArray::number(i % 8000) +
+               "' cy='4000' r='3900' fill='#8040a0' "
+               "fill-opacity='0.1' stroke='black' stroke-width='40' stroke-dasharray='1 3'/>";
+    return svg + "</svg>";
+}
+
+// A style sheet whose picture is a slow vector picture beside it.
+void write_sheet_naming_an_svg(const QString& path)
+{
+    write_file(QFileInfo(path).path() + "/фон.svg", slow_svg());
+    write_file(path, "QWidget { background-image: url(фон.svg); }\n");
+}
+
 struct HostileFile {
     QString what;
     QString relative;
@@ -326,7 +345,7 @@ QList<HostileFile> hostile_files(const QString& picture)
         {"1-bit BMP 16384 x 16384 as a line drawing", clipart, bmp({16384, 16384}, 1), ""},
         {"RLE8 BMP 8192 x 4096 as a line drawing", clipart, bmp({8192, 4096}, 8, 1), ""},
         {"4-bit BMP 8192 x 8192 as a photograph", info + ".bmp", bmp({8192, 8192}, 4),
-         "Picture is too large"},
+         "картинка слишком большая"},
         {"1-bit BMP 16384 x 16384 opened", "pic-dop/мяч.bmp", bmp({16384, 16384}, 1), ""},
         {"24-bit BMP of an A4 page at 600 dpi opened", "pic-dop/скан.bmp", bmp({4960, 7016}, 24), ""},
         {"baseline JPEG 12000 x 12000 opened", "pic-dop/фото.jpg",
@@ -334,20 +353,24 @@ QList<HostileFile> hostile_files(const QString& picture)
         {"progressive JPEG of 24 megapixels opened", "pic-dop/телефон.jpg",
          jpeg({6000, 4000}, QImage::Format_RGB32, true), ""},
         {"progressive JPEG 12000 x 12000 as a thumbnail", "preview/" + picture + ".jpg",
-         jpeg({12000, 12000}, QImage::Format_Grayscale8, true), "JPEG image is too large"},
+         jpeg({12000, 12000}, QImage::Format_Grayscale8, true), "картинка JPEG слишком большая"},
         {"baseline JPEG 12000 x 12000 as the page background", "interface/work.jpg",
-         jpeg({12000, 12000}, QImage::Format_Grayscale8, false), "JPEG image is too large"},
+         jpeg({12000, 12000}, QImage::Format_Grayscale8, false), "картинка JPEG слишком большая"},
         {"PNG 10000 x 10000 opened", "pic-dop/огромная.png",
          [](const QString& path) {
              QImage image(10000, 10000, QImage::Format_Mono);
              image.fill(0);
              QVERIFY(image.save(path));
          },
-         "Picture is too large"},
+         "картинка слишком большая"},
         {"description in an enormous font", info + ".txt", text("{\\rtf1\\fs32000 " + words + "}"), ""},
         {"description of 50,000 tabs", info + ".txt",
          text("{\\rtf1 " + QByteArray("\\tab").repeated(50000) + "}"), ""},
         {"style sheet naming a FIFO", "skins/MacOS/skin.qss", write_sheet_naming_a_fifo, ""},
+        {"slow SVG opened", "pic-dop/круги.svg", text(slow_svg()), "векторные картинки (SVG) не читаются"},
+        {"slow SVG named as a PNG opened", "pic-dop/круги.png", text(slow_svg()),
+         "векторные картинки (SVG) не читаются"},
+        {"style sheet naming a slow SVG", "skins/MacOS/skin.qss", write_sheet_naming_an_svg, ""},
         {"packed skin of 2,000 files", "skins/MacOS.zip", write_crowded_skin, ""},
     };
 }

@@ -3,6 +3,7 @@
 #include "formats/rtf_reader.h"
 
 #include <QTextDocumentFragment>
+#include <sys/stat.h>
 
 using namespace work_page;
 
@@ -125,6 +126,25 @@ private slots:
         QVERIFY(c.photograph->picture() == w.bmp("info/" + w.picture_name(2) + ".bmp"));
         QCOMPARE(c.description_box->toPlainText(), description);
         QVERIFY(w.errors().isEmpty());
+    }
+
+    // A line drawing that is there but cannot be read is reported by its name; the page stays.
+    void an_unreadable_line_drawing_is_named_and_the_page_kept()
+    {
+        Window w;
+        auto& c = w.controls();
+        w.open_picture(1);
+        const pixels::Bitmap canvas = c.canvas->picture();
+        const pixels::Bitmap photograph = c.photograph->picture();
+        const QString description = c.description_box->toPlainText();
+        const QString fifo = w.tree().path("res/clipart/" + w.picture_name(2) + ".bmp");
+        w.tree().remove("res/clipart/" + w.picture_name(2) + ".bmp");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        w.open_picture(2);
+        QCOMPARE(w.errors(), QStringList{fifo + ": это не обычный файл, а папка, устройство или канал"});
+        QVERIFY(c.canvas->picture() == canvas);
+        QVERIFY(c.photograph->picture() == photograph);
+        QCOMPARE(c.description_box->toPlainText(), description);
     }
 
     void a_missing_background_is_reported_and_the_rest_skipped()

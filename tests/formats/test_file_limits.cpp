@@ -42,11 +42,6 @@ void make_sparse(const QString& path, qint64 size)
     QVERIFY(file.resize(size));
 }
 
-QString system_reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // The text a reader refused the file with, or nothing when it read it.
 std::optional<QString> refusal(const std::function<void()>& read)
 {
@@ -156,7 +151,9 @@ private slots:
             QVERIFY(QFile::link(fifo, dir.filePath(QStringLiteral("pipe.") + suffix)));
         }
         const QList<std::pair<QString, QString>> cases{
-            {"huge", "File is too large"}, {"zero", "Not a regular file"}, {"pipe", "Not a regular file"}};
+            {"huge", "файл слишком большой"},
+            {"zero", "это не обычный файл, а папка, устройство или канал"},
+            {"pipe", "это не обычный файл, а папка, устройство или канал"}};
         for (const auto& [name, reason] : cases) {
             PictureControl control;
             const QString bmp = dir.filePath(name + ".bmp");
@@ -168,7 +165,8 @@ private slots:
             QCOMPARE(refusal([&] { control.load_picture(png); }), png + ": " + reason);
             QVERIFY(!load_cursor_file(dir.filePath(name + ".cur")));
         }
-        QCOMPARE(refusal([&] { read_bmp(fifo); }), fifo + ": Not a regular file");
+        QCOMPARE(refusal([&] { read_bmp(fifo); }),
+                 fifo + ": это не обычный файл, а папка, устройство или канал");
     }
 
     // A few bytes of RLE can claim any picture; beyond 32 Mi pixels the claim is refused, at the
@@ -199,27 +197,30 @@ private slots:
         QTest::addColumn<QString>("past");    // the refusal one past the bound
         const QByteArray bmp = encode_bmp(coloured(4, 4));
         const QByteArray jpeg = claimed_jpeg(8, 8);
+        const QString named_not_valid = "картинка BMP повреждена или обрезана (Bitmap image is not valid)";
         for (const int beyond : {0, 1}) {
             const char* side = beyond ? "past" : "at";
             QTest::addRow("BMP of 256 MiB, %s", side)
-                << "bmp" << bmp << (qint64{256} << 20) + beyond << "File is too large";
+                << "bmp" << bmp << (qint64{256} << 20) + beyond << "файл слишком большой";
             QTest::addRow("JPEG of 128 MiB, %s", side)
-                << "jpeg" << jpeg << (qint64{128} << 20) + beyond << "File is too large";
+                << "jpeg" << jpeg << (qint64{128} << 20) + beyond << "файл слишком большой";
             const auto [wide, wide_size] = one_bit(32768 + beyond, 8191);
             QTest::addRow("BMP side of 32768, %s", side)
-                << "bmp rows" << wide << wide_size << bitmap_not_valid;
+                << "bmp rows" << wide << wide_size << named_not_valid;
             const auto [many, many_size] = one_bit(16384, 16384 + beyond);
             QTest::addRow("BMP of 2^28 pixels, %s", side)
-                << "bmp rows" << many << many_size << bitmap_not_valid;
+                << "bmp rows" << many << many_size << named_not_valid;
             QTest::addRow("BMP shown of 2^25 pixels, %s", side)
-                << "bmp" << claimed_rle(8192, 4096 + beyond) << qint64{0} << "Picture is too large";
+                << "bmp" << claimed_rle(8192, 4096 + beyond) << qint64{0} << "картинка слишком большая";
             QTest::addRow("JPEG shown of 2^25 pixels, %s", side)
-                << "jpeg" << claimed_jpeg(8192, 4096 + beyond) << qint64{0} << "JPEG image is too large";
+                << "jpeg" << claimed_jpeg(8192, 4096 + beyond) << qint64{0}
+                << "картинка JPEG слишком большая";
             QTest::addRow("JPEG fitted of 2^28 pixels, %s", side)
                 << "jpeg fitted" << claimed_jpeg(16384, 16384 + beyond) << qint64{0}
-                << "JPEG image is too large";
+                << "картинка JPEG слишком большая";
             QTest::addRow("JPEG of 32 scans, %s", side)
-                << "jpeg" << progressive_jpeg(32 + beyond) << qint64{0} << "JPEG image has too many scans";
+                << "jpeg" << progressive_jpeg(32 + beyond) << qint64{0}
+                << "в картинке JPEG слишком много проходов";
         }
     }
     void every_bound_takes_its_limit_and_refuses_one_past_it()
@@ -286,7 +287,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &limit);
         const std::optional<QString> error = refusal([&] { write_bmp(coloured(300, 300), target); });
         setrlimit(RLIMIT_FSIZE, &old_limit);
-        QCOMPARE(error, target + ": " + system_reason(EFBIG));
+        QCOMPARE(error, target + ": Файл больше, чем разрешено записать");
         QVERIFY(read_bmp(target) == old_drawing);
         QCOMPARE(leftovers(dir.path()), QStringList());
     }
@@ -304,7 +305,7 @@ private slots:
         const std::optional<QString> error = refusal([&] { write_bmp(coloured(300, 300), target); });
         const QStringList left = leftovers(disk);
         QProcess::execute("umount", {disk});
-        QCOMPARE(error, target + ": " + system_reason(ENOSPC));
+        QCOMPARE(error, target + ": Диск заполнен: освободите место и попробуйте снова");
         QCOMPARE(left, QStringList());
     }
 

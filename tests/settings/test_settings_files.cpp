@@ -194,7 +194,7 @@ private slots:
             many_keys += "k" + QByteArray::number(key) + "=1\n";
         QTest::newRow("a user's file of exactly 256 KB") << "home" << padded(262144) << "" << true << "";
         QTest::newRow("a user's file one byte over")
-            << "home" << padded(262145) << "" << false << "too large";
+            << "home" << padded(262145) << "" << false << "файл слишком большой";
         QTest::newRow("a system file of 30000 keys")
             << "first" << many_keys << "" << true << "more problems"; // told in a few lines
         QTest::newRow("serialized values")
