@@ -8,6 +8,7 @@
 #include "core/application_icon.h"
 #include "core/fonts.h"
 #include "drawing/canvas.h"
+#include "drawing/canvas_pointers.h"
 #include "drawing/pattern_size_buttons.h"
 #include "drawing/tool_buttons.h"
 #include "formats/picture_density.h"
@@ -65,7 +66,11 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    if (cursor_hidden_)
+        QGuiApplication::restoreOverrideCursor();
+}
 
 void MainWindow::apply_settings(const settings::Settings& values)
 {
@@ -74,6 +79,15 @@ void MainWindow::apply_settings(const settings::Settings& values)
     output_windows_->show_allowances();
     drawing_files_->show_allowances();
     drawing_files_->use_drawings_folder(values.drawings_folder);
+    canvas_pointers_->set_pen_only(values.pen_only);
+    canvas_pointers_->set_follow_pressure(values.follow_pressure);
+    if (values.hide_cursor != cursor_hidden_) {
+        cursor_hidden_ = values.hide_cursor;
+        if (cursor_hidden_)
+            QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    }
 }
 
 void MainWindow::set_up_window()
@@ -178,6 +192,7 @@ void MainWindow::create_subsystems()
         drawing::ToolControls{c.tool_buttons(), c.canvas, c.photograph}, paths, drawing,
         state_.screen_cursors, *colour_panel_);
     canvas_ = std::make_unique<drawing::Canvas>(c.canvas, drawing, *colour_panel_, *undo_redo_);
+    canvas_pointers_ = std::make_unique<drawing::CanvasPointers>(c.canvas, *canvas_);
     drawing_files_ = std::make_unique<history::DrawingFiles>(
         history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
                                      &controls_.save_dialog, &controls_.open_dialog},

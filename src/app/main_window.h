@@ -23,6 +23,7 @@ namespace drawing {
 class PatternSizeButtons;
 class ToolButtons;
 class Canvas;
+class CanvasPointers;
 } // namespace drawing
 namespace history {
 class UndoRedo;
@@ -62,6 +63,8 @@ public:
     core::ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
+    // Fingers and pens on the canvas.
+    drawing::CanvasPointers& canvas_pointers() { return *canvas_pointers_; }
     // The print and help windows and their handlers.
     output::OutputWindows& output_windows() { return *output_windows_; }
     skin::SkinManager& skin_manager() { return *skin_manager_; }
@@ -108,6 +111,7 @@ private:
     std::unique_ptr<drawing::PatternSizeButtons> pattern_size_buttons_;
     std::unique_ptr<drawing::ToolButtons> tool_buttons_;
     std::unique_ptr<drawing::Canvas> canvas_;
+    std::unique_ptr<drawing::CanvasPointers> canvas_pointers_;
     std::unique_ptr<history::UndoRedo> undo_redo_;
     std::unique_ptr<history::DrawingFiles> drawing_files_;
     std::unique_ptr<SaveBeforeLeaving> saving_;
@@ -115,6 +119,7 @@ private:
     output::OutputWindows* output_windows_ = nullptr;
     skin::SkinManager* skin_manager_ = nullptr; // the look of every window of the program
     skin::HintManager* hint_manager_ = nullptr; // balloon hints of the picture controls
+    bool cursor_hidden_ = false;                // [input] hide_cursor took the pointer away
 };
 
 } // namespace app
