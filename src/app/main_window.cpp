@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/finger_targets.h"
 #include "app/main_window_layout.h"
 #include "catalogue/info_panel.h"
 #include "catalogue/page_switcher.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
     whole_screen_ = new WholeScreen(*this, *client);
     create_whole_screen_key();
     create_subsystems();
+    create_finger_targets(client);
     follow_whole_screen_scale();
     start_up(app_dir);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -88,6 +90,18 @@ void MainWindow::apply_settings(const settings::Settings& values)
         else
             QGuiApplication::restoreOverrideCursor();
     }
+}
+
+void MainWindow::create_finger_targets(QWidget* client)
+{
+    const MainWindowControls& c = controls_;
+    std::vector<QWidget*> small{c.size_1_button,   c.size_2_button,   c.photo_tab,
+                                c.description_tab, c.triangle_button, c.rhombus_button,
+                                c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button,
+                                c.line_button};
+    for (QWidget* pattern : c.pattern_buttons())
+        small.push_back(pattern);
+    finger_targets_ = std::make_unique<FingerTargets>(client, c.page_background, std::move(small));
 }
 
 void MainWindow::set_up_window()

@@ -42,6 +42,8 @@ class HintManager;
 
 namespace app {
 
+class FingerTargets;
+
 // The main window: a fixed 997 x 698 client area of picture controls over one background picture,
 // the menu bar, and the subsystems that serve them. The window holds no drawing logic.
 class MainWindow : public QMainWindow {
@@ -92,6 +94,8 @@ private:
     void create_whole_screen_key();
     void follow_whole_screen_scale();
     void create_subsystems();
+    // Touches beside a control smaller than a fingertip go to that control.
+    void create_finger_targets(QWidget* client);
     void start_up(const QString& app_dir);
     void register_cursors();
     // A window of its own over the same folder, never shown on screen, on its work page with the
@@ -112,6 +116,7 @@ private:
     std::unique_ptr<drawing::ToolButtons> tool_buttons_;
     std::unique_ptr<drawing::Canvas> canvas_;
     std::unique_ptr<drawing::CanvasPointers> canvas_pointers_;
+    std::unique_ptr<FingerTargets> finger_targets_;
     std::unique_ptr<history::UndoRedo> undo_redo_;
     std::unique_ptr<history::DrawingFiles> drawing_files_;
     std::unique_ptr<SaveBeforeLeaving> saving_;

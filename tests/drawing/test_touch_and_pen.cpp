@@ -186,10 +186,14 @@ private slots:
         }
         QTest::addColumn<int>("control");
         QTest::addColumn<int>("swipe");
-        for (int control = 0; control < int(std::size(controls)); ++control)
-            QTest::newRow(controls[control].name) << control << 0;
-        QTest::newRow("swipe up on the strip") << 0 << -2;
-        QTest::newRow("swipe down on the strip") << 0 << 1;
+        // Where the finger lands from the centre the mouse clicks.
+        QTest::addColumn<QPoint>("beside");
+        for (int control = 0; control < 7; ++control)
+            QTest::newRow(controls[control].name) << control << 0 << QPoint();
+        QTest::newRow("swipe up on the strip") << 0 << -2 << QPoint();
+        QTest::newRow("swipe down on the strip") << 0 << 1 << QPoint();
+        QTest::newRow("beside the smallest size") << 7 << 0 << QPoint(12, 0);
+        QTest::newRow("below the description tab") << 8 << 0 << QPoint(0, 12);
     }
 
     // What a child can see after a tap or a swipe equals what the same clicks leave.
@@ -197,6 +201,7 @@ private slots:
     {
         QFETCH(int, control);
         QFETCH(int, swipe);
+        QFETCH(QPoint, beside);
         const auto seen = [&](Window& w, bool touch) {
             w.drawing().current_tool = core::Tool::pipette;
             QWidget* target = swipe ? w.form().preview_strip().thumbnail(1) : controls[control].of(w);
@@ -213,8 +218,9 @@ private slots:
             } else if (!touch) {
                 QTest::mouseClick(target, Qt::LeftButton, {}, centre);
             } else {
-                const QPoint end = centre + QPoint(0, swipe * 130 + (swipe > 0 ? 20 : -20) * bool(swipe));
-                QTest::touchEvent(target, board).press(0, centre, target);
+                const QPoint end =
+                    centre + beside + QPoint(0, swipe * 130 + (swipe > 0 ? 20 : -20) * bool(swipe));
+                QTest::touchEvent(target, board).press(0, centre + beside, target);
                 QTest::touchEvent(target, board).move(0, (centre + end) / 2, target);
                 QTest::touchEvent(target, board).move(0, end, target);
                 QTest::touchEvent(target, board).release(0, end, target);
@@ -227,7 +233,8 @@ private slots:
                                QString::number(d.current_colour),
                                QString::number(w.state().preview_pos),
                                w.picture_name(0),
-                               QString::number(w.controls().canvas->picture().pixel(5, 5))};
+                               QString::number(w.controls().canvas->picture().pixel(5, 5)),
+                               QString::number(w.controls().photograph->isVisible())};
         };
         QCOMPARE(seen(*tapped_, true), seen(*clicked_, false));
     }
@@ -245,10 +252,12 @@ private:
         {"jar", [](Window& w) -> QWidget* { return w.controls().jars()[5]; }},
         {"tool", [](Window& w) -> QWidget* { return w.controls().tool_buttons()[0]; }},
         {"pattern", [](Window& w) -> QWidget* { return w.controls().pattern_buttons()[3]; }},
-        {"size", [](Window& w) -> QWidget* { return w.controls().size_buttons()[0]; }},
+        {"size", [](Window& w) -> QWidget* { return w.controls().size_buttons()[3]; }},
         {"strip button", [](Window& w) -> QWidget* { return w.controls().strip_down_button; }},
         {"thumbnail", [](Window& w) -> QWidget* { return w.form().preview_strip().thumbnail(2); }},
         {"photograph", [](Window& w) -> QWidget* { return w.controls().photograph; }},
+        {"smallest size", [](Window& w) -> QWidget* { return w.controls().size_1_button; }},
+        {"description tab", [](Window& w) -> QWidget* { return w.controls().description_tab; }},
     };
 };
 
