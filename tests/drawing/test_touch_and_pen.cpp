@@ -1,6 +1,7 @@
 #include "canvas_fixture.h"
 #include "drawing/canvas_pointers.h"
 
+#include <QGraphicsView>
 #include <QTabletEvent>
 
 using namespace canvas_fixture;
@@ -28,9 +29,18 @@ void pen(QWidget* canvas, QEvent::Type type, const QPointingDevice& device, QPoi
 // Plays steps such as "f1+10,20 f1>30,40 f1-30,40": a device (f finger with its id, P a palm's
 // contact with its id, m mouse, p pen, e the pen's eraser end, n the pen coming near or leaving),
 // + press, > move, - release, a picture point and, for a pen, @pressure.
+// In the whole-screen mode every device but the palm's goes to the view, at the point showing
+// the picture point's middle.
 void play(Window& w, const QString& steps)
 {
-    QWidget* canvas = w.controls().canvas;
+    const auto* view = qobject_cast<QGraphicsView*>(w.form().centralWidget());
+    QWidget* canvas = view ? view->viewport() : w.controls().canvas;
+    const auto shown = [&](QPoint at) {
+        if (!view)
+            return at;
+        const QPointF in_client = w.controls().canvas->mapTo(w.controls().canvas->window(), QPointF(at));
+        return view->viewportTransform().map(in_client + QPointF(0.5, 0.5)).toPoint();
+    };
     static QSet<int> fingers;
     for (const QString& step : steps.split(' ', Qt::SkipEmptyParts)) {
         const QChar device = step[0];
@@ -38,7 +48,9 @@ void play(Window& w, const QString& steps)
         const QString rest = step.mid(id ? 2 : 1);
         const QChar action = rest[0];
         const QStringList numbers = rest.mid(1).split(QRegularExpression("[,@]"));
-        const QPoint at = numbers.size() > 1 ? QPoint(numbers[0].toInt(), numbers[1].toInt()) : QPoint();
+        const QPoint picture_point =
+            numbers.size() > 1 ? QPoint(numbers[0].toInt(), numbers[1].toInt()) : QPoint();
+        const QPoint at = shown(picture_point);
         const double pressure = numbers.size() > 2 ? numbers[2].toDouble() : 1.0;
         const QEvent::Type pen_type = action == '+'   ? QEvent::TabletPress
                                       : action == '>' ? QEvent::TabletMove
@@ -59,7 +71,7 @@ void play(Window& w, const QString& steps)
             }
         } else if (device == 'P') {
             const auto state = action == '+' ? QEventPoint::State::Pressed : QEventPoint::State::Released;
-            w.form().canvas_pointers().touch({{id, state, QPointF(at), QSizeF(400, 300)}});
+            w.form().canvas_pointers().touch({{id, state, QPointF(picture_point), QSizeF(400, 300)}});
         } else if (device == 'm') {
             if (action == '+')
                 QTest::mousePress(canvas, Qt::LeftButton, {}, at);
@@ -71,8 +83,8 @@ void play(Window& w, const QString& steps)
             pen(canvas, action == '+' ? QEvent::TabletEnterProximity : QEvent::TabletLeaveProximity,
                 pen_device, at, 0);
         } else {
-            pen(canvas, pen_type, device == 'e' ? eraser_device : pen_device, at + QPointF(0.5, 0.5),
-                pressure);
+            pen(canvas, pen_type, device == 'e' ? eraser_device : pen_device,
+                QPointF(at) + QPointF(0.5, 0.5) * !view, pressure);
         }
         QCoreApplication::processEvents();
     }
@@ -96,8 +108,8 @@ private slots:
     void fingers_and_pens_paint_what_the_mouse_paints_data()
     {
         QTest::addColumn<core::Tool>("tool");
-        QTest::addColumn<bool>("pen_only");
-        QTest::addColumn<bool>("pressure");
+        // What the adults set ("pen_only" also hides the pointer) and "whole_screen".
+        QTest::addColumn<QString>("board");
         QTest::addColumn<QString>("steps");
         // The mouse steps that paint the same, with the brush size and eraser mode they take.
         QTest::addColumn<QString>("mouse");
@@ -107,37 +119,30 @@ private slots:
         const auto as = [](const QString& device, const QString& steps) {
             return QString(steps).replace(QRegularExpression("([-+>])"), device + "\\1");
         };
+        const QString finger = as("f1", stroke);
+        const QString mouse = as("m", stroke);
         const core::Tool brush = core::Tool::brush;
-        QTest::newRow("finger brush")
-            << brush << false << false << as("f1", stroke) << as("m", stroke) << 3 << false;
-        QTest::newRow("finger fill") << core::Tool::fill << false << false << "f1+150,150 f1-150,150"
-                                     << "m+150,150 m-150,150" << 3 << false;
-        QTest::newRow("finger pipette") << core::Tool::pipette << false << false << "f1+40,450 f1-40,450"
-                                        << "m+40,450 m-40,450" << 3 << false;
-        QTest::newRow("finger rectangle")
-            << core::Tool::rectangle << false << false << as("f1", stroke) << as("m", stroke) << 3 << false;
-        QTest::newRow("finger line") << core::Tool::line << false << false << as("f1", stroke)
-                                     << as("m", stroke) << 3 << false;
-        QTest::newRow("second finger ignored")
-            << brush << false << false
-            << "f1+30,420 f2+250,50 f1>150,200 f2>300,400 f1>200,250 f1-200,250 f2>350,450 f2-350,450 "
-               "f3+10,10 "
-               "f3-10,10"
-            << "m+30,420 m>150,200 m>200,250 m-200,250 m+10,10 m-10,10" << 3 << false;
-        QTest::newRow("palm") << brush << false << false << "P1+150,150 P1-150,150"
-                              << "" << 3 << false;
-        QTest::newRow("pen near") << brush << false << false << "n+ " + as("f1", stroke) + " n-"
-                                  << "" << 3 << false;
-        QTest::newRow("pen only") << brush << true << false << as("f1", stroke) << "" << 3 << false;
-        QTest::newRow("pen") << brush << true << false << "p+30,420@0.2 p>150,200@0.1 p>200,250 p-200,250"
-                             << as("m", stroke) << 3 << false;
-        QTest::newRow("pen on a finger")
-            << brush << false << false << "f1+250,50 " + as("p", stroke) + " f1>10,10 f1-10,10"
-            << "m+250,50 m-250,50 " + as("m", stroke) << 3 << false;
-        QTest::newRow("eraser end") << core::Tool::fill << false << false << as("e", stroke)
-                                    << as("m", stroke) << 3 << true;
-        QTest::newRow("pressure") << brush << false << true << "p+30,420@0 p>150,200@0 p>200,250@0 p-200,250"
-                                  << as("m", stroke) << 2 << false;
+        // clang-format off
+        QTest::newRow("finger brush") << brush << "" << finger << mouse << 3 << false;
+        QTest::newRow("finger fill") << core::Tool::fill << "" << "f1+150,150 f1-150,150" << "m+150,150 m-150,150" << 3 << false;
+        QTest::newRow("finger pipette") << core::Tool::pipette << "" << "f1+40,450 f1-40,450" << "m+40,450 m-40,450" << 3 << false;
+        QTest::newRow("finger rectangle") << core::Tool::rectangle << "" << finger << mouse << 3 << false;
+        QTest::newRow("finger line") << core::Tool::line << "" << finger << mouse << 3 << false;
+        QTest::newRow("second finger ignored") << brush << ""
+            << "f1+30,420 f2+250,50 f1>150,200 f2>300,400 f1>200,250 f1-200,250 f2>350,450 f2-350,450 f3+10,10 f3-10,10"
+            << mouse + " m+10,10 m-10,10" << 3 << false;
+        QTest::newRow("palm") << brush << "" << "P1+150,150 P1-150,150" << "" << 3 << false;
+        QTest::newRow("pen near") << brush << "" << "n+ " + finger + " n-" << "" << 3 << false;
+        QTest::newRow("pen only") << brush << "pen_only" << finger << "" << 3 << false;
+        QTest::newRow("pen") << brush << "pen_only" << "p+30,420@0.2 p>150,200@0.1 p>200,250 p-200,250" << mouse << 3 << false;
+        QTest::newRow("pen on a finger") << brush << "" << "f1+250,50 " + as("p", stroke) + " f1>10,10 f1-10,10"
+            << "m+250,50 m-250,50 " + mouse << 3 << false;
+        QTest::newRow("eraser end") << core::Tool::fill << "" << as("e", stroke) << mouse << 3 << true;
+        QTest::newRow("pressure") << brush << "pressure" << "p+30,420@0 p>150,200@0 p>200,250@0 p-200,250" << mouse << 2 << false;
+        QTest::newRow("finger, whole screen") << brush << "whole_screen" << finger << mouse << 3 << false;
+        QTest::newRow("pen near, whole screen") << brush << "whole_screen" << "n+ " + finger + " n-" << "" << 3 << false;
+        QTest::newRow("eraser end, whole screen") << brush << "whole_screen" << as("e", stroke) << mouse << 3 << true;
+        // clang-format on
     }
 
     // Each gesture is compared with the mouse's on the same picture, tool and colour, and is one
@@ -145,17 +150,20 @@ private slots:
     void fingers_and_pens_paint_what_the_mouse_paints()
     {
         QFETCH(core::Tool, tool);
-        QFETCH(bool, pen_only);
-        QFETCH(bool, pressure);
+        QFETCH(QString, board);
         QFETCH(QString, steps);
         QFETCH(QString, mouse);
         QFETCH(int, mouse_size);
         QFETCH(bool, mouse_eraser);
         Window& w = *drawn_;
         settings::Settings values;
-        values.pen_only = pen_only;
-        values.follow_pressure = pressure;
+        const bool pen_only = board.contains("pen_only");
+        values.pen_only = values.hide_cursor = pen_only;
+        values.follow_pressure = board.contains("pressure");
         w.form().apply_settings(values);
+        QCOMPARE(QGuiApplication::overrideCursor() != nullptr, pen_only);
+        w.form().set_whole_screen(board.contains("whole_screen"));
+        QCoreApplication::processEvents();
         const auto outcome = [&](const QString& played, int size, bool eraser) {
             show_on_canvas(w);
             w.drawing() = {};
