@@ -131,6 +131,11 @@ void CanvasPointers::contact(const Contact& point)
     }
     if (point.id != *drawing_finger_)
         return;
+    // A palm often lands as a fingertip and spreads: the stroke stops where it began to.
+    if (is_palm(point)) {
+        touch_cancelled();
+        return;
+    }
     if (point.state == QEventPoint::State::Released) {
         drawing_finger_.reset();
         canvas_.pointer_released(pixel_at(point.position));

@@ -70,7 +70,9 @@ void play(Window& w, const QString& steps)
                 fingers.remove(id);
             }
         } else if (device == 'P') {
-            const auto state = action == '+' ? QEventPoint::State::Pressed : QEventPoint::State::Released;
+            const auto state = action == '+'   ? QEventPoint::State::Pressed
+                               : action == '>' ? QEventPoint::State::Updated
+                                               : QEventPoint::State::Released;
             w.form().canvas_pointers().touch({{id, state, QPointF(picture_point), QSizeF(400, 300)}});
         } else if (device == 'm') {
             if (action == '+')
@@ -132,6 +134,7 @@ private slots:
             << "f1+30,420 f2+250,50 f1>150,200 f2>300,400 f1>200,250 f1-200,250 f2>350,450 f2-350,450 f3+10,10 f3-10,10"
             << mouse + " m+10,10 m-10,10" << 3 << false;
         QTest::newRow("palm") << brush << "" << "P1+150,150 P1-150,150" << "" << 3 << false;
+        QTest::newRow("finger spreading into a palm") << brush << "" << "f1+30,420 P1>150,200 f1>200,250 f1-200,250" << "m+30,420 m-30,420" << 3 << false;
         QTest::newRow("pen near") << brush << "" << "n+ " + finger + " n-" << "" << 3 << false;
         QTest::newRow("pen only") << brush << "pen_only" << finger << "" << 3 << false;
         QTest::newRow("pen") << brush << "pen_only" << "p+30,420@0.2 p>150,200@0.1 p>200,250 p-200,250" << mouse << 3 << false;
