@@ -1,8 +1,11 @@
 #include "catalogue/strip_swipe.h"
 
 #include "platform/error_guard.h"
-#include "widgets/picture_control.h"
 
+#include <QCoreApplication>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QTouchEvent>
 #include <algorithm>
 #include <cmath>
@@ -20,12 +23,19 @@ constexpr double tap_wobble = 36.0;
 StripSwipe::StripSwipe(int slot_pitch, std::function<void()> scroll_down, std::function<void()> scroll_up)
     : slot_pitch_(slot_pitch), scroll_down_(std::move(scroll_down)), scroll_up_(std::move(scroll_up))
 {
+    // The whole-screen view's viewport, not the thumbnail, receives the touches it shows them in.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+StripSwipe::~StripSwipe()
+{
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 void StripSwipe::watch(widgets::PictureControl* thumbnail)
 {
     thumbnail->setAttribute(Qt::WA_AcceptTouchEvents);
-    thumbnail->installEventFilter(this);
+    thumbnails_.emplace_back(thumbnail);
 }
 
 bool StripSwipe::eventFilter(QObject* watched, QEvent* event)
@@ -35,21 +45,56 @@ bool StripSwipe::eventFilter(QObject* watched, QEvent* event)
         type != QEvent::TouchCancel)
         return false;
     auto* touch = static_cast<QTouchEvent*>(event);
-    touch->accept();
-    if (type == QEvent::TouchCancel || touch->points().isEmpty())
-        return true;
-    // The strip follows the first finger; the thumbnail stays where it is while its picture
-    // changes, so its own coordinates measure the finger's way.
-    const double finger_y = touch->points().first().position().y();
+    if (touch->points().isEmpty())
+        return false;
+    // The strip follows the first finger, measured in its window, where the thumbnails stay put
+    // while their pictures change.
+    const std::optional<QPointF> at = in_window(watched, touch->points().first().position());
     if (type == QEvent::TouchBegin) {
-        start_y_ = touched_y_ = finger_y;
+        touched_ = at ? thumbnail_at(*at) : nullptr;
+        if (!touched_)
+            return false;
+        start_y_ = touched_y_ = at->y();
         farthest_ = 0;
-        return true;
+    } else if (!touched_ || !at) {
+        return false;
     }
-    follow(finger_y);
+    touch->accept();
+    if (type == QEvent::TouchUpdate || type == QEvent::TouchEnd)
+        follow(at->y());
     if (type == QEvent::TouchEnd && farthest_ < tap_wobble)
-        emit static_cast<widgets::PictureControl*>(watched)->clicked();
+        emit touched_->clicked();
+    if (type == QEvent::TouchEnd || type == QEvent::TouchCancel)
+        touched_ = nullptr;
     return true;
+}
+
+std::optional<QPointF> StripSwipe::in_window(const QObject* watched, QPointF position) const
+{
+    if (thumbnails_.empty() || !thumbnails_.front())
+        return std::nullopt;
+    QWidget* window = thumbnails_.front()->window();
+    for (const QPointer<widgets::PictureControl>& thumbnail : thumbnails_)
+        if (thumbnail == watched)
+            return thumbnail->mapTo(window, position);
+    const QGraphicsProxyWidget* proxy = window->graphicsProxyWidget();
+    if (!proxy || !proxy->scene())
+        return std::nullopt;
+    // The scene's origin is the window's.
+    for (const QGraphicsView* view : proxy->scene()->views())
+        if (watched == view->viewport())
+            return view->viewportTransform().inverted().map(position);
+    return std::nullopt;
+}
+
+widgets::PictureControl* StripSwipe::thumbnail_at(QPointF in_window) const
+{
+    for (const QPointer<widgets::PictureControl>& thumbnail : thumbnails_)
+        if (thumbnail && thumbnail->isVisible() &&
+            QRectF(thumbnail->mapTo(thumbnail->window(), QPointF(0, 0)), thumbnail->size())
+                .contains(in_window))
+            return thumbnail;
+    return nullptr;
 }
 
 void StripSwipe::follow(double finger_y)

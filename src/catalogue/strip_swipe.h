@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QObject>
-#include <functional>
+#include "widgets/picture_control.h"
 
-namespace widgets {
-class PictureControl;
-}
+#include <QObject>
+#include <QPointF>
+#include <QPointer>
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace catalogue {
 
@@ -17,6 +19,7 @@ class StripSwipe : public QObject {
 public:
     // `slot_pitch`: the distance between two thumbnails' tops.
     StripSwipe(int slot_pitch, std::function<void()> scroll_down, std::function<void()> scroll_up);
+    ~StripSwipe() override;
 
     // Takes the touches of `thumbnail`.
     void watch(widgets::PictureControl* thumbnail);
@@ -26,13 +29,20 @@ protected:
 
 private:
     void follow(double finger_y);
+    // `position` of an event of `watched` in the thumbnails' window, when `watched` is a thumbnail
+    // or the whole-screen view that shows them.
+    std::optional<QPointF> in_window(const QObject* watched, QPointF position) const;
+    widgets::PictureControl* thumbnail_at(QPointF in_window) const;
 
     int slot_pitch_;
     std::function<void()> scroll_down_;
     std::function<void()> scroll_up_;
-    double start_y_ = 0;  // where the finger touched, or where it was at the last scroll
-    double farthest_ = 0; // how far the finger has gone from where it touched
-    double touched_y_ = 0;
+    std::vector<QPointer<widgets::PictureControl>> thumbnails_;
+    // The thumbnail the touch under way began on.
+    QPointer<widgets::PictureControl> touched_;
+    double touched_y_ = 0; // where the finger touched
+    double start_y_ = 0;   // where the travel to the next scroll is counted from
+    double farthest_ = 0;  // how far the finger has gone from where it touched
 };
 
 } // namespace catalogue

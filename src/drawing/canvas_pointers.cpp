@@ -91,10 +91,17 @@ bool CanvasPointers::touch_event(const QObject* watched, QTouchEvent* event)
     if (event->points().isEmpty())
         return false;
     const std::optional<QPointF> first = on_canvas(watched, event->points().first().position());
-    // A touch that begins beside the canvas in the scaled view is left to the view, whose controls
-    // take it as a mouse click.
-    if (!first || (event->type() == QEvent::TouchBegin && watched != control_ && !over_canvas(*first)))
+    if (!first)
         return false;
+    // A touch that begins beside the canvas in the scaled view is left to the view, whose controls
+    // take it as a mouse click, and so are its later events.
+    if (watched != control_) {
+        if (event->type() == QEvent::TouchBegin)
+            view_touch_ = over_canvas(*first);
+        if (!view_touch_)
+            return false;
+        view_touch_ = event->type() != QEvent::TouchEnd && event->type() != QEvent::TouchCancel;
+    }
     event->accept();
     if (event->type() == QEvent::TouchCancel) {
         touch_cancelled();

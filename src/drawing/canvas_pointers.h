@@ -71,6 +71,8 @@ private:
     bool follow_pressure_ = false;
     bool pen_near_ = false;
     bool pen_down_ = false;
+    // A touch sequence of the whole-screen view that began on the canvas is under way.
+    bool view_touch_ = false;
     // The finger whose stroke is under way.
     std::optional<int> drawing_finger_;
 };

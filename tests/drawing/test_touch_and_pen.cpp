@@ -250,6 +250,27 @@ private slots:
         QCOMPARE(seen(*tapped_, true), seen(*clicked_, false));
     }
 
+    // In the whole-screen view the strip's touches reach the view, which shows the thumbnails.
+    void a_swipe_scrolls_the_strip_in_the_whole_screen_view()
+    {
+        tapped_->form().set_whole_screen(true);
+        QCoreApplication::processEvents();
+        const auto* view = qobject_cast<QGraphicsView*>(tapped_->form().centralWidget());
+        QWidget* thumbnail = tapped_->form().preview_strip().thumbnail(1);
+        QWidget* viewport = view->viewport();
+        const QPoint at = view->viewportTransform()
+                              .map(thumbnail->mapTo(thumbnail->window(), QPointF(thumbnail->rect().center())))
+                              .toPoint();
+        const int before = tapped_->state().preview_pos;
+        QTest::touchEvent(viewport, board).press(0, at, viewport);
+        QTest::touchEvent(viewport, board).move(0, at - QPoint(0, 60), viewport);
+        QTest::touchEvent(viewport, board).move(0, at - QPoint(0, 120), viewport);
+        QTest::touchEvent(viewport, board).release(0, at - QPoint(0, 120), viewport);
+        // 120 pixels of the view shown at about 0.8 are one slot of the strip and a bit.
+        QVERIFY(std::abs(view->transform().m11() - 0.8) < 0.01);
+        QCOMPARE(tapped_->state().preview_pos, before + 1);
+    }
+
 private:
     // One window for every gesture, and one each for taps and the clicks they are compared with.
     std::unique_ptr<Window> drawn_ = std::make_unique<Window>();
