@@ -6,8 +6,13 @@
 #include <QAbstractEventDispatcher>
 #include <QEvent>
 #include <QGraphicsView>
+#include <QtTest/qtesttouch.h>
 #include <benchmark/benchmark.h>
 #include <cstdint>
+
+// What moves over the canvas: the mouse, or a finger on a touch screen, whose events pass through
+// the window system's touch handling on their way.
+enum class Pointer { mouse, finger };
 
 // Repaints of the canvas: a brush movement and a fill, each timed from the pointer's event to the
 // canvas painted again. The events go to the widget the pointer is over (the whole-screen view when
@@ -15,7 +20,7 @@
 // view's scale adds is in the time.
 class RepaintWindow : public QObject {
 public:
-    explicit RepaintWindow(bool whole_screen)
+    explicit RepaintWindow(bool whole_screen, Pointer pointer = Pointer::mouse) : pointer_(pointer)
     {
         if (whole_screen) {
             window_.form.set_whole_screen(true);
@@ -73,16 +78,33 @@ private:
             receiver = view_->viewport();
             at = view_->viewportTransform().map(QPointF(canvas->mapTo(canvas->window(), QPoint(0, 0))) + at);
         }
-        const QPointF in_window = at + QPointF(receiver->mapTo(receiver->window(), QPoint(0, 0)));
-        QMouseEvent event(type, at, in_window, receiver->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(receiver, &event);
+        if (pointer_ == Pointer::finger) {
+            touch(receiver, type, at.toPoint());
+        } else {
+            const QPointF in_window = at + QPointF(receiver->mapTo(receiver->window(), QPoint(0, 0)));
+            QMouseEvent event(type, at, in_window, receiver->mapToGlobal(at), button, held, Qt::NoModifier);
+            QCoreApplication::sendEvent(receiver, &event);
+        }
         for (int turn = 0;
              turn < 10 && QAbstractEventDispatcher::instance()->processEvents(QEventLoop::AllEvents);
              ++turn) {
         }
     }
+    // The finger's touch for the mouse event of `type`, delivered as a touch screen's is.
+    void touch(QWidget* receiver, QEvent::Type type, QPoint at)
+    {
+        static QPointingDevice* const screen = QTest::createTouchDevice();
+        QTest::QTouchEventWidgetSequence sequence = QTest::touchEvent(receiver, screen);
+        if (type == QEvent::MouseButtonPress)
+            sequence.press(0, at, receiver);
+        else if (type == QEvent::MouseMove)
+            sequence.move(0, at, receiver);
+        else
+            sequence.release(0, at, receiver);
+    }
 
     BenchWindow window_;
+    Pointer pointer_;
     QGraphicsView* view_ = nullptr;
     int paints_ = 0;
     std::int64_t repainted_ = 0;
@@ -91,9 +113,9 @@ private:
 // Brush movements of 400 pixels on a diagonal (240 across, 320 down) at size 4, back and forth,
 // each a stroke of its own in the other colour, so every one paints its whole segment anew. The
 // press that starts each stroke is not timed.
-inline void brush_movement_repaint(benchmark::State& state, bool whole_screen)
+inline void brush_movement_repaint(benchmark::State& state, bool whole_screen, Pointer pointer = Pointer::mouse)
 {
-    RepaintWindow window(whole_screen);
+    RepaintWindow window(whole_screen, pointer);
     window.drawing().current_tool = core::Tool::brush;
     window.drawing().brush_size = 4;
     const QPoint ends[] = {{100, 120}, {340, 440}};

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/finger_targets.h"
 #include "app/main_window_layout.h"
 #include "catalogue/info_panel.h"
 #include "catalogue/page_switcher.h"
@@ -8,6 +9,7 @@
 #include "core/application_icon.h"
 #include "core/fonts.h"
 #include "drawing/canvas.h"
+#include "drawing/canvas_pointers.h"
 #include "drawing/pattern_size_buttons.h"
 #include "drawing/tool_buttons.h"
 #include "formats/picture_density.h"
@@ -57,6 +59,7 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
     whole_screen_ = new WholeScreen(*this, *client);
     create_whole_screen_key();
     create_subsystems();
+    create_finger_targets(client);
     follow_whole_screen_scale();
     start_up(app_dir);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -65,7 +68,11 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    if (cursor_hidden_)
+        QGuiApplication::restoreOverrideCursor();
+}
 
 void MainWindow::apply_settings(const settings::Settings& values)
 {
@@ -75,12 +82,33 @@ void MainWindow::apply_settings(const settings::Settings& values)
     drawing_files_->show_allowances();
     drawing_files_->use_drawings_folder(values.drawings_folder);
     fit_small_screens_ = values.fit_small_screens;
+    canvas_pointers_->set_pen_only(values.pen_only);
+    canvas_pointers_->set_follow_pressure(values.follow_pressure);
+    if (values.hide_cursor != cursor_hidden_) {
+        cursor_hidden_ = values.hide_cursor;
+        if (cursor_hidden_)
+            QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    }
 }
 
 void MainWindow::show_on_screen(bool whole_screen)
 {
     show();
     set_whole_screen(whole_screen || (fit_small_screens_ && !whole_screen_->window_fits()));
+}
+
+void MainWindow::create_finger_targets(QWidget* client)
+{
+    const MainWindowControls& c = controls_;
+    std::vector<QWidget*> small{c.size_1_button,   c.size_2_button,   c.photo_tab,
+                                c.description_tab, c.triangle_button, c.rhombus_button,
+                                c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button,
+                                c.line_button};
+    for (QWidget* pattern : c.pattern_buttons())
+        small.push_back(pattern);
+    finger_targets_ = std::make_unique<FingerTargets>(client, c.page_background, std::move(small));
 }
 
 void MainWindow::set_up_window()
@@ -189,6 +217,7 @@ void MainWindow::create_subsystems()
         drawing::ToolControls{c.tool_buttons(), c.canvas, c.photograph}, paths, drawing,
         state_.screen_cursors, *colour_panel_);
     canvas_ = std::make_unique<drawing::Canvas>(c.canvas, drawing, *colour_panel_, *undo_redo_);
+    canvas_pointers_ = std::make_unique<drawing::CanvasPointers>(c.canvas, *canvas_);
     drawing_files_ = std::make_unique<history::DrawingFiles>(
         history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
                                      &controls_.save_dialog, &controls_.open_dialog},

@@ -23,6 +23,7 @@ namespace drawing {
 class PatternSizeButtons;
 class ToolButtons;
 class Canvas;
+class CanvasPointers;
 } // namespace drawing
 namespace history {
 class UndoRedo;
@@ -40,6 +41,8 @@ class HintManager;
 } // namespace skin
 
 namespace app {
+
+class FingerTargets;
 
 // The main window: a fixed 997 x 698 client area of picture controls over one background picture,
 // the menu bar, and the subsystems that serve them. The window holds no drawing logic.
@@ -62,6 +65,8 @@ public:
     core::ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
+    // Fingers and pens on the canvas.
+    drawing::CanvasPointers& canvas_pointers() { return *canvas_pointers_; }
     // The print and help windows and their handlers.
     output::OutputWindows& output_windows() { return *output_windows_; }
     skin::SkinManager& skin_manager() { return *skin_manager_; }
@@ -92,6 +97,8 @@ private:
     void create_whole_screen_key();
     void follow_whole_screen_scale();
     void create_subsystems();
+    // Touches beside a control smaller than a fingertip go to that control.
+    void create_finger_targets(QWidget* client);
     void start_up(const QString& app_dir);
     void register_cursors();
     // A window of its own over the same folder, never shown on screen, on its work page with the
@@ -112,6 +119,8 @@ private:
     std::unique_ptr<drawing::PatternSizeButtons> pattern_size_buttons_;
     std::unique_ptr<drawing::ToolButtons> tool_buttons_;
     std::unique_ptr<drawing::Canvas> canvas_;
+    std::unique_ptr<drawing::CanvasPointers> canvas_pointers_;
+    std::unique_ptr<FingerTargets> finger_targets_;
     std::unique_ptr<history::UndoRedo> undo_redo_;
     std::unique_ptr<history::DrawingFiles> drawing_files_;
     std::unique_ptr<SaveBeforeLeaving> saving_;
@@ -119,6 +128,7 @@ private:
     output::OutputWindows* output_windows_ = nullptr;
     skin::SkinManager* skin_manager_ = nullptr; // the look of every window of the program
     skin::HintManager* hint_manager_ = nullptr; // balloon hints of the picture controls
+    bool cursor_hidden_ = false;                // [input] hide_cursor took the pointer away
 };
 
 } // namespace app

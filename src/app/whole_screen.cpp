@@ -87,6 +87,8 @@ void WholeScreen::enter()
     scene->addWidget(&client_);
     scene->setSceneRect(QRectF(QPointF(0, 0), client_.size()));
     view->viewport()->installEventFilter(this);
+    // The canvas takes its fingers through the view; touches elsewhere become mouse clicks.
+    view->viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
     view_ = view;
     window_.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     window_.setMinimumSize(0, 0);

@@ -9,7 +9,9 @@ namespace catalogue {
 
 PreviewStrip::PreviewStrip(const StripControls& controls, const core::ResourcePaths& paths,
                            std::int32_t& preview_pos, PageSwitcher& pages)
-    : controls_(controls), paths_(paths), preview_pos_(preview_pos), pages_(pages)
+    : controls_(controls), paths_(paths), preview_pos_(preview_pos), pages_(pages),
+      swipe_(
+          slot_pitch, [this] { scroll_down(); }, [this] { scroll_up(); })
 {
 }
 
@@ -123,12 +125,13 @@ widgets::PictureControl* PreviewStrip::slot_control(int slot)
     if (slots_[slot])
         return slots_[slot];
     auto* thumbnail = new widgets::PictureControl(controls_.thumbnail_parent);
-    thumbnail->setGeometry(10, slot * 130 + 45, thumbnail_size.width(), thumbnail_size.height());
+    thumbnail->setGeometry(10, slot * slot_pitch + 45, thumbnail_size.width(), thumbnail_size.height());
     thumbnail->set_stretch(true);
     thumbnail->set_show_hint(false);
     thumbnail->setCursor(Qt::PointingHandCursor);
     platform::connect_guarded(thumbnail, &widgets::PictureControl::clicked, thumbnail,
                               [this, slot] { open_slot(slot); });
+    swipe_.watch(thumbnail);
     slots_[slot] = thumbnail;
     return thumbnail;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/page_switcher.h"
+#include "catalogue/strip_swipe.h"
 #include "core/resource_paths.h"
 
 #include <QListWidget>
@@ -25,6 +26,8 @@ class PreviewStrip {
 public:
     static constexpr int slot_count = 4;
     static constexpr QSize thumbnail_size{123, 123};
+    // From one thumbnail's top to the next one's.
+    static constexpr int slot_pitch = 130;
 
     // Owns `preview_pos`; asks `pages` to open a thumbnail's picture.
     PreviewStrip(const StripControls& controls, const core::ResourcePaths& paths, std::int32_t& preview_pos,
@@ -64,6 +67,7 @@ private:
     std::array<QPointer<widgets::PictureControl>, slot_count> slots_;
     std::array<QString, slot_count> slot_dirs_;
     int view_density_ = 1;
+    StripSwipe swipe_;
 };
 
 } // namespace catalogue

@@ -23,11 +23,19 @@ public:
     QRect release(QPoint point) override;
     QRect cancel() override;
 
+    // A pen's pressure, 0 to 1, for the steps that follow: the width runs from that of the next
+    // size down at no pressure to the chosen size's at full pressure (the smallest size keeps its
+    // own). Full pressure, where every stroke starts, gives the widths above.
+    void set_pressure(double pressure) { pressure_ = pressure; }
+
 private:
+    // `times` the brush size, as the pressure takes it down.
+    int width(int times) const;
     void set_pen(int width);
 
     pixels::DrawingSurface& surface_;
     core::DrawingState& drawing_;
+    double pressure_ = 1.0;
 };
 
 } // namespace drawing

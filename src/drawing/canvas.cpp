@@ -11,7 +11,7 @@ Canvas::Canvas(widgets::PictureControl* canvas, core::DrawingState& drawing, col
                history::UndoRedo& history)
     : canvas_(canvas), drawing_(drawing), history_(history), surface_(canvas->picture()),
       brush_(surface_, drawing), fill_(surface_, drawing), pipette_(canvas->picture(), colours),
-      shapes_(surface_, drawing)
+      shapes_(surface_, drawing), eraser_end_(surface_, eraser_end_state_)
 {
 }
 
@@ -34,31 +34,73 @@ void Canvas::connect_handlers()
 
 void Canvas::canvas_pressed(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 {
+    pointer_pressed(QPoint(x, y), {});
+}
+
+void Canvas::canvas_moved(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)
+{
+    pointer_moved(QPoint(x, y), {});
+}
+
+void Canvas::canvas_released(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+{
+    pointer_released(QPoint(x, y));
+}
+
+void Canvas::pointer_pressed(QPoint at, PointerStyle style)
+{
     keep_current_outlines();
     // A second button pressed during a drag ends the first, so its rubber band is neither left
     // behind nor taken into the snapshot.
     if (under_way_)
         repaint(std::exchange(under_way_, nullptr)->cancel());
     history_.take_snapshot();
-    CanvasTool& tool = current_tool();
-    repaint(tool.press(QPoint(x, y)));
+    CanvasTool& tool = tool_for(style);
     under_way_ = &tool;
+    follow_pressure(style);
+    repaint(tool.press(at));
 }
 
-void Canvas::canvas_moved(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y)
+void Canvas::pointer_moved(QPoint at, PointerStyle style)
 {
     if (!under_way_)
         return;
     keep_current_outlines();
-    repaint(under_way_->move(QPoint(x, y)));
+    follow_pressure(style);
+    repaint(under_way_->move(at));
 }
 
-void Canvas::canvas_released(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
+void Canvas::pointer_released(QPoint at)
 {
     if (!under_way_)
         return;
     keep_current_outlines();
-    repaint(std::exchange(under_way_, nullptr)->release(QPoint(x, y)));
+    repaint(std::exchange(under_way_, nullptr)->release(at));
+}
+
+void Canvas::pointer_cancelled()
+{
+    if (under_way_)
+        repaint(std::exchange(under_way_, nullptr)->cancel());
+}
+
+CanvasTool& Canvas::tool_for(PointerStyle style)
+{
+    if (!style.eraser_end)
+        return current_tool();
+    eraser_end_state_ = drawing_;
+    eraser_end_state_.eraser_mode = true;
+    return eraser_end_;
+}
+
+void Canvas::follow_pressure(PointerStyle style)
+{
+    if (!style.pressure)
+        return;
+    if (under_way_ == &brush_)
+        brush_.set_pressure(*style.pressure);
+    else if (under_way_ == &eraser_end_)
+        eraser_end_.set_pressure(*style.pressure);
 }
 
 CanvasTool& Canvas::current_tool()

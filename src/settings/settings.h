@@ -18,6 +18,12 @@ struct Settings {
     bool allow_printing = true;
     bool allow_saving = true;
     bool allow_opening = true;
+    // Fingers never draw on the canvas, for boards whose users lean on them.
+    bool pen_only = false;
+    // A pen's pressure sets the brush's width between the chosen size and the next one down.
+    bool follow_pressure = false;
+    // No pointer is shown, on a board used with fingers only.
+    bool hide_cursor = false;
     // Where the save dialog starts; empty for the usual folder.
     QString drawings_folder;
 
@@ -38,11 +44,14 @@ struct SettingKey {
     bool& flag(Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     bool flag(const Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     QString& folder(Settings& values) const { return values.*std::get<QString Settings::*>(value); }
-    const QString& folder(const Settings& values) const { return values.*std::get<QString Settings::*>(value); }
+    const QString& folder(const Settings& values) const
+    {
+        return values.*std::get<QString Settings::*>(value);
+    }
 };
 
 // Every key, in the order the settings window and the manual page show them.
-inline const std::array<SettingKey, 7> setting_keys{{
+inline const std::array<SettingKey, 10> setting_keys{{
     {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
     {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
     {"window/fit_small_screens", &Settings::fit_small_screens,
@@ -50,6 +59,9 @@ inline const std::array<SettingKey, 7> setting_keys{{
     {"allow/printing", &Settings::allow_printing, "Разрешить печать"},
     {"allow/saving", &Settings::allow_saving, "Разрешить сохранение рисунков"},
     {"allow/opening", &Settings::allow_opening, "Разрешить открытие рисунков"},
+    {"input/pen_only", &Settings::pen_only, "Рисовать только пером, пальцы не рисуют"},
+    {"input/pressure", &Settings::follow_pressure, "Толщина кисти следует нажиму пера"},
+    {"input/hide_cursor", &Settings::hide_cursor, "Скрыть указатель мыши"},
     {"folders/drawings", &Settings::drawings_folder, "Папка для рисунков"},
 }};
 
