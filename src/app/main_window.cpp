@@ -282,8 +282,9 @@ void MainWindow::register_cursors()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // Loaded once the first paint is on its way, so the window never waits for the sounds.
-    if (!event->spontaneous())
+    // Loaded once the first paint is on its way, so the window never waits for the sounds; the help
+    // picture's window, never on screen, plays none.
+    if (!event->spontaneous() && !testAttribute(Qt::WA_DontShowOnScreen))
         QTimer::singleShot(0, this, [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
 }
 
