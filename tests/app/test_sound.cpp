@@ -88,7 +88,10 @@ private slots:
         wait_for_sounds(w);
         SinkRecorder recorder(*pulse_);
         QVERIFY(recorder.started());
+        QVERIFY(!w.controls().undo_button->isEnabled());
+        // The greyed undo button answers with the gentle refusal.
         const std::tuple<const char*, QWidget*, QPoint> presses[] = {
+            {"greyed undo", w.controls().undo_button, {10, 10}},
             {"canvas", w.controls().canvas, {200, 200}},
             {"jar", w.controls().red_jar, {20, 30}},
             {"bucket", w.controls().bucket_button, {10, 10}},
