@@ -72,7 +72,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::apply_settings(const settings::Settings& values, const QSet<QString>& locked)
 {
-    sound_cues_->apply(values.sound_enabled, values.sound_volume, locked.contains(QStringLiteral("sound/enabled")));
+    sound_cues_->apply(values.sound_enabled, values.sound_volume,
+                       locked.contains(QStringLiteral("sound/enabled")));
     undo_redo_->keep_outlines(values.keep_outlines);
     state_.allowed = {values.allow_saving, values.allow_opening, values.allow_printing};
     output_windows_->show_allowances();

@@ -15,12 +15,14 @@ SoundCues::SoundCues(const MainWindowControls& controls, const core::DrawingStat
 
 void SoundCues::on_press(QObject* sender, Cue cue)
 {
-    connect(static_cast<PictureControl*>(sender), &PictureControl::pressed, this, [this, cue] { player_.play(cue); });
+    connect(static_cast<PictureControl*>(sender), &PictureControl::pressed, this,
+            [this, cue] { player_.play(cue); });
 }
 
 void SoundCues::on_click(QObject* sender, Cue cue)
 {
-    connect(static_cast<PictureControl*>(sender), &PictureControl::clicked, this, [this, cue] { player_.play(cue); });
+    connect(static_cast<PictureControl*>(sender), &PictureControl::clicked, this,
+            [this, cue] { player_.play(cue); });
 }
 
 void SoundCues::on_action(QAction* action, Cue cue)
@@ -49,14 +51,17 @@ void SoundCues::connect_handlers()
     on_press(c.undo_button, Cue::undo);
     on_press(c.redo_button, Cue::redo);
     // The menu items run their button's step only while it is offered.
-    connect(c.undo_action, &QAction::triggered, this, [this] { play_if(controls_.undo_button->isEnabled(), Cue::undo); });
-    connect(c.redo_action, &QAction::triggered, this, [this] { play_if(controls_.redo_button->isEnabled(), Cue::redo); });
+    connect(c.undo_action, &QAction::triggered, this,
+            [this] { play_if(controls_.undo_button->isEnabled(), Cue::undo); });
+    connect(c.redo_action, &QAction::triggered, this,
+            [this] { play_if(controls_.redo_button->isEnabled(), Cue::redo); });
     on_click(c.home_button, Cue::start_page);
     on_action(c.home_action, Cue::start_page);
     on_click(c.save_button, Cue::save);
     connect(c.save_action, &QAction::triggered, this, [this] { play_if(allowed_.saving, Cue::save); });
     on_click(c.open_button, Cue::open_picture);
-    connect(c.open_action, &QAction::triggered, this, [this] { play_if(allowed_.opening, Cue::open_picture); });
+    connect(c.open_action, &QAction::triggered, this,
+            [this] { play_if(allowed_.opening, Cue::open_picture); });
     connect(c.print_action, &QAction::triggered, this, [this] {
         if (!allowed_.printing)
             player_.play(Cue::refusal);

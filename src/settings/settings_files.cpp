@@ -152,7 +152,8 @@ private:
             if (const std::optional<int> percent = parse_percentage(text))
                 key.percentage(into) = *percent;
             else
-                problem(entry, QStringLiteral("\"%1\" is not a whole number from 0 to 100").arg(text.left(80)));
+                problem(entry,
+                        QStringLiteral("\"%1\" is not a whole number from 0 to 100").arg(text.left(80)));
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
             key.folder(into) = QDir::cleanPath(text);
         } else {

@@ -28,9 +28,9 @@ enum class Cue {
 };
 
 inline constexpr std::array<const char*, 17> cue_files{
-    "jar.wav",  "shade.wav",   "tool.wav", "pattern.wav",      "size.wav",       "fill.wav",
-    "stroke.wav", "shape.wav", "eraser.wav", "pipette.wav",    "undo.wav",       "redo.wav",
-    "open_picture.wav", "start_page.wav", "save.wav", "refusal.wav", "exit_question.wav"};
+    "jar.wav",          "shade.wav",      "tool.wav",   "pattern.wav", "size.wav",         "fill.wav",
+    "stroke.wav",       "shape.wav",      "eraser.wav", "pipette.wav", "undo.wav",         "redo.wav",
+    "open_picture.wav", "start_page.wav", "save.wav",   "refusal.wav", "exit_question.wav"};
 
 constexpr const char* cue_file(Cue cue)
 {

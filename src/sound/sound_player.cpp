@@ -73,8 +73,9 @@ void SoundPlayer::preload(const QString& folder)
 
 bool SoundPlayer::is_ready() const
 {
-    return std::all_of(effects_.begin(), effects_.end(),
-                       [](const QSoundEffect* effect) { return effect && effect->status() == QSoundEffect::Ready; });
+    return std::all_of(effects_.begin(), effects_.end(), [](const QSoundEffect* effect) {
+        return effect && effect->status() == QSoundEffect::Ready;
+    });
 }
 
 void SoundPlayer::warm_up(QSoundEffect* effect)

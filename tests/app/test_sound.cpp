@@ -31,7 +31,8 @@ struct Heard {
 Heard listen(const std::vector<float>& samples)
 {
     Heard heard;
-    const auto first = std::find_if(samples.begin(), samples.end(), [](float s) { return std::abs(s) > audible; });
+    const auto first =
+        std::find_if(samples.begin(), samples.end(), [](float s) { return std::abs(s) > audible; });
     if (first == samples.end())
         return heard;
     heard.onset_ms = double(first - samples.begin()) * 1000 / SinkRecorder::rate;

@@ -67,10 +67,11 @@ private slots:
     void short_even_and_without_clicks()
     {
         const std::pair<const char*, double> sounds[] = {
-            {"jar", 0.5},    {"shade", 0.5},        {"tool", 0.5},       {"pattern", 0.5},    {"size", 0.5},
-            {"fill", 0.5},   {"stroke", 0.3},       {"shape", 0.5},      {"eraser", 0.5},     {"pipette", 0.5},
-            {"undo", 0.5},   {"redo", 0.5},         {"open_picture", 0.5}, {"start_page", 0.5}, {"save", 0.5},
-            {"refusal", 0.5}, {"exit_question", 0.5}};
+            {"jar", 0.5},          {"shade", 0.5},      {"tool", 0.5},   {"pattern", 0.5},
+            {"size", 0.5},         {"fill", 0.5},       {"stroke", 0.3}, {"shape", 0.5},
+            {"eraser", 0.5},       {"pipette", 0.5},    {"undo", 0.5},   {"redo", 0.5},
+            {"open_picture", 0.5}, {"start_page", 0.5}, {"save", 0.5},   {"refusal", 0.5},
+            {"exit_question", 0.5}};
         double quietest = 0, loudest = -200;
         for (const auto& [name, longest_s] : sounds) {
             const Wav wav = read_wav(testing_support::generated_res_dir() + "/sounds/" + name + ".wav");

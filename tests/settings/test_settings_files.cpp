@@ -93,8 +93,7 @@ private slots:
             << QStringList{};
         QTest::newRow("a classroom's silence locked; a volume from 0 to 100 only")
             << QByteArray("[locked]\nkeys=sound/enabled\n[sound]\nenabled=false\nvolume=40\n") << QByteArray()
-            << QByteArray("[sound]\nenabled=true\nvolume=101\n")
-            << with([](auto& s) {
+            << QByteArray("[sound]\nenabled=true\nvolume=101\n") << with([](auto& s) {
                    s.sound_enabled = false;
                    s.sound_volume = 40;
                })

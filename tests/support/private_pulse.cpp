@@ -11,15 +11,16 @@ PrivatePulse::PrivatePulse()
 {
     const QString dir = dir_.path();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
+    for (const char* variable :
+         {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
         environment.insert(variable, dir);
     environment.remove("PULSE_SERVER");
     server_.setProcessEnvironment(environment);
     server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // -n: no default script, so no configuration file and no hardware module is read.
     server_.start("pulseaudio", {"--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
-                                 "--disable-shm=yes", "--log-level=error",
-                                 "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + dir + "/socket",
+                                 "--disable-shm=yes", "--log-level=error", "-L",
+                                 "module-native-protocol-unix auth-anonymous=1 socket=" + dir + "/socket",
                                  "-L", "module-null-sink sink_name=listen rate=44100"});
     if (!server_.waitForStarted()) {
         failure_ = "pulseaudio did not start";
@@ -39,9 +40,9 @@ PrivatePulse::~PrivatePulse()
 
 SinkRecorder::SinkRecorder(const PrivatePulse& pulse)
 {
-    recorder_.start("parec", {"--server=" + pulse.server(), "--device=listen.monitor", "--raw",
-                              "--format=float32le", "--channels=1", "--rate=" + QString::number(rate),
-                              "--latency-msec=5"});
+    recorder_.start("parec",
+                    {"--server=" + pulse.server(), "--device=listen.monitor", "--raw", "--format=float32le",
+                     "--channels=1", "--rate=" + QString::number(rate), "--latency-msec=5"});
 }
 
 SinkRecorder::~SinkRecorder()

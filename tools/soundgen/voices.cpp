@@ -37,7 +37,8 @@ double raised_cosine(double x)
 // Rises without a click, decays as a plucked or struck thing does, and ends at exact silence.
 double envelope(double t, double length)
 {
-    return raised_cosine(t / attack_s) * std::exp(-2.5 * t / length) * raised_cosine((length - t) / release_s);
+    return raised_cosine(t / attack_s) * std::exp(-2.5 * t / length) *
+           raised_cosine((length - t) / release_s);
 }
 
 double pitch_at(const Part& part, double t)
