@@ -19,6 +19,10 @@ using testing_support::SinkRecorder;
 const char* const child_variable = "KOLORITON_SOUND_CHILD";
 // Anything above -50 dBFS is heard: the null sink's silence is exact zeros.
 constexpr float audible = 0.003f;
+// The sounds start some 20-30 ms after the press here, the recording's own delay included; the
+// bound is loose enough for a loaded machine and still catches a sound that waits for the step's
+// work, for its file to load or for the release.
+constexpr double latest_onset_ms = 100;
 // Every press's sound sits this far from the sounds' common level at full volume (-18 dBFS).
 constexpr double quietest_db = -24;
 constexpr double loudest_db = -12;
@@ -101,7 +105,7 @@ private slots:
             const Heard heard = press_and_listen(recorder, control, at);
             qInfo("%s: onset %.1f ms, level %.1f dBFS", name, heard.onset_ms, heard.level_db);
             QVERIFY2(heard.onset_ms >= 0, name);
-            QVERIFY2(heard.onset_ms < 50, name);
+            QVERIFY2(heard.onset_ms < latest_onset_ms, name);
             QVERIFY2(heard.level_db > quietest_db && heard.level_db < loudest_db, name);
         }
     }
