@@ -13,7 +13,7 @@ rank_of() {
         formats) echo 2 ;;
         widgets) echo 3 ;;
         core) echo 4 ;;
-        skin | colours | places) echo 5 ;;
+        skin | colours | places | sound) echo 5 ;;
         history) echo 6 ;;
         drawing | catalogue | output | settings) echo 7 ;;
         app) echo 8 ;;

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libjpeg-dev libzip-dev zlib1g-dev libopencv-core-dev libopencv-imgproc-dev
           qt6-translations-l10n fonts-wine fonts-dejavu-core
+          qt6-multimedia-dev pulseaudio pulseaudio-utils
           cups-daemon cups-client poppler-utils
           xvfb openbox xcompmgr libxcb1-dev xdotool x11-utils
           lomiri-wallpapers-16.04)

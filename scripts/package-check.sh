@@ -68,8 +68,9 @@ canvas_differs_from() { shot 474 593 213 10 "$work/canvas.png"; differs "$work/c
 canvas_equals() { shot 474 593 213 10 "$work/canvas.png"; same "$work/canvas.png" "$1"; }
 click_at() { xdotool mousemove --window "$window" "$1" $(($2 + menu_height)) click 1; }
 
+# No sound server: the program draws as before and says so in one line.
 runuser -u nobody -- env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" LANG=C.UTF-8 \
-    XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=xcb koloriton 2>"$work/stderr.txt" &
+    XDG_RUNTIME_DIR="$home" PULSE_SERVER="unix:$work/no-sound-server" QT_QPA_PLATFORM=xcb koloriton 2>"$work/stderr.txt" &
 app_pid=$!
 window=""
 find_main_window() { window=$(windows_named '^Колоритон$' | head -n 1); [ -n "$window" ]; }
@@ -132,6 +133,7 @@ wait_for 30 "the program to end" program_ended
 wait "$app_pid" || fail "the program ended with an error"
 app_pid=""
 [ -z "$(ls "$home/.cache/koloriton" 2>/dev/null)" ] || fail "snapshots were left in $home/.cache/koloriton"
+[ "$(grep -c 'no sound device' "$work/stderr.txt")" = 1 ] || fail "the silence without a sound server was not told once"
 
 env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq koloriton >/dev/null
 [ ! -e /usr/bin/koloriton ] || fail "the package was not removed"

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-# Leaks inside the system's font and display libraries are theirs, not ours.
+# Leaks inside the system's font, display and sound libraries are theirs, not ours.
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 cmake -S . -B build-sanitizers -DCMAKE_BUILD_TYPE=Debug -DKOLORITON_BUILD_TESTS=ON -DKOLORITON_WERROR=ON \
     -DKOLORITON_SANITIZE=ON >/dev/null

@@ -27,7 +27,7 @@ int run_main_window(QApplication& application, bool whole_screen)
     const settings::LoadedSettings loaded =
         settings::load_settings(settings::SettingsFiles::from_environment());
     app::MainWindow form(QCoreApplication::applicationDirPath());
-    form.apply_settings(loaded.values);
+    form.apply_settings(loaded.values, loaded.locked);
     // The skin comes after every window exists, so the windows are created in their plain look.
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));

@@ -31,6 +31,8 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
 
 namespace app {
 namespace {
@@ -60,6 +62,7 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
     create_whole_screen_key();
     create_subsystems();
     create_finger_targets(client);
+    create_sound_key();
     follow_whole_screen_scale();
     start_up(app_dir);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -74,8 +77,10 @@ MainWindow::~MainWindow()
         QGuiApplication::restoreOverrideCursor();
 }
 
-void MainWindow::apply_settings(const settings::Settings& values)
+void MainWindow::apply_settings(const settings::Settings& values, const QSet<QString>& locked)
 {
+    sound_cues_->apply(values.sound_enabled, values.sound_volume,
+                       locked.contains(QStringLiteral("sound/enabled")));
     undo_redo_->keep_outlines(values.keep_outlines);
     state_.allowed = {values.allow_saving, values.allow_opening, values.allow_printing};
     output_windows_->show_allowances();
@@ -171,6 +176,15 @@ void MainWindow::create_whole_screen_key()
     });
 }
 
+void MainWindow::create_sound_key()
+{
+    auto* toggle = new QAction(this);
+    toggle->setObjectName("sound_action");
+    toggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    addAction(toggle);
+    connect(toggle, &QAction::triggered, this, [this] { sound_cues_->toggle(); });
+}
+
 void MainWindow::set_whole_screen(bool on)
 {
     whole_screen_->set_on(on);
@@ -239,6 +253,9 @@ void MainWindow::create_subsystems()
     output_windows_->print_window().set_skin_manager(skin_manager_);
     output_windows_->help_window().set_work_page_example([this] { return work_page_example(); });
 
+    // First, so that a cue sees the state the press meets and sounds before the step's work.
+    sound_cues_ = std::make_unique<SoundCues>(controls_, drawing, state_.allowed, this);
+    sound_cues_->connect_handlers();
     page_switcher_->connect_handlers();
     info_panel_->connect_handlers();
     preview_strip_->connect_handlers();
@@ -271,6 +288,11 @@ void MainWindow::start_up(const QString& app_dir)
     preview_strip_->list_catalogue();
     state_.work_page_shown = false;
     platform::guarded([this] { preview_strip_->first_fill(); });
+    std::vector<widgets::PictureControl*> thumbnails;
+    for (int slot = 0; slot < catalogue::PreviewStrip::slot_count; ++slot)
+        if (widgets::PictureControl* thumbnail = preview_strip_->thumbnail(slot))
+            thumbnails.push_back(thumbnail);
+    sound_cues_->connect_thumbnails(thumbnails);
 }
 
 output::WorkPageExample MainWindow::work_page_example() const
@@ -298,8 +320,18 @@ void MainWindow::register_cursors()
                                                formats::wanted_density(devicePixelRatioF())));
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Loaded once the first paint is on its way, so the window never waits for the sounds; the help
+    // picture's window, never on screen, plays none.
+    if (!event->spontaneous() && !testAttribute(Qt::WA_DontShowOnScreen))
+        QTimer::singleShot(0, this, [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    sound_cues_->player().play(sound::Cue::exit_question);
     // Stays open unless the question was answered Yes, also when something in between failed.
     bool may_close = false;
     platform::guarded([&] { may_close = exit_->confirm_close(); });

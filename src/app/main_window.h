@@ -4,11 +4,13 @@
 #include "app/highlighting.h"
 #include "app/main_window_controls.h"
 #include "app/save_before_leaving.h"
+#include "app/sound_cues.h"
 #include "app/whole_screen.h"
 #include "core/process_state.h"
 #include "settings/settings.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <memory>
 
 namespace catalogue {
@@ -59,7 +61,9 @@ public:
 
     // Hands each subsystem the adults' settings it takes, once the window has started. With the
     // default settings nothing changes.
-    void apply_settings(const settings::Settings& values);
+    // `locked` names the keys a system file locks ("sound/enabled" keeps the session's key from
+    // switching sound).
+    void apply_settings(const settings::Settings& values, const QSet<QString>& locked = {});
 
     app::MainWindowControls& controls() { return controls_; }
     core::ProcessState& state() { return state_; }
@@ -79,6 +83,8 @@ public:
     void set_whole_screen(bool on);
     bool is_whole_screen() const { return whole_screen_->is_on(); }
     const WholeScreen& whole_screen_mode() const { return *whole_screen_; }
+    // The sounds that answer the child's actions; the key Ctrl+M switches them for the session.
+    SoundCues& sound_cues() { return *sound_cues_; }
     // Replaces the exit question's message box, for tests.
     void set_exit_question(ExitConfirmation::Question question) { exit_->set_question(std::move(question)); }
     // Replaces the question "Сохранить рисунок?", for tests.
@@ -89,12 +95,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void set_up_window();
     void create_menu();
     void create_whole_screen_key();
+    void create_sound_key();
     void follow_whole_screen_scale();
     void create_subsystems();
     // Touches beside a control smaller than a fingertip go to that control.
@@ -125,6 +133,7 @@ private:
     std::unique_ptr<history::DrawingFiles> drawing_files_;
     std::unique_ptr<SaveBeforeLeaving> saving_;
     std::unique_ptr<ExitConfirmation> exit_;
+    std::unique_ptr<SoundCues> sound_cues_;
     output::OutputWindows* output_windows_ = nullptr;
     skin::SkinManager* skin_manager_ = nullptr; // the look of every window of the program
     skin::HintManager* hint_manager_ = nullptr; // balloon hints of the picture controls

@@ -26,12 +26,16 @@ struct Settings {
     bool hide_cursor = false;
     // Where the save dialog starts; empty for the usual folder.
     QString drawings_folder;
+    // Sounds answer the child's actions; a classroom's system file may switch them off.
+    bool sound_enabled = true;
+    int sound_volume = 100;
 
     bool operator==(const Settings&) const = default;
 };
 
-// A key's value: a switch (true or false) or a folder (an absolute path, empty for the usual one).
-using SettingValue = std::variant<bool Settings::*, QString Settings::*>;
+// A key's value: a switch (true or false), a folder (an absolute path, empty for the usual one) or
+// a percentage (a whole number from 0 to 100).
+using SettingValue = std::variant<bool Settings::*, QString Settings::*, int Settings::*>;
 
 // One key of the settings files, by its "group/key" name.
 struct SettingKey {
@@ -41,8 +45,11 @@ struct SettingKey {
     const char* label;
 
     bool is_switch() const { return std::holds_alternative<bool Settings::*>(value); }
+    bool is_percentage() const { return std::holds_alternative<int Settings::*>(value); }
     bool& flag(Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     bool flag(const Settings& values) const { return values.*std::get<bool Settings::*>(value); }
+    int& percentage(Settings& values) const { return values.*std::get<int Settings::*>(value); }
+    int percentage(const Settings& values) const { return values.*std::get<int Settings::*>(value); }
     QString& folder(Settings& values) const { return values.*std::get<QString Settings::*>(value); }
     const QString& folder(const Settings& values) const
     {
@@ -51,7 +58,7 @@ struct SettingKey {
 };
 
 // Every key, in the order the settings window and the manual page show them.
-inline const std::array<SettingKey, 10> setting_keys{{
+inline const std::array<SettingKey, 12> setting_keys{{
     {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
     {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
     {"window/fit_small_screens", &Settings::fit_small_screens,
@@ -63,6 +70,8 @@ inline const std::array<SettingKey, 10> setting_keys{{
     {"input/pressure", &Settings::follow_pressure, "Толщина кисти следует нажиму пера"},
     {"input/hide_cursor", &Settings::hide_cursor, "Скрыть указатель мыши"},
     {"folders/drawings", &Settings::drawings_folder, "Папка для рисунков"},
+    {"sound/enabled", &Settings::sound_enabled, "Звуки"},
+    {"sound/volume", &Settings::sound_volume, "Громкость звуков"},
 }};
 
 } // namespace settings

@@ -42,6 +42,15 @@ std::optional<bool> parse_switch(const QString& text)
     return std::nullopt;
 }
 
+std::optional<int> parse_percentage(const QString& text)
+{
+    bool whole = false;
+    const int value = text.trimmed().toInt(&whole);
+    if (!whole || value < 0 || value > 100)
+        return std::nullopt;
+    return value;
+}
+
 // At most this many problems are told of one file: a file of a hundred thousand unknown keys
 // tells a few and how many more.
 constexpr int problems_told_a_file = 20;
@@ -139,6 +148,12 @@ private:
                 key.flag(into) = *on;
             else
                 problem(entry, QStringLiteral("\"%1\" is not true or false").arg(text.left(80)));
+        } else if (key.is_percentage()) {
+            if (const std::optional<int> percent = parse_percentage(text))
+                key.percentage(into) = *percent;
+            else
+                problem(entry,
+                        QStringLiteral("\"%1\" is not a whole number from 0 to 100").arg(text.left(80)));
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
             key.folder(into) = QDir::cleanPath(text);
         } else {
@@ -155,6 +170,8 @@ QString value_text(const Settings& values, const SettingKey& key)
 {
     if (key.is_switch())
         return key.flag(values) ? QStringLiteral("true") : QStringLiteral("false");
+    if (key.is_percentage())
+        return QString::number(key.percentage(values));
     return key.folder(values);
 }
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace settings {
@@ -24,7 +25,8 @@ QString group_title(const QString& group)
                                                                  {"window", "Окно"},
                                                                  {"allow", "Что можно ребёнку"},
                                                                  {"folders", "Папки"},
-                                                                 {"places", "Места"}};
+                                                                 {"places", "Места"},
+                                                                 {"sound", "Звуки"}};
     for (const auto& [name, title] : titles)
         if (group == QLatin1String(name))
             return QString::fromUtf8(title);
@@ -43,6 +45,8 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
     for (const SettingKey& key : setting_keys) {
         if (key.is_switch())
             add_switch(key);
+        else if (key.is_percentage())
+            add_percentage(key);
         else
             add_folder_chooser(key);
     }
@@ -105,6 +109,19 @@ void SettingsWindow::add_switch(const SettingKey& key)
     add_row(key, {box});
 }
 
+void SettingsWindow::add_percentage(const SettingKey& key)
+{
+    auto* label = new QLabel(QString::fromUtf8(key.label) + ':', this);
+    auto* box = new QSpinBox(this);
+    box->setObjectName(QString::fromLatin1(key.name));
+    box->setRange(0, 100);
+    box->setSuffix(QStringLiteral(" %"));
+    box->setValue(key.percentage(loaded_.values));
+    label->setBuddy(box);
+    percentages_.emplace_back(&key, box);
+    add_row(key, {label, box});
+}
+
 void SettingsWindow::add_folder_chooser(const SettingKey& key)
 {
     auto* label = new QLabel(QString::fromUtf8(key.label) + ':', this);
@@ -161,6 +178,8 @@ Settings SettingsWindow::shown() const
     Settings values = loaded_.values;
     for (const auto& [key, box] : switches_)
         key->flag(values) = box->isChecked();
+    for (const auto& [key, box] : percentages_)
+        key->percentage(values) = box->value();
     for (const auto& [key, edit] : folders_)
         key->folder(values) = edit->text();
     return values;

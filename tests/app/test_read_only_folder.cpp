@@ -171,7 +171,8 @@ void ReadOnlyFolderTest::run_read_only_copy(const QTemporaryDir& root, const QSt
     QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), program));
     set_read_only(prefix, true);
     QStringList command =
-        QStringList{"env", "-i", "HOME=" + home, "PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen"} +
+        QStringList{"env", "-i", "HOME=" + home, "PATH=/usr/bin:/bin", "QT_QPA_PLATFORM=offscreen",
+                    "PULSE_SERVER=" + qEnvironmentVariable("PULSE_SERVER")} +
         environment + QStringList{program, argument};
     const QString owned = QFileInfo::exists(home) ? home : environment.last().section('=', 1);
     if (geteuid() == 0) {

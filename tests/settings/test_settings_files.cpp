@@ -91,6 +91,13 @@ private slots:
                    s.allow_opening = false;
                })
             << QStringList{};
+        QTest::newRow("a classroom's silence locked; a volume from 0 to 100 only")
+            << QByteArray("[locked]\nkeys=sound/enabled\n[sound]\nenabled=false\nvolume=40\n") << QByteArray()
+            << QByteArray("[sound]\nenabled=true\nvolume=101\n") << with([](auto& s) {
+                   s.sound_enabled = false;
+                   s.sound_volume = 40;
+               })
+            << QStringList{"home:3: sound/volume: \"101\" is not a whole number from 0 to 100"};
         QTest::newRow("a malformed system file is ignored whole, and the user's file with it")
             << QByteArray("[drawing\nkeep_outlines=true\nthis is no setting\n") << QByteArray()
             << QByteArray("[allow]\nsaving=false\n") << settings::Settings{}

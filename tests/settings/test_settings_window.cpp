@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -37,8 +38,8 @@ private slots:
     void a_change_is_written_and_locked_keys_are_greyed()
     {
         QTemporaryDir dir;
-        write_system_file(dir, "[locked]\nkeys=drawing/keep_outlines, allow/printing\n"
-                               "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n");
+        write_system_file(dir, "[locked]\nkeys=drawing/keep_outlines, allow/printing, sound/volume\n"
+                               "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n[sound]\nvolume=30\n");
 
         settings::SettingsWindow window(settings::SettingsFiles::from_environment());
         window.show();
@@ -56,6 +57,8 @@ private slots:
             QTest::mouseClick(box(name), Qt::LeftButton);
             QCOMPARE(box(name)->isChecked(), checked);
         }
+        const auto* volume = window.findChild<QSpinBox*>("sound/volume");
+        QVERIFY(volume->value() == 30 && !volume->isEnabled() && locked_word("sound/volume")->isVisible());
         QVERIFY(box("allow/saving")->isEnabled() && box("allow/saving")->isChecked());
         QVERIFY(!locked_word("allow/saving"));
         QTest::mouseClick(box("allow/saving"), Qt::LeftButton, {},
