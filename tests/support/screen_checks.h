@@ -150,6 +150,7 @@ struct ScreenCase {
 // where the transparent ones (whose edges blend with the page) are left out.
 inline void check_pictures_at_density(const ScreenCase& screen)
 {
+    screen.window.wait_for_thumbnails();
     const double scale = screen.scale();
     const int density = needed_density(scale);
     const bool exact = std::abs(scale - density) < 1e-6;
