@@ -110,6 +110,11 @@ bool PreviewStrip::settled() const
     return std::none_of(waiting_.begin(), waiting_.end(), [](bool waiting) { return waiting; });
 }
 
+void PreviewStrip::wait_until_settled(int at_most_ms)
+{
+    loader_.wait(at_most_ms);
+}
+
 void PreviewStrip::show_entries(int first, int count)
 {
     // The entries just above and below stay decoded too, so a press either way finds its new

@@ -54,6 +54,9 @@ public:
     bool waiting(int slot) const { return waiting_.at(slot); }
     // Whether no slot waits: each shows its thumbnail, or its empty frame when it could not be decoded.
     bool settled() const;
+    // Waits until settled() or `at_most_ms` have passed, handling no other event: for a window
+    // made only to be pictured, so it shows its thumbnails and a slow one holds it up no longer.
+    void wait_until_settled(int at_most_ms);
     // Opens the picture of the thumbnail in `slot` from the catalogue folder it was listed from.
     void open_slot(int slot);
 

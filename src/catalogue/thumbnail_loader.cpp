@@ -2,6 +2,8 @@
 
 #include "formats/jpeg.h"
 
+#include <QCoreApplication>
+
 namespace catalogue {
 
 namespace {
@@ -64,6 +66,13 @@ void ThumbnailLoader::request(const ThumbnailKey& key, int priority)
                 Qt::QueuedConnection);
         },
         priority);
+}
+
+void ThumbnailLoader::wait(int at_most_ms)
+{
+    pool_.waitForDone(at_most_ms);
+    // The ends of the decodings are this object's queued calls.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 const Thumbnail* ThumbnailLoader::find(const ThumbnailKey& key) const

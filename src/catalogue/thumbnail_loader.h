@@ -54,6 +54,9 @@ public:
     void keep_only(const std::vector<ThumbnailKey>& window);
     // Starts decoding `key` unless it is decoded or under way; a higher `priority` starts first.
     void request(const ThumbnailKey& key, int priority);
+    // Waits until every decoding asked for has ended or `at_most_ms` have passed, and calls `done`
+    // for those that ended, handling no other event.
+    void wait(int at_most_ms);
     // The decoded thumbnail of `key`, or nullptr while there is none.
     const Thumbnail* find(const ThumbnailKey& key) const;
 
