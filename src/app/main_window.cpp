@@ -300,6 +300,7 @@ output::WorkPageExample MainWindow::work_page_example() const
     auto example = std::make_unique<MainWindow>(state_.paths.app_dir);
     example->setAttribute(Qt::WA_DontShowOnScreen);
     example->show();
+    example->preview_strip().wait_until_settled(1000);
     if (example->preview_strip().thumbnail(0))
         platform::guarded([&] { example->preview_strip_->open_slot(0); });
     const output::HelpControls controls = help_controls(example->controls());

@@ -1,17 +1,39 @@
 #include "catalogue/preview_strip.h"
 
 #include "catalogue/catalogue_listing.h"
-#include "formats/jpeg.h"
 #include "formats/picture_density.h"
 #include "platform/error_guard.h"
 
+#include <QPainter>
+
 namespace catalogue {
+
+namespace {
+
+// What a slot shows while its thumbnail is decoded, or when it cannot be: an empty frame.
+const pixels::Bitmap& empty_frame()
+{
+    static const pixels::Bitmap frame = [] {
+        QImage image(PreviewStrip::thumbnail_size, QImage::Format_RGB32);
+        image.fill(QColor(0xF4, 0xF1, 0xEA));
+        QPainter painter(&image);
+        painter.setPen(QColor(0xC8, 0xC0, 0xB0));
+        painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+        painter.end();
+        return pixels::Bitmap::from_image(image);
+    }();
+    return frame;
+}
+
+} // namespace
 
 PreviewStrip::PreviewStrip(const StripControls& controls, const core::ResourcePaths& paths,
                            std::int32_t& preview_pos, PageSwitcher& pages)
     : controls_(controls), paths_(paths), preview_pos_(preview_pos), pages_(pages),
       swipe_(
-          slot_pitch, [this] { scroll_down(); }, [this] { scroll_up(); })
+          slot_pitch, [this] { scroll_down(); }, [this] { scroll_up(); }),
+      loader_(thumbnail_size,
+              [this](const ThumbnailKey& key, std::exception_ptr error) { thumbnail_decoded(key, error); })
 {
 }
 
@@ -85,34 +107,88 @@ void PreviewStrip::show_at_density(int density)
         show_entries(preview_pos_ - 1, slot_count);
 }
 
+bool PreviewStrip::settled() const
+{
+    return std::none_of(waiting_.begin(), waiting_.end(), [](bool waiting) { return waiting; });
+}
+
+void PreviewStrip::wait_until_settled(int at_most_ms)
+{
+    loader_.wait(at_most_ms);
+}
+
 void PreviewStrip::show_entries(int first, int count)
 {
+    // The entries just above and below stay decoded too, so a press either way finds its new
+    // thumbnail ready; every other decoding stops.
+    const int n = catalogue_size();
+    std::vector<ThumbnailKey> neighbours;
+    if (n > count)
+        neighbours = {key_of((first - 1 + n) % n), key_of((first + count) % n)};
+    std::vector<ThumbnailKey> kept = neighbours;
+    for (int slot = 0; slot < count; ++slot)
+        kept.push_back(key_of(first + slot));
+    loader_.keep_only(kept);
     for (int slot = 0; slot < count; ++slot)
         make_thumbnail(first + slot, slot);
+    for (const ThumbnailKey& key : neighbours)
+        loader_.request(key, 0);
+}
+
+ThumbnailKey PreviewStrip::key_of(int entry) const
+{
+    const QListWidgetItem* item = controls_.catalogue_list->item(entry);
+    // A dense screen gets the thumbnail decoded at its density (the stored file is twice the
+    // slot's size).
+    const int density =
+        std::max(view_density_, formats::wanted_density(controls_.thumbnail_parent->devicePixelRatioF()));
+    return {item->data(catalogue_dir_role).toString() + "preview/" + item->text(), density};
 }
 
 void PreviewStrip::make_thumbnail(int entry, int slot)
 {
     const QListWidgetItem* item = controls_.catalogue_list->item(entry);
-    const QString file = item->text();
-    const QString catalogue_dir = item->data(catalogue_dir_role).toString();
-    // Decoding comes first: a file that cannot be decoded leaves the slot as it was. A dense
-    // screen gets the thumbnail decoded at its density (the stored file is twice the slot's size).
-    const int density =
-        std::max(view_density_, formats::wanted_density(controls_.thumbnail_parent->devicePixelRatioF()));
-    QImage image = formats::read_jpeg_scaled(catalogue_dir + "preview/" + file, thumbnail_size * density);
     widgets::PictureControl* thumbnail = slot_control(slot);
-    slot_dirs_[slot] = catalogue_dir;
-    thumbnail->set_hint(picture_name(file));
-    if (density == 1) {
-        thumbnail->set_picture(pixels::Bitmap::from_image(image));
+    slot_dirs_[slot] = item->data(catalogue_dir_role).toString();
+    slot_keys_[slot] = key_of(entry);
+    thumbnail->set_hint(picture_name(item->text()));
+    if (const Thumbnail* decoded = loader_.find(slot_keys_[slot])) {
+        show_decoded(slot, *decoded);
     } else {
-        const QImage stored = image.scaled(thumbnail_size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        image.setDevicePixelRatio(density);
-        thumbnail->set_picture(pixels::Bitmap::from_image(stored), image);
+        waiting_[slot] = true;
+        thumbnail->set_picture(empty_frame());
+        // The top slot first.
+        loader_.request(slot_keys_[slot], slot_count - slot);
     }
     thumbnail->raise();
     thumbnail->show();
+}
+
+void PreviewStrip::show_decoded(int slot, const Thumbnail& decoded)
+{
+    waiting_[slot] = false;
+    if (decoded.dense.isNull())
+        slots_[slot]->set_picture(decoded.stored);
+    else
+        slots_[slot]->set_picture(decoded.stored, decoded.dense);
+}
+
+void PreviewStrip::thumbnail_decoded(const ThumbnailKey& key, std::exception_ptr error)
+{
+    bool shown = false;
+    for (int slot = 0; slot < slot_count; ++slot) {
+        if (!waiting_[slot] || !(slot_keys_[slot] == key))
+            continue;
+        shown = true;
+        if (error)
+            waiting_[slot] = false; // keeps its empty frame, and its name opens the picture
+        else
+            show_decoded(slot, *loader_.find(key));
+    }
+    // A file that cannot be decoded is reported as it is shown; a neighbour's failure waits for
+    // the press that shows it.
+    if (error && shown)
+        platform::guarded([&] { std::rethrow_exception(error); });
 }
 
 void PreviewStrip::open_slot(int slot)

@@ -55,10 +55,20 @@ struct ErrorManager {
     std::longjmp(errors->jump, 1);
 }
 
+// libjpeg's progress monitor, called after every row of blocks: where a long decoding is
+// bounded and where it can be stopped.
+struct Progress {
+    jpeg_progress_mgr base;
+    const std::atomic_bool* cancelled;
+};
+
 void count_scans(j_common_ptr info)
 {
     if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > max_scans)
         refuse(info, "в картинке JPEG слишком много проходов");
+    const auto* progress = reinterpret_cast<const Progress*>(info->progress);
+    if (progress->cancelled != nullptr && progress->cancelled->load(std::memory_order_relaxed))
+        refuse(info, "декодирование JPEG остановлено");
 }
 
 // A warning about damaged or missing data is an error here: a truncated or corrupt file must
@@ -153,14 +163,15 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
     return true;
 }
 
-QImage decode_file(const QString& path, QSize target)
+QImage decode_file(const QString& path, QSize target, const std::atomic_bool* cancelled = nullptr)
 {
-    return decode_jpeg(platform::read_whole_file(path, max_jpeg_file_size), path, target);
+    return decode_jpeg(platform::read_whole_file(path, max_jpeg_file_size), path, target, cancelled);
 }
 
 } // namespace
 
-QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target)
+QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target,
+                   const std::atomic_bool* cancelled)
 {
     jpeg_decompress_struct info{};
     ErrorManager errors{};
@@ -169,9 +180,9 @@ QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target)
     errors.base.emit_message = on_message;
     jpeg_create_decompress(&info);
     info.mem->max_memory_to_use = max_memory;
-    jpeg_progress_mgr progress{};
-    progress.progress_monitor = count_scans;
-    info.progress = &progress;
+    Progress progress{{}, cancelled};
+    progress.base.progress_monitor = count_scans;
+    info.progress = &progress.base;
     QImage image;
     const bool whole = decode(info, errors, bytes, target, &image);
     jpeg_destroy_decompress(&info);
@@ -187,11 +198,11 @@ QImage read_jpeg(const QString& path)
     return decode_file(path, QSize());
 }
 
-QImage read_jpeg_scaled(const QString& path, QSize target)
+QImage read_jpeg_scaled(const QString& path, QSize target, const std::atomic_bool* cancelled)
 {
     if (target.isEmpty())
         throw std::invalid_argument("a scaled JPEG needs a target size");
-    const QImage decoded = decode_file(path, target);
+    const QImage decoded = decode_file(path, target, cancelled);
     if (decoded.size() == target)
         return decoded;
     return decoded.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)

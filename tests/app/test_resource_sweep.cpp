@@ -6,6 +6,7 @@
 #include "skin/skin_manager.h"
 #include "skin/zip_writer.h"
 #include "support/captured_errors.h"
+#include "support/progressive_jpeg.h"
 #include "support/test_tree.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ constexpr int exit_library_text = 3;
 constexpr int exit_undo_broken = 4;
 constexpr int exit_canvas_beyond_frame = 5;
 constexpr int exit_too_much_memory = 6;
+constexpr int exit_thumbnail_never_decoded = 7;
 #if defined(__SANITIZE_ADDRESS__)
 // AddressSanitizer reserves terabytes of address space and keeps freed memory in quarantine.
 constexpr bool memory_measurable = false;
@@ -102,6 +104,23 @@ long status_field(const char* name)
     return 0;
 }
 
+const char* const scrolled_while_decoding = "the strip scrolled while a thumbnail was decoded";
+
+// A thumbnail still being decoded holds up no press: the strip scrolls down and back meanwhile,
+// which the child says for the case that expects it.
+void scroll_while_a_thumbnail_decodes(app::MainWindow& form)
+{
+    const catalogue::PreviewStrip& strip = form.preview_strip();
+    const int position = form.state().preview_pos;
+    if (strip.settled())
+        return;
+    click(form.controls().strip_down_button);
+    const bool moved = form.state().preview_pos != position;
+    click(form.controls().strip_up_button);
+    if (moved && form.state().preview_pos == position && !strip.settled())
+        std::printf("%s\n", scrolled_while_decoding);
+}
+
 // The presses of one case, touching every control that reads a resource; the damaged file
 // decides which catalogue picture and which drawing are opened.
 int run_case(const QString& app_dir, const QString& damaged)
@@ -119,6 +138,7 @@ int run_case(const QString& app_dir, const QString& damaged)
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));
     form.show();
+    scroll_while_a_thumbnail_decodes(form);
     app::MainWindowControls& c = form.controls();
 
     open_catalogue_picture(form, picture);
@@ -152,6 +172,9 @@ int run_case(const QString& app_dir, const QString& damaged)
     const bool within_frame = c.canvas->width() <= history::canvas_frame.width() &&
                               c.canvas->height() <= history::canvas_frame.height();
 
+    // A thumbnail is refused when its decoding ends, which may come after the last press.
+    const bool thumbnails_settled =
+        QTest::qWaitFor([&form] { return form.preview_strip().settled(); }, case_time_limit_ms);
     for (const QString& message : errors.messages())
         std::printf("%s\n", qPrintable(message));
     // The kernel's own high-water marks of this program (getrusage would count the test process
@@ -164,6 +187,8 @@ int run_case(const QString& app_dir, const QString& damaged)
         return exit_library_text;
     if (!within_frame)
         return exit_canvas_beyond_frame;
+    if (!thumbnails_settled)
+        return exit_thumbnail_never_decoded;
     if (memory_measurable && resident_mb > max_resident_mb)
         return exit_too_much_memory;
     return undone ? 0 : exit_undo_broken;
@@ -323,6 +348,8 @@ struct HostileFile {
     std::function<void(const QString&)> make;
     // What the program says naming the file; empty when it must read the file without a word.
     QString refusal;
+    // A line the child must print besides.
+    QString said = {};
 };
 
 // A file of each kind the program reads, on each path that reads it, at the size a hostile or
@@ -354,6 +381,12 @@ QList<HostileFile> hostile_files(const QString& picture)
          jpeg({6000, 4000}, QImage::Format_RGB32, true), ""},
         {"progressive JPEG 12000 x 12000 as a thumbnail", "preview/" + picture + ".jpg",
          jpeg({12000, 12000}, QImage::Format_Grayscale8, true), "картинка JPEG слишком большая"},
+        {"progressive JPEG of 32 scans of noise over 20 megapixels as a thumbnail",
+         "preview/" + picture + ".jpg",
+         [](const QString& path) {
+             write_file(path, testing_support::progressive_jpeg({5000, 4000}, 32, true));
+         },
+         "", scrolled_while_decoding},
         {"baseline JPEG 12000 x 12000 as the page background", "interface/work.jpg",
          jpeg({12000, 12000}, QImage::Format_Grayscale8, false), "картинка JPEG слишком большая"},
         {"PNG 10000 x 10000 opened", "pic-dop/огромная.png",
@@ -446,6 +479,7 @@ private slots:
                          qPrintable(kind.what + '\n' + worker.output));
             QVERIFY2(!worker.output.contains("Cannot allocate memory"),
                      qPrintable(kind.what + '\n' + worker.output));
+            QVERIFY2(worker.output.contains(kind.said), qPrintable(kind.what + '\n' + worker.output));
             qInfo("%s: %lld ms, %s", qPrintable(kind.what), static_cast<long long>(worker.clock.elapsed()),
                   qPrintable(worker.output.section("peak resident memory: ", 1).trimmed()));
         }

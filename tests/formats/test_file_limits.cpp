@@ -7,6 +7,7 @@
 #include "widgets/picture_control.h"
 
 #include "crafted_bmp.h"
+#include "support/progressive_jpeg.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -22,7 +23,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <jpeglib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -91,37 +91,6 @@ QByteArray claimed_jpeg(int width, int height)
     const qsizetype frame = bytes.indexOf("\xff\xc0");
     qToBigEndian(quint16(height), bytes.data() + frame + 5);
     qToBigEndian(quint16(width), bytes.data() + frame + 7);
-    return bytes;
-}
-
-// A grey progressive JPEG of `scans` scans: the DC, then the AC coefficients one a scan, the last
-// scan taking the rest.
-QByteArray progressive_jpeg(int scans)
-{
-    jpeg_compress_struct info{};
-    jpeg_error_mgr errors{};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &out, &size);
-    info.image_width = info.image_height = 16;
-    info.input_components = 1;
-    info.in_color_space = JCS_GRAYSCALE;
-    jpeg_set_defaults(&info);
-    std::vector<jpeg_scan_info> script(static_cast<size_t>(scans), {1, {0}, 0, 0, 0, 0});
-    for (int i = 1; i < scans; ++i)
-        script[static_cast<size_t>(i)].Ss = i, script[static_cast<size_t>(i)].Se = i == scans - 1 ? 63 : i;
-    info.scan_info = script.data();
-    info.num_scans = scans;
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(16, 128);
-    for (JSAMPROW line = row.data(); info.next_scanline < info.image_height;)
-        jpeg_write_scanlines(&info, &line, 1);
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    const QByteArray bytes(reinterpret_cast<const char*>(out), static_cast<qsizetype>(size));
-    std::free(out);
     return bytes;
 }
 
@@ -219,7 +188,7 @@ private slots:
                 << "jpeg fitted" << claimed_jpeg(16384, 16384 + beyond) << qint64{0}
                 << "картинка JPEG слишком большая";
             QTest::addRow("JPEG of 32 scans, %s", side)
-                << "jpeg" << progressive_jpeg(32 + beyond) << qint64{0}
+                << "jpeg" << testing_support::progressive_jpeg({16, 16}, 32 + beyond) << qint64{0}
                 << "в картинке JPEG слишком много проходов";
         }
     }

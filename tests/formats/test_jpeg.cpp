@@ -1,6 +1,7 @@
 #include "formats/jpeg.h"
 #include "platform/errors.h"
 
+#include "support/progressive_jpeg.h"
 #include "support/test_tree.h"
 
 #include <QTemporaryDir>
@@ -160,6 +161,22 @@ private slots:
                 QVERIFY2(error.text().startsWith(path + ": "), qPrintable(error.text()));
                 QVERIFY(error.text().size() > path.size() + 2);
             }
+        }
+    }
+
+    // A decoding told to stop from another thread ends at its next row of blocks, an image error
+    // naming the file; until told, the flag changes nothing.
+    void a_cancelled_decoding_is_an_image_error_naming_the_file()
+    {
+        const QByteArray bytes = testing_support::progressive_jpeg({64, 64}, 10);
+        std::atomic_bool cancelled{false};
+        QCOMPARE(decode_jpeg(bytes, "kept.jpg", QSize(), &cancelled).size(), QSize(64, 64));
+        cancelled = true;
+        try {
+            decode_jpeg(bytes, "stopped.jpg", QSize(8, 8), &cancelled);
+            QFAIL("a cancelled decoding went on");
+        } catch (const ImageError& error) {
+            QVERIFY2(error.text().startsWith("stopped.jpg: "), qPrintable(error.text()));
         }
     }
 

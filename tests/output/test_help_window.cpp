@@ -47,6 +47,9 @@ struct Fixture {
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             qFatal("the main window was not exposed");
+        // The pictured window shows its thumbnails, which are decoded off the interface thread.
+        if (!QTest::qWaitFor([this] { return form.preview_strip().settled(); }))
+            qFatal("the thumbnails were not decoded");
     }
     // The main window on its work page with the first catalogue picture open.
     void open_first_picture() { QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton); }

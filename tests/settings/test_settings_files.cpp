@@ -3,7 +3,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <poll.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(settings::Settings)
@@ -36,6 +40,93 @@ struct ConfigFolders {
     QTemporaryDir dir;
     QStringList problems;
 };
+
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer reserves terabytes of address space, and its code runs three times slower.
+constexpr bool address_space_bounded = false;
+constexpr int time_bound_ms = 6000;
+#else
+constexpr bool address_space_bounded = true;
+constexpr int time_bound_ms = 2000;
+#endif
+constexpr rlim_t address_space = rlim_t{600} << 20;
+
+// The settings as a child process loads them from the files of the environment: its address space
+// bounded and killed past the time bound, so a file that would take gigabytes or block for ever
+// fails its own case, not the whole test.
+struct ChildLoad {
+    QString failure; // how the child failed, empty when it loaded the settings
+    bool allow_saving = true;
+    bool allow_printing = true;
+    QStringList problems;
+};
+
+ChildLoad failed(const QString& how)
+{
+    ChildLoad load;
+    load.failure = how;
+    return load;
+}
+
+QByteArray read_until(int from, qint64 deadline_ms, bool* in_time)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray bytes;
+    char chunk[4096];
+    for (;;) {
+        pollfd ready{from, POLLIN, 0};
+        if (::poll(&ready, 1, int(std::max<qint64>(0, deadline_ms - clock.elapsed()))) <= 0) {
+            *in_time = false;
+            return bytes;
+        }
+        const ssize_t got = ::read(from, chunk, sizeof chunk);
+        if (got <= 0)
+            return bytes;
+        bytes.append(chunk, got);
+    }
+}
+
+ChildLoad load_in_child()
+{
+    int ends[2];
+    if (::pipe(ends) != 0)
+        return failed("no pipe");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        const rlimit limit{address_space, address_space};
+        if (address_space_bounded)
+            ::setrlimit(RLIMIT_AS, &limit);
+        const settings::LoadedSettings loaded =
+            settings::load_settings(settings::SettingsFiles::from_environment(), [](const QString&) {});
+        QByteArray report =
+            QByteArray::number(loaded.values.allow_saving) + QByteArray::number(loaded.values.allow_printing);
+        for (const QString& problem : loaded.problems)
+            report += '\n' + problem.toUtf8();
+        for (qsizetype written = 0; written < report.size();) {
+            const ssize_t wrote = ::write(ends[1], report.constData() + written, report.size() - written);
+            if (wrote <= 0)
+                ::_exit(1);
+            written += wrote;
+        }
+        ::_exit(0);
+    }
+    ::close(ends[1]);
+    bool in_time = true;
+    const QByteArray report = read_until(ends[0], time_bound_ms, &in_time);
+    ::close(ends[0]);
+    if (!in_time)
+        ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!in_time)
+        return failed(QStringLiteral("took more than %1 ms").arg(time_bound_ms));
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || report.size() < 2)
+        return failed(QStringLiteral("ended with status %1").arg(status));
+    const QStringList lines = QString::fromUtf8(report).split('\n');
+    return {"", report[0] == '1', report[1] == '1', lines.mid(1)};
+}
 
 settings::Settings with(const std::function<void(settings::Settings&)>& change)
 {
@@ -183,13 +274,14 @@ private slots:
         }
     }
 
-    // A hostile file beside a valid system file that locks saving off: the lock holds, the file
-    // is named, and the user's "printing=false" counts only when every file was read.
+    // A hostile file beside a valid system file that locks saving off, read by a child process
+    // within 600 MB of address space and 2 s: the lock holds, the file is named, and the user's
+    // "printing=false" counts only when every file was read.
     void hostile_files_leave_the_locks_data()
     {
         QTest::addColumn<QString>("where");
         QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("special"); // "fifo", "device", "unreadable" or none
+        QTest::addColumn<QString>("special"); // "fifo", "device", "unreadable", "sparse" or none
         QTest::addColumn<bool>("user_counts");
         QTest::addColumn<QString>("problem");
         const QByteArray user("[allow]\nsaving=true\nprinting=false\n");
@@ -202,6 +294,8 @@ private slots:
         QTest::newRow("a user's file of exactly 256 KB") << "home" << padded(262144) << "" << true << "";
         QTest::newRow("a user's file one byte over")
             << "home" << padded(262145) << "" << false << "файл слишком большой";
+        QTest::newRow("a user's sparse file of 8 GB")
+            << "home" << user << "sparse" << false << "файл слишком большой";
         QTest::newRow("a system file of 30000 keys")
             << "first" << many_keys << "" << true << "more problems"; // told in a few lines
         QTest::newRow("serialized values")
@@ -237,9 +331,12 @@ private slots:
             QVERIFY(::chmod(file.constData(), 0) == 0);
         if (special == "unreadable" && ::access(file.constData(), R_OK) == 0)
             QSKIP("the superuser reads every file");
-        const settings::LoadedSettings loaded = folders.load();
-        QVERIFY(!loaded.values.allow_saving);
-        QCOMPARE(loaded.values.allow_printing, !user_counts);
+        if (special == "sparse")
+            QVERIFY(::truncate(file.constData(), qint64{8} << 30) == 0);
+        const ChildLoad loaded = load_in_child();
+        QVERIFY2(loaded.failure.isEmpty(), qPrintable(loaded.failure));
+        QVERIFY(!loaded.allow_saving);
+        QCOMPARE(loaded.allow_printing, !user_counts);
         const bool named =
             std::any_of(loaded.problems.begin(), loaded.problems.end(), [&](const QString& line) {
                 return line.startsWith(folders.file(where)) && line.contains(problem);

@@ -21,6 +21,7 @@ public:
         form_.set_save_question([] { return app::SaveAnswer::discard; });
         form_.apply_settings(values);
         form_.show();
+        wait_for_thumbnails();
     }
 
     TestTree& tree() { return tree_; }
@@ -30,16 +31,18 @@ public:
     core::DrawingState& drawing() { return form_.state().drawing; }
     const QStringList& errors() const { return errors_.messages(); }
 
+    // Thumbnails are decoded off the interface thread; a check of what the strip shows waits for them.
+    void wait_for_thumbnails()
+    {
+        QVERIFY(QTest::qWaitFor([this] { return form_.preview_strip().settled(); }));
+    }
     QString picture_name(int slot) { return form_.preview_strip().thumbnail(slot)->hint(); }
     void open_picture(int slot = 0)
     {
         QTest::mouseClick(form_.preview_strip().thumbnail(slot), Qt::LeftButton);
     }
     // A picture of the tree, read as the program reads it.
-    pixels::Bitmap bmp(const QString& relative)
-    {
-        return formats::read_bmp(tree_.path("res/" + relative));
-    }
+    pixels::Bitmap bmp(const QString& relative) { return formats::read_bmp(tree_.path("res/" + relative)); }
 
 private:
     CapturedErrors errors_;

@@ -191,6 +191,7 @@ inline double shown_difference(const QImage& shot, const QImage& expected, QPoin
 // A transparent one is compared over what the screen shows under it with it hidden.
 inline void check_pictures_at_density(const ScreenCase& screen)
 {
+    screen.window.wait_for_thumbnails();
     const double scale = screen.scale();
     const int density = needed_density(scale);
     const bool exact = std::abs(scale - density) < 1e-6;
