@@ -76,10 +76,10 @@ public:
             else if (const SettingKey* key = find_key(entry.name))
                 read_value(*key, entry, into, skipped);
             else
-                problem(entry, QStringLiteral("unknown key"));
+                problem(entry, QStringLiteral("неизвестный ключ"));
         }
         if (told_ > problems_told_a_file)
-            report_(QStringLiteral("%1: %2 more problems").arg(path_).arg(told_ - problems_told_a_file));
+            report_(QStringLiteral("%1: и ещё ошибок: %2").arg(path_).arg(told_ - problems_told_a_file));
         return true;
     }
 
@@ -91,9 +91,9 @@ private:
         try {
             return parse_ini(platform::read_whole_file(path_, largest_settings_file));
         } catch (const platform::FileError& error) {
-            report_(QStringLiteral("%1; the file is ignored").arg(error.text()));
+            report_(QStringLiteral("%1; файл не учтён").arg(error.text()));
         } catch (const IniError& error) {
-            report_(QStringLiteral("%1:%2: %3; the file is ignored")
+            report_(QStringLiteral("%1:%2: %3; файл не учтён")
                         .arg(path_)
                         .arg(error.line)
                         .arg(error.what_text));
@@ -105,13 +105,13 @@ private:
     {
         if (++told_ <= problems_told_a_file)
             report_(
-                QStringLiteral("%1:%2: %3: %4; ignored").arg(path_).arg(entry.line).arg(entry.name, what));
+                QStringLiteral("%1:%2: %3: %4; строка не учтена").arg(path_).arg(entry.line).arg(entry.name, what));
     }
 
     void read_locks(const IniEntry& entry, QSet<QString>* locks)
     {
         if (locks == nullptr) {
-            problem(entry, QStringLiteral("only a system's file locks keys"));
+            problem(entry, QStringLiteral("запирать ключи может только системный файл"));
             return;
         }
         // Commas, semicolons and spaces all separate: a lock written either way holds.
@@ -120,7 +120,7 @@ private:
             if (find_key(name) != nullptr)
                 locks->insert(name);
             else
-                problem(entry, QStringLiteral("unknown key \"%1\"").arg(name));
+                problem(entry, QStringLiteral("неизвестный ключ «%1»").arg(name));
         }
     }
 
@@ -128,9 +128,9 @@ private:
     {
         const std::optional<bool> on = parse_switch(entry.value);
         if (system == nullptr)
-            problem(entry, QStringLiteral("only a system's file locks the settings window"));
+            problem(entry, QStringLiteral("запереть окно настроек может только системный файл"));
         else if (!on)
-            problem(entry, QStringLiteral("\"%1\" is not true or false").arg(entry.value.left(80)));
+            problem(entry, QStringLiteral("«%1» — не true и не false").arg(entry.value.left(80)));
         else
             system->window_allowed = *on;
     }
@@ -142,22 +142,22 @@ private:
             return;
         const QString& text = entry.value;
         if (text.startsWith('@')) {
-            problem(entry, QStringLiteral("a serialized value is no setting"));
+            problem(entry, QStringLiteral("упакованное значение (@…) не бывает настройкой"));
         } else if (key.is_switch()) {
             if (const std::optional<bool> on = parse_switch(text))
                 key.flag(into) = *on;
             else
-                problem(entry, QStringLiteral("\"%1\" is not true or false").arg(text.left(80)));
+                problem(entry, QStringLiteral("«%1» — не true и не false").arg(text.left(80)));
         } else if (key.is_percentage()) {
             if (const std::optional<int> percent = parse_percentage(text))
                 key.percentage(into) = *percent;
             else
                 problem(entry,
-                        QStringLiteral("\"%1\" is not a whole number from 0 to 100").arg(text.left(80)));
+                        QStringLiteral("«%1» — не целое число от 0 до 100").arg(text.left(80)));
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
             key.folder(into) = QDir::cleanPath(text);
         } else {
-            problem(entry, QStringLiteral("\"%1\" is not an absolute folder path").arg(text.left(80)));
+            problem(entry, QStringLiteral("«%1» — не полный путь к папке").arg(text.left(80)));
         }
     }
 
@@ -211,7 +211,7 @@ LoadedSettings load_settings(const SettingsFiles& files, const ProblemReport& re
     if (system_read)
         FileReader(files.user_file, collect).read(loaded.values, loaded.locked, nullptr);
     else if (QFileInfo::exists(files.user_file))
-        collect(QStringLiteral("%1: ignored while a system file is not read").arg(files.user_file));
+        collect(QStringLiteral("%1: не учтён, пока не прочитан системный файл").arg(files.user_file));
     return loaded;
 }
 
@@ -219,12 +219,12 @@ QString save_user_settings(const SettingsFiles& files, const LoadedSettings& loa
 {
     const QString& path = files.user_file;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("%1: the folder cannot be made").arg(path);
+        return QStringLiteral("%1: папку не удаётся создать").arg(path);
     try {
         IniText text;
         // Only a regular file is read and replaced: never a link, a FIFO or a device.
         if (QFileInfo(path).isSymLink() || (QFileInfo::exists(path) && !QFileInfo(path).isFile()))
-            return QStringLiteral("%1: not a regular file").arg(path);
+            return QStringLiteral("%1: это не обычный файл").arg(path);
         if (QFileInfo::exists(path))
             text = parse_ini(platform::read_whole_file(path, largest_settings_file));
         for (const SettingKey& key : setting_keys) {

@@ -188,22 +188,22 @@ private slots:
                    s.sound_enabled = false;
                    s.sound_volume = 40;
                })
-            << QStringList{"home:3: sound/volume: \"101\" is not a whole number from 0 to 100"};
+            << QStringList{"home:3: sound/volume: «101» — не целое число от 0 до 100"};
         QTest::newRow("a malformed system file is ignored whole, and the user's file with it")
             << QByteArray("[drawing\nkeep_outlines=true\nthis is no setting\n") << QByteArray()
             << QByteArray("[allow]\nsaving=false\n") << settings::Settings{}
-            << QStringList{"first:1: a group heading without", "home: ignored while a system file"};
+            << QStringList{"first:1: заголовок группы без", "home: не учтён, пока не прочитан системный файл"};
         QTest::newRow("unknown keys, wrong types and a user's lock are ignored one by one")
             << QByteArray("[locked]\nkeys=allow/saving, colour/sky\n") << QByteArray()
             << QByteArray("[drawing]\nkeep_outlines=maybe\ncolour=red\n[allow]\nprinting=off\n"
                           "opening=yes, no\n[folders]\ndrawings=Pictures\n[locked]\nkeys=allow/printing\n")
             << with([](auto& s) { s.allow_printing = false; })
-            << QStringList{"first:2: locked/keys: unknown key \"colour/sky\"",
-                           "home:6: allow/opening: \"yes, no\" is not true or false",
-                           "home:3: drawing/colour: unknown key",
-                           "home:2: drawing/keep_outlines: \"maybe\" is not true or false",
-                           "home:8: folders/drawings: \"Pictures\" is not an absolute folder path",
-                           "home:10: locked/keys: only a system's file locks keys"};
+            << QStringList{"first:2: locked/keys: неизвестный ключ «colour/sky»",
+                           "home:6: allow/opening: «yes, no» — не true и не false",
+                           "home:3: drawing/colour: неизвестный ключ",
+                           "home:2: drawing/keep_outlines: «maybe» — не true и не false",
+                           "home:8: folders/drawings: «Pictures» — не полный путь к папке",
+                           "home:10: locked/keys: запирать ключи может только системный файл"};
     }
 
     void precedence_locks_and_faulty_files()
@@ -297,17 +297,17 @@ private slots:
         QTest::newRow("a user's sparse file of 8 GB")
             << "home" << user << "sparse" << false << "файл слишком большой";
         QTest::newRow("a system file of 30000 keys")
-            << "first" << many_keys << "" << true << "more problems"; // told in a few lines
+            << "first" << many_keys << "" << true << "и ещё ошибок"; // told in a few lines
         QTest::newRow("serialized values")
             << "first" << QByteArray("[allow]\nsaving=@Variant(\\0\\0\\0\\x7f)\nopening=@ByteArray(true)\n")
-            << "" << true << "serialized";
+            << "" << true << "упакованное значение";
         QTest::newRow("a user's FIFO") << "home" << QByteArray() << "fifo" << false << "";
         QTest::newRow("a system file linked to a device")
             << "first" << QByteArray() << "device" << false << "";
         QTest::newRow("an unreadable system file") << "first" << user << "unreadable" << false << "";
         QTest::newRow("a lock line with spaces, semicolons and a misspelt key")
             << "first" << QByteArray("[locked]\nkeys=allow/printing allow/opening;colour/sky,,\n") << ""
-            << false << "unknown key \"colour/sky\"";
+            << false << "неизвестный ключ «colour/sky»";
     }
 
     void hostile_files_leave_the_locks()

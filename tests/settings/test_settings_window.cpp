@@ -84,7 +84,7 @@ private slots:
                 QVERIFY2(!control->isEnabled() || control->objectName() == "cancel_button",
                          qPrintable(control->objectName()));
         const QString problems = window.findChild<QLabel*>("settings_problems")->text();
-        QVERIFY2(problems.contains(system + ":4: allow/colour: unknown key"),
+        QVERIFY2(problems.contains(system + ":4: allow/colour: неизвестный ключ"),
                  qPrintable(problems));
     }
 
