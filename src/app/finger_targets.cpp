@@ -44,10 +44,10 @@ FingerTargets::~FingerTargets()
 
 bool FingerTargets::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::TouchBegin && type != QEvent::TouchUpdate && type != QEvent::TouchEnd &&
-        type != QEvent::TouchCancel)
+    // Touch events are the pointer events that carry more than one point.
+    if (!event->isPointerEvent() || event->isSinglePointEvent())
         return false;
+    const QEvent::Type type = event->type();
     auto* touch = static_cast<QTouchEvent*>(event);
     if (touch->points().isEmpty())
         return false;
