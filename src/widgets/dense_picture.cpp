@@ -1,9 +1,9 @@
 #include "widgets/dense_picture.h"
 #include "formats/picture_density.h"
-#include "formats/qt_reading.h"
+#include "formats/picture_file.h"
+#include "platform/errors.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <algorithm>
 #include <cmath>
 
@@ -49,10 +49,13 @@ void DensePicture::load(const QString& path, int density, const pixels::Bitmap& 
         const QString variant = formats::dense_variant_path(path, d);
         if (!QFileInfo(variant).isFile())
             continue;
-        QImageReader reader(variant);
-        if (formats::is_vector_format(reader.format()))
+        // The program's own readers: Qt's BMP reader took a third of start-up at ratio 2.
+        QImage rendering;
+        try {
+            rendering = formats::read_picture_file(variant).image();
+        } catch (const platform::UserError&) {
             continue;
-        QImage rendering = reader.read();
+        }
         rendering.setDevicePixelRatio(d);
         adopt(rendering, as_loaded);
         if (!is_null())
@@ -126,9 +129,10 @@ const QImage& DensePicture::shown(bool transparent)
     }
     shown_ = rendering_.convertToFormat(QImage::Format_ARGB32);
     const QRgb hidden = opaque_at(rendering_, 0, rendering_.height() - 1);
+    const int width = shown_.width();
     for (int y = 0; y < shown_.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(shown_.scanLine(y));
-        for (int x = 0; x < shown_.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if ((row[x] | 0xFF000000u) == hidden)
                 row[x] = 0u;
     }
