@@ -41,7 +41,8 @@ QString table_text(const QString& catalogue_dir, const QString& table, const QSt
     if (path.isEmpty())
         return {};
     try {
-        return formats::read_text_table(platform::read_whole_file(path, formats::max_table_file_size)).value(name);
+        return formats::read_text_table(platform::read_whole_file(path, formats::max_table_file_size))
+            .value(name);
     } catch (const std::exception&) {
         return {};
     }

@@ -14,6 +14,8 @@ void render_bottom_bar(const Output& out);
 void render_backgrounds(const Output& out);
 void render_cursors(const Output& out);
 void render_extra_pictures(const Output& out);
+// The start page with the program's name drawn as its title.
+QImage start_page(const QString& title);
 // The photograph panel's two tabs with their words, in the language of the words.
 QImage photo_tab(const QString& word);
 QImage description_tab(const QString& word);

@@ -48,14 +48,16 @@ void warn_about_table(const QString& code, const QString& table_name, const QHas
             err << "artgen: warning: " << code << ": " << place << " has no line in " << table_name << '\n';
     for (auto it = table.begin(); it != table.end(); ++it)
         if (!places.contains(it.key()))
-            err << "artgen: warning: " << code << ": " << table_name << " names no place " << it.key() << '\n';
+            err << "artgen: warning: " << code << ": " << table_name << " names no place " << it.key()
+                << '\n';
 }
 
 // The names and captions go as they are written: the program reads them as UTF-8.
 void copy_table(const QString& code, const QString& source, const QString& target, const QStringList& places)
 {
     if (!QFileInfo(source).isFile()) {
-        QTextStream(stderr) << "artgen: warning: " << code << " has no " << QFileInfo(source).fileName() << '\n';
+        QTextStream(stderr) << "artgen: warning: " << code << " has no " << QFileInfo(source).fileName()
+                            << '\n';
         return;
     }
     const QByteArray bytes = read_source(source);
@@ -70,22 +72,28 @@ void convert_descriptions(const QString& code, const QString& source_dir, const 
     for (const QFileInfo& source : QDir(source_dir).entryInfoList({"*.txt", "*.rtf"}, QDir::Files)) {
         const QString name = source.completeBaseName();
         if (!places.contains(name))
-            QTextStream(stderr) << "artgen: warning: " << code << ": a description of no place, " << name << '\n';
+            QTextStream(stderr) << "artgen: warning: " << code << ": a description of no place, " << name
+                                << '\n';
         const bool rtf = source.suffix() == "rtf";
-        write_text(info_dir + name + ".txt", description_1251(code + "/" + name, read_source(source.filePath()), rtf));
+        write_text(info_dir + name + ".txt",
+                   description_1251(code + "/" + name, read_source(source.filePath()), rtf));
     }
 }
 
-// The panel's tabs carry words, so each language gets its own, at both densities.
-void render_tabs(const QString& code, const QString& words_file, const Output& out)
+// The start page's title and the panel's tabs carry words, so each language gets its own, at
+// both densities.
+void render_pictures_with_words(const QString& code, const QString& words_file, const Output& out)
 {
     if (!QFileInfo(words_file).isFile())
         return;
     const QHash<QString, QString> words = formats::read_text_table(read_source(words_file));
+    const QString title = words.value(QStringLiteral("Колоритон"));
     const QString photo = words.value(QStringLiteral("Фотография"));
     const QString description = words.value(QStringLiteral("Описание"));
     for (const int density : {1, 2}) {
         const DensityScope scope(density);
+        if (!title.isEmpty())
+            out.jpeg(out.res_dir + "lang/" + code + "/interface/main.jpg", start_page(title));
         if (!photo.isEmpty())
             out.bmp("lang/" + code + "/design/photo_tab.bmp", photo_tab(photo));
         if (!description.isEmpty())
@@ -99,7 +107,7 @@ void render_language(const QString& source, const QString& code, const Output& o
     copy_table(code, source + "/names.txt", target + "names.txt", places);
     copy_table(code, source + "/captions.txt", target + "captions.txt", places);
     convert_descriptions(code, source + "/descriptions", target + "info/", places);
-    render_tabs(code, source + "/words.txt", out);
+    render_pictures_with_words(code, source + "/words.txt", out);
 }
 
 } // namespace
