@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QStringList>
+#include <exception>
 
 namespace catalogue {
 
