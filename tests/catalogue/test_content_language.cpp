@@ -82,43 +82,23 @@ private slots:
         QTest::addColumn<QString>("title_from");
 
         const Damage none = [](testing_support::TestTree&) {};
-        QTest::newRow("English of Britain, from the English folder") << "en_GB"
-                                                                     << "маяк" << none << "en"
-                                                                     << "en"
-                                                                     << "en"
-                                                                     << "en";
-        QTest::newRow("Ukrainian, a rich-text description") << "uk"
-                                                            << "метро" << none << "uk"
-                                                            << "uk"
-                                                            << "uk"
-                                                            << "";
-        QTest::newRow("Russian") << "ru"
-                                 << "маяк" << none << ""
-                                 << ""
-                                 << ""
-                                 << "";
-        QTest::newRow("names garbled, description missing")
-            << "en"
-            << "маяк" << Damage([](testing_support::TestTree& tree) {
-                   tree.write("res/lang/en/names.txt",
-                              QByteArray("\xff\xfe") + QByteArray(1, '\0') + "\nмаяк = Light\x01house\n");
-                   tree.remove("res/lang/en/info/маяк.txt");
-               })
-            << ""
-            << "en"
-            << ""
-            << "en";
-        QTest::newRow("description too large, captions a folder")
-            << "uk"
-            << "метро" << Damage([](testing_support::TestTree& tree) {
-                   tree.write("res/lang/uk/info/метро.txt", QByteArray(2 * 1024 * 1024, 'a'));
-                   tree.remove("res/lang/uk/captions.txt");
-                   QDir().mkpath(tree.path("res/lang/uk/captions.txt"));
-               })
-            << "uk"
-            << "name"
-            << ""
-            << "";
+        const Damage garbled = [](testing_support::TestTree& tree) {
+            tree.write("res/lang/en/names.txt",
+                       QByteArray("\xff\xfe") + QByteArray(1, '\0') + "\nмаяк = Light\x01house\n");
+            tree.remove("res/lang/en/info/маяк.txt");
+        };
+        const Damage unreadable = [](testing_support::TestTree& tree) {
+            tree.write("res/lang/uk/info/метро.txt", QByteArray(2 * 1024 * 1024, 'a'));
+            tree.remove("res/lang/uk/captions.txt");
+            QDir().mkpath(tree.path("res/lang/uk/captions.txt"));
+        };
+        // clang-format off
+        QTest::newRow("English of Britain") << "en_GB" << "маяк" << none << "en" << "en" << "en" << "en";
+        QTest::newRow("Ukrainian, rich text") << "uk" << "метро" << none << "uk" << "uk" << "uk" << "";
+        QTest::newRow("Russian") << "ru" << "маяк" << none << "" << "" << "" << "";
+        QTest::newRow("garbled names") << "en" << "маяк" << garbled << "" << "en" << "" << "en";
+        QTest::newRow("unreadable texts") << "uk" << "метро" << unreadable << "uk" << "name" << "" << "";
+        // clang-format on
     }
 
     void a_place_is_told_in_the_language_or_in_russian()
