@@ -69,7 +69,7 @@ void PageSwitcher::open_picture(const QString& name, const QString& catalogue_di
     colours_.show_opening_colours();
 }
 
-bool PageSwitcher::load_start_page_in_language()
+bool PageSwitcher::show_start_page_in_language()
 {
     const QString path = language_file(paths_.app_dir + "res/", QStringLiteral("interface/main.jpg"));
     if (path.isEmpty())
@@ -80,11 +80,6 @@ bool PageSwitcher::load_start_page_in_language()
     } catch (const std::exception&) {
         return false;
     }
-}
-
-void PageSwitcher::show_start_title_in_language()
-{
-    load_start_page_in_language();
 }
 
 void PageSwitcher::show_own_drawing(bool opened)
@@ -105,7 +100,7 @@ void PageSwitcher::show_start_page()
 {
     if (!may_replace_())
         return;
-    if (!load_start_page_in_language())
+    if (!show_start_page_in_language())
         controls_.page_background->load_picture(paths_.interface_dir + "main.jpg");
     work_page_shown_ = false;
     history_.forget();
