@@ -287,6 +287,7 @@ void MainWindow::start_up(const QString& app_dir)
     controls_.canvas->setCursor(state_.screen_cursors.cursor(core::cursor_fill));
     preview_strip_->list_catalogue();
     state_.work_page_shown = false;
+    page_switcher_->show_start_page_in_language();
     platform::guarded([this] { preview_strip_->first_fill(); });
     std::vector<widgets::PictureControl*> thumbnails;
     for (int slot = 0; slot < catalogue::PreviewStrip::slot_count; ++slot)

@@ -1,5 +1,6 @@
 #include "catalogue/info_panel.h"
 
+#include "catalogue/content_language.h"
 #include "colours/colour_panel.h"
 #include "core/frame_shape.h"
 #include "formats/rtf_reader.h"
@@ -25,27 +26,60 @@ void InfoPanel::connect_handlers()
 
 void InfoPanel::show_tabs()
 {
+    if (!tabs_in_language_) {
+        tabs_in_language_ = true;
+        show_tab_in_language(controls_.photo_tab, QStringLiteral("design/photo_tab.bmp"));
+        show_tab_in_language(controls_.description_tab, QStringLiteral("design/description_tab.bmp"));
+    }
     controls_.photo_tab->show();
     controls_.description_tab->show();
     controls_.info_frame->show();
 }
 
+// The tabs carry words: a language that has its own pictures of them shows those; one that
+// cannot be read leaves the Russian tab.
+void InfoPanel::show_tab_in_language(widgets::PictureControl* tab, const QString& relative)
+{
+    const QString path = language_file(paths_.app_dir + "res/", relative);
+    if (path.isEmpty())
+        return;
+    try {
+        tab->load_picture(path);
+    } catch (const std::exception&) {
+    }
+}
+
 void InfoPanel::show_place(const QString& name, const QString& catalogue_dir)
 {
     const QString photograph = catalogue_dir + "info/" + name + ".bmp";
-    const QString description = catalogue_dir + "info/" + name + ".txt";
+    const PlaceTexts texts = place_texts(name, catalogue_dir);
     // What the place has no file for shows nothing rather than the last place's.
     controls_.photograph->clear_picture();
     controls_.description_box->clear();
+    controls_.photograph->setAccessibleName(texts.caption);
     if (QFileInfo(photograph).isFile())
         controls_.photograph->load_picture(photograph);
-    if (QFileInfo(description).isFile())
-        load_description(description);
+    load_description(texts);
     controls_.photograph->show();
     controls_.description_box->hide();
 }
 
-void InfoPanel::load_description(const QString& path)
+// A translated description that cannot be read gives way to the Russian one, whose faults are
+// reported as ever.
+void InfoPanel::load_description(const PlaceTexts& texts)
+{
+    if (texts.description_file != texts.russian_description_file) {
+        try {
+            show_description_file(texts.description_file);
+            return;
+        } catch (const std::exception&) {
+        }
+    }
+    if (QFileInfo(texts.russian_description_file).isFile())
+        show_description_file(texts.russian_description_file);
+}
+
+void InfoPanel::show_description_file(const QString& path)
 {
     controls_.description_box->setHtml(
         formats::description_html(platform::read_whole_file(path, formats::max_description_file_size)));

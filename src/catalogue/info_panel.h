@@ -18,6 +18,8 @@ class FrameShape;
 
 namespace catalogue {
 
+struct PlaceTexts;
+
 // The controls of the photograph and description panel.
 struct InfoControls {
     widgets::PictureControl* photo_tab = nullptr;
@@ -39,10 +41,12 @@ public:
     // Connects the tabs, the photograph and the description box to their handlers.
     void connect_handlers();
 
-    // The tabs and the frame of a catalogue picture's page.
+    // The tabs and the frame of a catalogue picture's page; the tabs' words in the interface's
+    // language where the resource tree has them.
     void show_tabs();
     // Loads the photograph and the description of catalogue picture `name` from the catalogue
-    // folder `catalogue_dir`, those it has, and shows the photograph.
+    // folder `catalogue_dir`, those it has, and shows the photograph. The description and the
+    // photograph's caption are in the interface's language where the folder has them.
     void show_place(const QString& name, const QString& catalogue_dir);
     // Hides the whole panel.
     void hide();
@@ -58,7 +62,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void load_description(const QString& path);
+    void show_tab_in_language(widgets::PictureControl* tab, const QString& relative);
+    void load_description(const PlaceTexts& texts);
+    void show_description_file(const QString& path);
     std::optional<pixels::ColourWord> photograph_colour() const;
     std::optional<pixels::ColourWord> description_colour(int x, int y) const;
     void take_colour(std::optional<pixels::ColourWord> colour);
@@ -67,6 +73,7 @@ private:
     const core::ResourcePaths& paths_;
     const core::DrawingState& drawing_;
     colours::ColourPanel& colours_;
+    bool tabs_in_language_ = false;
 };
 
 } // namespace catalogue

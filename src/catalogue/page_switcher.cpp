@@ -1,5 +1,6 @@
 #include "catalogue/page_switcher.h"
 
+#include "catalogue/content_language.h"
 #include "catalogue/info_panel.h"
 #include "colours/colour_panel.h"
 #include "history/fitted_picture.h"
@@ -68,6 +69,19 @@ void PageSwitcher::open_picture(const QString& name, const QString& catalogue_di
     colours_.show_opening_colours();
 }
 
+bool PageSwitcher::show_start_page_in_language()
+{
+    const QString path = language_file(paths_.app_dir + "res/", QStringLiteral("interface/main.jpg"));
+    if (path.isEmpty())
+        return false;
+    try {
+        controls_.page_background->load_picture(path);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 void PageSwitcher::show_own_drawing(bool opened)
 {
     if (opened) {
@@ -86,7 +100,8 @@ void PageSwitcher::show_start_page()
 {
     if (!may_replace_())
         return;
-    controls_.page_background->load_picture(paths_.interface_dir + "main.jpg");
+    if (!show_start_page_in_language())
+        controls_.page_background->load_picture(paths_.interface_dir + "main.jpg");
     work_page_shown_ = false;
     history_.forget();
     set_tools_enabled(false);

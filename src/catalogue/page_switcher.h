@@ -56,6 +56,10 @@ public:
     void show_own_drawing(bool opened);
     // The button home_button and the menu item "Главная".
     void show_start_page();
+    // The start page's title is drawn in its picture: the start page of the interface's language,
+    // where the resource tree has one, replaces the one shown. Whether it could be shown; a
+    // language without one, or one that cannot be read, leaves the Russian page to the caller.
+    bool show_start_page_in_language();
 
 private:
     void open_picture(const QString& name, const QString& catalogue_dir);

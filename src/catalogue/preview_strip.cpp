@@ -1,6 +1,7 @@
 #include "catalogue/preview_strip.h"
 
 #include "catalogue/catalogue_listing.h"
+#include "catalogue/content_language.h"
 #include "formats/picture_density.h"
 #include "platform/error_guard.h"
 
@@ -151,7 +152,9 @@ void PreviewStrip::make_thumbnail(int entry, int slot)
     widgets::PictureControl* thumbnail = slot_control(slot);
     slot_dirs_[slot] = item->data(catalogue_dir_role).toString();
     slot_keys_[slot] = key_of(entry);
+    // The hint names the picture's files; the child is told the place's name in the language.
     thumbnail->set_hint(picture_name(item->text()));
+    thumbnail->setAccessibleName(place_texts(thumbnail->hint(), slot_dirs_[slot]).shown_name);
     if (const Thumbnail* decoded = loader_.find(slot_keys_[slot])) {
         show_decoded(slot, *decoded);
     } else {

@@ -65,12 +65,11 @@ void sheet(QPainter& p)
     p.drawRect(canvas_area);
 }
 
-void colourful_title(QPainter& p, const QRectF& box)
+void colourful_title(QPainter& p, const QRectF& box, const QString& title)
 {
     QFont font("DejaVu Sans");
     font.setPixelSize(64);
     font.setBold(true);
-    const QString title = QStringLiteral("Колоритон");
     const QColor letters[] = {QColor(255, 0, 0),    QColor(255, 102, 0),  QColor(240, 200, 0),
                               QColor(59, 188, 9),   QColor(55, 186, 219), QColor(0, 0, 255),
                               QColor(177, 24, 193), QColor(255, 0, 0),    QColor(255, 102, 0)};
@@ -144,10 +143,10 @@ void crayons(QPainter& p, QPointF bottom_left)
     p.drawRoundedRect(QRectF(bottom_left.x() - 8, bottom_left.y() - 40, 7 * 26 + 10, 48), 6, 6);
 }
 
-void start_page_art(QPainter& p)
+void start_page_art(QPainter& p, const QString& title)
 {
     const QRectF c(canvas_area);
-    colourful_title(p, QRectF(c.left(), c.top() + 40, c.width(), 90));
+    colourful_title(p, QRectF(c.left(), c.top() + 40, c.width(), 90), title);
     const QColor bands[] = {QColor(255, 0, 0),   QColor(255, 102, 0),  QColor(255, 230, 0),
                             QColor(59, 188, 9),  QColor(55, 186, 219), QColor(0, 0, 255),
                             QColor(177, 24, 193)};
@@ -175,7 +174,7 @@ void start_page_art(QPainter& p)
     p.drawPath(arrow);
 }
 
-QImage page(bool start)
+QImage page(bool start, const QString& title = QStringLiteral("Колоритон"))
 {
     QImage image = opaque_canvas(page_width, page_height);
     paint_paper(image);
@@ -187,7 +186,7 @@ QImage page(bool start)
     shelves(p);
     sheet(p);
     if (start)
-        start_page_art(p);
+        start_page_art(p, title);
     else
         soft_panel(p, photo_area, QColor(236, 246, 255));
     return image;
@@ -220,6 +219,11 @@ QImage design_drawing()
 }
 
 } // namespace
+
+QImage start_page(const QString& title)
+{
+    return page(true, title);
+}
 
 void render_backgrounds(const Output& out)
 {

@@ -112,8 +112,18 @@ void render_buttons(const Output& out)
     out.design_bmp("undo_button", history_button(false, false));
     out.design_bmp("redo_button", history_button(true, false));
 
-    out.design_bmp("photo_tab", tab(80, 70, "Фотография", true));
-    out.design_bmp("description_tab", tab(120, 120, "Описание", false));
+    out.design_bmp("photo_tab", photo_tab(QStringLiteral("Фотография")));
+    out.design_bmp("description_tab", description_tab(QStringLiteral("Описание")));
+}
+
+QImage photo_tab(const QString& word)
+{
+    return tab(80, 70, word, true);
+}
+
+QImage description_tab(const QString& word)
+{
+    return tab(120, 120, word, false);
 }
 
 } // namespace artgen

@@ -41,6 +41,7 @@ void render_all(const QString& art_dir, const artgen::Output& out, const artgen:
     render_interface(out);
     artgen::render_extra_pictures(out);
     artgen::render_catalogue(out, job);
+    artgen::render_languages(art_dir + "/lang", out);
 }
 
 } // namespace
