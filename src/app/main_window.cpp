@@ -14,6 +14,7 @@
 #include "drawing/tool_buttons.h"
 #include "formats/picture_density.h"
 #include "history/drawing_files.h"
+#include "history/recovery_record.h"
 #include "history/snapshot.h"
 #include "history/undo_redo.h"
 #include "history/unsaved_changes.h"
@@ -22,12 +23,14 @@
 #include "output/output_windows.h"
 #include "output/print_window.h"
 #include "platform/error_guard.h"
+#include "platform/errors.h"
 #include "skin/hint_manager.h"
 #include "skin/skin_manager.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -48,8 +51,7 @@ output::HelpControls help_controls(const MainWindowControls& c)
 
 } // namespace
 
-MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(const QString& app_dir, QWidget* parent) : QMainWindow(parent)
 {
     set_up_window();
     auto* client = new QWidget(this);
@@ -73,6 +75,8 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // The record's writer may still hold the canvas; it ends before the controls do.
+    recovery_.reset();
     if (cursor_hidden_)
         QGuiApplication::restoreOverrideCursor();
 }
@@ -82,6 +86,7 @@ void MainWindow::apply_settings(const settings::Settings& values, const QSet<QSt
     sound_cues_->apply(values.sound_enabled, values.sound_volume,
                        locked.contains(QStringLiteral("sound/enabled")));
     undo_redo_->keep_outlines(values.keep_outlines);
+    undo_redo_->keep_steps(values.undo_steps);
     state_.allowed = {values.allow_saving, values.allow_opening, values.allow_printing};
     output_windows_->show_allowances();
     drawing_files_->show_allowances();
@@ -107,10 +112,9 @@ void MainWindow::show_on_screen(bool whole_screen)
 void MainWindow::create_finger_targets(QWidget* client)
 {
     const MainWindowControls& c = controls_;
-    std::vector<QWidget*> small{c.size_1_button,   c.size_2_button,   c.photo_tab,
-                                c.description_tab, c.triangle_button, c.rhombus_button,
-                                c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button,
-                                c.line_button};
+    std::vector<QWidget*> small{
+        c.size_1_button,  c.size_2_button,    c.photo_tab,      c.description_tab,          c.triangle_button,
+        c.rhombus_button, c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button, c.line_button};
     for (QWidget* pattern : c.pattern_buttons())
         small.push_back(pattern);
     finger_targets_ = std::make_unique<FingerTargets>(client, c.page_background, std::move(small));
@@ -235,7 +239,12 @@ void MainWindow::create_subsystems()
     drawing_files_ = std::make_unique<history::DrawingFiles>(
         history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
                                      &controls_.save_dialog, &controls_.open_dialog},
-        paths, state_.allowed, *unsaved_changes_, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
+        paths, state_.allowed, *unsaved_changes_, [this](bool opened) {
+            page_switcher_->show_own_drawing(opened);
+            if (opened && recovery_)
+                recovery_->page_opened(
+                    {history::RecordedPage::Kind::own_drawing, drawing_files_->opened_path(), {}});
+        });
     saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, state_.allowed, this);
     exit_ = std::make_unique<ExitConfirmation>(state_.paths, *saving_, this);
     // No step replaces a drawing with unsaved changes without asking whether to save it.
@@ -295,6 +304,56 @@ void MainWindow::start_up(const QString& app_dir)
     sound_cues_->connect_thumbnails(thumbnails);
 }
 
+void MainWindow::keep_recovery_record(const QString& folder)
+{
+    const std::optional<history::RecoveredDrawing> recovered =
+        history::RecoveryRecord::take_dead_copy_record(folder);
+    recovery_ = std::make_unique<history::RecoveryRecord>(folder);
+    page_switcher_->set_page_listener(
+        [this](const history::RecordedPage& page) { recovery_->page_opened(page); });
+    undo_redo_->set_change_listener([this] { recovery_->record(controls_.canvas->picture()); });
+    if (recovered)
+        platform::guarded([&] { restore_drawing(*recovered); });
+}
+
+void MainWindow::restore_drawing(const history::RecoveredDrawing& recovered)
+{
+    history::RecordedPage page = recovered.page;
+    bool place_shown = false;
+    if (page.kind == history::RecordedPage::Kind::place) {
+        try {
+            page_switcher_->open_picture(page.name, page.catalogue_dir);
+            place_shown = true;
+        } catch (const platform::UserError&) {
+            // A place removed since is no reason to lose the drawing: it stays as one's own.
+        }
+    }
+    controls_.canvas->set_picture(recovered.picture);
+    if (!place_shown) {
+        page = {history::RecordedPage::Kind::own_drawing, page.name, {}};
+        page_switcher_->show_own_drawing(true);
+    }
+    recovery_->page_opened(page);
+    recovery_->record(controls_.canvas->picture());
+    show_notice(tr("Рисунок восстановлен"));
+}
+
+void MainWindow::show_notice(const QString& text)
+{
+    auto* notice = new QLabel(text, controls_.canvas->parentWidget());
+    notice->setObjectName("notice");
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setStyleSheet(QStringLiteral("background: #fff8c0; color: black; border: 2px solid #e0a000;"
+                                         "border-radius: 8px; padding: 6px; font-size: 16pt;"));
+    notice->adjustSize();
+    const QRect canvas = controls_.canvas->geometry();
+    notice->move(canvas.center().x() - notice->width() / 2, canvas.top() + 12);
+    notice->show();
+    notice->raise();
+    constexpr int shown_ms = 5000;
+    QTimer::singleShot(shown_ms, notice, &QObject::deleteLater);
+}
+
 output::WorkPageExample MainWindow::work_page_example() const
 {
     auto example = std::make_unique<MainWindow>(state_.paths.app_dir);
@@ -318,7 +377,7 @@ void MainWindow::register_cursors()
     for (const auto& [number, file] : cursors)
         state_.screen_cursors.register_cursor(
             number, formats::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file),
-                                               formats::wanted_density(devicePixelRatioF())));
+                                              formats::wanted_density(devicePixelRatioF())));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -327,7 +386,8 @@ void MainWindow::showEvent(QShowEvent* event)
     // Loaded once the first paint is on its way, so the window never waits for the sounds; the help
     // picture's window, never on screen, plays none.
     if (!event->spontaneous() && !testAttribute(Qt::WA_DontShowOnScreen))
-        QTimer::singleShot(0, this, [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
+        QTimer::singleShot(0, this,
+                           [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -336,6 +396,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Stays open unless the question was answered Yes, also when something in between failed.
     bool may_close = false;
     platform::guarded([&] { may_close = exit_->confirm_close(); });
+    if (may_close && recovery_)
+        recovery_->remove();
     if (may_close)
         event->accept();
     else
