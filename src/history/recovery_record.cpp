@@ -127,6 +127,7 @@ void RecoveryRecord::remove()
         wanted.removed = true;
     });
     wait_for_writes();
+    lock_.unlock();
 }
 
 void RecoveryRecord::wait_for_writes()

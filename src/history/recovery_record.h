@@ -56,7 +56,7 @@ public:
     void page_opened(const RecordedPage& page);
     // The canvas changed: it is written in the background.
     void record(const pixels::Bitmap& canvas);
-    // The program ends cleanly: the record goes and nothing more is written.
+    // The program ends cleanly: the record and its lock go, and nothing more is written.
     void remove();
     // Returns once everything asked so far is on disk (or failed).
     void wait_for_writes();

@@ -37,15 +37,17 @@ int draw_and_wait(const QStringList& arguments)
     app::MainWindow form(app_dir);
     form.show();
     form.keep_recovery_record(records);
-    QTest::qWaitFor([&] { return form.preview_strip().settled(); });
+    if (!QTest::qWaitFor([&] { return form.preview_strip().settled(); }))
+        return 1;
     QTest::mouseClick(form.preview_strip().thumbnail(0), Qt::LeftButton);
     form.state().drawing.current_tool = core::Tool::brush;
     int writes = 0;
-    // The first write is the page's, each press's comes after.
-    form.recovery_record()->set_before_rename([&] {
-        if (++writes == die_in_write + 1)
-            std::raise(SIGKILL);
-    });
+    // The page is written by now: each write from here on is a press's.
+    if (die_in_write)
+        form.recovery_record()->set_before_rename([&] {
+            if (++writes == die_in_write)
+                std::raise(SIGKILL);
+        });
     for (int n = 1; n <= presses; ++n) {
         press_brush(form, n);
         formats::write_bmp(form.controls().canvas->picture(), reference(references, n));
