@@ -67,6 +67,17 @@ void remove_copy_files(const QString& base)
             dir.remove(name);
 }
 
+// Takes the lock of the copy `base` when no living copy holds it, and then removes its files.
+bool remove_if_dead(const QString& base)
+{
+    QLockFile lock(base + ".lock");
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return false;
+    remove_copy_files(base);
+    return true;
+}
+
 } // namespace
 
 RecoveryRecord::RecoveryRecord(const QString& folder)
@@ -104,6 +115,9 @@ std::optional<RecoveredDrawing> RecoveryRecord::take_dead_copy_record(const QStr
         if (recovered)
             return recovered;
     }
+    // Copies that died on a page without a drawing of their own leave only its name.
+    for (const QString& page : dir.entryList({record_prefix + "*.page"}, QDir::Files | QDir::Hidden))
+        remove_if_dead(dir.filePath(page.chopped(5)));
     return std::nullopt;
 }
 
