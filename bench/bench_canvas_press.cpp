@@ -95,8 +95,8 @@ BENCHMARK(BM_ReleaseRectangle)->Apply(repeated);
 // written by a thread of its own, so a press only hands it the canvas.
 void press_recorded(benchmark::State& state, core::Tool tool, QPoint at)
 {
+    QTemporaryDir records; // outlives the window, which holds its lock there
     BenchWindow window;
-    QTemporaryDir records;
     window.form.keep_recovery_record(records.path());
     window.form.state().drawing.current_tool = tool;
     int round = 0;
