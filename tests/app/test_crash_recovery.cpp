@@ -2,6 +2,7 @@
 #include "support/main_window.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -70,6 +71,7 @@ private slots:
     void a_killed_copy_gives_its_drawing_back_at_the_next_start_data();
     void a_killed_copy_gives_its_drawing_back_at_the_next_start();
     void copies_keep_their_records_apart_and_a_clean_exit_leaves_none();
+    void the_program_itself_gives_a_drawing_back_and_keeps_it_when_killed();
 };
 
 void CrashRecoveryTest::a_killed_copy_gives_its_drawing_back_at_the_next_start_data()
@@ -163,6 +165,40 @@ void CrashRecoveryTest::copies_keep_their_records_apart_and_a_clean_exit_leaves_
         QVERIFY(window->form().close());
     }
     QCOMPARE(QDir(records.path()).entryList(QDir::Files), QStringList());
+}
+
+// The program as installed, started without a window of the test's: it takes a dead copy's record
+// from the user's state folder and keeps the drawing in a record of its own until it is killed.
+void CrashRecoveryTest::the_program_itself_gives_a_drawing_back_and_keeps_it_when_killed()
+{
+    QTemporaryDir state;
+    const QString folder = state.path() + "/koloriton/";
+    QVERIFY(QDir().mkpath(folder));
+    QImage image(474, 593, QImage::Format_RGB32);
+    image.fill(qRgb(10, 120, 230));
+    image.setPixel(100, 200, qRgb(250, 0, 0));
+    const pixels::Bitmap drawing = pixels::Bitmap::from_image(image);
+    const history::RecordedPage page{history::RecordedPage::Kind::own_drawing, "/школа/рисунок.bmp", {}};
+    {
+        history::RecoveryRecord dead(folder);
+        dead.page_opened(page);
+        dead.record(drawing);
+    }
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_STATE_HOME", state.path());
+    environment.insert("XDG_CONFIG_HOME", state.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(KOLORITON_PROGRAM));
+    QVERIFY(program.waitForStarted());
+    const QString own = folder + QStringLiteral("copy-%1-1.bmp").arg(program.processId());
+    QVERIFY(QTest::qWaitFor([&] { return QFileInfo(own).size() > 0; }, 60000));
+    program.kill();
+    QVERIFY(program.waitForFinished(10000));
+
+    const std::optional<history::RecoveredDrawing> kept = history::RecoveryRecord::take_dead_copy_record(folder);
+    QVERIFY(kept && kept->picture == drawing && kept->page == page);
+    QVERIFY(!history::RecoveryRecord::take_dead_copy_record(folder));
 }
 
 int main(int argc, char* argv[])
