@@ -93,8 +93,10 @@ private:
         } catch (const platform::FileError& error) {
             report_(QStringLiteral("%1; файл не учтён").arg(error.text()));
         } catch (const IniError& error) {
-            report_(
-                QStringLiteral("%1:%2: %3; файл не учтён").arg(path_).arg(error.line).arg(error.what_text));
+            report_(QStringLiteral("%1:%2: %3; файл не учтён")
+                        .arg(path_)
+                        .arg(error.line)
+                        .arg(error.what_text));
         }
         return std::nullopt;
     }
@@ -102,10 +104,8 @@ private:
     void problem(const IniEntry& entry, const QString& what)
     {
         if (++told_ <= problems_told_a_file)
-            report_(QStringLiteral("%1:%2: %3: %4; строка не учтена")
-                        .arg(path_)
-                        .arg(entry.line)
-                        .arg(entry.name, what));
+            report_(
+                QStringLiteral("%1:%2: %3: %4; строка не учтена").arg(path_).arg(entry.line).arg(entry.name, what));
     }
 
     void read_locks(const IniEntry& entry, QSet<QString>* locks)

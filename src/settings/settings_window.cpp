@@ -21,9 +21,12 @@ namespace {
 // The titles of the files' groups in the window.
 QString group_title(const QString& group)
 {
-    static const std::pair<const char*, const char*> titles[] = {
-        {"drawing", "Рисование"}, {"window", "Окно"},  {"allow", "Что можно ребёнку"},
-        {"folders", "Папки"},     {"places", "Места"}, {"sound", "Звуки"}};
+    static const std::pair<const char*, const char*> titles[] = {{"drawing", "Рисование"},
+                                                                 {"window", "Окно"},
+                                                                 {"allow", "Что можно ребёнку"},
+                                                                 {"folders", "Папки"},
+                                                                 {"places", "Места"},
+                                                                 {"sound", "Звуки"}};
     for (const auto& [name, title] : titles)
         if (group == QLatin1String(name))
             return QString::fromUtf8(title);
