@@ -28,7 +28,7 @@ void press_brush(app::MainWindow& form, int n)
 }
 
 // The copy to be killed: over the program folder `app_dir`, it keeps its record in `records`,
-// opens the first place and makes `presses` brush presses at a child's pace, writing the drawing
+// opens the first place and makes `presses` brush presses, writing the drawing
 // after each to `references` and telling the parent. With `die_in_write`, it kills itself in the
 // middle of the record's write of that press, between the write and the rename.
 int draw_and_wait(const QStringList& arguments)
@@ -52,10 +52,10 @@ int draw_and_wait(const QStringList& arguments)
     for (int n = 1; n <= presses; ++n) {
         press_brush(form, n);
         formats::write_bmp(form.controls().canvas->picture(), reference(references, n));
-        if (die_in_write)
+        // A child's pace, at which each record is written before the next press, whatever the
+        // machine's load; the last press is killed while its record may still be written.
+        if (die_in_write || n < presses)
             form.recovery_record()->wait_for_writes();
-        else
-            QTest::qWait(150);
     }
     std::printf("drawn\n");
     std::fflush(stdout);
