@@ -1,3 +1,4 @@
+#include "history/recovery_record.h"
 #include "main_window_fixture.h"
 #include "offscreen_main.h"
 #include "targets.h"
@@ -90,13 +91,46 @@ void BM_ReleaseRectangle(benchmark::State& state)
 }
 BENCHMARK(BM_ReleaseRectangle)->Apply(repeated);
 
-// Undo and redo by their buttons after a fill: each writes the canvas to one snapshot, reads the
-// other and shows it. Only the step named is timed; the other one brings the window back.
-void undo_redo(benchmark::State& state, bool time_undo)
+// The brush dot and the fill while the drawing is recorded for after a crash: the record is
+// written by a thread of its own, so a press only hands it the canvas.
+void press_recorded(benchmark::State& state, core::Tool tool, QPoint at)
+{
+    QTemporaryDir records; // outlives the window, which holds its lock there
+    BenchWindow window;
+    window.form.keep_recovery_record(records.path());
+    window.form.state().drawing.current_tool = tool;
+    int round = 0;
+    for (auto _ : state) {
+        window.form.state().drawing.current_colour = ++round % 2 ? 0x000000FF : 0x0000FF00;
+        window.click(at, at);
+    }
+    window.form.recovery_record()->wait_for_writes();
+}
+void BM_PressBrushRecorded(benchmark::State& state)
+{
+    press_recorded(state, core::Tool::brush, {237, 296});
+}
+BENCHMARK(BM_PressBrushRecorded)->Apply(repeated);
+void BM_PressFillRecorded(benchmark::State& state)
+{
+    press_recorded(state, core::Tool::fill, {5, 5});
+}
+BENCHMARK(BM_PressFillRecorded)->Apply(repeated);
+
+// Undo and redo by their buttons after fills: with one step each writes the canvas to one
+// snapshot, reads the other and shows it; with 50 steps kept in memory, behind 50 fills, each
+// shows the step it brings back. Only the step named is timed; the other one brings the window back.
+void undo_redo(benchmark::State& state, bool time_undo, int steps = 1)
 {
     BenchWindow window;
+    settings::Settings values;
+    values.undo_steps = steps;
+    window.form.apply_settings(values);
     window.form.state().drawing.current_tool = core::Tool::fill;
-    window.click({5, 5}, {5, 5});
+    for (int fill = 0; fill < steps; ++fill) {
+        window.form.state().drawing.current_colour = fill % 2 ? 0x000000FF : 0x0000FF00;
+        window.click({5, 5}, {5, 5});
+    }
     auto* undo = window.form.controls().undo_button;
     auto* redo = window.form.controls().redo_button;
     for (auto _ : state) {
@@ -122,6 +156,16 @@ void BM_Redo(benchmark::State& state)
 }
 BENCHMARK(BM_Undo)->Apply(repeated);
 BENCHMARK(BM_Redo)->Apply(repeated);
+void BM_Undo50Steps(benchmark::State& state)
+{
+    undo_redo(state, true, 50);
+}
+void BM_Redo50Steps(benchmark::State& state)
+{
+    undo_redo(state, false, 50);
+}
+BENCHMARK(BM_Undo50Steps)->Apply(repeated);
+BENCHMARK(BM_Redo50Steps)->Apply(repeated);
 
 } // namespace
 
@@ -138,7 +182,12 @@ int main(int argc, char** argv)
                            median("BM_PressBrushKeptOutlines"), 1.5);
         reporter.time_line("press, outlines kept: rectangle drag (median, wall)",
                            median("BM_PressRectangleKeptOutlines"), 1.5);
+        reporter.time_line("press, recorded: brush dot (median, wall)", median("BM_PressBrushRecorded"), 1.5);
+        reporter.time_line("press, recorded: fill of the sky (median, wall)", median("BM_PressFillRecorded"),
+                           1.5);
         reporter.time_line("undo by its button (median, wall)", median("BM_Undo"), 2);
         reporter.time_line("redo by its button (median, wall)", median("BM_Redo"), 2);
+        reporter.time_line("undo, 50 steps kept (median, wall)", median("BM_Undo50Steps"), 2);
+        reporter.time_line("redo, 50 steps kept (median, wall)", median("BM_Redo50Steps"), 2);
     });
 }

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/qt_translations.h"
 #include "core/application_icon.h"
+#include "core/resource_paths.h"
 #include "settings/settings_files.h"
 #include "settings/settings_window.h"
 #include "skin/skin_manager.h"
@@ -28,6 +29,7 @@ int run_main_window(QApplication& application, bool whole_screen)
         settings::load_settings(settings::SettingsFiles::from_environment());
     app::MainWindow form(QCoreApplication::applicationDirPath());
     form.apply_settings(loaded.values, loaded.locked);
+    form.keep_recovery_record(core::recovery_dir());
     // The skin comes after every window exists, so the windows are created in their plain look.
     form.skin_manager().set_skin_directory(form.state().paths.skin_dir());
     form.skin_manager().set_skin_name(QStringLiteral("MacOS"));

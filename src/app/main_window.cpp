@@ -14,6 +14,7 @@
 #include "drawing/tool_buttons.h"
 #include "formats/picture_density.h"
 #include "history/drawing_files.h"
+#include "history/recovery_record.h"
 #include "history/snapshot.h"
 #include "history/undo_redo.h"
 #include "history/unsaved_changes.h"
@@ -22,12 +23,14 @@
 #include "output/output_windows.h"
 #include "output/print_window.h"
 #include "platform/error_guard.h"
+#include "platform/errors.h"
 #include "skin/hint_manager.h"
 #include "skin/skin_manager.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -73,6 +76,8 @@ MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // The record's writer may still hold the canvas; it ends before the controls do.
+    recovery_.reset();
     if (cursor_hidden_)
         QGuiApplication::restoreOverrideCursor();
 }
@@ -82,6 +87,7 @@ void MainWindow::apply_settings(const settings::Settings& values, const QSet<QSt
     sound_cues_->apply(values.sound_enabled, values.sound_volume,
                        locked.contains(QStringLiteral("sound/enabled")));
     undo_redo_->keep_outlines(values.keep_outlines);
+    undo_redo_->keep_steps(values.undo_steps);
     state_.allowed = {values.allow_saving, values.allow_opening, values.allow_printing};
     output_windows_->show_allowances();
     drawing_files_->show_allowances();
@@ -235,7 +241,12 @@ void MainWindow::create_subsystems()
     drawing_files_ = std::make_unique<history::DrawingFiles>(
         history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
                                      &controls_.save_dialog, &controls_.open_dialog},
-        paths, state_.allowed, *unsaved_changes_, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
+        paths, state_.allowed, *unsaved_changes_, [this](bool opened) {
+            page_switcher_->show_own_drawing(opened);
+            if (opened && recovery_)
+                recovery_->page_opened(
+                    {history::RecordedPage::Kind::own_drawing, drawing_files_->opened_path(), {}});
+        });
     saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, state_.allowed, this);
     exit_ = std::make_unique<ExitConfirmation>(state_.paths, *saving_, this);
     // No step replaces a drawing with unsaved changes without asking whether to save it.
@@ -296,6 +307,56 @@ void MainWindow::start_up(const QString& app_dir)
     sound_cues_->connect_thumbnails(thumbnails);
 }
 
+void MainWindow::keep_recovery_record(const QString& folder)
+{
+    const std::optional<history::RecoveredDrawing> recovered =
+        history::RecoveryRecord::take_dead_copy_record(folder);
+    recovery_ = std::make_unique<history::RecoveryRecord>(folder);
+    page_switcher_->set_page_listener(
+        [this](const history::RecordedPage& page) { recovery_->page_opened(page); });
+    undo_redo_->set_change_listener([this] { recovery_->record(controls_.canvas->picture()); });
+    if (recovered)
+        platform::guarded([&] { restore_drawing(*recovered); });
+}
+
+void MainWindow::restore_drawing(const history::RecoveredDrawing& recovered)
+{
+    history::RecordedPage page = recovered.page;
+    bool place_shown = false;
+    if (page.kind == history::RecordedPage::Kind::place) {
+        try {
+            page_switcher_->open_picture(page.name, page.catalogue_dir);
+            place_shown = true;
+        } catch (const platform::UserError&) {
+            // A place removed since is no reason to lose the drawing: it stays as one's own.
+        }
+    }
+    controls_.canvas->set_picture(recovered.picture);
+    if (!place_shown) {
+        page = {history::RecordedPage::Kind::own_drawing, page.name, {}};
+        page_switcher_->show_own_drawing(true);
+    }
+    recovery_->page_opened(page);
+    recovery_->record(controls_.canvas->picture());
+    show_notice(tr("Рисунок восстановлен"));
+}
+
+void MainWindow::show_notice(const QString& text)
+{
+    auto* notice = new QLabel(text, controls_.canvas->parentWidget());
+    notice->setObjectName("notice");
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setStyleSheet(QStringLiteral("background: #fff8c0; color: black; border: 2px solid #e0a000;"
+                                         "border-radius: 8px; padding: 6px; font-size: 16pt;"));
+    notice->adjustSize();
+    const QRect canvas = controls_.canvas->geometry();
+    notice->move(canvas.center().x() - notice->width() / 2, canvas.top() + 12);
+    notice->show();
+    notice->raise();
+    constexpr int shown_ms = 5000;
+    QTimer::singleShot(shown_ms, notice, &QObject::deleteLater);
+}
+
 output::WorkPageExample MainWindow::work_page_example() const
 {
     auto example = std::make_unique<MainWindow>(state_.paths.app_dir);
@@ -337,6 +398,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Stays open unless the question was answered Yes, also when something in between failed.
     bool may_close = false;
     platform::guarded([&] { may_close = exit_->confirm_close(); });
+    if (may_close && recovery_)
+        recovery_->remove();
     if (may_close)
         event->accept();
     else

@@ -32,6 +32,8 @@ class UndoRedo;
 class DrawingFiles;
 class SnapshotSlot;
 class UnsavedChanges;
+class RecoveryRecord;
+struct RecoveredDrawing;
 } // namespace history
 namespace output {
 class OutputWindows;
@@ -64,6 +66,12 @@ public:
     // `locked` names the keys a system file locks ("sound/enabled" keeps the session's key from
     // switching sound).
     void apply_settings(const settings::Settings& values, const QSet<QString>& locked = {});
+
+    // Keeps the drawing in progress in `folder` for after a crash (core::recovery_dir() when the
+    // program runs), first giving back the drawing a copy that ended uncleanly left there.
+    void keep_recovery_record(const QString& folder);
+    // Null until keep_recovery_record().
+    history::RecoveryRecord* recovery_record() { return recovery_.get(); }
 
     app::MainWindowControls& controls() { return controls_; }
     core::ProcessState& state() { return state_; }
@@ -109,6 +117,9 @@ private:
     void create_finger_targets(QWidget* client);
     void start_up(const QString& app_dir);
     void register_cursors();
+    void restore_drawing(const history::RecoveredDrawing& recovered);
+    // One short line over the canvas that goes away by itself.
+    void show_notice(const QString& text);
     // A window of its own over the same folder, never shown on screen, on its work page with the
     // first catalogue picture open: what the help picture shows while this one is not there.
     output::WorkPageExample work_page_example() const;
@@ -134,6 +145,7 @@ private:
     std::unique_ptr<SaveBeforeLeaving> saving_;
     std::unique_ptr<ExitConfirmation> exit_;
     std::unique_ptr<SoundCues> sound_cues_;
+    std::unique_ptr<history::RecoveryRecord> recovery_;
     output::OutputWindows* output_windows_ = nullptr;
     skin::SkinManager* skin_manager_ = nullptr; // the look of every window of the program
     skin::HintManager* hint_manager_ = nullptr; // balloon hints of the picture controls

@@ -67,6 +67,13 @@ void PageSwitcher::open_picture(const QString& name, const QString& catalogue_di
     show_work_background();
     controls_.canvas->show();
     colours_.show_opening_colours();
+    tell_page({history::RecordedPage::Kind::place, name, catalogue_dir});
+}
+
+void PageSwitcher::tell_page(const history::RecordedPage& page)
+{
+    if (page_opened_)
+        page_opened_(page);
 }
 
 bool PageSwitcher::show_start_page_in_language()
@@ -107,6 +114,7 @@ void PageSwitcher::show_start_page()
     set_tools_enabled(false);
     controls_.canvas->hide();
     info_.hide();
+    tell_page({});
 }
 
 } // namespace catalogue

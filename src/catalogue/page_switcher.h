@@ -2,11 +2,13 @@
 
 #include "core/drawing_state.h"
 #include "core/resource_paths.h"
+#include "history/recovery_record.h"
 #include "history/unsaved_changes.h"
 #include "widgets/picture_control.h"
 
 #include <QAction>
 #include <array>
+#include <functional>
 
 namespace colours {
 class ColourPanel;
@@ -46,8 +48,16 @@ public:
     // Asked before a catalogue picture or the start page replaces the drawing; without it, both
     // always go on.
     void set_replace_check(history::ReplaceCheck check) { may_replace_ = std::move(check); }
+    // Told of each place opened and of the start page (as a page without a drawing of its own).
+    void set_page_listener(std::function<void(const history::RecordedPage&)> listener)
+    {
+        page_opened_ = std::move(listener);
+    }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
+    // The place `name` of `catalogue_dir` on the work page, without asking about the drawing it
+    // replaces; throws as reading its line drawing does.
+    void open_picture(const QString& name, const QString& catalogue_dir);
     // The click of every thumbnail of the preview strip; the sender carries the picture name as its
     // hint, and `catalogue_dir` is the catalogue folder the strip listed it from.
     void open_catalogue_picture(widgets::PictureControl* sender, const QString& catalogue_dir);
@@ -62,7 +72,7 @@ public:
     bool show_start_page_in_language();
 
 private:
-    void open_picture(const QString& name, const QString& catalogue_dir);
+    void tell_page(const history::RecordedPage& page);
     void set_tools_enabled(bool enabled);
     void show_work_background();
 
@@ -75,6 +85,7 @@ private:
     history::UnsavedChanges& changes_;
     history::ReplaceCheck may_replace_ = [] { return true; };
     history::UndoRedo& history_;
+    std::function<void(const history::RecordedPage&)> page_opened_;
 };
 
 } // namespace catalogue

@@ -97,6 +97,15 @@ QString private_snapshot_dir()
     return folder + '/';
 }
 
+QString recovery_dir()
+{
+    // Qt 6.4 has no standard location for the state folder.
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    const QString base = QDir::isAbsolutePath(state) ? state : QDir::homePath() + "/.local/state";
+    const QString folder = base + "/koloriton/";
+    return QDir().mkpath(folder) && QFileInfo(folder).isWritable() ? folder : private_snapshot_dir();
+}
+
 QString user_drawings_dir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QStringLiteral("/Колоритон/");

@@ -57,6 +57,10 @@ QString user_drawings_dir();
 // The user's own folder (mode 0700) under the runtime directory, or the temporary directory
 // without one, for snapshots when the home folder cannot hold them.
 QString private_snapshot_dir();
+// Where each running copy keeps the drawing in progress for after a crash: koloriton/ in the
+// user's state folder (XDG_STATE_HOME, or ~/.local/state without it), made when missing, or
+// private_snapshot_dir() when it cannot be made (no home folder, a read-only one).
+QString recovery_dir();
 // Where the user's own places are made: koloriton/ in the user's data folder (XDG_DATA_HOME).
 QString user_catalogue_dir();
 // Every catalogue folder of the executable in `program_dir`, in the order of

@@ -52,8 +52,10 @@ void Canvas::pointer_pressed(QPoint at, PointerStyle style)
     keep_current_outlines();
     // A second button pressed during a drag ends the first, so its rubber band is neither left
     // behind nor taken into the snapshot.
-    if (under_way_)
+    if (under_way_) {
         repaint(std::exchange(under_way_, nullptr)->cancel());
+        end_gesture();
+    }
     history_.take_snapshot();
     CanvasTool& tool = tool_for(style);
     under_way_ = &tool;
@@ -76,12 +78,15 @@ void Canvas::pointer_released(QPoint at)
         return;
     keep_current_outlines();
     repaint(std::exchange(under_way_, nullptr)->release(at));
+    end_gesture();
 }
 
 void Canvas::pointer_cancelled()
 {
-    if (under_way_)
-        repaint(std::exchange(under_way_, nullptr)->cancel());
+    if (!under_way_)
+        return;
+    repaint(std::exchange(under_way_, nullptr)->cancel());
+    end_gesture();
 }
 
 CanvasTool& Canvas::tool_for(PointerStyle style)
@@ -124,8 +129,16 @@ void Canvas::keep_current_outlines()
 
 void Canvas::repaint(const QRect& changed)
 {
-    if (!changed.isEmpty())
-        canvas_->picture_changed(changed);
+    if (changed.isEmpty())
+        return;
+    canvas_->picture_changed(changed);
+    gesture_changed_ = true;
+}
+
+void Canvas::end_gesture()
+{
+    if (std::exchange(gesture_changed_, false))
+        history_.gesture_changed_canvas();
 }
 
 } // namespace drawing

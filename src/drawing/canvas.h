@@ -62,6 +62,8 @@ private:
     // redo change.
     void keep_current_outlines();
     void repaint(const QRect& changed);
+    // Tells history that the gesture now ending changed the canvas, if it did.
+    void end_gesture();
 
     widgets::PictureControl* canvas_;
     const core::DrawingState& drawing_;
@@ -80,6 +82,8 @@ private:
     // The tool that took the latest press, until its release: the gesture stays with the tool it
     // began with, whatever tool is chosen meanwhile.
     CanvasTool* under_way_ = nullptr;
+    // Whether the gesture under way changed any pixel.
+    bool gesture_changed_ = false;
 };
 
 } // namespace drawing

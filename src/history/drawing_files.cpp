@@ -94,6 +94,7 @@ void DrawingFiles::open_drawing(const QString& path)
     read_fitted_picture(path, fitted);
     controls_.canvas->set_picture(std::move(fitted));
     changes_.mark_clean();
+    opened_path_ = path;
 }
 
 } // namespace history

@@ -53,6 +53,8 @@ public:
     // allowed.
     bool save_drawing();
     void open_drawing();
+    // The file the drawing on the canvas was last opened from.
+    const QString& opened_path() const { return opened_path_; }
 
 private:
     QString chosen_save_path();
@@ -65,6 +67,7 @@ private:
     ShowOwnDrawing show_own_drawing_;
     FileDialogRunner run_dialog_;
     ReplaceCheck may_replace_ = [] { return true; };
+    QString opened_path_;
 };
 
 } // namespace history

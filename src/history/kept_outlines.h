@@ -13,6 +13,8 @@ namespace history {
 // outlines of the picture it brings back. Switched off, there are never any.
 class KeptOutlines {
 public:
+    using Mask = std::shared_ptr<const pixels::OutlineMask>;
+
     void set_enabled(bool enabled) { enabled_ = enabled; }
 
     // A line drawing was opened on the canvas: its pure black pixels become the outlines.
@@ -29,9 +31,11 @@ public:
     // The outlines of the picture on the canvas; null when none are kept.
     const pixels::OutlineMask* current() const { return current_.get(); }
 
-private:
-    using Mask = std::shared_ptr<const pixels::OutlineMask>;
+    // The same, to keep with a step of history, and the outlines of a step brought back.
+    const Mask& shared_current() const { return current_; }
+    void show(Mask outlines) { current_ = std::move(outlines); }
 
+private:
     bool enabled_ = false;
     Mask current_;
     Mask undo_;

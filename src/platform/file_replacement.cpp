@@ -166,7 +166,8 @@ QString temporary_name_beside(const QString& target, quint32 random)
     return QDir(info.path()).filePath(name + ending);
 }
 
-void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacement how)
+void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacement how,
+                  const std::function<void()>& before_rename)
 {
     const QString target = replaced_file(path);
     const std::optional<mode_t> mode = refuse_read_only(target, path);
@@ -188,6 +189,8 @@ void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacem
         discard(file, temporary);
         file_error(path, system_reason(EIO));
     }
+    if (before_rename)
+        before_rename();
     put_in_place(temporary, target, path, how);
     if (how == Replacement::over_the_old_file) {
         sync_folder(QFileInfo(target).path());

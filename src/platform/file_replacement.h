@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 namespace platform {
 
@@ -21,8 +22,10 @@ enum class Replacement {
 // stays; the new file keeps the old one's permissions; a read-only file or a folder is refused.
 // A save (over_the_old_file) is flushed to the disk, and then its folder, before it returns.
 // The temporary name fits whatever name the file system accepts for `path`. Throws FileError
-// naming `path` with the system's reason.
-void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacement how);
+// naming `path` with the system's reason. `before_rename`, when given, runs once the temporary
+// file is written and closed, just before it takes the file's place: a test stops a write there.
+void replace_file(const QString& path, const uchar* bytes, qint64 size, Replacement how,
+                  const std::function<void()>& before_rename = {});
 
 // The temporary file a replacement of `target` writes first: in its folder, named after it with
 // a random ".<8 hex digits>.tmp" ending, the name cut short where the file system's limit on a

@@ -29,13 +29,23 @@ struct Settings {
     // Sounds answer the child's actions; a classroom's system file may switch them off.
     bool sound_enabled = true;
     int sound_volume = 100;
+    // How many steps undo goes back on one page.
+    int undo_steps = 1;
 
     bool operator==(const Settings&) const = default;
 };
 
+// A whole number within the key's own bounds; `unit` follows it in the settings window (" %").
+struct WholeNumber {
+    int Settings::*member;
+    int minimum;
+    int maximum;
+    const char* unit = "";
+};
+
 // A key's value: a switch (true or false), a folder (an absolute path, empty for the usual one) or
-// a percentage (a whole number from 0 to 100).
-using SettingValue = std::variant<bool Settings::*, QString Settings::*, int Settings::*>;
+// a whole number within its bounds.
+using SettingValue = std::variant<bool Settings::*, QString Settings::*, WholeNumber>;
 
 // One key of the settings files, by its "group/key" name.
 struct SettingKey {
@@ -45,11 +55,12 @@ struct SettingKey {
     const char* label;
 
     bool is_switch() const { return std::holds_alternative<bool Settings::*>(value); }
-    bool is_percentage() const { return std::holds_alternative<int Settings::*>(value); }
+    bool is_whole_number() const { return std::holds_alternative<WholeNumber>(value); }
     bool& flag(Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     bool flag(const Settings& values) const { return values.*std::get<bool Settings::*>(value); }
-    int& percentage(Settings& values) const { return values.*std::get<int Settings::*>(value); }
-    int percentage(const Settings& values) const { return values.*std::get<int Settings::*>(value); }
+    const WholeNumber& bounds() const { return std::get<WholeNumber>(value); }
+    int& number(Settings& values) const { return values.*bounds().member; }
+    int number(const Settings& values) const { return values.*bounds().member; }
     QString& folder(Settings& values) const { return values.*std::get<QString Settings::*>(value); }
     const QString& folder(const Settings& values) const
     {
@@ -58,8 +69,9 @@ struct SettingKey {
 };
 
 // Every key, in the order the settings window and the manual page show them.
-inline const std::array<SettingKey, 12> setting_keys{{
+inline const std::array<SettingKey, 13> setting_keys{{
     {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
+    {"drawing/undo_steps", WholeNumber{&Settings::undo_steps, 1, 50}, "Сколько шагов можно отменить"},
     {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
     {"window/fit_small_screens", &Settings::fit_small_screens,
      "Во весь экран, если окно не помещается на экране"},
@@ -71,7 +83,7 @@ inline const std::array<SettingKey, 12> setting_keys{{
     {"input/hide_cursor", &Settings::hide_cursor, "Скрыть указатель мыши"},
     {"folders/drawings", &Settings::drawings_folder, "Папка для рисунков"},
     {"sound/enabled", &Settings::sound_enabled, "Звуки"},
-    {"sound/volume", &Settings::sound_volume, "Громкость звуков"},
+    {"sound/volume", WholeNumber{&Settings::sound_volume, 0, 100, " %"}, "Громкость звуков"},
 }};
 
 } // namespace settings

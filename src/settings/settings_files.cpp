@@ -42,11 +42,11 @@ std::optional<bool> parse_switch(const QString& text)
     return std::nullopt;
 }
 
-std::optional<int> parse_percentage(const QString& text)
+std::optional<int> parse_whole_number(const QString& text, const WholeNumber& bounds)
 {
     bool whole = false;
     const int value = text.trimmed().toInt(&whole);
-    if (!whole || value < 0 || value > 100)
+    if (!whole || value < bounds.minimum || value > bounds.maximum)
         return std::nullopt;
     return value;
 }
@@ -148,12 +148,14 @@ private:
                 key.flag(into) = *on;
             else
                 problem(entry, QStringLiteral("«%1» — не true и не false").arg(text.left(80)));
-        } else if (key.is_percentage()) {
-            if (const std::optional<int> percent = parse_percentage(text))
-                key.percentage(into) = *percent;
+        } else if (key.is_whole_number()) {
+            if (const std::optional<int> number = parse_whole_number(text, key.bounds()))
+                key.number(into) = *number;
             else
-                problem(entry,
-                        QStringLiteral("«%1» — не целое число от 0 до 100").arg(text.left(80)));
+                problem(entry, QStringLiteral("«%1» — не целое число от %2 до %3")
+                                   .arg(text.left(80))
+                                   .arg(key.bounds().minimum)
+                                   .arg(key.bounds().maximum));
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
             key.folder(into) = QDir::cleanPath(text);
         } else {
@@ -170,8 +172,8 @@ QString value_text(const Settings& values, const SettingKey& key)
 {
     if (key.is_switch())
         return key.flag(values) ? QStringLiteral("true") : QStringLiteral("false");
-    if (key.is_percentage())
-        return QString::number(key.percentage(values));
+    if (key.is_whole_number())
+        return QString::number(key.number(values));
     return key.folder(values);
 }
 

@@ -45,8 +45,8 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
     for (const SettingKey& key : setting_keys) {
         if (key.is_switch())
             add_switch(key);
-        else if (key.is_percentage())
-            add_percentage(key);
+        else if (key.is_whole_number())
+            add_whole_number(key);
         else
             add_folder_chooser(key);
     }
@@ -109,16 +109,16 @@ void SettingsWindow::add_switch(const SettingKey& key)
     add_row(key, {box});
 }
 
-void SettingsWindow::add_percentage(const SettingKey& key)
+void SettingsWindow::add_whole_number(const SettingKey& key)
 {
     auto* label = new QLabel(QString::fromUtf8(key.label) + ':', this);
     auto* box = new QSpinBox(this);
     box->setObjectName(QString::fromLatin1(key.name));
-    box->setRange(0, 100);
-    box->setSuffix(QStringLiteral(" %"));
-    box->setValue(key.percentage(loaded_.values));
+    box->setRange(key.bounds().minimum, key.bounds().maximum);
+    box->setSuffix(QString::fromUtf8(key.bounds().unit));
+    box->setValue(key.number(loaded_.values));
     label->setBuddy(box);
-    percentages_.emplace_back(&key, box);
+    numbers_.emplace_back(&key, box);
     add_row(key, {label, box});
 }
 
@@ -178,8 +178,8 @@ Settings SettingsWindow::shown() const
     Settings values = loaded_.values;
     for (const auto& [key, box] : switches_)
         key->flag(values) = box->isChecked();
-    for (const auto& [key, box] : percentages_)
-        key->percentage(values) = box->value();
+    for (const auto& [key, box] : numbers_)
+        key->number(values) = box->value();
     for (const auto& [key, edit] : folders_)
         key->folder(values) = edit->text();
     return values;

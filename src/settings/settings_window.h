@@ -14,7 +14,7 @@ class QVBoxLayout;
 namespace settings {
 
 // The adults' settings window (koloriton --settings): a check box for each switch, a number box for
-// each percentage and a chooser for each folder, grouped as the files group them. A key the
+// each whole number and a chooser for each folder, grouped as the files group them. A key the
 // system's files lock is greyed with a word saying that the administrator set it; when a system
 // file does not allow the window, every control is greyed. The files' problems are listed at the top. "Сохранить" writes the user's
 // file; a running copy of the program reads it at its next start.
@@ -34,7 +34,7 @@ private:
     // The group box of one group of the files ("drawing", "allow", ...), made when first needed.
     QVBoxLayout* group_layout(const QString& group);
     void add_switch(const SettingKey& key);
-    void add_percentage(const SettingKey& key);
+    void add_whole_number(const SettingKey& key);
     void add_folder_chooser(const SettingKey& key);
     // "Добавить место из фотографии…": a place of the user's catalogue made from a photograph.
     void add_place_button();
@@ -50,7 +50,7 @@ private:
     QVBoxLayout* layout_;
     std::vector<std::pair<QString, QVBoxLayout*>> groups_;
     std::vector<std::pair<const SettingKey*, QCheckBox*>> switches_;
-    std::vector<std::pair<const SettingKey*, QSpinBox*>> percentages_;
+    std::vector<std::pair<const SettingKey*, QSpinBox*>> numbers_;
     std::vector<std::pair<const SettingKey*, QLineEdit*>> folders_;
 };
 

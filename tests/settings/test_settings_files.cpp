@@ -189,6 +189,10 @@ private slots:
                    s.sound_volume = 40;
                })
             << QStringList{"home:3: sound/volume: «101» — не целое число от 0 до 100"};
+        QTest::newRow("undo steps from 1 to 50 only")
+            << QByteArray("[drawing]\nundo_steps=0\n") << QByteArray() << QByteArray("[drawing]\nundo_steps=50\n")
+            << with([](auto& s) { s.undo_steps = 50; })
+            << QStringList{"first:2: drawing/undo_steps: «0» — не целое число от 1 до 50"};
         QTest::newRow("a malformed system file is ignored whole, and the user's file with it")
             << QByteArray("[drawing\nkeep_outlines=true\nthis is no setting\n") << QByteArray()
             << QByteArray("[allow]\nsaving=false\n") << settings::Settings{}

@@ -59,6 +59,8 @@ private slots:
         }
         const auto* volume = window.findChild<QSpinBox*>("sound/volume");
         QVERIFY(volume->value() == 30 && !volume->isEnabled() && locked_word("sound/volume")->isVisible());
+        const auto* steps = window.findChild<QSpinBox*>("drawing/undo_steps");
+        QVERIFY(steps->value() == 1 && steps->minimum() == 1 && steps->maximum() == 50 && steps->isEnabled());
         QVERIFY(box("allow/saving")->isEnabled() && box("allow/saving")->isChecked());
         QVERIFY(!locked_word("allow/saving"));
         QTest::mouseClick(box("allow/saving"), Qt::LeftButton, {},
