@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <array>
+#include <functional>
 
 namespace colours {
 class ColourPanel;
@@ -46,6 +47,9 @@ public:
     // Asked before a catalogue picture or the start page replaces the drawing; without it, both
     // always go on.
     void set_replace_check(history::ReplaceCheck check) { may_replace_ = std::move(check); }
+    // Told the place's name each time a catalogue picture starts a new drawing.
+    using PictureOpened = std::function<void(const QString& place)>;
+    void set_picture_opened(PictureOpened told) { picture_opened_ = std::move(told); }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
     // The click of every thumbnail of the preview strip; the sender carries the picture name as its
@@ -70,6 +74,7 @@ private:
     colours::ColourPanel& colours_;
     history::UnsavedChanges& changes_;
     history::ReplaceCheck may_replace_ = [] { return true; };
+    PictureOpened picture_opened_ = [](const QString&) {};
     history::UndoRedo& history_;
 };
 

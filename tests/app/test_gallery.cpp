@@ -1,0 +1,228 @@
+#include "catalogue/gallery_page.h"
+#include "history/drawing_files.h"
+#include "support/main_window.h"
+#include "support/modal_window.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+
+using testing_support::when_modal_shown;
+
+namespace {
+
+settings::Settings with_gallery(bool allow_saving = true)
+{
+    settings::Settings values;
+    values.gallery = true;
+    values.allow_saving = allow_saving;
+    return values;
+}
+
+// The window in the gallery mode, its clock on 7 December 2026 at the minute a step names.
+struct GalleryWindow : testing_support::MainWindow {
+    QDateTime now{QDate(2026, 12, 7), QTime(10, 42)};
+    int draws = 0;
+
+    explicit GalleryWindow(bool allow_saving = true) : MainWindow(with_gallery(allow_saving))
+    {
+        form().drawing_files().set_clock([this] { return now; });
+    }
+    QString saved(const QString& name) { return tree().path("save/" + name); }
+    QStringList saved_files() { return QDir(tree().path("save")).entryList(QDir::Files, QDir::Name); }
+    // The bucket fills the white around the top-left corner with the next jar's colour.
+    pixels::Bitmap draw()
+    {
+        QTest::mouseClick(controls().jars().at(draws++ % 8), Qt::LeftButton);
+        QTest::mouseClick(controls().canvas, Qt::LeftButton, {}, {3, 3});
+        return controls().canvas->picture();
+    }
+    void save_at(const QString& minute)
+    {
+        now.setTime(QTime::fromString(minute, "HH:mm"));
+        QTest::mouseClick(controls().save_button, Qt::LeftButton);
+    }
+    // Opens the gallery page and lets `act` work on it once its thumbnails in view are shown.
+    void on_gallery(std::function<void(catalogue::GalleryPage&)> act)
+    {
+        when_modal_shown([act](QWidget* modal) {
+            auto* page = qobject_cast<catalogue::GalleryPage*>(modal);
+            QVERIFY(page);
+            page->wait_until_settled(5000);
+            QVERIFY(page->settled());
+            act(*page);
+            if (page->isVisible())
+                page->reject();
+        });
+        QTest::mouseClick(controls().open_button, Qt::LeftButton);
+    }
+};
+
+QListWidgetItem* item_named(const catalogue::GalleryPage& page, const QString& name)
+{
+    for (int row = 0; row < page.drawings()->count(); ++row)
+        if (page.drawings()->item(row)->toolTip() == name)
+            return page.drawings()->item(row);
+    return nullptr;
+}
+
+void click(const catalogue::GalleryPage& page, QListWidgetItem* item)
+{
+    QVERIFY(item);
+    QTest::mouseClick(page.drawings()->viewport(), Qt::LeftButton, {},
+                      page.drawings()->visualItemRect(item).center());
+}
+
+// How far a thumbnail is from a drawing: the mean difference of their channels, the drawing
+// scaled to the thumbnail by Qt.
+double distance(const QImage& thumbnail, const pixels::Bitmap& drawing)
+{
+    const QImage small =
+        drawing.to_rgb32().scaled(thumbnail.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage shown = thumbnail.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y), b = small.pixel(x, y);
+            sum +=
+                std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+        }
+    return sum / (3.0 * shown.width() * shown.height());
+}
+
+} // namespace
+
+class TestGallery : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // Three places coloured and saved in an order other than their names'; the page shows them
+    // newest first, each thumbnail its own drawing, and a click opens the one clicked.
+    void the_page_shows_the_saved_drawings_newest_first_and_opens_the_one_clicked()
+    {
+        GalleryWindow window;
+        const std::pair<int, QString> saves[] = {{2, "10:40"}, {0, "10:41"}, {1, "10:42"}};
+        std::vector<pixels::Bitmap> drawn;
+        for (const auto& [slot, minute] : saves) {
+            window.open_picture(slot);
+            drawn.push_back(window.draw());
+            window.save_at(minute);
+            auto* notice = window.controls().canvas->parentWidget()->findChild<QWidget*>("saved_notice");
+            QVERIFY(notice && notice->isVisible());
+            // Files written within one millisecond would tie.
+            QTest::qWait(5);
+        }
+        const QStringList names{"Башня 2026-12-07 10-42", "Аэропорт 2026-12-07 10-41",
+                                "Больница 2026-12-07 10-40"};
+        QCOMPARE(window.saved_files(),
+                 QStringList({names[1] + ".bmp", names[0] + ".bmp", names[2] + ".bmp"}));
+        QCOMPARE(formats::read_bmp(window.saved(names[2] + ".bmp")), drawn[0]);
+        // The word goes by itself.
+        auto* notice = window.controls().canvas->parentWidget()->findChild<QWidget*>("saved_notice");
+        QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 3000);
+
+        window.on_gallery([&](catalogue::GalleryPage& page) {
+            QCOMPARE(page.drawings()->count(), 3);
+            for (int row = 0; row < 3; ++row) {
+                QListWidgetItem* item = page.drawings()->item(row);
+                QCOMPARE(item->toolTip(), names[row]);
+                const QImage shown = item->icon().pixmap(catalogue::GalleryPage::thumbnail_size).toImage();
+                const pixels::Bitmap& own = drawn[2 - row];
+                for (const pixels::Bitmap& other : drawn)
+                    if (&other != &own)
+                        QVERIFY(distance(shown, own) < distance(shown, other));
+                // Fitting sharpens the outlines a little.
+                QVERIFY(distance(shown, own) < 10);
+            }
+            click(page, page.drawings()->item(1));
+        });
+        QCOMPARE(window.controls().canvas->picture(), drawn[1]);
+        QVERIFY(window.errors().isEmpty());
+    }
+
+    // Each step: "open <slot>" a catalogue picture, "draw", "save <HH:mm> <file or nothing>",
+    // "reopen <file>" from the gallery, "leave <HH:mm> <file>" for the next picture answering "Да"
+    // to the question. After each save its file holds the canvas; at the end the folder holds
+    // exactly the files named.
+    void a_drawing_keeps_its_file_and_no_save_overwrites_another_data()
+    {
+        QTest::addColumn<bool>("allow_saving");
+        QTest::addColumn<QStringList>("steps");
+        const QString a = "Аэропорт 2026-12-07 ";
+        QTest::newRow("saved again: over its own file")
+            << true
+            << QStringList{"open 0", "draw", "save 10:42 " + a + "10-42.bmp", "draw",
+                           "save 10:45 " + a + "10-42.bmp"};
+        QTest::newRow("another drawing of the minute: a number")
+            << true
+            << QStringList{"open 0",
+                           "draw",
+                           "save 10:42 " + a + "10-42.bmp",
+                           "open 0",
+                           "draw",
+                           "save 10:42 " + a + "10-42 (2).bmp",
+                           "open 0",
+                           "draw",
+                           "save 10:42 " + a + "10-42 (3).bmp",
+                           "draw",
+                           "save 10:43 " + a + "10-42 (3).bmp"};
+        QTest::newRow("an opened drawing: a new file of its place")
+            << true
+            << QStringList{"open 0",
+                           "draw",
+                           "save 10:42 " + a + "10-42.bmp",
+                           "reopen " + a + "10-42",
+                           "draw",
+                           "save 10:42 " + a + "10-42 (2).bmp",
+                           "reopen " + a + "10-42 (2)",
+                           "draw",
+                           "save 10:50 " + a + "10-50.bmp"};
+        QTest::newRow("no place yet") << true << QStringList{"save 09:05 Рисунок 2026-12-07 09-05.bmp"};
+        QTest::newRow("the question's Да saves the same way")
+            << true << QStringList{"open 0", "draw", "leave 11:00 " + a + "11-00.bmp"};
+        QTest::newRow("saving not allowed")
+            << false << QStringList{"open 0", "draw", "save 10:42", "leave 10:42"};
+    }
+
+    void a_drawing_keeps_its_file_and_no_save_overwrites_another()
+    {
+        QFETCH(bool, allow_saving);
+        QFETCH(QStringList, steps);
+        GalleryWindow window(allow_saving);
+        QStringList expected;
+        for (const QString& step : steps) {
+            const QString verb = step.section(' ', 0, 0);
+            const QString file = step.section(' ', 2);
+            if (verb == "open") {
+                window.open_picture(step.section(' ', 1).toInt());
+            } else if (verb == "draw") {
+                window.draw();
+            } else if (verb == "reopen") {
+                window.on_gallery([&](catalogue::GalleryPage& page) {
+                    click(page, item_named(page, step.section(' ', 1)));
+                });
+            } else if (verb == "save") {
+                window.save_at(step.section(' ', 1, 1));
+            } else if (verb == "leave") {
+                window.form().set_save_question([] { return app::SaveAnswer::save; });
+                window.now.setTime(QTime::fromString(step.section(' ', 1, 1), "HH:mm"));
+                const pixels::Bitmap left = window.controls().canvas->picture();
+                window.open_picture(1);
+                if (!file.isEmpty())
+                    QCOMPARE(formats::read_bmp(window.saved(file)), left);
+            }
+            if (verb == "save" && !file.isEmpty())
+                QCOMPARE(formats::read_bmp(window.saved(file)), window.controls().canvas->picture());
+            if ((verb == "save" || verb == "leave") && !file.isEmpty() && !expected.contains(file))
+                expected.append(file);
+        }
+        expected.sort();
+        QCOMPARE(window.saved_files(), expected);
+        QVERIFY2(window.errors().isEmpty(), qPrintable(window.errors().join('\n')));
+    }
+};
+
+QTEST_MAIN(TestGallery)
+#include "test_gallery.moc"
