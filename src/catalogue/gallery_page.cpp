@@ -27,15 +27,21 @@ constexpr int stamp_role = Qt::UserRole + 1;
 constexpr int first_page = 12;
 constexpr QSize page_size(900, 660);
 
+// Every thumbnail has a frame, so a drawing with a white edge stands apart from the page.
+void draw_frame(QPaintDevice& picture)
+{
+    QPainter painter(&picture);
+    painter.setPen(QColor(0xC8, 0xC0, 0xB0));
+    painter.drawRect(0, 0, picture.width() - 1, picture.height() - 1);
+}
+
 // What a thumbnail shows while it is decoded, or when it cannot be: an empty frame.
 const QIcon& empty_frame()
 {
     static const QIcon frame = [] {
         QPixmap pixmap(GalleryPage::thumbnail_size);
         pixmap.fill(QColor(0xF4, 0xF1, 0xEA));
-        QPainter painter(&pixmap);
-        painter.setPen(QColor(0xC8, 0xC0, 0xB0));
-        painter.drawRect(pixmap.rect().adjusted(0, 0, -1, -1));
+        draw_frame(pixmap);
         return QIcon(pixmap);
     }();
     return frame;
@@ -184,6 +190,7 @@ void GalleryPage::want_thumbnails_near_view()
 void GalleryPage::show_thumbnail(QListWidgetItem* item, const Thumbnail& thumbnail)
 {
     QImage image = thumbnail.stored.to_rgb32();
+    draw_frame(image);
     image.setDevicePixelRatio(double(image.width()) / thumbnail_size.width());
     item->setIcon(QIcon(QPixmap::fromImage(image)));
 }

@@ -139,6 +139,19 @@ private slots:
             click(page, page.drawings()->item(1));
         });
         QCOMPARE(window.controls().canvas->picture(), drawn[1]);
+
+        // A drawing saved again over its file, after the page showed that file, shows anew.
+        const pixels::Bitmap before = window.draw();
+        window.save_at("10:43");
+        window.on_gallery([](catalogue::GalleryPage&) {});
+        const pixels::Bitmap after = window.draw();
+        window.save_at("10:44");
+        window.on_gallery([&](catalogue::GalleryPage& page) {
+            QListWidgetItem* newest = page.drawings()->item(0);
+            QCOMPARE(newest->toolTip(), "Аэропорт 2026-12-07 10-43");
+            const QImage shown = newest->icon().pixmap(catalogue::GalleryPage::thumbnail_size).toImage();
+            QVERIFY(distance(shown, after) < distance(shown, before));
+        });
         QVERIFY(window.errors().isEmpty());
     }
 
