@@ -223,11 +223,15 @@ private slots:
                 window.now.setTime(QTime::fromString(step.section(' ', 1, 1), "HH:mm"));
                 const pixels::Bitmap left = window.controls().canvas->picture();
                 window.open_picture(1);
-                if (!file.isEmpty())
+                if (!file.isEmpty()) {
+                    QVERIFY2(QFile::exists(window.saved(file)), qPrintable(file));
                     QCOMPARE(formats::read_bmp(window.saved(file)), left);
+                }
             }
-            if (verb == "save" && !file.isEmpty())
+            if (verb == "save" && !file.isEmpty()) {
+                QVERIFY2(QFile::exists(window.saved(file)), qPrintable(file));
                 QCOMPARE(formats::read_bmp(window.saved(file)), window.controls().canvas->picture());
+            }
             if ((verb == "save" || verb == "leave") && !file.isEmpty() && !expected.contains(file))
                 expected.append(file);
         }
