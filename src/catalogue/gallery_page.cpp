@@ -4,6 +4,7 @@
 #include "history/fitted_picture.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace catalogue {
 
@@ -56,17 +58,31 @@ Thumbnail decode_drawing(const ThumbnailKey& key, QSize size, const std::atomic_
     return {std::move(fitted), QImage()};
 }
 
-QFileInfoList newest_first(const QString& folder)
+struct SavedDrawing {
+    QString path;
+    QString title;
+    qint64 modified_ns;
+};
+
+// Each file's time is asked of the system once: a QFileInfo's time is local time, and every
+// conversion asks the system for the time zone file anew.
+std::vector<SavedDrawing> newest_first(const QString& folder)
 {
-    QDir dir(folder, QStringLiteral("*.bmp"), QDir::NoSort, QDir::Files);
-    QFileInfoList files = dir.entryInfoList();
-    // Saved in one run, files may share their second; the later name of a minute is the later save.
-    std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
-        const QDateTime a_time = a.lastModified();
-        const QDateTime b_time = b.lastModified();
-        return a_time != b_time ? a_time > b_time : a.fileName() > b.fileName();
+    std::vector<SavedDrawing> drawings;
+    QDirIterator files(QDir::cleanPath(folder), {QStringLiteral("*.bmp")}, QDir::Files);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        struct stat status {};
+        if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+            continue;
+        drawings.push_back({path, files.fileInfo().completeBaseName(),
+                            qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec});
+    }
+    // Files saved within one clock tick share their time; the later name is then the later save.
+    std::sort(drawings.begin(), drawings.end(), [](const SavedDrawing& a, const SavedDrawing& b) {
+        return a.modified_ns != b.modified_ns ? a.modified_ns > b.modified_ns : a.title > b.title;
     });
-    return files;
+    return drawings;
 }
 
 } // namespace
@@ -141,11 +157,11 @@ void GalleryPage::list_drawings(const QString& folder)
     waiting_.clear();
     drawings_->clear();
     std::vector<ThumbnailKey> wanted;
-    for (const QFileInfo& file : newest_first(folder)) {
+    for (const SavedDrawing& drawing : newest_first(folder)) {
         auto* item = new QListWidgetItem(drawings_);
-        item->setData(path_role, file.absoluteFilePath());
-        item->setData(stamp_role, file.lastModified().toMSecsSinceEpoch());
-        item->setToolTip(file.completeBaseName());
+        item->setData(path_role, drawing.path);
+        item->setData(stamp_role, drawing.modified_ns);
+        item->setToolTip(drawing.title);
         const ThumbnailKey key = key_of(item);
         if (const Thumbnail* decoded = loader_.find(key)) {
             show_thumbnail(item, *decoded);
