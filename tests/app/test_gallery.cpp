@@ -3,6 +3,7 @@
 #include "support/main_window.h"
 #include "support/modal_window.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QListWidget>
 
@@ -150,56 +151,43 @@ private slots:
     }
 
     // Each step: "open <slot>" a catalogue picture, "draw", "save <HH:mm> <file or nothing>",
-    // "reopen <file>" from the gallery, "leave <HH:mm> <file>" for the next picture answering "Да"
-    // to the question. After each save its file holds the canvas; at the end the folder holds
-    // exactly the files named.
+    // "reopen <name>" from the gallery, "other <file>" through its "Другой файл…", "leave <HH:mm>
+    // <file>" for the next picture answering "Да" to the question. After each save its file holds the canvas;
+    // at the end the folder holds exactly the files named.
     void a_drawing_keeps_its_file_and_no_save_overwrites_another_data()
     {
         QTest::addColumn<bool>("allow_saving");
-        QTest::addColumn<QStringList>("steps");
-        const QString a = "Аэропорт 2026-12-07 ";
+        // Steps parted by "; ", "A " standing for "Аэропорт 2026-12-07 ".
+        QTest::addColumn<QString>("steps");
         QTest::newRow("saved again: over its own file")
-            << true
-            << QStringList{"open 0", "draw", "save 10:42 " + a + "10-42.bmp", "draw",
-                           "save 10:45 " + a + "10-42.bmp"};
+            << true << "open 0; draw; save 10:42 A 10-42.bmp; draw; save 10:45 A 10-42.bmp";
         QTest::newRow("another drawing of the minute: a number")
             << true
-            << QStringList{"open 0",
-                           "draw",
-                           "save 10:42 " + a + "10-42.bmp",
-                           "open 0",
-                           "draw",
-                           "save 10:42 " + a + "10-42 (2).bmp",
-                           "open 0",
-                           "draw",
-                           "save 10:42 " + a + "10-42 (3).bmp",
-                           "draw",
-                           "save 10:43 " + a + "10-42 (3).bmp"};
+            << "open 0; draw; save 10:42 A 10-42.bmp; open 0; draw; save 10:42 A 10-42 (2).bmp; open 0; "
+               "draw; "
+               "save 10:42 A 10-42 (3).bmp; draw; save 10:43 A 10-42 (3).bmp";
         QTest::newRow("an opened drawing: a new file of its place")
             << true
-            << QStringList{"open 0",
-                           "draw",
-                           "save 10:42 " + a + "10-42.bmp",
-                           "reopen " + a + "10-42",
-                           "draw",
-                           "save 10:42 " + a + "10-42 (2).bmp",
-                           "reopen " + a + "10-42 (2)",
-                           "draw",
-                           "save 10:50 " + a + "10-50.bmp"};
-        QTest::newRow("no place yet") << true << QStringList{"save 09:05 Рисунок 2026-12-07 09-05.bmp"};
+            << "open 0; draw; save 10:42 A 10-42.bmp; reopen A 10-42; draw; save 10:42 A 10-42 (2).bmp; "
+               "reopen A 10-42 (2); draw; save 10:50 A 10-50.bmp";
+        QTest::newRow("another file, through the dialog")
+            << true
+            << "open 0; draw; save 10:42 A 10-42.bmp; open 1; other A 10-42.bmp; draw; save 10:42 A 10-42 "
+               "(2).bmp";
+        QTest::newRow("no place yet") << true << "save 09:05 Рисунок 2026-12-07 09-05.bmp";
         QTest::newRow("the question's Да saves the same way")
-            << true << QStringList{"open 0", "draw", "leave 11:00 " + a + "11-00.bmp"};
-        QTest::newRow("saving not allowed")
-            << false << QStringList{"open 0", "draw", "save 10:42", "leave 10:42"};
+            << true << "open 0; draw; leave 11:00 A 11-00.bmp";
+        QTest::newRow("saving not allowed") << false << "open 0; draw; save 10:42; leave 10:42";
     }
 
     void a_drawing_keeps_its_file_and_no_save_overwrites_another()
     {
         QFETCH(bool, allow_saving);
-        QFETCH(QStringList, steps);
+        QFETCH(QString, steps);
         GalleryWindow window(allow_saving);
         QStringList expected;
-        for (const QString& step : steps) {
+        for (QString step : steps.split("; ")) {
+            step.replace(" A ", " Аэропорт 2026-12-07 ");
             const QString verb = step.section(' ', 0, 0);
             const QString file = step.section(' ', 2);
             if (verb == "open") {
@@ -208,6 +196,14 @@ private slots:
                 window.draw();
             } else if (verb == "reopen") {
                 window.on_gallery([&](catalogue::GalleryPage& page) { click(page, step.section(' ', 1)); });
+            } else if (verb == "other") {
+                const QString chosen = window.saved(step.section(' ', 1));
+                window.form().drawing_files().set_dialog_runner(
+                    [&](auto...) { return std::optional(chosen); });
+                window.on_gallery([](catalogue::GalleryPage& page) {
+                    page.findChild<QAbstractButton*>("other_file_button")->click();
+                });
+                QCOMPARE(window.controls().canvas->picture(), formats::read_bmp(chosen));
             } else if (verb == "save") {
                 window.save_at(step.section(' ', 1, 1));
             } else if (verb == "leave") {
