@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QScroller>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -105,6 +106,8 @@ GalleryPage::GalleryPage(QWidget* parent)
     drawings_->setResizeMode(QListView::Adjust);
     drawings_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     drawings_->verticalScrollBar()->setSingleStep(thumbnail_size.height() / 4);
+    // A finger's swipe scrolls the page; a tap stays a click.
+    QScroller::grabGesture(drawings_->viewport(), QScroller::TouchGesture);
     no_drawings_->setObjectName("no_drawings");
     no_drawings_->setText(tr("Здесь пока нет рисунков."));
     no_drawings_->setAlignment(Qt::AlignCenter);
@@ -255,6 +258,10 @@ void GalleryPage::resizeEvent(QResizeEvent* event)
 
 void GalleryPage::chosen(QListWidgetItem* item)
 {
+    // A swipe ends over a thumbnail, often the one it began on, and is no choice of it.
+    const QScroller::State swipe = QScroller::scroller(drawings_->viewport())->state();
+    if (swipe == QScroller::Dragging || swipe == QScroller::Scrolling)
+        return;
     choice_.drawing = item->data(path_role).toString();
     accept();
 }

@@ -1,11 +1,14 @@
 #include "catalogue/gallery_page.h"
 #include "history/drawing_files.h"
+#include "history/fitted_picture.h"
 #include "support/main_window.h"
 #include "support/modal_window.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QScroller>
 
 using testing_support::when_modal_shown;
 
@@ -148,6 +151,44 @@ private slots:
             QVERIFY(distance(shown, after) < distance(shown, before));
         });
         QVERIFY(window.errors().isEmpty());
+    }
+
+    // A finger swipes a full page of drawings up and taps the one it brought into view.
+    void a_finger_scrolls_the_page_and_a_tap_opens()
+    {
+        GalleryWindow window;
+        for (int i = 0; i < 16; ++i) {
+            QImage drawing(history::canvas_frame, QImage::Format_RGB32);
+            drawing.fill(QColor::fromHsv(i * 20, 200, 230));
+            formats::write_bmp(pixels::Bitmap::from_image(drawing),
+                               window.saved(QString("%1.bmp").arg(i, 2, 10, QChar('0'))));
+        }
+        QPointingDevice* finger = QTest::createTouchDevice();
+        QString tapped;
+        window.on_gallery([&](catalogue::GalleryPage& page) {
+            QWidget* view = page.drawings()->viewport();
+            const QPoint start(view->width() / 2, view->height() - 20);
+            QTest::touchEvent(view, finger).press(0, start, view);
+            for (int step = 1; step <= 10; ++step) {
+                QTest::qWait(15);
+                QTest::touchEvent(view, finger).move(0, start - QPoint(0, step * 40), view);
+            }
+            QTest::touchEvent(view, finger).release(0, start - QPoint(0, 400), view);
+            QTRY_VERIFY(page.drawings()->verticalScrollBar()->value() > 300);
+            QTRY_COMPARE(QScroller::scroller(view)->state(), QScroller::Inactive);
+            QVERIFY(page.isVisible());
+            // The last drawing wholly in view, far down the list.
+            for (int row = page.drawings()->count() - 1; row >= 8 && tapped.isEmpty(); --row) {
+                const QRect place = page.drawings()->visualItemRect(page.drawings()->item(row));
+                if (!view->rect().contains(place))
+                    continue;
+                tapped = page.drawings()->item(row)->toolTip();
+                QTest::touchEvent(view, finger).press(0, place.center(), view);
+                QTest::touchEvent(view, finger).release(0, place.center(), view);
+            }
+        });
+        QVERIFY(!tapped.isEmpty());
+        QCOMPARE(window.controls().canvas->picture(), formats::read_bmp(window.saved(tapped + ".bmp")));
     }
 
     // Each step: "open <slot>" a catalogue picture, "draw", "save <HH:mm> <file or nothing>",
