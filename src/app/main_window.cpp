@@ -2,6 +2,7 @@
 
 #include "app/finger_targets.h"
 #include "app/main_window_layout.h"
+#include "catalogue/gallery_page.h"
 #include "catalogue/info_panel.h"
 #include "catalogue/page_switcher.h"
 #include "catalogue/preview_strip.h"
@@ -92,6 +93,7 @@ void MainWindow::apply_settings(const settings::Settings& values, const QSet<QSt
     output_windows_->show_allowances();
     drawing_files_->show_allowances();
     drawing_files_->use_drawings_folder(values.drawings_folder);
+    drawing_files_->use_gallery(values.gallery);
     fit_small_screens_ = values.fit_small_screens;
     canvas_pointers_->set_pen_only(values.pen_only);
     canvas_pointers_->set_follow_pressure(values.follow_pressure);
@@ -252,6 +254,9 @@ void MainWindow::create_subsystems()
     // No step replaces a drawing with unsaved changes without asking whether to save it.
     page_switcher_->set_replace_check([this] { return saving_->may_leave(); });
     drawing_files_->set_replace_check([this] { return saving_->may_leave(); });
+    // Saved without a dialog, a drawing is named after the place it began from.
+    page_switcher_->set_picture_opened([this](const QString& place) { drawing_files_->start_drawing(place); });
+    drawing_files_->set_gallery_runner([this](const QString& folder) { return gallery_page().choose(folder); });
     highlighting_ = std::make_unique<Highlighting>(
         HighlightControls{c.strip_down_button, c.strip_up_button, c.undo_button, c.redo_button, c.home_button,
                           c.print_button, c.open_button, c.save_button, c.exit_button},
@@ -355,6 +360,14 @@ void MainWindow::show_notice(const QString& text)
     notice->raise();
     constexpr int shown_ms = 5000;
     QTimer::singleShot(shown_ms, notice, &QObject::deleteLater);
+}
+
+catalogue::GalleryPage& MainWindow::gallery_page()
+{
+    // Made at the first opening and kept, with the thumbnails it decoded.
+    if (!gallery_page_)
+        gallery_page_ = new catalogue::GalleryPage(this);
+    return *gallery_page_;
 }
 
 output::WorkPageExample MainWindow::work_page_example() const

@@ -14,6 +14,7 @@
 #include <memory>
 
 namespace catalogue {
+class GalleryPage;
 class PageSwitcher;
 class InfoPanel;
 class PreviewStrip;
@@ -77,6 +78,8 @@ public:
     core::ProcessState& state() { return state_; }
     catalogue::PreviewStrip& preview_strip() { return *preview_strip_; }
     history::DrawingFiles& drawing_files() { return *drawing_files_; }
+    // The page of the drawings folder that opening shows with `[saving] gallery`.
+    catalogue::GalleryPage& gallery_page();
     // Fingers and pens on the canvas.
     drawing::CanvasPointers& canvas_pointers() { return *canvas_pointers_; }
     // The print and help windows and their handlers.
@@ -147,6 +150,7 @@ private:
     std::unique_ptr<SoundCues> sound_cues_;
     std::unique_ptr<history::RecoveryRecord> recovery_;
     output::OutputWindows* output_windows_ = nullptr;
+    catalogue::GalleryPage* gallery_page_ = nullptr;
     skin::SkinManager* skin_manager_ = nullptr; // the look of every window of the program
     skin::HintManager* hint_manager_ = nullptr; // balloon hints of the picture controls
     bool cursor_hidden_ = false;                // [input] hide_cursor took the pointer away

@@ -61,6 +61,7 @@ void PageSwitcher::open_picture(const QString& name, const QString& catalogue_di
         controls_.canvas->set_picture(std::move(*picture));
         changes_.mark_clean();
         history_.line_drawing_opened();
+        picture_opened_(name);
     }
     info_.show_place(name, catalogue_dir);
     colours_.refresh_jar_row(1);

@@ -53,6 +53,9 @@ public:
     {
         page_opened_ = std::move(listener);
     }
+    // Told the place's name each time a catalogue picture starts a new drawing.
+    using PictureOpened = std::function<void(const QString& place)>;
+    void set_picture_opened(PictureOpened told) { picture_opened_ = std::move(told); }
     // Connects the controls and menu items this class serves to its handlers.
     void connect_handlers();
     // The place `name` of `catalogue_dir` on the work page, without asking about the drawing it
@@ -84,6 +87,7 @@ private:
     colours::ColourPanel& colours_;
     history::UnsavedChanges& changes_;
     history::ReplaceCheck may_replace_ = [] { return true; };
+    PictureOpened picture_opened_ = [](const QString&) {};
     history::UndoRedo& history_;
     std::function<void(const history::RecordedPage&)> page_opened_;
 };

@@ -6,10 +6,7 @@
 
 namespace catalogue {
 
-namespace {
-
-// Runs on a thread of the pool.
-Thumbnail decode_thumbnail(const ThumbnailKey& key, QSize size, const std::atomic_bool* cancelled)
+Thumbnail ThumbnailLoader::decode_jpeg(const ThumbnailKey& key, QSize size, const std::atomic_bool* cancelled)
 {
     QImage image = formats::read_jpeg_scaled(key.path, size * key.density, cancelled);
     if (key.density == 1)
@@ -19,9 +16,10 @@ Thumbnail decode_thumbnail(const ThumbnailKey& key, QSize size, const std::atomi
     return {pixels::Bitmap::from_image(stored), image};
 }
 
-} // namespace
-
-ThumbnailLoader::ThumbnailLoader(QSize size, Done done) : size_(size), done_(std::move(done)) {}
+ThumbnailLoader::ThumbnailLoader(QSize size, Done done, Decoder decode)
+    : size_(size), done_(std::move(done)), decode_(std::move(decode))
+{
+}
 
 ThumbnailLoader::~ThumbnailLoader()
 {
@@ -50,13 +48,13 @@ void ThumbnailLoader::request(const ThumbnailKey& key, int priority)
     auto cancelled = std::make_shared<std::atomic_bool>(false);
     entries_[key] = {cancelled, std::nullopt};
     pool_.start(
-        [this, key, cancelled, size = size_] {
+        [this, key, cancelled, size = size_, decode = decode_] {
             if (cancelled->load())
                 return;
             Thumbnail thumbnail;
             std::exception_ptr error;
             try {
-                thumbnail = decode_thumbnail(key, size, cancelled.get());
+                thumbnail = decode(key, size, cancelled.get());
             } catch (...) {
                 error = std::current_exception();
             }

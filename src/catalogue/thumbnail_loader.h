@@ -17,15 +17,19 @@
 
 namespace catalogue {
 
-// A thumbnail file decoded for a view of `density` device pixels a layout pixel.
+// A thumbnail file decoded for a view of `density` device pixels a layout pixel. `stamp` tells
+// apart the versions of a file written again under the same name (its modification time).
 struct ThumbnailKey {
     QString path;
     int density = 1;
+    qint64 stamp = 0;
 
     bool operator==(const ThumbnailKey& other) const = default;
     bool operator<(const ThumbnailKey& other) const
     {
-        return density != other.density ? density < other.density : path < other.path;
+        if (density != other.density)
+            return density < other.density;
+        return path != other.path ? path < other.path : stamp < other.stamp;
     }
 };
 
@@ -37,15 +41,23 @@ struct Thumbnail {
 };
 
 // Decodes thumbnail files on threads of its own, never on the interface thread, however long a
-// file takes, and keeps the decoded thumbnails of the strip's window. Each decoding ends in
-// `done`, called on the interface thread: without an error the thumbnail is then found here; a
-// failed one is not kept, so the next press that shows it tries again and reports again.
+// file takes, and keeps the decoded thumbnails of the window its view shows (the strip's, the
+// gallery's). Each decoding ends in `done`, called on the interface thread: without an error the
+// thumbnail is then found here; a failed one is not kept, so the next press that shows it tries
+// again and reports again.
 class ThumbnailLoader : public QObject {
 public:
     using Done = std::function<void(const ThumbnailKey& key, std::exception_ptr error)>;
+    // Makes the thumbnail of `key` at `size` layout pixels on a thread of the pool; may stop early
+    // once `cancelled` is set. Throws what the file's reader throws.
+    using Decoder =
+        std::function<Thumbnail(const ThumbnailKey& key, QSize size, const std::atomic_bool* cancelled)>;
 
-    // Thumbnails are `size` layout pixels.
-    ThumbnailLoader(QSize size, Done done);
+    // The catalogue's thumbnails: a JPEG file decoded at the scale closest to the size.
+    static Thumbnail decode_jpeg(const ThumbnailKey& key, QSize size, const std::atomic_bool* cancelled);
+
+    // Thumbnails are `size` layout pixels, made by `decode`.
+    ThumbnailLoader(QSize size, Done done, Decoder decode = decode_jpeg);
     // Stops the decodings under way and waits for their threads.
     ~ThumbnailLoader() override;
 
@@ -71,6 +83,7 @@ private:
 
     QSize size_;
     Done done_;
+    Decoder decode_;
     std::map<ThumbnailKey, Entry> entries_;
     QThreadPool pool_;
 };

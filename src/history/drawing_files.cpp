@@ -2,6 +2,8 @@
 
 #include "formats/bmp_codec.h"
 #include "history/fitted_picture.h"
+#include "history/gallery_names.h"
+#include "history/saved_notice.h"
 #include "platform/error_guard.h"
 
 #include <QDir>
@@ -45,6 +47,21 @@ QString DrawingFiles::chosen_save_path()
     return chosen->contains(QStringLiteral(".bmp")) ? *chosen : *chosen + QStringLiteral(".bmp");
 }
 
+QString DrawingFiles::gallery_save_path()
+{
+    if (drawing_file_.isEmpty()) {
+        QDir().mkpath(paths_.save_dir());
+        drawing_file_ = free_drawing_path(paths_.save_dir(), place_, clock_());
+    }
+    return drawing_file_;
+}
+
+void DrawingFiles::start_drawing(const QString& place)
+{
+    place_ = place;
+    drawing_file_.clear();
+}
+
 void DrawingFiles::show_allowances()
 {
     controls_.save_button->setEnabled(allowed_.saving);
@@ -65,25 +82,40 @@ bool DrawingFiles::save_drawing()
 {
     if (!allowed_.saving)
         return false;
-    const QString path = chosen_save_path();
+    const QString path = gallery_ ? gallery_save_path() : chosen_save_path();
     if (path.isEmpty())
         return false;
     formats::write_bmp(controls_.canvas->picture(), path);
     changes_.mark_clean();
+    if (gallery_) {
+        if (!notice_)
+            notice_ = new SavedNotice(controls_.canvas->parentWidget());
+        notice_->show_saved(controls_.canvas->picture());
+    }
     return true;
+}
+
+QString DrawingFiles::chosen_open_path()
+{
+    if (gallery_ && run_gallery_) {
+        const GalleryChoice choice = run_gallery_(paths_.save_dir());
+        if (!choice.other_file)
+            return choice.drawing;
+    }
+    controls_.open_dialog->initial_dir = paths_.open_dir();
+    // A child who saved a drawing finds it again in one click.
+    controls_.open_dialog->extra_places = {QUrl::fromLocalFile(QDir::cleanPath(paths_.save_dir()))};
+    return run_dialog_(DialogKind::Open, *controls_.open_dialog).value_or(QString());
 }
 
 void DrawingFiles::open_drawing()
 {
     if (!allowed_.opening || !may_replace_())
         return;
-    controls_.open_dialog->initial_dir = paths_.open_dir();
-    // A child who saved a drawing finds it again in one click.
-    controls_.open_dialog->extra_places = {QUrl::fromLocalFile(QDir::cleanPath(paths_.save_dir()))};
-    const std::optional<QString> chosen = run_dialog_(DialogKind::Open, *controls_.open_dialog);
-    const bool opened = chosen && !chosen->isEmpty();
+    const QString chosen = chosen_open_path();
+    const bool opened = !chosen.isEmpty();
     if (opened)
-        open_drawing(*chosen);
+        open_drawing(chosen);
     show_own_drawing_(opened);
 }
 
@@ -95,6 +127,8 @@ void DrawingFiles::open_drawing(const QString& path)
     controls_.canvas->set_picture(std::move(fitted));
     changes_.mark_clean();
     opened_path_ = path;
+    // Saved again, an opened drawing goes into a file of its own and leaves the one it came from.
+    start_drawing(place_of_drawing_file(path));
 }
 
 } // namespace history

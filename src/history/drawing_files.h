@@ -8,6 +8,7 @@
 #include "widgets/picture_control.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <functional>
 
 namespace history {
@@ -23,7 +24,11 @@ struct DrawingFileControls {
     core::FileDialogSettings* open_dialog = nullptr;
 };
 
-// Saving the canvas as a bitmap (save_drawing) and opening a bitmap as a drawing (open_drawing).
+class SavedNotice;
+
+// Saving the canvas as a bitmap (save_drawing) and opening a bitmap as a drawing (open_drawing),
+// through the file dialogs or, in the gallery mode, without them: a save goes at once into the
+// drawings folder under the page's place and the time, and opening shows that folder's drawings.
 class DrawingFiles {
 public:
     // Shows the page for colouring a drawing of one's own; `opened` tells whether a file was
@@ -39,6 +44,10 @@ public:
     void connect_handlers();
     // Replaces the modal dialogs, so tests can answer with a path or a cancel.
     void set_dialog_runner(FileDialogRunner runner) { run_dialog_ = std::move(runner); }
+    // The page of drawings that opening shows in the gallery mode.
+    void set_gallery_runner(GalleryRunner runner) { run_gallery_ = std::move(runner); }
+    // The time a drawing's name carries; the wall clock unless a test sets another.
+    void set_clock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // Asked before a drawing is opened from a file; without it, opening always goes on.
     void set_replace_check(ReplaceCheck check) { may_replace_ = std::move(check); }
 
@@ -48,6 +57,11 @@ public:
     // Drawings are saved in `folder` (absolute): the save dialog starts there, and the open dialog
     // offers it. Empty keeps the usual folder.
     void use_drawings_folder(const QString& folder);
+    // The gallery mode: saving and opening without the file dialogs (see the class).
+    void use_gallery(bool on) { gallery_ = on; }
+    // A new drawing of `place` (a catalogue picture's name) is on the canvas: its first save in the
+    // gallery mode makes a new file, and the saves after it write over that file.
+    void start_drawing(const QString& place);
 
     // True when the drawing was written, false when the dialog was cancelled or saving is not
     // allowed.
@@ -58,6 +72,11 @@ public:
 
 private:
     QString chosen_save_path();
+    // The drawing's own file in the drawings folder, named when it is first saved.
+    QString gallery_save_path();
+    // The file to open, from the gallery in the gallery mode (or the dialog it leads to), otherwise
+    // from the open dialog; empty when none was chosen.
+    QString chosen_open_path();
     void open_drawing(const QString& path);
 
     DrawingFileControls controls_;
@@ -66,8 +85,14 @@ private:
     UnsavedChanges& changes_;
     ShowOwnDrawing show_own_drawing_;
     FileDialogRunner run_dialog_;
+    GalleryRunner run_gallery_;
     ReplaceCheck may_replace_ = [] { return true; };
     QString opened_path_;
+    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+    bool gallery_ = false;
+    QString place_;
+    QString drawing_file_;
+    SavedNotice* notice_ = nullptr; // a child of the canvas's parent, made at the first save
 };
 
 } // namespace history

@@ -26,6 +26,9 @@ struct Settings {
     bool hide_cursor = false;
     // Where the save dialog starts; empty for the usual folder.
     QString drawings_folder;
+    // Saving writes into the drawings folder at once under a name of its own, and opening shows the
+    // drawings of that folder as large thumbnails; the file dialogs remain a button away.
+    bool gallery = false;
     // Sounds answer the child's actions; a classroom's system file may switch them off.
     bool sound_enabled = true;
     int sound_volume = 100;
@@ -82,6 +85,7 @@ inline const std::array<SettingKey, 13> setting_keys{{
     {"input/pressure", &Settings::follow_pressure, "Толщина кисти следует нажиму пера"},
     {"input/hide_cursor", &Settings::hide_cursor, "Скрыть указатель мыши"},
     {"folders/drawings", &Settings::drawings_folder, "Папка для рисунков"},
+    {"saving/gallery", &Settings::gallery, "Сохранять рисунки сразу, открывать их из галереи"},
     {"sound/enabled", &Settings::sound_enabled, "Звуки"},
     {"sound/volume", WholeNumber{&Settings::sound_volume, 0, 100, " %"}, "Громкость звуков"},
 }};

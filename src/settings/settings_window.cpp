@@ -25,6 +25,7 @@ QString group_title(const QString& group)
                                                                  {"window", "Окно"},
                                                                  {"allow", "Что можно ребёнку"},
                                                                  {"folders", "Папки"},
+                                                                 {"saving", "Сохранение"},
                                                                  {"places", "Места"},
                                                                  {"sound", "Звуки"}};
     for (const auto& [name, title] : titles)

@@ -171,15 +171,16 @@ private slots:
                })
             << QStringList{};
         QTest::newRow("locked keys keep the system's value, also a default")
-            << QByteArray("[locked]\nkeys=drawing/keep_outlines, allow/printing, window/fullscreen\n"
-                          "[drawing]\nkeep_outlines=true\n")
+            << QByteArray("[locked]\nkeys=drawing/keep_outlines, allow/printing, window/fullscreen, saving/gallery\n"
+                          "[drawing]\nkeep_outlines=true\n[saving]\ngallery=true\n")
             << QByteArray("[allow]\nprinting=false\n")
             << QByteArray("[drawing]\nkeep_outlines=false\n[allow]\nprinting=true\nopening=false\n"
-                          "[window]\nfullscreen=true\n")
+                          "[window]\nfullscreen=true\n[saving]\ngallery=false\n")
             << with([](auto& s) {
                    s.keep_outlines = true;
                    s.allow_printing = false;
                    s.allow_opening = false;
+                   s.gallery = true;
                })
             << QStringList{};
         QTest::newRow("a classroom's silence locked; a volume from 0 to 100 only")

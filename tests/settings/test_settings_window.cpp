@@ -38,8 +38,9 @@ private slots:
     void a_change_is_written_and_locked_keys_are_greyed()
     {
         QTemporaryDir dir;
-        write_system_file(dir, "[locked]\nkeys=drawing/keep_outlines, allow/printing, sound/volume\n"
-                               "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n[sound]\nvolume=30\n");
+        write_system_file(dir, "[locked]\nkeys=drawing/keep_outlines, allow/printing, sound/volume, saving/gallery\n"
+                               "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n[sound]\nvolume=30\n"
+                               "[saving]\ngallery=true\n");
 
         settings::SettingsWindow window(settings::SettingsFiles::from_environment());
         window.show();
@@ -49,7 +50,7 @@ private slots:
             return window.findChild<QLabel*>(name + "/locked");
         };
         for (const auto& [name, checked] :
-             {std::pair{"drawing/keep_outlines", true}, {"allow/printing", false}}) {
+             {std::pair{"drawing/keep_outlines", true}, {"allow/printing", false}, {"saving/gallery", true}}) {
             QVERIFY(!box(name)->isEnabled());
             QCOMPARE(box(name)->isChecked(), checked);
             QVERIFY(locked_word(name)->isVisible());
