@@ -72,7 +72,7 @@ struct SettingKey {
 };
 
 // Every key, in the order the settings window and the manual page show them.
-inline const std::array<SettingKey, 13> setting_keys{{
+inline const std::array<SettingKey, 14> setting_keys{{
     {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
     {"drawing/undo_steps", WholeNumber{&Settings::undo_steps, 1, 50}, "Сколько шагов можно отменить"},
     {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
