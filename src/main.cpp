@@ -35,22 +35,33 @@ int run_main_window(QApplication& application, bool whole_screen)
     return application.exec();
 }
 
+// The language the settings ask for; their problems are told later, in that language.
+QString language_setting()
+{
+    return settings::load_settings(settings::SettingsFiles::from_environment(), [](const QString&) {})
+        .values.language;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    const app::CommandLine command_line(app::arguments_of(argc, argv));
-    if (command_line.runs_without_window()) {
+    const QStringList arguments = app::arguments_of(argc, argv);
+    if (app::CommandLine(arguments).runs_without_window()) {
         // Tasks of the command line need no display: they run under a core application only.
         QCoreApplication core(argc, argv);
-        app::install_qt_translations(core);
+        app::use_interface_language(core, language_setting());
+        // Read again now that its options' texts are in the chosen language.
+        const app::CommandLine command_line(arguments);
         QTextStream out(stdout);
         QTextStream err(stderr);
         return command_line.run_without_window(out, err);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
-    app::install_qt_translations(application);
+    app::use_interface_language(application, language_setting());
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "Колоритон"));
+    const app::CommandLine command_line(arguments);
     if (command_line.asks_for_settings_window())
         return run_settings_window(application);
     return run_main_window(application, command_line.asks_for_whole_screen());

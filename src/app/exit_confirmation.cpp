@@ -2,6 +2,7 @@
 
 #include "history/snapshot.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,10 +17,10 @@ ExitConfirmation::ExitConfirmation(const core::ResourcePaths& paths, SaveBeforeL
 
 bool ExitConfirmation::ask_default() const
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Выход"), QStringLiteral("Вы уверены?"),
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("app::ExitConfirmation", "Выход"), QCoreApplication::translate("app::ExitConfirmation", "Вы уверены?"),
                     QMessageBox::Yes | QMessageBox::No, window_);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("app::ExitConfirmation", "Да"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("app::ExitConfirmation", "Нет"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -119,7 +119,7 @@ void MainWindow::create_finger_targets(QWidget* client)
 void MainWindow::set_up_window()
 {
     setObjectName("main_window");
-    setWindowTitle(QStringLiteral("Колоритон"));
+    setWindowTitle(tr("Колоритон"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     core::register_layout_font();
@@ -142,20 +142,20 @@ void MainWindow::create_menu()
     // item is enabled.
     // clang-format off
     const MenuItem items[] = {
-        {&app::MainWindowControls::home_action, "home_action", "Главная", {}},
-        {&app::MainWindowControls::open_action, "open_action", "Открыть/загрузить", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {&app::MainWindowControls::save_action, "save_action", "Сохранить", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {&app::MainWindowControls::undo_action, "undo_action", "Отменить", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
-        {&app::MainWindowControls::redo_action, "redo_action", "Повторить",
+        {&app::MainWindowControls::home_action, "home_action", QT_TR_NOOP("Главная"), {}},
+        {&app::MainWindowControls::open_action, "open_action", QT_TR_NOOP("Открыть/загрузить"), {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {&app::MainWindowControls::save_action, "save_action", QT_TR_NOOP("Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {&app::MainWindowControls::undo_action, "undo_action", QT_TR_NOOP("Отменить"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {&app::MainWindowControls::redo_action, "redo_action", QT_TR_NOOP("Повторить"),
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-        {&app::MainWindowControls::print_action, "print_action", "Печать", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {&app::MainWindowControls::help_action, "help_action", "Справка", {QKeySequence(Qt::Key_F1)}},
-        {&app::MainWindowControls::about_action, "about_action", "О программе", {}},
-        {&app::MainWindowControls::exit_action, "exit_action", "Выход", {}},
+        {&app::MainWindowControls::print_action, "print_action", QT_TR_NOOP("Печать"), {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {&app::MainWindowControls::help_action, "help_action", QT_TR_NOOP("Справка"), {QKeySequence(Qt::Key_F1)}},
+        {&app::MainWindowControls::about_action, "about_action", QT_TR_NOOP("О программе"), {}},
+        {&app::MainWindowControls::exit_action, "exit_action", QT_TR_NOOP("Выход"), {}},
     };
     // clang-format on
     for (const MenuItem& item : items) {
-        QAction* action = controls_.menu->addAction(QString::fromUtf8(item.caption));
+        QAction* action = controls_.menu->addAction(tr(item.caption));
         action->setObjectName(item.name);
         action->setShortcuts(item.shortcuts);
         controls_.*item.slot = action;

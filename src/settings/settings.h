@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <variant>
@@ -29,23 +30,32 @@ struct Settings {
     // Sounds answer the child's actions; a classroom's system file may switch them off.
     bool sound_enabled = true;
     int sound_volume = 100;
+    // The interface's language as a code such as "en" or "uk"; empty for the desktop's.
+    QString language;
 
     bool operator==(const Settings&) const = default;
 };
 
-// A key's value: a switch (true or false), a folder (an absolute path, empty for the usual one) or
-// a percentage (a whole number from 0 to 100).
-using SettingValue = std::variant<bool Settings::*, QString Settings::*, int Settings::*>;
+// A code the settings window offers from a list: a language such as "en" or "pt_BR", empty for the
+// desktop's.
+struct Choice {
+    QString Settings::*member;
+};
+
+// A key's value: a switch (true or false), a folder (an absolute path, empty for the usual one), a
+// percentage (a whole number from 0 to 100) or a choice.
+using SettingValue = std::variant<bool Settings::*, QString Settings::*, int Settings::*, Choice>;
 
 // One key of the settings files, by its "group/key" name.
 struct SettingKey {
     const char* name;
     SettingValue value;
-    // What the settings window calls it.
+    // What the settings window calls it, a source text of the "settings" translation context.
     const char* label;
 
     bool is_switch() const { return std::holds_alternative<bool Settings::*>(value); }
     bool is_percentage() const { return std::holds_alternative<int Settings::*>(value); }
+    bool is_choice() const { return std::holds_alternative<Choice>(value); }
     bool& flag(Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     bool flag(const Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     int& percentage(Settings& values) const { return values.*std::get<int Settings::*>(value); }
@@ -55,23 +65,26 @@ struct SettingKey {
     {
         return values.*std::get<QString Settings::*>(value);
     }
+    QString& choice(Settings& values) const { return values.*std::get<Choice>(value).member; }
+    const QString& choice(const Settings& values) const { return values.*std::get<Choice>(value).member; }
 };
 
 // Every key, in the order the settings window and the manual page show them.
-inline const std::array<SettingKey, 12> setting_keys{{
-    {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
-    {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
+inline const std::array<SettingKey, 13> setting_keys{{
+    {"drawing/keep_outlines", &Settings::keep_outlines, QT_TRANSLATE_NOOP("settings", "Контуры картинки нельзя закрасить")},
+    {"window/fullscreen", &Settings::whole_screen, QT_TRANSLATE_NOOP("settings", "Открывать во весь экран")},
     {"window/fit_small_screens", &Settings::fit_small_screens,
-     "Во весь экран, если окно не помещается на экране"},
-    {"allow/printing", &Settings::allow_printing, "Разрешить печать"},
-    {"allow/saving", &Settings::allow_saving, "Разрешить сохранение рисунков"},
-    {"allow/opening", &Settings::allow_opening, "Разрешить открытие рисунков"},
-    {"input/pen_only", &Settings::pen_only, "Рисовать только пером, пальцы не рисуют"},
-    {"input/pressure", &Settings::follow_pressure, "Толщина кисти следует нажиму пера"},
-    {"input/hide_cursor", &Settings::hide_cursor, "Скрыть указатель мыши"},
-    {"folders/drawings", &Settings::drawings_folder, "Папка для рисунков"},
-    {"sound/enabled", &Settings::sound_enabled, "Звуки"},
-    {"sound/volume", &Settings::sound_volume, "Громкость звуков"},
+     QT_TRANSLATE_NOOP("settings", "Во весь экран, если окно не помещается на экране")},
+    {"window/language", Choice{&Settings::language}, QT_TRANSLATE_NOOP("settings", "Язык программы")},
+    {"allow/printing", &Settings::allow_printing, QT_TRANSLATE_NOOP("settings", "Разрешить печать")},
+    {"allow/saving", &Settings::allow_saving, QT_TRANSLATE_NOOP("settings", "Разрешить сохранение рисунков")},
+    {"allow/opening", &Settings::allow_opening, QT_TRANSLATE_NOOP("settings", "Разрешить открытие рисунков")},
+    {"input/pen_only", &Settings::pen_only, QT_TRANSLATE_NOOP("settings", "Рисовать только пером, пальцы не рисуют")},
+    {"input/pressure", &Settings::follow_pressure, QT_TRANSLATE_NOOP("settings", "Толщина кисти следует нажиму пера")},
+    {"input/hide_cursor", &Settings::hide_cursor, QT_TRANSLATE_NOOP("settings", "Скрыть указатель мыши")},
+    {"folders/drawings", &Settings::drawings_folder, QT_TRANSLATE_NOOP("settings", "Папка для рисунков")},
+    {"sound/enabled", &Settings::sound_enabled, QT_TRANSLATE_NOOP("settings", "Звуки")},
+    {"sound/volume", &Settings::sound_volume, QT_TRANSLATE_NOOP("settings", "Громкость звуков")},
 }};
 
 } // namespace settings
