@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/qt_translations.h"
 #include "core/application_icon.h"
+#include "core/interface_language.h"
 #include "settings/settings_files.h"
 #include "settings/settings_window.h"
 #include "skin/skin_manager.h"
@@ -35,11 +36,15 @@ int run_main_window(QApplication& application, bool whole_screen)
     return application.exec();
 }
 
-// The language the settings ask for; their problems are told later, in that language.
-QString language_setting()
+// Speaks the language the settings or the desktop ask for; the settings' problems are told later,
+// in that language.
+void use_interface_language(QCoreApplication& application)
 {
-    return settings::load_settings(settings::SettingsFiles::from_environment(), [](const QString&) {})
-        .values.language;
+    const QString setting =
+        settings::load_settings(settings::SettingsFiles::from_environment(), [](const QString&) {
+        }).values.language;
+    app::use_interface_language(application, setting,
+                                core::translations_dir_for_program(QCoreApplication::applicationDirPath()));
 }
 
 } // namespace
@@ -50,7 +55,7 @@ int main(int argc, char* argv[])
     if (app::CommandLine(arguments).runs_without_window()) {
         // Tasks of the command line need no display: they run under a core application only.
         QCoreApplication core(argc, argv);
-        app::use_interface_language(core, language_setting());
+        use_interface_language(core);
         // Read again now that its options' texts are in the chosen language.
         const app::CommandLine command_line(arguments);
         QTextStream out(stdout);
@@ -59,7 +64,7 @@ int main(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
-    app::use_interface_language(application, language_setting());
+    use_interface_language(application);
     QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "Колоритон"));
     const app::CommandLine command_line(arguments);
     if (command_line.asks_for_settings_window())

@@ -17,7 +17,8 @@ ExitConfirmation::ExitConfirmation(const core::ResourcePaths& paths, SaveBeforeL
 
 bool ExitConfirmation::ask_default() const
 {
-    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("app::ExitConfirmation", "Выход"), QCoreApplication::translate("app::ExitConfirmation", "Вы уверены?"),
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("app::ExitConfirmation", "Выход"),
+                    QCoreApplication::translate("app::ExitConfirmation", "Вы уверены?"),
                     QMessageBox::Yes | QMessageBox::No, window_);
     box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("app::ExitConfirmation", "Да"));
     box.button(QMessageBox::No)->setText(QCoreApplication::translate("app::ExitConfirmation", "Нет"));
@@ -31,8 +32,7 @@ bool ExitConfirmation::confirm_close()
         return false;
     // A snapshot that cannot be removed does not keep the program open. Only this copy's own
     // snapshots go: another copy on the same folder keeps its history.
-    for (const QString& path :
-         {history::undo_snapshot_path(paths_), history::redo_snapshot_path(paths_)}) {
+    for (const QString& path : {history::undo_snapshot_path(paths_), history::redo_snapshot_path(paths_)}) {
         if (QFile::exists(path))
             QFile::remove(path);
     }

@@ -48,8 +48,7 @@ output::HelpControls help_controls(const MainWindowControls& c)
 
 } // namespace
 
-MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(const QString& app_dir, QWidget* parent) : QMainWindow(parent)
 {
     set_up_window();
     auto* client = new QWidget(this);
@@ -107,10 +106,9 @@ void MainWindow::show_on_screen(bool whole_screen)
 void MainWindow::create_finger_targets(QWidget* client)
 {
     const MainWindowControls& c = controls_;
-    std::vector<QWidget*> small{c.size_1_button,   c.size_2_button,   c.photo_tab,
-                                c.description_tab, c.triangle_button, c.rhombus_button,
-                                c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button,
-                                c.line_button};
+    std::vector<QWidget*> small{
+        c.size_1_button,  c.size_2_button,    c.photo_tab,      c.description_tab,          c.triangle_button,
+        c.rhombus_button, c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button, c.line_button};
     for (QWidget* pattern : c.pattern_buttons())
         small.push_back(pattern);
     finger_targets_ = std::make_unique<FingerTargets>(client, c.page_background, std::move(small));
@@ -235,7 +233,8 @@ void MainWindow::create_subsystems()
     drawing_files_ = std::make_unique<history::DrawingFiles>(
         history::DrawingFileControls{c.canvas, c.save_button, c.open_button, c.save_action, c.open_action,
                                      &controls_.save_dialog, &controls_.open_dialog},
-        paths, state_.allowed, *unsaved_changes_, [this](bool opened) { page_switcher_->show_own_drawing(opened); });
+        paths, state_.allowed, *unsaved_changes_,
+        [this](bool opened) { page_switcher_->show_own_drawing(opened); });
     saving_ = std::make_unique<SaveBeforeLeaving>(*unsaved_changes_, *drawing_files_, state_.allowed, this);
     exit_ = std::make_unique<ExitConfirmation>(state_.paths, *saving_, this);
     // No step replaces a drawing with unsaved changes without asking whether to save it.
@@ -318,7 +317,7 @@ void MainWindow::register_cursors()
     for (const auto& [number, file] : cursors)
         state_.screen_cursors.register_cursor(
             number, formats::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file),
-                                               formats::wanted_density(devicePixelRatioF())));
+                                              formats::wanted_density(devicePixelRatioF())));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -327,7 +326,8 @@ void MainWindow::showEvent(QShowEvent* event)
     // Loaded once the first paint is on its way, so the window never waits for the sounds; the help
     // picture's window, never on screen, plays none.
     if (!event->spontaneous() && !testAttribute(Qt::WA_DontShowOnScreen))
-        QTimer::singleShot(0, this, [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
+        QTimer::singleShot(0, this,
+                           [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -20,17 +20,17 @@ void install_translation(QCoreApplication& application, const QString& name, con
 
 } // namespace
 
-QString use_interface_language(QCoreApplication& application, const QString& setting)
+QString use_interface_language(QCoreApplication& application, const QString& setting,
+                               const QString& translations_dir)
 {
-    const QString dir = core::translations_dir_for_program(QCoreApplication::applicationDirPath());
-    const QString language =
-        core::chosen_language(setting, core::desktop_languages(), core::available_languages(dir));
+    const QString language = core::chosen_language(setting, core::desktop_languages(),
+                                                   core::available_languages(translations_dir));
     QLocale::setDefault(QLocale(language));
     // Named, not looked up by locale: the program speaks the chosen language whatever the locale.
     install_translation(application, QStringLiteral("qtbase_") + language,
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (language != core::source_language)
-        install_translation(application, QStringLiteral("koloriton_") + language, dir);
+        install_translation(application, QStringLiteral("koloriton_") + language, translations_dir);
     return language;
 }
 

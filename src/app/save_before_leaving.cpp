@@ -17,8 +17,9 @@ SaveAnswer SaveBeforeLeaving::ask_default() const
 {
     const QMessageBox::StandardButtons offered =
         (allowed_.saving ? QMessageBox::Yes : QMessageBox::NoButton) | QMessageBox::No | QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, window_->windowTitle(), QCoreApplication::translate("app::SaveBeforeLeaving", "Сохранить рисунок?"),
-                    offered, window_);
+    QMessageBox box(QMessageBox::Question, window_->windowTitle(),
+                    QCoreApplication::translate("app::SaveBeforeLeaving", "Сохранить рисунок?"), offered,
+                    window_);
     if (allowed_.saving) {
         box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("app::SaveBeforeLeaving", "Да"));
         box.setDefaultButton(QMessageBox::Yes);

@@ -37,7 +37,12 @@ inline FileDialogSettings save_dialog_defaults()
 
 inline FileDialogSettings open_dialog_defaults()
 {
-    return {QStringLiteral("bmp"), {}, QCoreApplication::translate("core", "Растровое изображение (*.bmp)"), {}, {}, {}};
+    return {QStringLiteral("bmp"),
+            {},
+            QCoreApplication::translate("core", "Растровое изображение (*.bmp)"),
+            {},
+            {},
+            {}};
 }
 
 } // namespace core

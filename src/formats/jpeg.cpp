@@ -190,9 +190,10 @@ QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target,
     const bool whole = decode(info, errors, bytes, target, &image);
     jpeg_destroy_decompress(&info);
     if (!whole)
-        throw platform::ImageError(name + ": " +
-                                   (errors.refused ? QCoreApplication::translate("formats", errors.message)
-                                                   : QCoreApplication::translate("formats", "файл JPEG повреждён или обрезан")));
+        throw platform::ImageError(
+            name + ": " +
+            (errors.refused ? QCoreApplication::translate("formats", errors.message)
+                            : QCoreApplication::translate("formats", "файл JPEG повреждён или обрезан")));
     return image;
 }
 

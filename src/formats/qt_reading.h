@@ -14,7 +14,8 @@ namespace formats {
 bool is_vector_format(const QByteArray& format);
 inline QString vector_refused()
 {
-    return QCoreApplication::translate("formats", "векторные картинки (SVG) не читаются: нужна картинка JPEG, PNG или BMP");
+    return QCoreApplication::translate(
+        "formats", "векторные картинки (SVG) не читаются: нужна картинка JPEG, PNG или BMP");
 }
 
 // Lets Qt's readers allocate a picture of up to `max_pixels` pixels of up to 8 bytes each

@@ -43,10 +43,12 @@ void print_page(const QImage& page, QPagedPaintDevice& device, const QString& de
     device.setPageMargins(layout.minimumMargins(), layout.units());
     QPainter painter;
     if (!painter.begin(&device))
-        throw platform::UserError(QCoreApplication::translate("output", "Не удалось начать печать: %1").arg(device_name));
+        throw platform::UserError(
+            QCoreApplication::translate("output", "Не удалось начать печать: %1").arg(device_name));
     painter.drawImage(QRectF(QPointF(0, 0), size_on_device(page.size(), device)), page);
     if (!painter.end())
-        throw platform::UserError(QCoreApplication::translate("output", "Не удалось завершить печать: %1").arg(device_name));
+        throw platform::UserError(
+            QCoreApplication::translate("output", "Не удалось завершить печать: %1").arg(device_name));
 }
 
 std::unique_ptr<QPrinter> default_printer()
@@ -60,7 +62,8 @@ std::unique_ptr<QPrinter> default_printer()
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setDocName(QGuiApplication::applicationDisplayName());
     if (!printer->isValid())
-        throw platform::UserError(QCoreApplication::translate("output", "Принтер недоступен: %1").arg(info.printerName()));
+        throw platform::UserError(
+            QCoreApplication::translate("output", "Принтер недоступен: %1").arg(info.printerName()));
     return printer;
 }
 

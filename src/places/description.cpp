@@ -18,7 +18,8 @@ QString utf8_text(const QString& path, const QByteArray& bytes)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError())
-        throw PlaceError(path, QCoreApplication::translate("places", "описание должно быть текстом в кодировке UTF-8"));
+        throw PlaceError(
+            path, QCoreApplication::translate("places", "описание должно быть текстом в кодировке UTF-8"));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
@@ -55,7 +56,8 @@ QByteArray stored_description(const QString& path)
     try {
         bytes = platform::read_whole_file(path, formats::max_description_file_size);
     } catch (const platform::FileError&) {
-        throw PlaceError(path, QCoreApplication::translate("places", "файл описания не читается или больше 1 МБ"));
+        throw PlaceError(path,
+                         QCoreApplication::translate("places", "файл описания не читается или больше 1 МБ"));
     }
     const QString text = utf8_text(path, bytes);
     const QByteArray stored =
@@ -65,8 +67,9 @@ QByteArray stored_description(const QString& path)
     // Stored, the text grows (line ends, escapes of letters, paragraph marks): the place must
     // open with the description the program reads.
     if (stored.size() > formats::max_description_file_size)
-        throw PlaceError(path, QCoreApplication::translate("places", "описание в каталоге заняло бы %1 КБ, а программа читает "
-                                              "описания не больше %2 КБ: сократите текст")
+        throw PlaceError(path, QCoreApplication::translate(
+                                   "places", "описание в каталоге заняло бы %1 КБ, а программа читает "
+                                             "описания не больше %2 КБ: сократите текст")
                                    .arg((stored.size() + 1023) / 1024)
                                    .arg(formats::max_description_file_size / 1024));
     return stored;

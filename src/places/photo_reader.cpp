@@ -7,8 +7,8 @@
 #include "platform/system_reason.h"
 #include "platform/whole_file.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -24,12 +24,13 @@ QByteArray photograph_bytes(const QString& path)
     if (!file.isFile())
         throw PlaceError(path, QCoreApplication::translate("places", "это не файл с картинкой"));
     if (file.size() > formats::max_jpeg_file_size)
-        throw PlaceError(path, QCoreApplication::translate("places", "файл слишком большой для фотографии (больше 128 МБ)"));
+        throw PlaceError(path, QCoreApplication::translate(
+                                   "places", "файл слишком большой для фотографии (больше 128 МБ)"));
     try {
         return platform::read_whole_file(path, formats::max_jpeg_file_size);
     } catch (const platform::FileError&) {
-        throw PlaceError(path,
-                         QCoreApplication::translate("places", "файл не читается (%1)").arg(platform::system_reason_for(path)));
+        throw PlaceError(path, QCoreApplication::translate("places", "файл не читается (%1)")
+                                   .arg(platform::system_reason_for(path)));
     }
 }
 
@@ -66,11 +67,13 @@ QImage read_photograph(const QString& path, QSize page)
         throw PlaceError(path, formats::vector_refused());
     const QSize stored = reader.size();
     if (reader.format().isEmpty() || !stored.isValid())
-        throw PlaceError(path, QCoreApplication::translate("places", "это не картинка (годятся JPEG, PNG и BMP)"));
+        throw PlaceError(path,
+                         QCoreApplication::translate("places", "это не картинка (годятся JPEG, PNG и BMP)"));
     if (stored.width() > max_photograph_side || stored.height() > max_photograph_side ||
         qint64{stored.width()} * stored.height() > max_photograph_pixels)
         throw PlaceError(
-            path, QCoreApplication::translate("places", "картинка слишком большая: %1 × %2 точек, можно не больше %3 миллионов")
+            path, QCoreApplication::translate(
+                      "places", "картинка слишком большая: %1 × %2 точек, можно не больше %3 миллионов")
                       .arg(stored.width())
                       .arg(stored.height())
                       .arg(max_photograph_pixels / 1000000));
@@ -89,7 +92,8 @@ QImage read_photograph(const QString& path, QSize page)
         const formats::PixelAllowance allowance(max_photograph_pixels);
         image = reader.read();
         if (image.isNull())
-            throw PlaceError(path, QCoreApplication::translate("places", "картинка повреждена и не читается"));
+            throw PlaceError(path,
+                             QCoreApplication::translate("places", "картинка повреждена и не читается"));
     }
     return upright(image.convertToFormat(QImage::Format_RGB32), turn);
 }

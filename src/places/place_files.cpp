@@ -66,7 +66,8 @@ void write_all(int descriptor, const QByteArray& bytes, const QString& target)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            system_failure(target, QCoreApplication::translate("places", "файл не записывается"), written < 0 ? errno : ENOSPC);
+            system_failure(target, QCoreApplication::translate("places", "файл не записывается"),
+                           written < 0 ? errno : ENOSPC);
         next += written;
         left -= written;
     }
@@ -128,7 +129,8 @@ void replay_journal(const QString& dir)
             const QString from = dir + paths[0];
             const QString to = dir + paths[1];
             if (QFileInfo::exists(from) && std::rename(native(from).constData(), native(to).constData()) != 0)
-                system_failure(to, QCoreApplication::translate("places", "файл не удаётся поставить на место"), errno);
+                system_failure(
+                    to, QCoreApplication::translate("places", "файл не удаётся поставить на место"), errno);
         } else if (fields[0] == "D" && paths.size() == 1) {
             QFile::remove(dir + paths[0]);
         }
@@ -195,11 +197,13 @@ void PlaceFiles::stage(const QString& relative, const QByteArray& bytes)
     const QString target = dir_ + relative;
     const QFileInfo info(target);
     if (!QDir().mkpath(info.absolutePath()))
-        throw PlaceError(info.absolutePath(), QCoreApplication::translate("places", "папку не удаётся создать"));
+        throw PlaceError(info.absolutePath(),
+                         QCoreApplication::translate("places", "папку не удаётся создать"));
     QTemporaryFile file(info.absolutePath() + "/." + info.fileName() + ".place-XXXXXX");
     file.setAutoRemove(false);
     if (!file.open())
-        system_failure(info.absolutePath(), QCoreApplication::translate("places", "в папку нельзя записать"), errno);
+        system_failure(info.absolutePath(), QCoreApplication::translate("places", "в папку нельзя записать"),
+                       errno);
     staged_.push_back({file.fileName(), target});
     if (::fchmod(file.handle(), new_file_mode()) != 0)
         system_failure(target, QCoreApplication::translate("places", "файл не записывается"), errno);
@@ -217,7 +221,8 @@ void PlaceFiles::refuse_folders_in_the_way() const
     for (const QString& path : targets) {
         struct stat status {};
         if (::lstat(native(path).constData(), &status) == 0 && S_ISDIR(status.st_mode))
-            throw PlaceError(path, QCoreApplication::translate("places", "на месте файла стоит папка; место оставлено как было"));
+            throw PlaceError(path, QCoreApplication::translate(
+                                       "places", "на месте файла стоит папка; место оставлено как было"));
     }
 }
 
@@ -234,11 +239,13 @@ void PlaceFiles::write_journal()
         !out.flush() || ::fsync(out.handle()) != 0) {
         const int error = errno;
         out.remove();
-        system_failure(draft, QCoreApplication::translate("places", "файл не записывается"), error != 0 ? error : EIO);
+        system_failure(draft, QCoreApplication::translate("places", "файл не записывается"),
+                       error != 0 ? error : EIO);
     }
     out.close();
     if (std::rename(native(draft).constData(), native(dir_ + journal_name).constData()) != 0)
-        system_failure(dir_ + journal_name, QCoreApplication::translate("places", "файл не записывается"), errno);
+        system_failure(dir_ + journal_name, QCoreApplication::translate("places", "файл не записывается"),
+                       errno);
     sync_path(dir_);
     journal_written_ = true;
     step();
@@ -251,7 +258,9 @@ QStringList PlaceFiles::commit()
     QStringList written;
     for (const Staged& file : staged_) {
         if (std::rename(native(file.temporary).constData(), native(file.target).constData()) != 0)
-            system_failure(file.target, QCoreApplication::translate("places", "файл не удаётся поставить на место"), errno);
+            system_failure(file.target,
+                           QCoreApplication::translate("places", "файл не удаётся поставить на место"),
+                           errno);
         written << file.target;
         step();
     }

@@ -10,8 +10,8 @@
 #include "places/place_files.h"
 #include "places/place_name.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 
 namespace places {
@@ -36,8 +36,9 @@ QByteArray jpeg_bytes(const QImage& image)
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(thumbnail_quality);
     if (!writer.write(image))
-        throw PlaceError(QCoreApplication::translate("places", "Миниатюра"),
-                         QCoreApplication::translate("places", "не удаётся сжать в JPEG (%1)").arg(writer.errorString()));
+        throw PlaceError(
+            QCoreApplication::translate("places", "Миниатюра"),
+            QCoreApplication::translate("places", "не удаётся сжать в JPEG (%1)").arg(writer.errorString()));
     return bytes;
 }
 
@@ -64,7 +65,8 @@ void refuse_taken_name(const PlaceRequest& request, const QString& name)
         request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
     if (place_exists(others, name))
         throw PlaceError(QStringLiteral("«%1»").arg(name),
-                         QCoreApplication::translate("places", "место с таким названием уже есть (заменить его: --replace)"));
+                         QCoreApplication::translate(
+                             "places", "место с таким названием уже есть (заменить его: --replace)"));
 }
 
 } // namespace

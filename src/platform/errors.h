@@ -32,7 +32,8 @@ inline const QString bitmap_not_valid = QStringLiteral("Bitmap image is not vali
 // The same refusal of a file, for the person who chose it.
 inline QString bitmap_not_valid_named()
 {
-    return QCoreApplication::translate("platform", "картинка BMP повреждена или обрезана (%1)").arg(bitmap_not_valid);
+    return QCoreApplication::translate("platform", "картинка BMP повреждена или обрезана (%1)")
+        .arg(bitmap_not_valid);
 }
 // A picture with more pixels than the way it is read may hold.
 inline QString picture_too_large()

@@ -15,7 +15,8 @@ QString system_reason(int error)
     case ENOSPC:
         return QCoreApplication::translate("platform", "Диск заполнен: освободите место и попробуйте снова");
     case EDQUOT:
-        return QCoreApplication::translate("platform", "Место на диске, отведённое пользователю, закончилось");
+        return QCoreApplication::translate("platform",
+                                           "Место на диске, отведённое пользователю, закончилось");
     case EROFS:
         return QCoreApplication::translate("platform", "Диск только для чтения: на него нельзя записать");
     case EACCES:

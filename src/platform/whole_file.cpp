@@ -14,7 +14,8 @@ namespace platform {
 namespace {
 
 const char* const too_large = QT_TRANSLATE_NOOP("platform", "файл слишком большой");
-const char* const not_a_file = QT_TRANSLATE_NOOP("platform", "это не обычный файл, а папка, устройство или канал");
+const char* const not_a_file =
+    QT_TRANSLATE_NOOP("platform", "это не обычный файл, а папка, устройство или канал");
 
 } // namespace
 

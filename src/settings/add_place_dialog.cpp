@@ -20,17 +20,14 @@ AddPlaceDialog::AddPlaceDialog(QWidget* parent) : QDialog(parent)
     setObjectName("add_place_dialog");
     setWindowTitle(tr("Новое место из фотографии"));
     auto* form = new QFormLayout(this);
-    photograph_ = add_file_row(tr("Фотография:"), "photograph",
-                               tr("Картинки (*.jpg *.jpeg *.png *.bmp)"));
+    photograph_ = add_file_row(tr("Фотография:"), "photograph", tr("Картинки (*.jpg *.jpeg *.png *.bmp)"));
     name_ = new QLineEdit(this);
     name_->setObjectName("name");
     name_->setPlaceholderText(tr("например, Наша школа"));
     form->addRow(tr("Название:"), name_);
-    description_ = add_file_row(tr("Описание (можно без него):"), "description",
-                                tr("Тексты (*.txt *.rtf)"));
+    description_ = add_file_row(tr("Описание (можно без него):"), "description", tr("Тексты (*.txt *.rtf)"));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("Сделать место"), QDialogButtonBox::AcceptRole)
-        ->setObjectName("make_button");
+    buttons->addButton(tr("Сделать место"), QDialogButtonBox::AcceptRole)->setObjectName("make_button");
     buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (make_place())
@@ -67,10 +64,9 @@ bool AddPlaceDialog::make_place()
     request.catalogue_dirs = core::catalogue_dirs_for_program(QCoreApplication::applicationDirPath());
     try {
         const places::WrittenPlace place = places::make_place(request);
-        QMessageBox::information(
-            this, windowTitle(),
-            tr("Место «%1» готово: %2\nОно появится в ленте при следующем запуске.")
-                .arg(place.name, request.destination));
+        QMessageBox::information(this, windowTitle(),
+                                 tr("Место «%1» готово: %2\nОно появится в ленте при следующем запуске.")
+                                     .arg(place.name, request.destination));
         return true;
     } catch (const places::PlaceError& error) {
         QMessageBox::warning(this, windowTitle(), error.text());

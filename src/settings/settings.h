@@ -71,7 +71,8 @@ struct SettingKey {
 
 // Every key, in the order the settings window and the manual page show them.
 inline const std::array<SettingKey, 13> setting_keys{{
-    {"drawing/keep_outlines", &Settings::keep_outlines, QT_TRANSLATE_NOOP("settings", "Контуры картинки нельзя закрасить")},
+    {"drawing/keep_outlines", &Settings::keep_outlines,
+     QT_TRANSLATE_NOOP("settings", "Контуры картинки нельзя закрасить")},
     {"window/fullscreen", &Settings::whole_screen, QT_TRANSLATE_NOOP("settings", "Открывать во весь экран")},
     {"window/fit_small_screens", &Settings::fit_small_screens,
      QT_TRANSLATE_NOOP("settings", "Во весь экран, если окно не помещается на экране")},
@@ -79,8 +80,10 @@ inline const std::array<SettingKey, 13> setting_keys{{
     {"allow/printing", &Settings::allow_printing, QT_TRANSLATE_NOOP("settings", "Разрешить печать")},
     {"allow/saving", &Settings::allow_saving, QT_TRANSLATE_NOOP("settings", "Разрешить сохранение рисунков")},
     {"allow/opening", &Settings::allow_opening, QT_TRANSLATE_NOOP("settings", "Разрешить открытие рисунков")},
-    {"input/pen_only", &Settings::pen_only, QT_TRANSLATE_NOOP("settings", "Рисовать только пером, пальцы не рисуют")},
-    {"input/pressure", &Settings::follow_pressure, QT_TRANSLATE_NOOP("settings", "Толщина кисти следует нажиму пера")},
+    {"input/pen_only", &Settings::pen_only,
+     QT_TRANSLATE_NOOP("settings", "Рисовать только пером, пальцы не рисуют")},
+    {"input/pressure", &Settings::follow_pressure,
+     QT_TRANSLATE_NOOP("settings", "Толщина кисти следует нажиму пера")},
     {"input/hide_cursor", &Settings::hide_cursor, QT_TRANSLATE_NOOP("settings", "Скрыть указатель мыши")},
     {"folders/drawings", &Settings::drawings_folder, QT_TRANSLATE_NOOP("settings", "Папка для рисунков")},
     {"sound/enabled", &Settings::sound_enabled, QT_TRANSLATE_NOOP("settings", "Звуки")},

@@ -81,7 +81,9 @@ public:
                 problem(entry, QCoreApplication::translate("settings", "неизвестный ключ"));
         }
         if (told_ > problems_told_a_file)
-            report_(QCoreApplication::translate("settings", "%1: и ещё ошибок: %2").arg(path_).arg(told_ - problems_told_a_file));
+            report_(QCoreApplication::translate("settings", "%1: и ещё ошибок: %2")
+                        .arg(path_)
+                        .arg(told_ - problems_told_a_file));
         return true;
     }
 
@@ -106,14 +108,17 @@ private:
     void problem(const IniEntry& entry, const QString& what)
     {
         if (++told_ <= problems_told_a_file)
-            report_(
-                QCoreApplication::translate("settings", "%1:%2: %3: %4; строка не учтена").arg(path_).arg(entry.line).arg(entry.name, what));
+            report_(QCoreApplication::translate("settings", "%1:%2: %3: %4; строка не учтена")
+                        .arg(path_)
+                        .arg(entry.line)
+                        .arg(entry.name, what));
     }
 
     void read_locks(const IniEntry& entry, QSet<QString>* locks)
     {
         if (locks == nullptr) {
-            problem(entry, QCoreApplication::translate("settings", "запирать ключи может только системный файл"));
+            problem(entry,
+                    QCoreApplication::translate("settings", "запирать ключи может только системный файл"));
             return;
         }
         // Commas, semicolons and spaces all separate: a lock written either way holds.
@@ -130,9 +135,11 @@ private:
     {
         const std::optional<bool> on = parse_switch(entry.value);
         if (system == nullptr)
-            problem(entry, QCoreApplication::translate("settings", "запереть окно настроек может только системный файл"));
+            problem(entry, QCoreApplication::translate("settings",
+                                                       "запереть окно настроек может только системный файл"));
         else if (!on)
-            problem(entry, QCoreApplication::translate("settings", "«%1» — не true и не false").arg(entry.value.left(80)));
+            problem(entry, QCoreApplication::translate("settings", "«%1» — не true и не false")
+                               .arg(entry.value.left(80)));
         else
             system->window_allowed = *on;
     }
@@ -144,18 +151,21 @@ private:
             return;
         const QString& text = entry.value;
         if (text.startsWith('@')) {
-            problem(entry, QCoreApplication::translate("settings", "упакованное значение (@…) не бывает настройкой"));
+            problem(entry, QCoreApplication::translate("settings",
+                                                       "упакованное значение (@…) не бывает настройкой"));
         } else if (key.is_switch()) {
             if (const std::optional<bool> on = parse_switch(text))
                 key.flag(into) = *on;
             else
-                problem(entry, QCoreApplication::translate("settings", "«%1» — не true и не false").arg(text.left(80)));
+                problem(
+                    entry,
+                    QCoreApplication::translate("settings", "«%1» — не true и не false").arg(text.left(80)));
         } else if (key.is_percentage()) {
             if (const std::optional<int> percent = parse_percentage(text))
                 key.percentage(into) = *percent;
             else
-                problem(entry,
-                        QCoreApplication::translate("settings", "«%1» — не целое число от 0 до 100").arg(text.left(80)));
+                problem(entry, QCoreApplication::translate("settings", "«%1» — не целое число от 0 до 100")
+                                   .arg(text.left(80)));
         } else if (key.is_choice()) {
             if (text.trimmed().isEmpty() || core::is_language_code(text.trimmed()))
                 key.choice(into) = text.trimmed();
@@ -165,7 +175,9 @@ private:
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
             key.folder(into) = QDir::cleanPath(text);
         } else {
-            problem(entry, QCoreApplication::translate("settings", "«%1» — не полный путь к папке").arg(text.left(80)));
+            problem(
+                entry,
+                QCoreApplication::translate("settings", "«%1» — не полный путь к папке").arg(text.left(80)));
         }
     }
 
@@ -221,7 +233,8 @@ LoadedSettings load_settings(const SettingsFiles& files, const ProblemReport& re
     if (system_read)
         FileReader(files.user_file, collect).read(loaded.values, loaded.locked, nullptr);
     else if (QFileInfo::exists(files.user_file))
-        collect(QCoreApplication::translate("settings", "%1: не учтён, пока не прочитан системный файл").arg(files.user_file));
+        collect(QCoreApplication::translate("settings", "%1: не учтён, пока не прочитан системный файл")
+                    .arg(files.user_file));
     return loaded;
 }
 

@@ -25,12 +25,13 @@ namespace {
 // The titles of the files' groups in the window.
 QString group_title(const QString& group)
 {
-    static const std::pair<const char*, const char*> titles[] = {{"drawing", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Рисование")},
-                                                                 {"window", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Окно")},
-                                                                 {"allow", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Что можно ребёнку")},
-                                                                 {"folders", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Папки")},
-                                                                 {"places", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Места")},
-                                                                 {"sound", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Звуки")}};
+    static const std::pair<const char*, const char*> titles[] = {
+        {"drawing", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Рисование")},
+        {"window", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Окно")},
+        {"allow", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Что можно ребёнку")},
+        {"folders", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Папки")},
+        {"places", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Места")},
+        {"sound", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Звуки")}};
     for (const auto& [name, title] : titles)
         if (group == QLatin1String(name))
             return SettingsWindow::tr(title);
@@ -205,8 +206,7 @@ void SettingsWindow::add_buttons()
 
 void SettingsWindow::choose_folder(QLineEdit* edit)
 {
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, tr("Папка для рисунков"), edit->text());
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Папка для рисунков"), edit->text());
     if (!chosen.isEmpty())
         edit->setText(chosen);
 }
@@ -232,9 +232,8 @@ void SettingsWindow::save()
         accept();
         return;
     }
-    QMessageBox::warning(
-        this, windowTitle(),
-        tr("Не удалось записать настройки в файл %1 (%2).").arg(files_.user_file, problem));
+    QMessageBox::warning(this, windowTitle(),
+                         tr("Не удалось записать настройки в файл %1 (%2).").arg(files_.user_file, problem));
 }
 
 } // namespace settings

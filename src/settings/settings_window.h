@@ -15,10 +15,10 @@ class QVBoxLayout;
 namespace settings {
 
 // The adults' settings window (koloriton --settings): a check box for each switch, a number box for
-// each percentage, a list for each choice and a chooser for each folder, grouped as the files group them. A key the
-// system's files lock is greyed with a word saying that the administrator set it; when a system
-// file does not allow the window, every control is greyed. The files' problems are listed at the top. "Сохранить" writes the user's
-// file; a running copy of the program reads it at its next start.
+// each percentage, a list for each choice and a chooser for each folder, grouped as the files group them. A
+// key the system's files lock is greyed with a word saying that the administrator set it; when a system file
+// does not allow the window, every control is greyed. The files' problems are listed at the top. "Сохранить"
+// writes the user's file; a running copy of the program reads it at its next start.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 

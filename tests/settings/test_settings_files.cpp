@@ -189,10 +189,19 @@ private slots:
                    s.sound_volume = 40;
                })
             << QStringList{"home:3: sound/volume: «101» — не целое число от 0 до 100"};
+        QTest::newRow("a language code, locked in a school; a name is no code")
+            << QByteArray("[window]\nlanguage=uk\n") << QByteArray("[locked]\nkeys=window/language\n")
+            << QByteArray("[window]\nlanguage=en\n") << with([](auto& s) { s.language = "uk"; })
+            << QStringList{};
+        QTest::newRow("the user's language, and one not written as a code")
+            << QByteArray("[window]\nlanguage=English\n") << QByteArray()
+            << QByteArray("[window]\nlanguage= pt_BR\n") << with([](auto& s) { s.language = "pt_BR"; })
+            << QStringList{"first:2: window/language: «English» — не код языка"};
         QTest::newRow("a malformed system file is ignored whole, and the user's file with it")
             << QByteArray("[drawing\nkeep_outlines=true\nthis is no setting\n") << QByteArray()
             << QByteArray("[allow]\nsaving=false\n") << settings::Settings{}
-            << QStringList{"first:1: заголовок группы без", "home: не учтён, пока не прочитан системный файл"};
+            << QStringList{"first:1: заголовок группы без",
+                           "home: не учтён, пока не прочитан системный файл"};
         QTest::newRow("unknown keys, wrong types and a user's lock are ignored one by one")
             << QByteArray("[locked]\nkeys=allow/saving, colour/sky\n") << QByteArray()
             << QByteArray("[drawing]\nkeep_outlines=maybe\ncolour=red\n[allow]\nprinting=off\n"
