@@ -63,12 +63,12 @@ public:
             problems_ << where + ": Russian \"" + text + '"';
     }
     // The catalogue's own words (its places' names) are the catalogue's translation, not the program's.
-    void leave_out_catalogue(const QWidget* thumbnails) { catalogue_ = thumbnails; }
+    void leave_out_catalogue(const QWidget* thumbnail) { catalogue_.insert(thumbnail); }
     void see_widgets(const QString& where, QWidget* window)
     {
         see(where + " title", window->windowTitle());
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (!widget->isVisible() || (catalogue_ && catalogue_->isAncestorOf(widget)))
+            if (!widget->isVisible() || catalogue_.contains(widget))
                 continue;
             const QString name = where + '/' + widget->objectName();
             if (auto* picture = qobject_cast<widgets::PictureControl*>(widget))
@@ -101,7 +101,7 @@ private:
     QString code_;
     QSet<QString> russian_;
     QStringList problems_;
-    const QWidget* catalogue_ = nullptr;
+    QSet<const QWidget*> catalogue_;
     int seen_ = 0;
 };
 
@@ -154,7 +154,8 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(QTest::qWaitFor([&] { return form.preview_strip().settled(); }));
-        texts.leave_out_catalogue(form.controls().thumbnail_parent);
+        for (int slot = 0; slot < catalogue::PreviewStrip::slot_count; ++slot)
+            texts.leave_out_catalogue(form.preview_strip().thumbnail(slot));
         texts.see_widgets("main window", &form);
         for (const QAction* action : form.menuBar()->actions())
             texts.see("menu/" + action->objectName(), action->text());
