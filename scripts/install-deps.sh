@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 
-packages=(cmake g++ make lld pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+packages=(cmake g++ make lld pkg-config qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools qt6-svg-dev libgl-dev
           libjpeg-dev libzip-dev zlib1g-dev libopencv-core-dev libopencv-imgproc-dev
           qt6-translations-l10n fonts-wine fonts-dejavu-core
           qt6-multimedia-dev pulseaudio pulseaudio-utils

@@ -33,6 +33,12 @@ fail() {
 
 env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 [ -x /usr/bin/koloriton ] || fail "the package installed no /usr/bin/koloriton"
+# The translations come with the program and answer a desktop of their language.
+for language in en:Show uk:Показати; do
+    [ -f "/usr/share/koloriton/translations/koloriton_${language%%:*}.qm" ] || fail "no ${language%%:*} translation"
+    env -i HOME="$work" PATH=/usr/bin:/bin LANGUAGE="${language%%:*}" koloriton --help | grep -q "^ *-h, --help *${language#*:}" ||
+        fail "koloriton --help does not speak ${language%%:*}"
+done
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!

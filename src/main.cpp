@@ -3,6 +3,7 @@
 #include "app/qt_translations.h"
 #include "core/application_icon.h"
 #include "core/resource_paths.h"
+#include "core/interface_language.h"
 #include "settings/settings_files.h"
 #include "settings/settings_window.h"
 #include "skin/skin_manager.h"
@@ -37,22 +38,37 @@ int run_main_window(QApplication& application, bool whole_screen)
     return application.exec();
 }
 
+// Speaks the language the settings or the desktop ask for; the settings' problems are told later,
+// in that language.
+void use_interface_language(QCoreApplication& application)
+{
+    const QString setting =
+        settings::load_settings(settings::SettingsFiles::from_environment(), [](const QString&) {
+        }).values.language;
+    app::use_interface_language(application, setting,
+                                core::translations_dir_for_program(QCoreApplication::applicationDirPath()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    const app::CommandLine command_line(app::arguments_of(argc, argv));
-    if (command_line.runs_without_window()) {
+    const QStringList arguments = app::arguments_of(argc, argv);
+    if (app::CommandLine(arguments).runs_without_window()) {
         // Tasks of the command line need no display: they run under a core application only.
         QCoreApplication core(argc, argv);
-        app::install_qt_translations(core);
+        use_interface_language(core);
+        // Read again now that its options' texts are in the chosen language.
+        const app::CommandLine command_line(arguments);
         QTextStream out(stdout);
         QTextStream err(stderr);
         return command_line.run_without_window(out, err);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Колоритон"));
-    app::install_qt_translations(application);
+    use_interface_language(application);
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "Колоритон"));
+    const app::CommandLine command_line(arguments);
     if (command_line.asks_for_settings_window())
         return run_settings_window(application);
     return run_main_window(application, command_line.asks_for_whole_screen());

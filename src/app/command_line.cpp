@@ -12,24 +12,38 @@
 namespace app {
 
 CommandLine::CommandLine(const QStringList& arguments)
-    : help_option_({"h", "help"}, QStringLiteral("Показать эту справку.")),
-      add_place_option_("add-place",
-                        QStringLiteral("Сделать из фотографии новое место для раскрашивания в каталоге "
-                                       "пользователя (~/.local/share/koloriton/)."),
-                        QStringLiteral("фотография")),
-      name_option_("name", QStringLiteral("Название нового места, например \"Наша школа\"."),
-                   QStringLiteral("название")),
-      description_option_("description", QStringLiteral("Описание места: текст или RTF в UTF-8."),
-                          QStringLiteral("файл")),
-      replace_option_("replace", QStringLiteral("Заменить место с тем же названием.")),
-      settings_option_("settings", QStringLiteral("Открыть окно настроек для взрослых: что можно ребёнку, "
-                                                  "контуры, папка для рисунков.")),
-      check_settings_option_("check-settings",
-                             QStringLiteral("Проверить файлы настроек и вывести каждую ошибку в них; код "
-                                            "выхода 1, если ошибки есть.")),
-      whole_screen_option_("fullscreen", QStringLiteral("Открыть во весь экран (F11 возвращает окно)."))
+    : help_option_({"h", "help"}, QCoreApplication::translate("app::CommandLine", "Показать эту справку.")),
+      add_place_option_(
+          "add-place",
+          QCoreApplication::translate("app::CommandLine",
+                                      "Сделать из фотографии новое место для раскрашивания в каталоге "
+                                      "пользователя (~/.local/share/koloriton/)."),
+          QCoreApplication::translate("app::CommandLine", "фотография")),
+      name_option_(
+          "name",
+          QCoreApplication::translate("app::CommandLine", "Название нового места, например \"Наша школа\"."),
+          QCoreApplication::translate("app::CommandLine", "название")),
+      description_option_(
+          "description",
+          QCoreApplication::translate("app::CommandLine", "Описание места: текст или RTF в UTF-8."),
+          QCoreApplication::translate("app::CommandLine", "файл")),
+      replace_option_("replace",
+                      QCoreApplication::translate("app::CommandLine", "Заменить место с тем же названием.")),
+      settings_option_("settings",
+                       QCoreApplication::translate("app::CommandLine",
+                                                   "Открыть окно настроек для взрослых: что можно ребёнку, "
+                                                   "контуры, папка для рисунков.")),
+      check_settings_option_(
+          "check-settings",
+          QCoreApplication::translate("app::CommandLine",
+                                      "Проверить файлы настроек и вывести каждую ошибку в них; код "
+                                      "выхода 1, если ошибки есть.")),
+      whole_screen_option_(
+          "fullscreen",
+          QCoreApplication::translate("app::CommandLine", "Открыть во весь экран (F11 возвращает окно)."))
 {
-    parser_.setApplicationDescription(QStringLiteral("Колоритон, раскраска для детей."));
+    parser_.setApplicationDescription(
+        QCoreApplication::translate("app::CommandLine", "Колоритон, раскраска для детей."));
     parser_.addOptions({help_option_, add_place_option_, name_option_, description_option_, replace_option_,
                         settings_option_, check_settings_option_, whole_screen_option_});
     parsed_ = parser_.parse(arguments);
@@ -64,23 +78,27 @@ int CommandLine::refuse_arguments(QTextStream& err) const
 {
     const QStringList unknown = parser_.unknownOptionNames();
     if (!unknown.isEmpty())
-        err << QStringLiteral("koloriton: неизвестный параметр «%1». Параметры: koloriton --help\n")
+        err << QCoreApplication::translate(
+                   "app::CommandLine", "koloriton: неизвестный параметр «%1». Параметры: koloriton --help\n")
                    .arg(unknown.first());
     else
-        err << QStringLiteral("koloriton: у параметра нет значения. Параметры: koloriton --help\n");
+        err << QCoreApplication::translate(
+            "app::CommandLine", "koloriton: у параметра нет значения. Параметры: koloriton --help\n");
     return 2;
 }
 
 int CommandLine::add_place(QTextStream& out, QTextStream& err) const
 {
     if (!parser_.positionalArguments().isEmpty()) {
-        err << QStringLiteral(
+        err << QCoreApplication::translate(
+                   "app::CommandLine",
                    "koloriton: лишний аргумент «%1»; название места с пробелами пишут в кавычках\n")
                    .arg(parser_.positionalArguments().first());
         return 2;
     }
     if (!parser_.isSet(name_option_)) {
-        err << QStringLiteral("koloriton: у места нет названия: добавьте --name \"Название\"\n");
+        err << QCoreApplication::translate("app::CommandLine",
+                                           "koloriton: у места нет названия: добавьте --name \"Название\"\n");
         return 2;
     }
     places::PlaceRequest request;
@@ -92,7 +110,8 @@ int CommandLine::add_place(QTextStream& out, QTextStream& err) const
     request.catalogue_dirs = core::catalogue_dirs_for_program(QCoreApplication::applicationDirPath());
     try {
         const places::WrittenPlace place = places::make_place(request);
-        out << QStringLiteral("Место «%1» готово: %2\n").arg(place.name, request.destination);
+        out << QCoreApplication::translate("app::CommandLine", "Место «%1» готово: %2\n")
+                   .arg(place.name, request.destination);
         return 0;
     } catch (const places::PlaceError& error) {
         err << "koloriton: " << error.text() << '\n';
@@ -106,7 +125,7 @@ int CommandLine::check_settings(QTextStream& out, QTextStream& err) const
         settings::SettingsFiles::from_environment(), [&err](const QString& line) { err << line << '\n'; });
     if (!loaded.problems.isEmpty())
         return 1;
-    out << QStringLiteral("Файлы настроек в порядке.\n");
+    out << QCoreApplication::translate("app::CommandLine", "Файлы настроек в порядке.\n");
     return 0;
 }
 

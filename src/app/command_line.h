@@ -19,7 +19,7 @@ public:
     // new place, a check of the settings files, or arguments of such a task that are not understood.
     bool runs_without_window() const;
     // Runs that task (under a core application) and returns the exit code. Writes what it did to
-    // `out` and what went wrong, in Russian, to `err`.
+    // `out` and what went wrong, in the interface's language, to `err`.
     int run_without_window(QTextStream& out, QTextStream& err) const;
     // --settings: the adults' settings window instead of the child's window.
     bool asks_for_settings_window() const { return parser_.isSet(settings_option_); }

@@ -2,6 +2,7 @@
 
 #include "history/snapshot.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,10 +17,11 @@ ExitConfirmation::ExitConfirmation(const core::ResourcePaths& paths, SaveBeforeL
 
 bool ExitConfirmation::ask_default() const
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Выход"), QStringLiteral("Вы уверены?"),
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("app::ExitConfirmation", "Выход"),
+                    QCoreApplication::translate("app::ExitConfirmation", "Вы уверены?"),
                     QMessageBox::Yes | QMessageBox::No, window_);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("app::ExitConfirmation", "Да"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("app::ExitConfirmation", "Нет"));
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -30,8 +32,7 @@ bool ExitConfirmation::confirm_close()
         return false;
     // A snapshot that cannot be removed does not keep the program open. Only this copy's own
     // snapshots go: another copy on the same folder keeps its history.
-    for (const QString& path :
-         {history::undo_snapshot_path(paths_), history::redo_snapshot_path(paths_)}) {
+    for (const QString& path : {history::undo_snapshot_path(paths_), history::redo_snapshot_path(paths_)}) {
         if (QFile::exists(path))
             QFile::remove(path);
     }

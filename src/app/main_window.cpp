@@ -52,8 +52,7 @@ output::HelpControls help_controls(const MainWindowControls& c)
 
 } // namespace
 
-MainWindow::MainWindow(const QString& app_dir, QWidget* parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(const QString& app_dir, QWidget* parent) : QMainWindow(parent)
 {
     set_up_window();
     auto* client = new QWidget(this);
@@ -115,10 +114,9 @@ void MainWindow::show_on_screen(bool whole_screen)
 void MainWindow::create_finger_targets(QWidget* client)
 {
     const MainWindowControls& c = controls_;
-    std::vector<QWidget*> small{c.size_1_button,   c.size_2_button,   c.photo_tab,
-                                c.description_tab, c.triangle_button, c.rhombus_button,
-                                c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button,
-                                c.line_button};
+    std::vector<QWidget*> small{
+        c.size_1_button,  c.size_2_button,    c.photo_tab,      c.description_tab,          c.triangle_button,
+        c.rhombus_button, c.rectangle_button, c.ellipse_button, c.rounded_rectangle_button, c.line_button};
     for (QWidget* pattern : c.pattern_buttons())
         small.push_back(pattern);
     finger_targets_ = std::make_unique<FingerTargets>(client, c.page_background, std::move(small));
@@ -127,7 +125,7 @@ void MainWindow::create_finger_targets(QWidget* client)
 void MainWindow::set_up_window()
 {
     setObjectName("main_window");
-    setWindowTitle(QStringLiteral("Колоритон"));
+    setWindowTitle(tr("Колоритон"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     core::register_layout_font();
@@ -150,20 +148,20 @@ void MainWindow::create_menu()
     // item is enabled.
     // clang-format off
     const MenuItem items[] = {
-        {&app::MainWindowControls::home_action, "home_action", "Главная", {}},
-        {&app::MainWindowControls::open_action, "open_action", "Открыть/загрузить", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
-        {&app::MainWindowControls::save_action, "save_action", "Сохранить", {QKeySequence(Qt::CTRL | Qt::Key_S)}},
-        {&app::MainWindowControls::undo_action, "undo_action", "Отменить", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
-        {&app::MainWindowControls::redo_action, "redo_action", "Повторить",
+        {&app::MainWindowControls::home_action, "home_action", QT_TR_NOOP("Главная"), {}},
+        {&app::MainWindowControls::open_action, "open_action", QT_TR_NOOP("Открыть/загрузить"), {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {&app::MainWindowControls::save_action, "save_action", QT_TR_NOOP("Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)}},
+        {&app::MainWindowControls::undo_action, "undo_action", QT_TR_NOOP("Отменить"), {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {&app::MainWindowControls::redo_action, "redo_action", QT_TR_NOOP("Повторить"),
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-        {&app::MainWindowControls::print_action, "print_action", "Печать", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
-        {&app::MainWindowControls::help_action, "help_action", "Справка", {QKeySequence(Qt::Key_F1)}},
-        {&app::MainWindowControls::about_action, "about_action", "О программе", {}},
-        {&app::MainWindowControls::exit_action, "exit_action", "Выход", {}},
+        {&app::MainWindowControls::print_action, "print_action", QT_TR_NOOP("Печать"), {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {&app::MainWindowControls::help_action, "help_action", QT_TR_NOOP("Справка"), {QKeySequence(Qt::Key_F1)}},
+        {&app::MainWindowControls::about_action, "about_action", QT_TR_NOOP("О программе"), {}},
+        {&app::MainWindowControls::exit_action, "exit_action", QT_TR_NOOP("Выход"), {}},
     };
     // clang-format on
     for (const MenuItem& item : items) {
-        QAction* action = controls_.menu->addAction(QString::fromUtf8(item.caption));
+        QAction* action = controls_.menu->addAction(tr(item.caption));
         action->setObjectName(item.name);
         action->setShortcuts(item.shortcuts);
         controls_.*item.slot = action;
@@ -393,7 +391,7 @@ void MainWindow::register_cursors()
     for (const auto& [number, file] : cursors)
         state_.screen_cursors.register_cursor(
             number, formats::load_cursor_file(state_.paths.curs_dir + QString::fromUtf8(file),
-                                               formats::wanted_density(devicePixelRatioF())));
+                                              formats::wanted_density(devicePixelRatioF())));
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -402,7 +400,8 @@ void MainWindow::showEvent(QShowEvent* event)
     // Loaded once the first paint is on its way, so the window never waits for the sounds; the help
     // picture's window, never on screen, plays none.
     if (!event->spontaneous() && !testAttribute(Qt::WA_DontShowOnScreen))
-        QTimer::singleShot(0, this, [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
+        QTimer::singleShot(0, this,
+                           [this] { sound_cues_->player().preload(state_.paths.app_dir + "res/sounds/"); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,5 +1,6 @@
 #include "app/save_before_leaving.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -16,14 +17,15 @@ SaveAnswer SaveBeforeLeaving::ask_default() const
 {
     const QMessageBox::StandardButtons offered =
         (allowed_.saving ? QMessageBox::Yes : QMessageBox::NoButton) | QMessageBox::No | QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, window_->windowTitle(), QStringLiteral("Сохранить рисунок?"),
-                    offered, window_);
+    QMessageBox box(QMessageBox::Question, window_->windowTitle(),
+                    QCoreApplication::translate("app::SaveBeforeLeaving", "Сохранить рисунок?"), offered,
+                    window_);
     if (allowed_.saving) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("app::SaveBeforeLeaving", "Да"));
         box.setDefaultButton(QMessageBox::Yes);
     }
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("app::SaveBeforeLeaving", "Нет"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("app::SaveBeforeLeaving", "Отмена"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return SaveAnswer::save;

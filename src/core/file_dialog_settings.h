@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QList>
 #include <QString>
@@ -28,7 +29,7 @@ inline FileDialogSettings save_dialog_defaults()
 {
     return {QStringLiteral("bmp"),
             QStringLiteral("save"),
-            QStringLiteral("Растровое изображение (24 бит) (*.bmp)"),
+            QCoreApplication::translate("core", "Растровое изображение (24 бит) (*.bmp)"),
             {},
             {},
             {}};
@@ -36,7 +37,12 @@ inline FileDialogSettings save_dialog_defaults()
 
 inline FileDialogSettings open_dialog_defaults()
 {
-    return {QStringLiteral("bmp"), {}, QStringLiteral("Растровое изображение (*.bmp)"), {}, {}, {}};
+    return {QStringLiteral("bmp"),
+            {},
+            QCoreApplication::translate("core", "Растровое изображение (*.bmp)"),
+            {},
+            {},
+            {}};
 }
 
 } // namespace core

@@ -16,8 +16,8 @@ QString with_separator(const QString& dir)
     return dir.endsWith('/') ? dir : dir + '/';
 }
 
-// The folder of the resource tree: beside the executable (the runnable folder of the build or a
-// portable copy) or where an installation under a prefix puts it.
+} // namespace
+
 QString resource_root(const QString& program_dir)
 {
     const QString beside = with_separator(program_dir);
@@ -26,8 +26,6 @@ QString resource_root(const QString& program_dir)
     const QString installed = QDir::cleanPath(beside + "../share/koloriton") + '/';
     return QFileInfo(installed + "res").isDir() ? installed : beside;
 }
-
-} // namespace
 
 ResourcePaths ResourcePaths::under(const QString& app_dir)
 {

@@ -51,6 +51,11 @@ struct ResourcePaths {
     QString skin_dir() const { return app_dir + "res/skins"; }
 };
 
+// The folder that holds the resource tree res/ of the executable in `program_dir`, ending in '/':
+// beside the executable (the runnable folder of the build or a portable copy) or where an
+// installation under a prefix puts it.
+QString resource_root(const QString& program_dir);
+
 // The per-user folders, under the current user's home: one user's files never meet another's.
 QString user_snapshot_dir();
 QString user_drawings_dir();

@@ -7,6 +7,7 @@
 #include "platform/system_reason.h"
 #include "platform/whole_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <array>
@@ -302,7 +303,7 @@ qint64 read_whole(QFile& file, FileBuffer& buffer, const QString& path)
             return length;
         length += got;
         if (length > max_bmp_file_size)
-            file_error(path, QStringLiteral("файл слишком большой"));
+            file_error(path, QCoreApplication::translate("formats", "файл слишком большой"));
         if (length == capacity) {
             capacity *= 2;
             data = buffer.room(capacity, length);
@@ -318,7 +319,7 @@ template <typename Read> auto naming_the_file(const QString& path, Read read)
     } catch (const platform::ImageError& error) {
         if (error.text() != platform::bitmap_not_valid)
             throw;
-        throw platform::ImageError(path + ": " + platform::bitmap_not_valid_named);
+        throw platform::ImageError(path + ": " + platform::bitmap_not_valid_named());
     }
 }
 
@@ -442,7 +443,7 @@ pixels::Bitmap read_bmp_file(const QString& path)
     const qint64 size = read_whole(file, *buffer, path);
     const Header header = bmp::read_header(ByteReader(buffer->data(), size));
     if (qint64{header.width} * header.height > pixels::max_shown_pixels)
-        throw platform::ImageError(path + ": " + platform::picture_too_large);
+        throw platform::ImageError(path + ": " + platform::picture_too_large());
     return decode(buffer->data(), size);
 }
 

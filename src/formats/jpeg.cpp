@@ -4,6 +4,7 @@
 #include "platform/errors.h"
 #include "platform/whole_file.h"
 
+#include <QCoreApplication>
 #include <csetjmp>
 #include <cstdio>
 #include <stdexcept>
@@ -27,13 +28,14 @@ constexpr long max_memory = 256L << 20;
 // Real progressive pictures take about ten scans; each scan passes over every coefficient, so
 // 32 scans of the largest picture still take well under a second.
 constexpr int max_scans = 32;
-constexpr const char* too_large = "картинка JPEG слишком большая";
+constexpr const char* too_large = QT_TRANSLATE_NOOP("formats", "картинка JPEG слишком большая");
 
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    // Whether `message` is our own Russian refusal rather than the library's English words.
+    // Whether `message` is our own refusal, a source text to translate, rather than the library's
+    // English words.
     bool refused = false;
 };
 
@@ -65,10 +67,10 @@ struct Progress {
 void count_scans(j_common_ptr info)
 {
     if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > max_scans)
-        refuse(info, "в картинке JPEG слишком много проходов");
+        refuse(info, QT_TRANSLATE_NOOP("formats", "в картинке JPEG слишком много проходов"));
     const auto* progress = reinterpret_cast<const Progress*>(info->progress);
     if (progress->cancelled != nullptr && progress->cancelled->load(std::memory_order_relaxed))
-        refuse(info, "декодирование JPEG остановлено");
+        refuse(info, QT_TRANSLATE_NOOP("formats", "декодирование JPEG остановлено"));
 }
 
 // A warning about damaged or missing data is an error here: a truncated or corrupt file must
@@ -153,7 +155,8 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray
     *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                   QImage::Format_RGB32);
     if (out->isNull()) {
-        std::snprintf(errors.message, sizeof errors.message, "%s", "не хватает памяти для картинки JPEG");
+        std::snprintf(errors.message, sizeof errors.message, "%s",
+                      QT_TRANSLATE_NOOP("formats", "не хватает памяти для картинки JPEG"));
         errors.refused = true;
         return false;
     }
@@ -187,9 +190,10 @@ QImage decode_jpeg(const QByteArray& bytes, const QString& name, QSize target,
     const bool whole = decode(info, errors, bytes, target, &image);
     jpeg_destroy_decompress(&info);
     if (!whole)
-        throw platform::ImageError(name + ": " +
-                                   (errors.refused ? QString::fromUtf8(errors.message)
-                                                   : QStringLiteral("файл JPEG повреждён или обрезан")));
+        throw platform::ImageError(
+            name + ": " +
+            (errors.refused ? QCoreApplication::translate("formats", errors.message)
+                            : QCoreApplication::translate("formats", "файл JPEG повреждён или обрезан")));
     return image;
 }
 

@@ -22,10 +22,10 @@ pixels::Bitmap read_with_qt(const QString& path)
         platform::check_whole_file(path, max_bmp_file_size);
     QImageReader reader(path);
     if (is_vector_format(reader.format()))
-        throw platform::ImageError(path + ": " + vector_refused);
+        throw platform::ImageError(path + ": " + vector_refused());
     const QSize size = reader.size();
     if (size.isValid() && qint64{size.width()} * size.height() > pixels::max_shown_pixels)
-        throw platform::ImageError(path + ": " + platform::picture_too_large);
+        throw platform::ImageError(path + ": " + platform::picture_too_large());
     const QImage image = [&] {
         const PixelAllowance allowance(pixels::max_shown_pixels);
         return reader.read();
@@ -34,7 +34,7 @@ pixels::Bitmap read_with_qt(const QString& path)
         return pixels::Bitmap::from_image(image);
     if (reader.error() == QImageReader::FileNotFoundError || !QFileInfo(path).isReadable())
         throw platform::FileError(path, platform::system_reason_for(path));
-    throw platform::ImageError(path + ": " + platform::picture_damaged);
+    throw platform::ImageError(path + ": " + platform::picture_damaged());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QString>
 
@@ -11,8 +12,11 @@ namespace formats {
 // A vector picture (SVG) costs rendering time that its stated size does not bound (a few blurs
 // take seconds), so it is never read where a raster picture is expected.
 bool is_vector_format(const QByteArray& format);
-inline const QString vector_refused =
-    QStringLiteral("векторные картинки (SVG) не читаются: нужна картинка JPEG, PNG или BMP");
+inline QString vector_refused()
+{
+    return QCoreApplication::translate(
+        "formats", "векторные картинки (SVG) не читаются: нужна картинка JPEG, PNG или BMP");
+}
 
 // Lets Qt's readers allocate a picture of up to `max_pixels` pixels of up to 8 bytes each
 // (16-bit PNG) while it lives, in place of Qt's own 128 MB, which refuses a 35-megapixel

@@ -198,14 +198,21 @@ VersionInfo VersionInfo::of_executable()
 {
     static const QByteArray block = build_block(
         {
-            {QStringLiteral("CompanyName"), QStringLiteral("разработчик, художник, методист, тестировщик")},
-            {QStringLiteral("FileDescription"), QStringLiteral("разрешение не менее 1024х768, мышь")},
+            {QStringLiteral("CompanyName"),
+             QString::fromUtf8(
+                 QT_TRANSLATE_NOOP("formats::VersionInfo", "разработчик, художник, методист, тестировщик"))},
+            {QStringLiteral("FileDescription"),
+             QString::fromUtf8(
+                 QT_TRANSLATE_NOOP("formats::VersionInfo", "разрешение не менее 1024х768, мышь"))},
             {QStringLiteral("FileVersion"), QStringLiteral(KOLORITON_VERSION)},
             {QStringLiteral("InternalName"), QStringLiteral("koloriton@example.org")},
             {QStringLiteral("LegalCopyright"),
-             QStringLiteral("Программа сделана по заказу детской художественной студии к её юбилею.")},
+             QString::fromUtf8(QT_TRANSLATE_NOOP(
+                 "formats::VersionInfo",
+                 "Программа сделана по заказу детской художественной студии к её юбилею."))},
             {QStringLiteral("OriginalFilename"), QStringLiteral("koloriton")},
-            {QStringLiteral("ProductName"), QStringLiteral("Колоритон")},
+            {QStringLiteral("ProductName"),
+             QString::fromUtf8(QT_TRANSLATE_NOOP("formats::VersionInfo", "Колоритон"))},
             {QStringLiteral("ProductVersion"), product_version},
         },
         0x04E30419);

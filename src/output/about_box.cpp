@@ -24,11 +24,11 @@ struct Row {
 
 const Row rows[] = {
     {"ProductName", "", RowFont::product},
-    {"FileVersion", "Версия: ", RowFont::plain},
+    {"FileVersion", QT_TRANSLATE_NOOP("output::AboutBox", "Версия: "), RowFont::plain},
     {"LegalCopyright", "", RowFont::commission},
-    {"CompanyName", "Авторы: ", RowFont::authors},
-    {"FileDescription", "Аппаратные требования: ", RowFont::plain},
-    {"InternalName", "Контакты: ", RowFont::plain},
+    {"CompanyName", QT_TRANSLATE_NOOP("output::AboutBox", "Авторы: "), RowFont::authors},
+    {"FileDescription", QT_TRANSLATE_NOOP("output::AboutBox", "Аппаратные требования: "), RowFont::plain},
+    {"InternalName", QT_TRANSLATE_NOOP("output::AboutBox", "Контакты: "), RowFont::plain},
 };
 
 constexpr QPoint icon_position{10, 10};
@@ -58,6 +58,13 @@ QFont row_font(RowFont kind)
         break;
     }
     return font;
+}
+
+// The version block's words in the interface's language; the block itself keeps the words it
+// was built with.
+QString shown_value(const QString& text)
+{
+    return QCoreApplication::translate("formats::VersionInfo", text.toUtf8().constData());
 }
 
 // The name of the first translation: language then code page, eight upper-case hex digits.
@@ -99,7 +106,7 @@ std::unique_ptr<AboutBox> AboutBox::build(const formats::VersionInfo& version, Q
 AboutBox::AboutBox(const formats::VersionInfo& version, const QString& table, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("О программе: ") + QGuiApplication::applicationDisplayName());
+    setWindowTitle(tr("О программе: %1").arg(QGuiApplication::applicationDisplayName()));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     add_icon();
@@ -134,7 +141,7 @@ void AboutBox::add_rows(const formats::VersionInfo& version, const QString& tabl
             version.query(QStringLiteral("StringFileInfo\\") + table + QLatin1Char('\\') + entry);
         if (!value || value->length <= 1)
             continue;
-        auto* label = new QLabel(QString::fromUtf8(row.prefix) + value->text, this);
+        auto* label = new QLabel(tr(row.prefix) + shown_value(value->text), this);
         label->setObjectName(entry);
         label->setFont(row_font(row.font));
         label->setContentsMargins(0, 0, 0, 0);

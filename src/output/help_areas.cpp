@@ -1,5 +1,7 @@
 #include "output/help_areas.h"
 
+#include <QCoreApplication>
+
 #include "widgets/picture_control.h"
 
 #include <algorithm>
@@ -46,22 +48,35 @@ QList<HelpArea> help_areas(const QWidget& window, const HelpControls& c)
     if (const QWidget* thumbnail = middle_thumbnail(window, c))
         thumbnails.append(thumbnail);
     return {
-        {QStringLiteral("Навигация по картинкам"), Side::right, {c.strip_up_button, c.strip_down_button}},
-        {QStringLiteral("Выбор картинки для раскраски"), Side::right, thumbnails},
-        {QStringLiteral("Отмена и повтор"), Side::bottom, {c.undo_button, c.redo_button}},
-        {QStringLiteral("Поле для рисования"), Side::top, {c.canvas}},
-        {QStringLiteral("Базовый цвет"), Side::left, {c.red_jar, c.light_blue_jar}},
-        {QStringLiteral("Дополнительный цвет"), Side::left, {c.shade_strip}},
-        {QStringLiteral("Толщина линии"), Side::left, {c.size_4_button}},
-        {QStringLiteral("Инструменты рисования"), Side::left, {c.brush_button, c.pipette_button}},
-        {QStringLiteral("Штриховка"), Side::left, {c.solid_pattern_button}},
-        {QStringLiteral("Фигуры"), Side::left, {c.rhombus_button}},
-        {QStringLiteral("Фотография и описание"), Side::left, {c.photograph, c.description_box}},
-        {QStringLiteral("Главная"), Side::bottom, {c.home_button}},
-        {QStringLiteral("Печать"), Side::bottom, {c.print_button}},
-        {QStringLiteral("Открыть"), Side::bottom, {c.open_button}},
-        {QStringLiteral("Сохранить"), Side::bottom, {c.save_button}},
-        {QStringLiteral("Выход"), Side::bottom, {c.exit_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Навигация по картинкам"),
+         Side::right,
+         {c.strip_up_button, c.strip_down_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Выбор картинки для раскраски"), Side::right,
+         thumbnails},
+        {QCoreApplication::translate("output::HelpAreas", "Отмена и повтор"),
+         Side::bottom,
+         {c.undo_button, c.redo_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Поле для рисования"), Side::top, {c.canvas}},
+        {QCoreApplication::translate("output::HelpAreas", "Базовый цвет"),
+         Side::left,
+         {c.red_jar, c.light_blue_jar}},
+        {QCoreApplication::translate("output::HelpAreas", "Дополнительный цвет"),
+         Side::left,
+         {c.shade_strip}},
+        {QCoreApplication::translate("output::HelpAreas", "Толщина линии"), Side::left, {c.size_4_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Инструменты рисования"),
+         Side::left,
+         {c.brush_button, c.pipette_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Штриховка"), Side::left, {c.solid_pattern_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Фигуры"), Side::left, {c.rhombus_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Фотография и описание"),
+         Side::left,
+         {c.photograph, c.description_box}},
+        {QCoreApplication::translate("output::HelpAreas", "Главная"), Side::bottom, {c.home_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Печать"), Side::bottom, {c.print_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Открыть"), Side::bottom, {c.open_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Сохранить"), Side::bottom, {c.save_button}},
+        {QCoreApplication::translate("output::HelpAreas", "Выход"), Side::bottom, {c.exit_button}},
     };
 }
 

@@ -11,7 +11,7 @@ HelpWindow::HelpWindow(QWidget* main_window, const HelpControls& controls, QWidg
     : QDialog(parent), main_window_(main_window), controls_(controls)
 {
     setObjectName(QStringLiteral("help_window"));
-    setWindowTitle(QStringLiteral("Справка"));
+    setWindowTitle(tr("Справка"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(client_size);
     QPalette face = palette();

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
@@ -42,24 +43,27 @@ void print_page(const QImage& page, QPagedPaintDevice& device, const QString& de
     device.setPageMargins(layout.minimumMargins(), layout.units());
     QPainter painter;
     if (!painter.begin(&device))
-        throw platform::UserError(QStringLiteral("Не удалось начать печать: %1").arg(device_name));
+        throw platform::UserError(
+            QCoreApplication::translate("output", "Не удалось начать печать: %1").arg(device_name));
     painter.drawImage(QRectF(QPointF(0, 0), size_on_device(page.size(), device)), page);
     if (!painter.end())
-        throw platform::UserError(QStringLiteral("Не удалось завершить печать: %1").arg(device_name));
+        throw platform::UserError(
+            QCoreApplication::translate("output", "Не удалось завершить печать: %1").arg(device_name));
 }
 
 std::unique_ptr<QPrinter> default_printer()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        throw platform::UserError(QStringLiteral("Принтер не найден"));
+        throw platform::UserError(QCoreApplication::translate("output", "Принтер не найден"));
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // Qt starts every printer on A4, whatever paper it holds; the page goes on the printer's own.
     printer->setPageSize(info.defaultPageSize());
     printer->setPageOrientation(QPageLayout::Portrait);
     printer->setDocName(QGuiApplication::applicationDisplayName());
     if (!printer->isValid())
-        throw platform::UserError(QStringLiteral("Принтер недоступен: %1").arg(info.printerName()));
+        throw platform::UserError(
+            QCoreApplication::translate("output", "Принтер недоступен: %1").arg(info.printerName()));
     return printer;
 }
 

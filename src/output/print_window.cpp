@@ -23,9 +23,9 @@ QFont tahoma_pixels(int pixels, bool bold = false)
     return font;
 }
 
-QLabel* make_label(const char* text, const char* name, const QRect& geometry, QWidget* parent)
+QLabel* make_label(const QString& text, const char* name, const QRect& geometry, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(tahoma_pixels(16, true));
     label->setGeometry(geometry);
@@ -71,7 +71,7 @@ QString printer_name(const QPrinter& printer)
 PrintWindow::PrintWindow(QWidget* parent) : QDialog(parent), printer_source_(default_printer)
 {
     setObjectName(QStringLiteral("print_window"));
-    setWindowTitle(QStringLiteral("Печать работы"));
+    setWindowTitle(tr("Печать работы"));
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(client_size);
     page = new QWidget;
@@ -98,16 +98,16 @@ void PrintWindow::create_controls()
     drawing_view->setEnabled(false);
     drawing_view->set_fades_when_disabled(false);
 
-    title_label = make_label("Наименование работы", "title_label", {75, 727, 191, 19}, page);
-    author_label = make_label("Автор", "author_label", {75, 760, 51, 19}, page);
-    date_label = make_label("Дата", "date_label", {75, 790, 41, 19}, page);
+    title_label = make_label(tr("Наименование работы"), "title_label", {75, 727, 191, 19}, page);
+    author_label = make_label(tr("Автор"), "author_label", {75, 760, 51, 19}, page);
+    date_label = make_label(tr("Дата"), "date_label", {75, 790, 41, 19}, page);
     title_edit = make_edit("title_edit", {280, 727, 503, 27}, page);
     author_edit = make_edit("author_edit", {280, 760, 503, 27}, page);
     date_edit = make_edit("date_edit", {280, 793, 121, 25}, page);
     date_edit->setReadOnly(true);
     date_edit->setFrame(false);
 
-    print_button = new QPushButton(QStringLiteral("Распечатать"), page);
+    print_button = new QPushButton(tr("Распечатать"), page);
     print_button->setObjectName(QStringLiteral("print_button"));
     print_button->setGeometry(700, 797, 83, 25);
     print_button->setAutoDefault(false);

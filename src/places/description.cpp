@@ -5,6 +5,7 @@
 #include "places/place_error.h"
 #include "platform/whole_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -17,7 +18,8 @@ QString utf8_text(const QString& path, const QByteArray& bytes)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError())
-        throw PlaceError(path, QStringLiteral("описание должно быть текстом в кодировке UTF-8"));
+        throw PlaceError(
+            path, QCoreApplication::translate("places", "описание должно быть текстом в кодировке UTF-8"));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
@@ -49,12 +51,13 @@ QByteArray stored_text(const QString& text)
 QByteArray stored_description(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        throw PlaceError(path, QStringLiteral("нет такого файла с описанием"));
+        throw PlaceError(path, QCoreApplication::translate("places", "нет такого файла с описанием"));
     QByteArray bytes;
     try {
         bytes = platform::read_whole_file(path, formats::max_description_file_size);
     } catch (const platform::FileError&) {
-        throw PlaceError(path, QStringLiteral("файл описания не читается или больше 1 МБ"));
+        throw PlaceError(path,
+                         QCoreApplication::translate("places", "файл описания не читается или больше 1 МБ"));
     }
     const QString text = utf8_text(path, bytes);
     const QByteArray stored =
@@ -64,8 +67,9 @@ QByteArray stored_description(const QString& path)
     // Stored, the text grows (line ends, escapes of letters, paragraph marks): the place must
     // open with the description the program reads.
     if (stored.size() > formats::max_description_file_size)
-        throw PlaceError(path, QStringLiteral("описание в каталоге заняло бы %1 КБ, а программа читает "
-                                              "описания не больше %2 КБ: сократите текст")
+        throw PlaceError(path, QCoreApplication::translate(
+                                   "places", "описание в каталоге заняло бы %1 КБ, а программа читает "
+                                             "описания не больше %2 КБ: сократите текст")
                                    .arg((stored.size() + 1023) / 1024)
                                    .arg(formats::max_description_file_size / 1024));
     return stored;

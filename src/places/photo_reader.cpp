@@ -8,6 +8,7 @@
 #include "platform/whole_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -19,16 +20,17 @@ QByteArray photograph_bytes(const QString& path)
 {
     const QFileInfo file(path);
     if (!file.exists())
-        throw PlaceError(path, QStringLiteral("нет такого файла"));
+        throw PlaceError(path, QCoreApplication::translate("places", "нет такого файла"));
     if (!file.isFile())
-        throw PlaceError(path, QStringLiteral("это не файл с картинкой"));
+        throw PlaceError(path, QCoreApplication::translate("places", "это не файл с картинкой"));
     if (file.size() > formats::max_jpeg_file_size)
-        throw PlaceError(path, QStringLiteral("файл слишком большой для фотографии (больше 128 МБ)"));
+        throw PlaceError(path, QCoreApplication::translate(
+                                   "places", "файл слишком большой для фотографии (больше 128 МБ)"));
     try {
         return platform::read_whole_file(path, formats::max_jpeg_file_size);
     } catch (const platform::FileError&) {
-        throw PlaceError(path,
-                         QStringLiteral("файл не читается (%1)").arg(platform::system_reason_for(path)));
+        throw PlaceError(path, QCoreApplication::translate("places", "файл не читается (%1)")
+                                   .arg(platform::system_reason_for(path)));
     }
 }
 
@@ -62,14 +64,16 @@ QImage read_photograph(const QString& path, QSize page)
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     if (formats::is_vector_format(reader.format()))
-        throw PlaceError(path, formats::vector_refused);
+        throw PlaceError(path, formats::vector_refused());
     const QSize stored = reader.size();
     if (reader.format().isEmpty() || !stored.isValid())
-        throw PlaceError(path, QStringLiteral("это не картинка (годятся JPEG, PNG и BMP)"));
+        throw PlaceError(path,
+                         QCoreApplication::translate("places", "это не картинка (годятся JPEG, PNG и BMP)"));
     if (stored.width() > max_photograph_side || stored.height() > max_photograph_side ||
         qint64{stored.width()} * stored.height() > max_photograph_pixels)
         throw PlaceError(
-            path, QStringLiteral("картинка слишком большая: %1 × %2 точек, можно не больше %3 миллионов")
+            path, QCoreApplication::translate(
+                      "places", "картинка слишком большая: %1 × %2 точек, можно не больше %3 миллионов")
                       .arg(stored.width())
                       .arg(stored.height())
                       .arg(max_photograph_pixels / 1000000));
@@ -81,14 +85,15 @@ QImage read_photograph(const QString& path, QSize page)
         try {
             image = formats::decode_jpeg(bytes, path, decoding_size(stored, page_as_stored));
         } catch (const platform::ImageError&) {
-            throw PlaceError(path, QStringLiteral("файл JPEG повреждён или обрезан"));
+            throw PlaceError(path, QCoreApplication::translate("places", "файл JPEG повреждён или обрезан"));
         }
     } else {
         reader.setAutoTransform(false);
         const formats::PixelAllowance allowance(max_photograph_pixels);
         image = reader.read();
         if (image.isNull())
-            throw PlaceError(path, QStringLiteral("картинка повреждена и не читается"));
+            throw PlaceError(path,
+                             QCoreApplication::translate("places", "картинка повреждена и не читается"));
     }
     return upright(image.convertToFormat(QImage::Format_RGB32), turn);
 }

@@ -3,6 +3,7 @@
 #include "places/place_error.h"
 #include "platform/system_reason.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -65,12 +66,13 @@ void write_all(int descriptor, const QByteArray& bytes, const QString& target)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            system_failure(target, QStringLiteral("файл не записывается"), written < 0 ? errno : ENOSPC);
+            system_failure(target, QCoreApplication::translate("places", "файл не записывается"),
+                           written < 0 ? errno : ENOSPC);
         next += written;
         left -= written;
     }
     if (::fsync(descriptor) != 0)
-        system_failure(target, QStringLiteral("файл не записывается"), errno);
+        system_failure(target, QCoreApplication::translate("places", "файл не записывается"), errno);
 }
 
 // The lock of a catalogue folder, taken on the folder itself so that it leaves no file behind;
@@ -78,16 +80,16 @@ void write_all(int descriptor, const QByteArray& bytes, const QString& target)
 int lock_folder(const QString& dir, bool wait)
 {
     if (!QDir().mkpath(dir))
-        throw PlaceError(dir, QStringLiteral("папку не удаётся создать"));
+        throw PlaceError(dir, QCoreApplication::translate("places", "папку не удаётся создать"));
     const int descriptor = ::open(native(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0)
-        system_failure(dir, QStringLiteral("папка не открывается"), errno);
+        system_failure(dir, QCoreApplication::translate("places", "папка не открывается"), errno);
     if (::flock(descriptor, LOCK_EX | (wait ? 0 : LOCK_NB)) != 0) {
         const int error = errno;
         ::close(descriptor);
         if (!wait && error == EWOULDBLOCK)
             return -1;
-        system_failure(dir, QStringLiteral("папку не удаётся занять"), error);
+        system_failure(dir, QCoreApplication::translate("places", "папку не удаётся занять"), error);
     }
     return descriptor;
 }
@@ -127,7 +129,8 @@ void replay_journal(const QString& dir)
             const QString from = dir + paths[0];
             const QString to = dir + paths[1];
             if (QFileInfo::exists(from) && std::rename(native(from).constData(), native(to).constData()) != 0)
-                system_failure(to, QStringLiteral("файл не удаётся поставить на место"), errno);
+                system_failure(
+                    to, QCoreApplication::translate("places", "файл не удаётся поставить на место"), errno);
         } else if (fields[0] == "D" && paths.size() == 1) {
             QFile::remove(dir + paths[0]);
         }
@@ -194,14 +197,16 @@ void PlaceFiles::stage(const QString& relative, const QByteArray& bytes)
     const QString target = dir_ + relative;
     const QFileInfo info(target);
     if (!QDir().mkpath(info.absolutePath()))
-        throw PlaceError(info.absolutePath(), QStringLiteral("папку не удаётся создать"));
+        throw PlaceError(info.absolutePath(),
+                         QCoreApplication::translate("places", "папку не удаётся создать"));
     QTemporaryFile file(info.absolutePath() + "/." + info.fileName() + ".place-XXXXXX");
     file.setAutoRemove(false);
     if (!file.open())
-        system_failure(info.absolutePath(), QStringLiteral("в папку нельзя записать"), errno);
+        system_failure(info.absolutePath(), QCoreApplication::translate("places", "в папку нельзя записать"),
+                       errno);
     staged_.push_back({file.fileName(), target});
     if (::fchmod(file.handle(), new_file_mode()) != 0)
-        system_failure(target, QStringLiteral("файл не записывается"), errno);
+        system_failure(target, QCoreApplication::translate("places", "файл не записывается"), errno);
     write_all(file.handle(), bytes, target);
     step();
 }
@@ -216,7 +221,8 @@ void PlaceFiles::refuse_folders_in_the_way() const
     for (const QString& path : targets) {
         struct stat status {};
         if (::lstat(native(path).constData(), &status) == 0 && S_ISDIR(status.st_mode))
-            throw PlaceError(path, QStringLiteral("на месте файла стоит папка; место оставлено как было"));
+            throw PlaceError(path, QCoreApplication::translate(
+                                       "places", "на месте файла стоит папка; место оставлено как было"));
     }
 }
 
@@ -233,11 +239,13 @@ void PlaceFiles::write_journal()
         !out.flush() || ::fsync(out.handle()) != 0) {
         const int error = errno;
         out.remove();
-        system_failure(draft, QStringLiteral("файл не записывается"), error != 0 ? error : EIO);
+        system_failure(draft, QCoreApplication::translate("places", "файл не записывается"),
+                       error != 0 ? error : EIO);
     }
     out.close();
     if (std::rename(native(draft).constData(), native(dir_ + journal_name).constData()) != 0)
-        system_failure(dir_ + journal_name, QStringLiteral("файл не записывается"), errno);
+        system_failure(dir_ + journal_name, QCoreApplication::translate("places", "файл не записывается"),
+                       errno);
     sync_path(dir_);
     journal_written_ = true;
     step();
@@ -250,7 +258,9 @@ QStringList PlaceFiles::commit()
     QStringList written;
     for (const Staged& file : staged_) {
         if (std::rename(native(file.temporary).constData(), native(file.target).constData()) != 0)
-            system_failure(file.target, QStringLiteral("файл не удаётся поставить на место"), errno);
+            system_failure(file.target,
+                           QCoreApplication::translate("places", "файл не удаётся поставить на место"),
+                           errno);
         written << file.target;
         step();
     }

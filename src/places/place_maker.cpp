@@ -11,6 +11,7 @@
 #include "places/place_name.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 
 namespace places {
@@ -35,8 +36,9 @@ QByteArray jpeg_bytes(const QImage& image)
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(thumbnail_quality);
     if (!writer.write(image))
-        throw PlaceError(QStringLiteral("Миниатюра"),
-                         QStringLiteral("не удаётся сжать в JPEG (%1)").arg(writer.errorString()));
+        throw PlaceError(
+            QCoreApplication::translate("places", "Миниатюра"),
+            QCoreApplication::translate("places", "не удаётся сжать в JPEG (%1)").arg(writer.errorString()));
     return bytes;
 }
 
@@ -63,7 +65,8 @@ void refuse_taken_name(const PlaceRequest& request, const QString& name)
         request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
     if (place_exists(others, name))
         throw PlaceError(QStringLiteral("«%1»").arg(name),
-                         QStringLiteral("место с таким названием уже есть (заменить его: --replace)"));
+                         QCoreApplication::translate(
+                             "places", "место с таким названием уже есть (заменить его: --replace)"));
 }
 
 } // namespace

@@ -40,8 +40,8 @@ PlacePictures place_pictures(const QString& photograph);
 
 // Makes a place of the catalogue from a photograph: the line drawing to colour, the photograph
 // for the panel beside it, the thumbnail of the strip and the description. Every file is written
-// or none: throws PlaceError with the reason in Russian, naming the file or the name, before
-// anything is renamed into the catalogue. One run writes to a catalogue folder at a time; of two
+// or none: throws PlaceError with the reason in the interface's language, naming the file or the
+// name, before anything is renamed into the catalogue. One run writes to a catalogue folder at a time; of two
 // runs of one name the later is refused unless it replaces. `after_each_step` is PlaceFiles's.
 WrittenPlace make_place(const PlaceRequest& request, const std::function<void()>& after_each_step = {});
 

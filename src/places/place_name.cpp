@@ -2,6 +2,7 @@
 
 #include "places/place_error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -23,20 +24,26 @@ QString checked_place_name(const QString& given)
 {
     const QString name = given.trimmed();
     if (name.isEmpty())
-        throw PlaceError(QStringLiteral("Название места"), QStringLiteral("оно пустое"));
+        throw PlaceError(QCoreApplication::translate("places", "Название места"),
+                         QCoreApplication::translate("places", "оно пустое"));
     if (name.contains('/'))
-        throw PlaceError(quoted(name), QStringLiteral("в названии места не может быть косой черты «/»"));
+        throw PlaceError(quoted(name), QCoreApplication::translate(
+                                           "places", "в названии места не может быть косой черты «/»"));
     if (name.contains('.'))
-        throw PlaceError(quoted(name), QStringLiteral("в названии места не может быть точки"));
+        throw PlaceError(quoted(name),
+                         QCoreApplication::translate("places", "в названии места не может быть точки"));
     for (const QChar c : name)
         if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            throw PlaceError(quoted(name),
-                             QStringLiteral("в названии места не может быть управляющих знаков"));
+            throw PlaceError(
+                quoted(name),
+                QCoreApplication::translate("places", "в названии места не может быть управляющих знаков"));
     const QByteArray encoded = QFile::encodeName(name);
     if (QFile::decodeName(encoded) != name)
-        throw PlaceError(quoted(name), QStringLiteral("файловая система не может сохранить такое название"));
+        throw PlaceError(quoted(name), QCoreApplication::translate(
+                                           "places", "файловая система не может сохранить такое название"));
     if (encoded.size() > longest_name_bytes)
-        throw PlaceError(quoted(name), QStringLiteral("название места слишком длинное для файловой системы"));
+        throw PlaceError(quoted(name), QCoreApplication::translate(
+                                           "places", "название места слишком длинное для файловой системы"));
     return name;
 }
 

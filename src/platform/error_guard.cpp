@@ -48,7 +48,7 @@ void guarded(const std::function<void()>& body)
     } catch (const std::exception& error) {
         report(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        report(QStringLiteral("Непредвиденная ошибка"));
+        report(QCoreApplication::translate("platform", "Непредвиденная ошибка"));
     }
 }
 

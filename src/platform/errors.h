@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <stdexcept>
 
@@ -29,9 +30,15 @@ public:
 
 inline const QString bitmap_not_valid = QStringLiteral("Bitmap image is not valid");
 // The same refusal of a file, for the person who chose it.
-inline const QString bitmap_not_valid_named =
-    QStringLiteral("картинка BMP повреждена или обрезана (") + bitmap_not_valid + ')';
+inline QString bitmap_not_valid_named()
+{
+    return QCoreApplication::translate("platform", "картинка BMP повреждена или обрезана (%1)")
+        .arg(bitmap_not_valid);
+}
 // A picture with more pixels than the way it is read may hold.
-inline const QString picture_too_large = QStringLiteral("картинка слишком большая");
+inline QString picture_too_large()
+{
+    return QCoreApplication::translate("platform", "картинка слишком большая");
+}
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/system_reason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -12,30 +13,31 @@ QString system_reason(int error)
 {
     switch (error) {
     case ENOSPC:
-        return QStringLiteral("Диск заполнен: освободите место и попробуйте снова");
+        return QCoreApplication::translate("platform", "Диск заполнен: освободите место и попробуйте снова");
     case EDQUOT:
-        return QStringLiteral("Место на диске, отведённое пользователю, закончилось");
+        return QCoreApplication::translate("platform",
+                                           "Место на диске, отведённое пользователю, закончилось");
     case EROFS:
-        return QStringLiteral("Диск только для чтения: на него нельзя записать");
+        return QCoreApplication::translate("platform", "Диск только для чтения: на него нельзя записать");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Нет доступа к файлу");
+        return QCoreApplication::translate("platform", "Нет доступа к файлу");
     case ENOENT:
-        return QStringLiteral("Нет такого файла или папки");
+        return QCoreApplication::translate("platform", "Нет такого файла или папки");
     case EISDIR:
-        return QStringLiteral("Это папка, а не файл");
+        return QCoreApplication::translate("platform", "Это папка, а не файл");
     case ENOTDIR:
-        return QStringLiteral("В пути вместо папки стоит файл");
+        return QCoreApplication::translate("platform", "В пути вместо папки стоит файл");
     case EFBIG:
-        return QStringLiteral("Файл больше, чем разрешено записать");
+        return QCoreApplication::translate("platform", "Файл больше, чем разрешено записать");
     case ENAMETOOLONG:
-        return QStringLiteral("Слишком длинное имя файла");
+        return QCoreApplication::translate("platform", "Слишком длинное имя файла");
     case EIO:
-        return QStringLiteral("Ошибка чтения или записи на диске");
+        return QCoreApplication::translate("platform", "Ошибка чтения или записи на диске");
     case ENOMEM:
-        return QStringLiteral("Не хватает памяти");
+        return QCoreApplication::translate("platform", "Не хватает памяти");
     default:
-        return QStringLiteral("Системная ошибка %1 (%2)")
+        return QCoreApplication::translate("platform", "Системная ошибка %1 (%2)")
             .arg(error)
             .arg(QString::fromLocal8Bit(std::strerror(error)));
     }

@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/system_reason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -12,8 +13,9 @@ namespace platform {
 
 namespace {
 
-const QString too_large = QStringLiteral("файл слишком большой");
-const QString not_a_file = QStringLiteral("это не обычный файл, а папка, устройство или канал");
+const char* const too_large = QT_TRANSLATE_NOOP("platform", "файл слишком большой");
+const char* const not_a_file =
+    QT_TRANSLATE_NOOP("platform", "это не обычный файл, а папка, устройство или канал");
 
 } // namespace
 
@@ -23,9 +25,9 @@ void check_whole_file(const QString& path, qint64 limit)
     if (!info.exists())
         throw FileError(path, system_reason_for(path));
     if (!info.isFile())
-        throw FileError(path, not_a_file);
+        throw FileError(path, QCoreApplication::translate("platform", not_a_file));
     if (info.size() > limit)
-        throw FileError(path, too_large);
+        throw FileError(path, QCoreApplication::translate("platform", too_large));
 }
 
 QByteArray read_whole_file(const QString& path, qint64 limit)
@@ -39,7 +41,7 @@ QByteArray read_whole_file(const QString& path, qint64 limit)
     if (file.error() != QFileDevice::NoError)
         throw FileError(path, system_reason(EIO));
     if (bytes.size() > limit)
-        throw FileError(path, too_large);
+        throw FileError(path, QCoreApplication::translate("platform", too_large));
     return bytes;
 }
 

@@ -18,20 +18,17 @@ namespace settings {
 AddPlaceDialog::AddPlaceDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName("add_place_dialog");
-    setWindowTitle(QStringLiteral("Новое место из фотографии"));
+    setWindowTitle(tr("Новое место из фотографии"));
     auto* form = new QFormLayout(this);
-    photograph_ = add_file_row(QStringLiteral("Фотография:"), "photograph",
-                               QStringLiteral("Картинки (*.jpg *.jpeg *.png *.bmp)"));
+    photograph_ = add_file_row(tr("Фотография:"), "photograph", tr("Картинки (*.jpg *.jpeg *.png *.bmp)"));
     name_ = new QLineEdit(this);
     name_->setObjectName("name");
-    name_->setPlaceholderText(QStringLiteral("например, Наша школа"));
-    form->addRow(QStringLiteral("Название:"), name_);
-    description_ = add_file_row(QStringLiteral("Описание (можно без него):"), "description",
-                                QStringLiteral("Тексты (*.txt *.rtf)"));
+    name_->setPlaceholderText(tr("например, Наша школа"));
+    form->addRow(tr("Название:"), name_);
+    description_ = add_file_row(tr("Описание (можно без него):"), "description", tr("Тексты (*.txt *.rtf)"));
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Сделать место"), QDialogButtonBox::AcceptRole)
-        ->setObjectName("make_button");
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Сделать место"), QDialogButtonBox::AcceptRole)->setObjectName("make_button");
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         if (make_place())
             accept();
@@ -44,7 +41,7 @@ QLineEdit* AddPlaceDialog::add_file_row(const QString& label, const QString& nam
 {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
-    auto* choose = new QPushButton(QStringLiteral("Выбрать…"), this);
+    auto* choose = new QPushButton(tr("Выбрать…"), this);
     connect(choose, &QPushButton::clicked, this, [this, edit, filter] {
         const QString chosen = QFileDialog::getOpenFileName(this, QString(), edit->text(), filter);
         if (!chosen.isEmpty())
@@ -67,10 +64,9 @@ bool AddPlaceDialog::make_place()
     request.catalogue_dirs = core::catalogue_dirs_for_program(QCoreApplication::applicationDirPath());
     try {
         const places::WrittenPlace place = places::make_place(request);
-        QMessageBox::information(
-            this, windowTitle(),
-            QStringLiteral("Место «%1» готово: %2\nОно появится в ленте при следующем запуске.")
-                .arg(place.name, request.destination));
+        QMessageBox::information(this, windowTitle(),
+                                 tr("Место «%1» готово: %2\nОно появится в ленте при следующем запуске.")
+                                     .arg(place.name, request.destination));
         return true;
     } catch (const places::PlaceError& error) {
         QMessageBox::warning(this, windowTitle(), error.text());

@@ -1,5 +1,7 @@
 #include "settings/ini_text.h"
 
+#include <QCoreApplication>
+
 namespace settings {
 
 namespace {
@@ -44,13 +46,15 @@ IniText parse_ini(const QByteArray& bytes)
             continue;
         if (line.startsWith('[')) {
             if (!line.endsWith(']'))
-                throw IniError(index + 1, QStringLiteral("заголовок группы без «]»"));
+                throw IniError(index + 1,
+                               QCoreApplication::translate("settings", "заголовок группы без «]»"));
             group = line.mid(1, line.size() - 2).trimmed();
             continue;
         }
         const qsizetype equals = line.indexOf('=');
         if (equals <= 0)
-            throw IniError(index + 1, QStringLiteral("строка не [группа] и не ключ=значение"));
+            throw IniError(index + 1,
+                           QCoreApplication::translate("settings", "строка не [группа] и не ключ=значение"));
         const QString key = line.left(equals).trimmed();
         const QString name = group.isEmpty() || group == QLatin1String("General") ? key : group + '/' + key;
         text.entries.push_back({index + 1, name, unquoted(line.mid(equals + 1).trimmed())});

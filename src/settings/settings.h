@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <variant>
@@ -34,6 +35,8 @@ struct Settings {
     int sound_volume = 100;
     // How many steps undo goes back on one page.
     int undo_steps = 1;
+    // The interface's language as a code such as "en" or "uk"; empty for the desktop's.
+    QString language;
 
     bool operator==(const Settings&) const = default;
 };
@@ -46,19 +49,26 @@ struct WholeNumber {
     const char* unit = "";
 };
 
-// A key's value: a switch (true or false), a folder (an absolute path, empty for the usual one) or
-// a whole number within its bounds.
-using SettingValue = std::variant<bool Settings::*, QString Settings::*, WholeNumber>;
+// A code the settings window offers from a list: a language such as "en" or "pt_BR", empty for the
+// desktop's.
+struct Choice {
+    QString Settings::*member;
+};
+
+// A key's value: a switch (true or false), a folder (an absolute path, empty for the usual one), a
+// whole number within its bounds or a choice.
+using SettingValue = std::variant<bool Settings::*, QString Settings::*, WholeNumber, Choice>;
 
 // One key of the settings files, by its "group/key" name.
 struct SettingKey {
     const char* name;
     SettingValue value;
-    // What the settings window calls it.
+    // What the settings window calls it, a source text of the "settings" translation context.
     const char* label;
 
     bool is_switch() const { return std::holds_alternative<bool Settings::*>(value); }
     bool is_whole_number() const { return std::holds_alternative<WholeNumber>(value); }
+    bool is_choice() const { return std::holds_alternative<Choice>(value); }
     bool& flag(Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     bool flag(const Settings& values) const { return values.*std::get<bool Settings::*>(value); }
     const WholeNumber& bounds() const { return std::get<WholeNumber>(value); }
@@ -69,25 +79,34 @@ struct SettingKey {
     {
         return values.*std::get<QString Settings::*>(value);
     }
+    QString& choice(Settings& values) const { return values.*std::get<Choice>(value).member; }
+    const QString& choice(const Settings& values) const { return values.*std::get<Choice>(value).member; }
 };
 
 // Every key, in the order the settings window and the manual page show them.
-inline const std::array<SettingKey, 14> setting_keys{{
-    {"drawing/keep_outlines", &Settings::keep_outlines, "Контуры картинки нельзя закрасить"},
-    {"drawing/undo_steps", WholeNumber{&Settings::undo_steps, 1, 50}, "Сколько шагов можно отменить"},
-    {"window/fullscreen", &Settings::whole_screen, "Открывать во весь экран"},
+inline const std::array<SettingKey, 15> setting_keys{{
+    {"drawing/keep_outlines", &Settings::keep_outlines,
+     QT_TRANSLATE_NOOP("settings", "Контуры картинки нельзя закрасить")},
+    {"drawing/undo_steps", WholeNumber{&Settings::undo_steps, 1, 50},
+     QT_TRANSLATE_NOOP("settings", "Сколько шагов можно отменить")},
+    {"window/fullscreen", &Settings::whole_screen, QT_TRANSLATE_NOOP("settings", "Открывать во весь экран")},
     {"window/fit_small_screens", &Settings::fit_small_screens,
-     "Во весь экран, если окно не помещается на экране"},
-    {"allow/printing", &Settings::allow_printing, "Разрешить печать"},
-    {"allow/saving", &Settings::allow_saving, "Разрешить сохранение рисунков"},
-    {"allow/opening", &Settings::allow_opening, "Разрешить открытие рисунков"},
-    {"input/pen_only", &Settings::pen_only, "Рисовать только пером, пальцы не рисуют"},
-    {"input/pressure", &Settings::follow_pressure, "Толщина кисти следует нажиму пера"},
-    {"input/hide_cursor", &Settings::hide_cursor, "Скрыть указатель мыши"},
-    {"folders/drawings", &Settings::drawings_folder, "Папка для рисунков"},
-    {"saving/gallery", &Settings::gallery, "Сохранять рисунки сразу, открывать их из галереи"},
-    {"sound/enabled", &Settings::sound_enabled, "Звуки"},
-    {"sound/volume", WholeNumber{&Settings::sound_volume, 0, 100, " %"}, "Громкость звуков"},
+     QT_TRANSLATE_NOOP("settings", "Во весь экран, если окно не помещается на экране")},
+    {"window/language", Choice{&Settings::language}, QT_TRANSLATE_NOOP("settings", "Язык программы")},
+    {"allow/printing", &Settings::allow_printing, QT_TRANSLATE_NOOP("settings", "Разрешить печать")},
+    {"allow/saving", &Settings::allow_saving, QT_TRANSLATE_NOOP("settings", "Разрешить сохранение рисунков")},
+    {"allow/opening", &Settings::allow_opening, QT_TRANSLATE_NOOP("settings", "Разрешить открытие рисунков")},
+    {"input/pen_only", &Settings::pen_only,
+     QT_TRANSLATE_NOOP("settings", "Рисовать только пером, пальцы не рисуют")},
+    {"input/pressure", &Settings::follow_pressure,
+     QT_TRANSLATE_NOOP("settings", "Толщина кисти следует нажиму пера")},
+    {"input/hide_cursor", &Settings::hide_cursor, QT_TRANSLATE_NOOP("settings", "Скрыть указатель мыши")},
+    {"folders/drawings", &Settings::drawings_folder, QT_TRANSLATE_NOOP("settings", "Папка для рисунков")},
+    {"saving/gallery", &Settings::gallery,
+     QT_TRANSLATE_NOOP("settings", "Сохранять рисунки сразу, открывать их из галереи")},
+    {"sound/enabled", &Settings::sound_enabled, QT_TRANSLATE_NOOP("settings", "Звуки")},
+    {"sound/volume", WholeNumber{&Settings::sound_volume, 0, 100, " %"},
+     QT_TRANSLATE_NOOP("settings", "Громкость звуков")},
 }};
 
 } // namespace settings

@@ -1,10 +1,12 @@
 #include "settings/settings_files.h"
 
+#include "core/interface_language.h"
 #include "platform/errors.h"
 #include "platform/file_replacement.h"
 #include "platform/whole_file.h"
 #include "settings/ini_text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -76,10 +78,12 @@ public:
             else if (const SettingKey* key = find_key(entry.name))
                 read_value(*key, entry, into, skipped);
             else
-                problem(entry, QStringLiteral("неизвестный ключ"));
+                problem(entry, QCoreApplication::translate("settings", "неизвестный ключ"));
         }
         if (told_ > problems_told_a_file)
-            report_(QStringLiteral("%1: и ещё ошибок: %2").arg(path_).arg(told_ - problems_told_a_file));
+            report_(QCoreApplication::translate("settings", "%1: и ещё ошибок: %2")
+                        .arg(path_)
+                        .arg(told_ - problems_told_a_file));
         return true;
     }
 
@@ -91,9 +95,9 @@ private:
         try {
             return parse_ini(platform::read_whole_file(path_, largest_settings_file));
         } catch (const platform::FileError& error) {
-            report_(QStringLiteral("%1; файл не учтён").arg(error.text()));
+            report_(QCoreApplication::translate("settings", "%1; файл не учтён").arg(error.text()));
         } catch (const IniError& error) {
-            report_(QStringLiteral("%1:%2: %3; файл не учтён")
+            report_(QCoreApplication::translate("settings", "%1:%2: %3; файл не учтён")
                         .arg(path_)
                         .arg(error.line)
                         .arg(error.what_text));
@@ -104,14 +108,17 @@ private:
     void problem(const IniEntry& entry, const QString& what)
     {
         if (++told_ <= problems_told_a_file)
-            report_(
-                QStringLiteral("%1:%2: %3: %4; строка не учтена").arg(path_).arg(entry.line).arg(entry.name, what));
+            report_(QCoreApplication::translate("settings", "%1:%2: %3: %4; строка не учтена")
+                        .arg(path_)
+                        .arg(entry.line)
+                        .arg(entry.name, what));
     }
 
     void read_locks(const IniEntry& entry, QSet<QString>* locks)
     {
         if (locks == nullptr) {
-            problem(entry, QStringLiteral("запирать ключи может только системный файл"));
+            problem(entry,
+                    QCoreApplication::translate("settings", "запирать ключи может только системный файл"));
             return;
         }
         // Commas, semicolons and spaces all separate: a lock written either way holds.
@@ -120,7 +127,7 @@ private:
             if (find_key(name) != nullptr)
                 locks->insert(name);
             else
-                problem(entry, QStringLiteral("неизвестный ключ «%1»").arg(name));
+                problem(entry, QCoreApplication::translate("settings", "неизвестный ключ «%1»").arg(name));
         }
     }
 
@@ -128,9 +135,11 @@ private:
     {
         const std::optional<bool> on = parse_switch(entry.value);
         if (system == nullptr)
-            problem(entry, QStringLiteral("запереть окно настроек может только системный файл"));
+            problem(entry, QCoreApplication::translate("settings",
+                                                       "запереть окно настроек может только системный файл"));
         else if (!on)
-            problem(entry, QStringLiteral("«%1» — не true и не false").arg(entry.value.left(80)));
+            problem(entry, QCoreApplication::translate("settings", "«%1» — не true и не false")
+                               .arg(entry.value.left(80)));
         else
             system->window_allowed = *on;
     }
@@ -142,24 +151,35 @@ private:
             return;
         const QString& text = entry.value;
         if (text.startsWith('@')) {
-            problem(entry, QStringLiteral("упакованное значение (@…) не бывает настройкой"));
+            problem(entry, QCoreApplication::translate("settings",
+                                                       "упакованное значение (@…) не бывает настройкой"));
         } else if (key.is_switch()) {
             if (const std::optional<bool> on = parse_switch(text))
                 key.flag(into) = *on;
             else
-                problem(entry, QStringLiteral("«%1» — не true и не false").arg(text.left(80)));
+                problem(
+                    entry,
+                    QCoreApplication::translate("settings", "«%1» — не true и не false").arg(text.left(80)));
         } else if (key.is_whole_number()) {
             if (const std::optional<int> number = parse_whole_number(text, key.bounds()))
                 key.number(into) = *number;
             else
-                problem(entry, QStringLiteral("«%1» — не целое число от %2 до %3")
+                problem(entry, QCoreApplication::translate("settings", "«%1» — не целое число от %2 до %3")
                                    .arg(text.left(80))
                                    .arg(key.bounds().minimum)
                                    .arg(key.bounds().maximum));
+        } else if (key.is_choice()) {
+            if (text.trimmed().isEmpty() || core::is_language_code(text.trimmed()))
+                key.choice(into) = text.trimmed();
+            else
+                problem(entry, QCoreApplication::translate("settings", "«%1» — не код языка вроде en или uk")
+                                   .arg(text.left(80)));
         } else if (text.isEmpty() || QDir::isAbsolutePath(text)) {
             key.folder(into) = QDir::cleanPath(text);
         } else {
-            problem(entry, QStringLiteral("«%1» — не полный путь к папке").arg(text.left(80)));
+            problem(
+                entry,
+                QCoreApplication::translate("settings", "«%1» — не полный путь к папке").arg(text.left(80)));
         }
     }
 
@@ -174,6 +194,8 @@ QString value_text(const Settings& values, const SettingKey& key)
         return key.flag(values) ? QStringLiteral("true") : QStringLiteral("false");
     if (key.is_whole_number())
         return QString::number(key.number(values));
+    if (key.is_choice())
+        return key.choice(values);
     return key.folder(values);
 }
 
@@ -213,7 +235,8 @@ LoadedSettings load_settings(const SettingsFiles& files, const ProblemReport& re
     if (system_read)
         FileReader(files.user_file, collect).read(loaded.values, loaded.locked, nullptr);
     else if (QFileInfo::exists(files.user_file))
-        collect(QStringLiteral("%1: не учтён, пока не прочитан системный файл").arg(files.user_file));
+        collect(QCoreApplication::translate("settings", "%1: не учтён, пока не прочитан системный файл")
+                    .arg(files.user_file));
     return loaded;
 }
 
@@ -221,12 +244,12 @@ QString save_user_settings(const SettingsFiles& files, const LoadedSettings& loa
 {
     const QString& path = files.user_file;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("%1: папку не удаётся создать").arg(path);
+        return QCoreApplication::translate("settings", "%1: папку не удаётся создать").arg(path);
     try {
         IniText text;
         // Only a regular file is read and replaced: never a link, a FIFO or a device.
         if (QFileInfo(path).isSymLink() || (QFileInfo::exists(path) && !QFileInfo(path).isFile()))
-            return QStringLiteral("%1: это не обычный файл").arg(path);
+            return QCoreApplication::translate("settings", "%1: это не обычный файл").arg(path);
         if (QFileInfo::exists(path))
             text = parse_ini(platform::read_whole_file(path, largest_settings_file));
         for (const SettingKey& key : setting_keys) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QSpinBox;
 class QVBoxLayout;
@@ -14,10 +15,10 @@ class QVBoxLayout;
 namespace settings {
 
 // The adults' settings window (koloriton --settings): a check box for each switch, a number box for
-// each whole number and a chooser for each folder, grouped as the files group them. A key the
-// system's files lock is greyed with a word saying that the administrator set it; when a system
-// file does not allow the window, every control is greyed. The files' problems are listed at the top. "Сохранить" writes the user's
-// file; a running copy of the program reads it at its next start.
+// each whole number, a list for each choice and a chooser for each folder, grouped as the files group
+// them. A key the system's files lock is greyed with a word saying that the administrator set it; when
+// a system file does not allow the window, every control is greyed. The files' problems are listed at
+// the top. "Сохранить" writes the user's file; a running copy of the program reads it at its next start.
 class SettingsWindow : public QDialog {
     Q_OBJECT
 
@@ -36,6 +37,8 @@ private:
     void add_switch(const SettingKey& key);
     void add_whole_number(const SettingKey& key);
     void add_folder_chooser(const SettingKey& key);
+    // The desktop's language first, then each language the program has a translation for.
+    void add_language_list(const SettingKey& key);
     // "Добавить место из фотографии…": a place of the user's catalogue made from a photograph.
     void add_place_button();
     void add_buttons();
@@ -52,6 +55,7 @@ private:
     std::vector<std::pair<const SettingKey*, QCheckBox*>> switches_;
     std::vector<std::pair<const SettingKey*, QSpinBox*>> numbers_;
     std::vector<std::pair<const SettingKey*, QLineEdit*>> folders_;
+    std::vector<std::pair<const SettingKey*, QComboBox*>> choices_;
 };
 
 } // namespace settings

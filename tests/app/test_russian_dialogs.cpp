@@ -43,7 +43,10 @@ class RussianDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(app::install_qt_translations(*qApp)); }
+    void initTestCase()
+    {
+        QCOMPARE(app::use_interface_language(*qApp, QStringLiteral("ru"), QString()), QStringLiteral("ru"));
+    }
     void the_save_dialog_speaks_russian();
     void the_save_dialog_runs_with_the_layout_settings_and_asks_in_russian_before_replacing();
 };

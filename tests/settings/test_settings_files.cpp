@@ -194,10 +194,19 @@ private slots:
             << QByteArray("[drawing]\nundo_steps=0\n") << QByteArray() << QByteArray("[drawing]\nundo_steps=50\n")
             << with([](auto& s) { s.undo_steps = 50; })
             << QStringList{"first:2: drawing/undo_steps: «0» — не целое число от 1 до 50"};
+        QTest::newRow("a language code, locked in a school; a name is no code")
+            << QByteArray("[window]\nlanguage=uk\n") << QByteArray("[locked]\nkeys=window/language\n")
+            << QByteArray("[window]\nlanguage=en\n") << with([](auto& s) { s.language = "uk"; })
+            << QStringList{};
+        QTest::newRow("the user's language, and one not written as a code")
+            << QByteArray("[window]\nlanguage=English\n") << QByteArray()
+            << QByteArray("[window]\nlanguage= pt_BR\n") << with([](auto& s) { s.language = "pt_BR"; })
+            << QStringList{"first:2: window/language: «English» — не код языка"};
         QTest::newRow("a malformed system file is ignored whole, and the user's file with it")
             << QByteArray("[drawing\nkeep_outlines=true\nthis is no setting\n") << QByteArray()
             << QByteArray("[allow]\nsaving=false\n") << settings::Settings{}
-            << QStringList{"first:1: заголовок группы без", "home: не учтён, пока не прочитан системный файл"};
+            << QStringList{"first:1: заголовок группы без",
+                           "home: не учтён, пока не прочитан системный файл"};
         QTest::newRow("unknown keys, wrong types and a user's lock are ignored one by one")
             << QByteArray("[locked]\nkeys=allow/saving, colour/sky\n") << QByteArray()
             << QByteArray("[drawing]\nkeep_outlines=maybe\ncolour=red\n[allow]\nprinting=off\n"

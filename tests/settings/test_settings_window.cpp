@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -67,12 +68,19 @@ private slots:
         QTest::mouseClick(box("allow/saving"), Qt::LeftButton, {},
                           QPoint(8, box("allow/saving")->height() / 2));
         QVERIFY(!box("allow/saving")->isChecked());
+        // Beside this test no translation lies: the desktop's language or the program's own.
+        auto* language = window.findChild<QComboBox*>("window/language");
+        QCOMPARE(language->currentText(), "Как на компьютере");
+        QCOMPARE(language->count(), 2);
+        language->setCurrentIndex(1);
+        QCOMPARE(language->currentText(), "Русский");
         QTest::mouseClick(window.findChild<QPushButton*>("save_button"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
 
         QSettings written(dir.filePath("home/koloriton/koloriton.conf"), QSettings::IniFormat);
-        QCOMPARE(written.allKeys(), QStringList{"allow/saving"});
+        QCOMPARE(written.allKeys(), (QStringList{"allow/saving", "window/language"}));
         QCOMPARE(written.value("allow/saving").toString(), "false");
+        QCOMPARE(written.value("window/language").toString(), "ru");
     }
 
     void a_window_the_system_closes_is_greyed_whole_and_tells_the_problems()
@@ -87,8 +95,7 @@ private slots:
                 QVERIFY2(!control->isEnabled() || control->objectName() == "cancel_button",
                          qPrintable(control->objectName()));
         const QString problems = window.findChild<QLabel*>("settings_problems")->text();
-        QVERIFY2(problems.contains(system + ":4: allow/colour: неизвестный ключ"),
-                 qPrintable(problems));
+        QVERIFY2(problems.contains(system + ":4: allow/colour: неизвестный ключ"), qPrintable(problems));
     }
 
     void the_place_button_makes_a_place_or_says_what_is_wrong()
