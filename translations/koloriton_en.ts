@@ -281,6 +281,10 @@
         <source>[Повторить последнее действие]</source>
         <translation>[Redo the last step]</translation>
     </message>
+    <message>
+        <source>Рисунок восстановлен</source>
+        <translation>Your drawing is back</translation>
+    </message>
 </context>
 <context>
     <name>app::SaveBeforeLeaving</name>
@@ -295,6 +299,25 @@
     <message>
         <source>Нет</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>catalogue::GalleryPage</name>
+    <message>
+        <source>Мои рисунки</source>
+        <translation>My drawings</translation>
+    </message>
+    <message>
+        <source>Здесь пока нет рисунков.</source>
+        <translation>There are no drawings here yet.</translation>
+    </message>
+    <message>
+        <source>Другой файл…</source>
+        <translation>Another file…</translation>
     </message>
     <message>
         <source>Отмена</source>
@@ -360,6 +383,20 @@
     <message>
         <source>Колоритон</source>
         <translation>Koloriton</translation>
+    </message>
+</context>
+<context>
+    <name>history::DrawingFiles</name>
+    <message>
+        <source>Рисунок</source>
+        <translation>Drawing</translation>
+    </message>
+</context>
+<context>
+    <name>history::SavedNotice</name>
+    <message>
+        <source>Сохранено</source>
+        <translation>Saved</translation>
     </message>
 </context>
 <context>
@@ -805,10 +842,6 @@
         <translation>a packed value (@…) is never a setting</translation>
     </message>
     <message>
-        <source>«%1» — не целое число от 0 до 100</source>
-        <translation>&quot;%1&quot; is not a whole number from 0 to 100</translation>
-    </message>
-    <message>
         <source>«%1» — не код языка вроде en или uk</source>
         <translation>&quot;%1&quot; is not a language code such as en or uk</translation>
     </message>
@@ -827,6 +860,18 @@
     <message>
         <source>%1: это не обычный файл</source>
         <translation>%1: this is not a regular file</translation>
+    </message>
+    <message>
+        <source>Сколько шагов можно отменить</source>
+        <translation>How many steps can be undone</translation>
+    </message>
+    <message>
+        <source>Сохранять рисунки сразу, открывать их из галереи</source>
+        <translation>Save drawings at once, open them from the gallery</translation>
+    </message>
+    <message>
+        <source>«%1» — не целое число от %2 до %3</source>
+        <translation>&quot;%1&quot; is not a whole number from %2 to %3</translation>
     </message>
 </context>
 <context>
@@ -951,6 +996,10 @@ It will appear in the strip the next time the program starts.</translation>
     <message>
         <source>Не удалось записать настройки в файл %1 (%2).</source>
         <translation>Could not write the settings to the file %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Сохранение</source>
+        <translation>Saving</translation>
     </message>
 </context>
 </TS>

@@ -281,6 +281,10 @@
         <source>[Повторить последнее действие]</source>
         <translation>[Повторити останню дію]</translation>
     </message>
+    <message>
+        <source>Рисунок восстановлен</source>
+        <translation>Малюнок відновлено</translation>
+    </message>
 </context>
 <context>
     <name>app::SaveBeforeLeaving</name>
@@ -295,6 +299,25 @@
     <message>
         <source>Нет</source>
         <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>catalogue::GalleryPage</name>
+    <message>
+        <source>Мои рисунки</source>
+        <translation>Мої малюнки</translation>
+    </message>
+    <message>
+        <source>Здесь пока нет рисунков.</source>
+        <translation>Тут поки немає малюнків.</translation>
+    </message>
+    <message>
+        <source>Другой файл…</source>
+        <translation>Інший файл…</translation>
     </message>
     <message>
         <source>Отмена</source>
@@ -360,6 +383,20 @@
     <message>
         <source>Колоритон</source>
         <translation>Колоритон</translation>
+    </message>
+</context>
+<context>
+    <name>history::DrawingFiles</name>
+    <message>
+        <source>Рисунок</source>
+        <translation>Малюнок</translation>
+    </message>
+</context>
+<context>
+    <name>history::SavedNotice</name>
+    <message>
+        <source>Сохранено</source>
+        <translation>Збережено</translation>
     </message>
 </context>
 <context>
@@ -805,10 +842,6 @@
         <translation>упаковане значення (@…) не буває налаштуванням</translation>
     </message>
     <message>
-        <source>«%1» — не целое число от 0 до 100</source>
-        <translation>«%1» — не ціле число від 0 до 100</translation>
-    </message>
-    <message>
         <source>«%1» — не код языка вроде en или uk</source>
         <translation>«%1» — не код мови на кшталт en або uk</translation>
     </message>
@@ -827,6 +860,18 @@
     <message>
         <source>%1: это не обычный файл</source>
         <translation>%1: це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>Сколько шагов можно отменить</source>
+        <translation>Скільки кроків можна скасувати</translation>
+    </message>
+    <message>
+        <source>Сохранять рисунки сразу, открывать их из галереи</source>
+        <translation>Зберігати малюнки одразу, відкривати їх із галереї</translation>
+    </message>
+    <message>
+        <source>«%1» — не целое число от %2 до %3</source>
+        <translation>«%1» — не ціле число від %2 до %3</translation>
     </message>
 </context>
 <context>
@@ -951,6 +996,10 @@
     <message>
         <source>Не удалось записать настройки в файл %1 (%2).</source>
         <translation>Не вдалося записати налаштування у файл %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Сохранение</source>
+        <translation>Збереження</translation>
     </message>
 </context>
 </TS>
