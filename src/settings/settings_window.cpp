@@ -1,6 +1,6 @@
 #include "settings/settings_window.h"
 
-#include "settings/add_place_dialog.h"
+#include "settings/own_places.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -50,7 +50,7 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
         else
             add_folder_chooser(key);
     }
-    add_place_button();
+    add_own_places();
     add_buttons();
 }
 
@@ -142,13 +142,9 @@ void SettingsWindow::add_folder_chooser(const SettingKey& key)
     add_row(key, {label, edit, choose, usual});
 }
 
-void SettingsWindow::add_place_button()
+void SettingsWindow::add_own_places()
 {
-    auto* button = new QPushButton(QStringLiteral("Добавить место из фотографии…"), this);
-    button->setObjectName("add_place_button");
-    button->setEnabled(loaded_.window_allowed);
-    connect(button, &QPushButton::clicked, this, [this] { AddPlaceDialog(this).exec(); });
-    group_layout("places")->addWidget(button);
+    group_layout("places")->addWidget(new OwnPlaces(loaded_.window_allowed, this));
 }
 
 void SettingsWindow::add_buttons()

@@ -36,8 +36,8 @@ private:
     void add_switch(const SettingKey& key);
     void add_percentage(const SettingKey& key);
     void add_folder_chooser(const SettingKey& key);
-    // "Добавить место из фотографии…": a place of the user's catalogue made from a photograph.
-    void add_place_button();
+    // The user's own places: "Добавить место из фотографии…", replacing and deleting one.
+    void add_own_places();
     void add_buttons();
     // A row of the control and, when the key is locked, the administrator's word; the control is
     // greyed then.
