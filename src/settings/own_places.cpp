@@ -54,12 +54,14 @@ void OwnPlaces::refresh()
 {
     const QString dir = core::user_catalogue_dir();
     places::finish_interrupted_place(dir);
+    const QString was_chosen = chosen();
     list_->clear();
     // A place is listed by its thumbnail, as the strip lists it.
     const QDir previews(dir + "preview");
     for (const QString& file : previews.entryList({"*.jpg"}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-        const QString name = file.section('.', 0, 0);
-        new QListWidgetItem(QIcon(previews.filePath(file)), name, list_);
+        auto* item = new QListWidgetItem(QIcon(previews.filePath(file)), file.section('.', 0, 0), list_);
+        if (item->text() == was_chosen)
+            list_->setCurrentItem(item);
     }
     update_buttons();
 }

@@ -6,6 +6,7 @@
 #include "support/private_x_server.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
@@ -42,13 +43,12 @@ bool reddish(QRgb pixel)
     return qRed(pixel) > 150 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
 }
 
-// Closes each message box shown, keeping its text.
-void close_message_boxes(QStringList& told)
+// Closes the next message box shown, keeping its text.
+void close_message_box(QStringList& told)
 {
     testing_support::when_modal_shown([&told](QWidget* box) {
         told << static_cast<QMessageBox*>(box)->text();
         box->close();
-        close_message_boxes(told);
     });
 }
 
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.filePath("XDG_DATA_HOME/koloriton/preview/" + place + ".jpg")));
 
         QStringList told;
-        close_message_boxes(told);
+        close_message_box(told);
         QTest::mouseClick(make_button, Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(told.size(), 1);
@@ -126,6 +126,7 @@ private slots:
         again.findChild<QLineEdit*>("name")->setText(place);
         again.findChild<QLineEdit*>("photograph")->setText(dir.filePath("аквариум.jpg"));
         QVERIFY(QTest::qWaitFor([&] { return again.preview_ready(); }, 20000));
+        close_message_box(told);
         QVERIFY(!again.make_place());
         QVERIFY2(told.size() == 2 && told[1].contains("уже есть") && !told[1].contains("--"),
                  qPrintable(told.last()));
@@ -146,7 +147,7 @@ private slots:
             QCOMPARE(replacing->findChild<QLineEdit*>("name")->text(), place);
             replacing->findChild<QLineEdit*>("photograph")->setText(dir.filePath("аквариум-2.jpg"));
             QVERIFY(QTest::qWaitFor([&] { return replacing->preview_ready(); }, 20000));
-            close_message_boxes(told);
+            close_message_box(told);
             QTest::mouseClick(replacing->findChild<QPushButton*>("make_button"), Qt::LeftButton);
         });
         QTest::mouseClick(settings_window.findChild<QPushButton*>("replace_place_button"), Qt::LeftButton);
