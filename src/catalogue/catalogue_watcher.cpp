@@ -29,7 +29,7 @@ CatalogueWatcher::CatalogueWatcher(QStringList catalogue_dirs, std::function<voi
     watch_what_exists();
 }
 
-void CatalogueWatcher::watch_what_exists()
+bool CatalogueWatcher::watch_what_exists()
 {
     QStringList wanted;
     for (const QString& dir : catalogue_dirs_) {
@@ -46,12 +46,17 @@ void CatalogueWatcher::watch_what_exists()
     for (const QString& path : wanted)
         if (!watched.contains(path))
             watcher_.addPath(path);
+    return watcher_.directories() != watched;
 }
 
-void CatalogueWatcher::folder_changed()
+void CatalogueWatcher::folder_changed(const QString& path)
 {
-    watch_what_exists();
-    settle_.start();
+    // A folder watched only until a catalogue folder appears in it (a shared data folder) changes
+    // for other programs too: those changes list nothing again.
+    const bool place_folder =
+        path.endsWith("/clipart") || path.endsWith("/info") || path.endsWith("/preview");
+    if (watch_what_exists() || place_folder)
+        settle_.start();
 }
 
 } // namespace catalogue

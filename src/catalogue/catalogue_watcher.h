@@ -17,8 +17,9 @@ public:
     CatalogueWatcher(QStringList catalogue_dirs, std::function<void()> changed);
 
 private:
-    void watch_what_exists();
-    void folder_changed();
+    // Watches what exists now; true when that changed.
+    bool watch_what_exists();
+    void folder_changed(const QString& path);
 
     QStringList catalogue_dirs_;
     std::function<void()> changed_;
