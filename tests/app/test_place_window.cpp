@@ -158,6 +158,23 @@ private slots:
             return !window.form().preview_strip().waiting(0) && qGreen(pixel) > 130 && qRed(pixel) < 90;
         };
         QVERIFY(QTest::qWaitFor(greenish));
+
+        // A new description alone keeps the pictures as they are.
+        const QString own_dir = dir.filePath("XDG_DATA_HOME/koloriton/");
+        QFile text(dir.filePath("рыбки.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("Рыбки в аквариуме.\n") > 0);
+        text.close();
+        QFile thumbnail_file(own_dir + "preview/" + place + ".jpg");
+        QVERIFY(thumbnail_file.open(QIODevice::ReadOnly));
+        const QByteArray green_thumbnail = thumbnail_file.readAll();
+        thumbnail_file.close();
+        settings::AddPlaceDialog describing(place, nullptr);
+        describing.findChild<QLineEdit*>("description")->setText(text.fileName());
+        close_message_box(told);
+        QVERIFY(describing.make_place());
+        QVERIFY(QFileInfo::exists(own_dir + "info/" + place + ".txt"));
+        QVERIFY(thumbnail_file.open(QIODevice::ReadOnly));
+        QCOMPARE(thumbnail_file.readAll(), green_thumbnail);
         // The first question is answered "Оставить", the second "Удалить".
         for (const QString& answer : {QStringLiteral("Оставить"), QStringLiteral("Удалить")}) {
             QString asked;
