@@ -113,6 +113,9 @@ int CommandLine::add_place(QTextStream& out, QTextStream& err) const
         out << QCoreApplication::translate("app::CommandLine", "Место «%1» готово: %2\n")
                    .arg(place.name, request.destination);
         return 0;
+    } catch (const places::NameTaken& error) {
+        err << "koloriton: " << error.text() << QStringLiteral(" (заменить его: --replace)\n");
+        return 1;
     } catch (const places::PlaceError& error) {
         err << "koloriton: " << error.text() << '\n';
         return 1;

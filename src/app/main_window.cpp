@@ -2,6 +2,7 @@
 
 #include "app/finger_targets.h"
 #include "app/main_window_layout.h"
+#include "catalogue/catalogue_watcher.h"
 #include "catalogue/gallery_page.h"
 #include "catalogue/info_panel.h"
 #include "catalogue/page_switcher.h"
@@ -303,6 +304,9 @@ void MainWindow::start_up(const QString& app_dir)
     state_.work_page_shown = false;
     page_switcher_->show_start_page_in_language();
     platform::guarded([this] { preview_strip_->first_fill(); });
+    catalogue_watcher_ = std::make_unique<catalogue::CatalogueWatcher>(state_.paths.catalogue_dirs, [this] {
+        platform::guarded([this] { preview_strip_->refresh_catalogue(); });
+    });
     std::vector<widgets::PictureControl*> thumbnails;
     for (int slot = 0; slot < catalogue::PreviewStrip::slot_count; ++slot)
         if (widgets::PictureControl* thumbnail = preview_strip_->thumbnail(slot))

@@ -14,6 +14,7 @@
 #include <memory>
 
 namespace catalogue {
+class CatalogueWatcher;
 class GalleryPage;
 class PageSwitcher;
 class InfoPanel;
@@ -137,6 +138,8 @@ private:
     std::unique_ptr<catalogue::PageSwitcher> page_switcher_;
     std::unique_ptr<catalogue::InfoPanel> info_panel_;
     std::unique_ptr<catalogue::PreviewStrip> preview_strip_;
+    // Lists the strip again when a place is added, replaced or removed while the program runs.
+    std::unique_ptr<catalogue::CatalogueWatcher> catalogue_watcher_;
     std::unique_ptr<colours::ColourPanel> colour_panel_;
     std::unique_ptr<drawing::PatternSizeButtons> pattern_size_buttons_;
     std::unique_ptr<drawing::ToolButtons> tool_buttons_;

@@ -56,6 +56,22 @@ void PreviewStrip::list_catalogue()
     }
 }
 
+void PreviewStrip::refresh_catalogue()
+{
+    list_catalogue();
+    // A replaced place keeps its thumbnail's name: nothing decoded before may be shown again.
+    loader_.keep_only({});
+    const int n = catalogue_size();
+    const int shown = std::min(n, slot_count);
+    preview_pos_ = std::clamp(preview_pos_, 1, std::max(1, n - 3));
+    show_entries(n < slot_count ? 0 : preview_pos_ - 1, shown);
+    for (int slot = shown; slot < slot_count; ++slot)
+        if (slots_[slot]) {
+            waiting_[slot] = false;
+            slots_[slot]->hide();
+        }
+}
+
 int PreviewStrip::catalogue_size() const
 {
     return controls_.catalogue_list->count();

@@ -38,8 +38,11 @@ public:
     // Connects the two scroll buttons.
     void connect_handlers();
 
-    // Lists the catalogue into catalogue_list; it is never listed again.
+    // Lists the catalogue into catalogue_list.
     void list_catalogue();
+    // Lists the catalogue again after a place was added, replaced or removed, and shows it from
+    // about the same position; a slot left without a place is hidden.
+    void refresh_catalogue();
     // The strip at start-up, position 1.
     void first_fill();
     // Scrolls one picture down the list, wrapping to the top.

@@ -276,6 +276,16 @@ QStringList PlaceFiles::commit()
     return written;
 }
 
+void remove_place(const QString& catalogue_dir, const QString& name,
+                  const std::function<void()>& after_each_step)
+{
+    PlaceFiles files(catalogue_dir, after_each_step);
+    for (const QString& relative : {"preview/" + name + ".jpg", "clipart/" + name + ".bmp",
+                                    "info/" + name + ".bmp", "info/" + name + ".txt"})
+        files.retire(relative);
+    files.commit();
+}
+
 void finish_interrupted_place(const QString& catalogue_dir)
 {
     if (!QFileInfo::exists(catalogue_dir + journal_name))

@@ -52,6 +52,14 @@ private:
     bool journal_written_ = false;
 };
 
+// Removes the place `name` from `catalogue_dir` with the same lock and journal as a replacement:
+// once the journal naming every file is on the disk the thumbnail goes first (the catalogue stops
+// listing the place at once), then its other files. Stopped before the journal, the place is
+// whole; after it, the next writer or reader of the folder removes the rest. `after_each_step` is
+// PlaceFiles's. Throws PlaceError naming the file and the system's reason.
+void remove_place(const QString& catalogue_dir, const QString& name,
+                  const std::function<void()>& after_each_step = {});
+
 // Completes the replacement a run of PlaceFiles was stopped in and removes the temporary files it
 // left in `catalogue_dir`, unless a run writes there now. The catalogue calls it before listing
 // a folder, so a place is never shown half replaced.

@@ -50,7 +50,7 @@ QImage square(const QImage& image, int side)
 
 } // namespace
 
-PlacePictures place_pictures(const QString& photograph)
+PlacePictures place_pictures(const QString& photograph, [[maybe_unused]] DetailLevel detail)
 {
     const QImage photo = read_photograph(photograph, page_size);
     const QRect frame = page_frame(photo.size(), page_size);
@@ -64,21 +64,28 @@ void refuse_taken_name(const PlaceRequest& request, const QString& name)
     const QStringList others =
         request.replace ? QStringList{} : request.catalogue_dirs + QStringList{request.destination};
     if (place_exists(others, name))
-        throw PlaceError(QStringLiteral("«%1»").arg(name),
-                         QCoreApplication::translate(
-                             "places", "место с таким названием уже есть (заменить его: --replace)"));
+        throw NameTaken(name);
 }
 
 } // namespace
 
 WrittenPlace make_place(const PlaceRequest& request, const std::function<void()>& after_each_step)
 {
+    // A name or description that cannot be taken is refused before the photograph's slow work.
+    refuse_taken_name(request, checked_place_name(request.name));
+    if (!request.description.isEmpty())
+        stored_description(request.description);
+    return write_place(request, place_pictures(request.photograph, request.detail), after_each_step);
+}
+
+WrittenPlace write_place(const PlaceRequest& request, const PlacePictures& pictures,
+                         const std::function<void()>& after_each_step)
+{
     WrittenPlace place;
     place.name = checked_place_name(request.name);
     refuse_taken_name(request, place.name);
     const QByteArray description =
         request.description.isEmpty() ? QByteArray() : stored_description(request.description);
-    const PlacePictures pictures = place_pictures(request.photograph);
 
     PlaceFiles files(request.destination, after_each_step);
     // Asked again with the folder's lock held: of two runs of one name, the later one sees the
@@ -97,6 +104,24 @@ WrittenPlace make_place(const PlaceRequest& request, const std::function<void()>
     place.thumbnail = written.last();
     place.description = description.isEmpty() ? QString() : written.at(2);
     return place;
+}
+
+void replace_place_parts(const QString& catalogue_dir, const QString& name, const PlacePictures* pictures,
+                         const QString& description)
+{
+    const QByteArray stored = description.isEmpty() ? QByteArray() : stored_description(description);
+    PlaceFiles files(catalogue_dir);
+    if (!place_exists({catalogue_dir}, name))
+        throw PlaceError(QStringLiteral("«%1»").arg(name), QStringLiteral("такого места больше нет"));
+    if (pictures) {
+        files.stage("clipart/" + name + ".bmp", bmp_bytes(pictures->line_drawing));
+        files.stage("info/" + name + ".bmp", bmp_bytes(square(pictures->panel, photograph_side)));
+    }
+    if (!stored.isEmpty())
+        files.stage("info/" + name + ".txt", stored);
+    if (pictures)
+        files.stage("preview/" + name + ".jpg", jpeg_bytes(square(pictures->panel, thumbnail_side)));
+    files.commit();
 }
 
 } // namespace places

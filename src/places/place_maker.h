@@ -1,5 +1,9 @@
 #pragma once
 
+#include "places/detail_level.h"
+#include "places/place_error.h"
+
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -13,6 +17,7 @@ struct PlaceRequest {
     QString name;
     // A plain text or RTF file in UTF-8; empty for a place without description.
     QString description;
+    DetailLevel detail = DetailLevel::usual;
     // Whether a place of the same name in `destination` is replaced instead of refused.
     bool replace = false;
     // The catalogue folder the place is written to, laid out like res/ (clipart/, preview/, info/).
@@ -36,7 +41,7 @@ struct PlacePictures {
     QImage line_drawing;
     QImage panel;
 };
-PlacePictures place_pictures(const QString& photograph);
+PlacePictures place_pictures(const QString& photograph, DetailLevel detail = DetailLevel::usual);
 
 // Makes a place of the catalogue from a photograph: the line drawing to colour, the photograph
 // for the panel beside it, the thumbnail of the strip and the description. Every file is written
@@ -44,5 +49,24 @@ PlacePictures place_pictures(const QString& photograph);
 // name, before anything is renamed into the catalogue. One run writes to a catalogue folder at a time; of two
 // runs of one name the later is refused unless it replaces. `after_each_step` is PlaceFiles's.
 WrittenPlace make_place(const PlaceRequest& request, const std::function<void()>& after_each_step = {});
+// The same from pictures place_pictures made before (a preview the parent has seen).
+WrittenPlace write_place(const PlaceRequest& request, const PlacePictures& pictures,
+                         const std::function<void()>& after_each_step = {});
+// Replaces parts of the place `name` of `catalogue_dir` and keeps the others: null `pictures` keep
+// its page, photograph and thumbnail, an empty `description` keeps its description. Every file
+// given is written or none, as make_place writes them; throws PlaceError.
+void replace_place_parts(const QString& catalogue_dir, const QString& name, const PlacePictures* pictures,
+                         const QString& description);
+
+// The refusal of a name another place has, unless the request replaces: the command line and the
+// window each say how to replace it in their own way.
+class NameTaken : public PlaceError {
+public:
+    explicit NameTaken(const QString& name)
+        : PlaceError(QStringLiteral("«%1»").arg(name),
+                     QCoreApplication::translate("places", "место с таким названием уже есть"))
+    {
+    }
+};
 
 } // namespace places

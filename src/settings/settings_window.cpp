@@ -1,7 +1,7 @@
 #include "settings/settings_window.h"
 
 #include "core/interface_language.h"
-#include "settings/add_place_dialog.h"
+#include "settings/own_places.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -70,7 +70,7 @@ SettingsWindow::SettingsWindow(SettingsFiles files, QWidget* parent)
         else
             add_folder_chooser(key);
     }
-    add_place_button();
+    add_own_places();
     add_buttons();
 }
 
@@ -182,13 +182,9 @@ void SettingsWindow::add_language_list(const SettingKey& key)
     add_row(key, {label, list});
 }
 
-void SettingsWindow::add_place_button()
+void SettingsWindow::add_own_places()
 {
-    auto* button = new QPushButton(tr("Добавить место из фотографии…"), this);
-    button->setObjectName("add_place_button");
-    button->setEnabled(loaded_.window_allowed);
-    connect(button, &QPushButton::clicked, this, [this] { AddPlaceDialog(this).exec(); });
-    group_layout("places")->addWidget(button);
+    group_layout("places")->addWidget(new OwnPlaces(loaded_.window_allowed, this));
 }
 
 void SettingsWindow::add_buttons()

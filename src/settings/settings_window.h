@@ -39,8 +39,8 @@ private:
     void add_folder_chooser(const SettingKey& key);
     // The desktop's language first, then each language the program has a translation for.
     void add_language_list(const SettingKey& key);
-    // "Добавить место из фотографии…": a place of the user's catalogue made from a photograph.
-    void add_place_button();
+    // The user's own places: "Добавить место из фотографии…", replacing and deleting one.
+    void add_own_places();
     void add_buttons();
     // A row of the control and, when the key is locked, the administrator's word; the control is
     // greyed then.

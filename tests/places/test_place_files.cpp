@@ -94,6 +94,47 @@ private slots:
         QCOMPARE(place_in(dir), QStringLiteral("new"));
     }
 
+    // A removal stopped after any step leaves the whole place or none of it once the folder is next
+    // read, and never touches another place's file.
+    void a_stopped_removal_leaves_the_whole_place_or_nothing_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("left");
+        // The description's file is a folder here: refused before anything is removed.
+        QTest::newRow("a folder in the way")
+            << 0 << QStringList{"clipart/дом.bmp", "info/дом.bmp", "info/домик.bmp", "preview/дом.jpg"};
+        const QStringList after{"journal written",    "thumbnail removed",   "line drawing removed",
+                                "photograph removed", "description removed", "not stopped"};
+        for (int step = 1; step <= after.size(); ++step)
+            QTest::newRow(qPrintable(after[step - 1])) << step << QStringList{"info/домик.bmp"};
+    }
+
+    void a_stopped_removal_leaves_the_whole_place_or_nothing()
+    {
+        QFETCH(int, step);
+        QFETCH(QStringList, left);
+        QTemporaryDir home;
+        const QString dir = home.path() + "/каталог/";
+        write_place(dir, "old");
+        QFile other(dir + "info/домик.bmp");
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("другое место") > 0);
+        other.close();
+        if (step == 0)
+            QVERIFY(QFile::remove(dir + "info/дом.txt") && QDir().mkpath(dir + "info/дом.txt"));
+        int steps = 0;
+        try {
+            places::remove_place(dir, "дом", [&] {
+                if (++steps == step)
+                    throw Stopped();
+            });
+        } catch (const Stopped&) {
+        } catch (const places::PlaceError& error) {
+            QVERIFY2(step == 0, qPrintable(error.text()));
+        }
+        places::finish_interrupted_place(dir);
+        QCOMPARE(everything_under(dir), left);
+    }
+
     // A folder where a file of the place goes is found before anything is renamed.
     void a_folder_in_the_way_leaves_the_old_place()
     {

@@ -4,6 +4,7 @@
 #include "support/private_x_server.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -91,7 +92,8 @@ private slots:
         settings::SettingsWindow window(settings::SettingsFiles::from_environment());
         QVERIFY(!window.findChild<QCheckBox*>("allow/saving")->isChecked());
         for (QWidget* control : window.findChildren<QWidget*>())
-            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control))
+            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+                qobject_cast<QAbstractItemView*>(control))
                 QVERIFY2(!control->isEnabled() || control->objectName() == "cancel_button",
                          qPrintable(control->objectName()));
         const QString problems = window.findChild<QLabel*>("settings_problems")->text();
@@ -113,6 +115,7 @@ private slots:
             settings::AddPlaceDialog dialog;
             dialog.findChild<QLineEdit*>("photograph")->setText(dir.filePath("дом.jpg"));
             dialog.findChild<QLineEdit*>("name")->setText(QString::fromUtf8(name));
+            QVERIFY(QTest::qWaitFor([&] { return dialog.preview_ready(); }, 20000));
             QString told;
             testing_support::when_modal_shown([&told](QWidget* box) {
                 told = static_cast<QMessageBox*>(box)->text();
