@@ -1,5 +1,7 @@
 #pragma once
 
+#include "places/detail_level.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -13,6 +15,7 @@ struct PlaceRequest {
     QString name;
     // A plain text or RTF file in UTF-8; empty for a place without description.
     QString description;
+    DetailLevel detail = DetailLevel::usual;
     // Whether a place of the same name in `destination` is replaced instead of refused.
     bool replace = false;
     // The catalogue folder the place is written to, laid out like res/ (clipart/, preview/, info/).
@@ -30,13 +33,15 @@ struct WrittenPlace {
     QString description; // empty without one
 };
 
-// The pictures made from a photograph: the line drawing and the square the panel shows, at the
-// scale it was read (see read_photograph). Throws PlaceError naming the file.
+// The pictures made from a photograph: the line drawing and the part of the photograph it was drawn
+// from, at the scale it was read (see read_photograph); the panel and the thumbnail show that same
+// part. Throws PlaceError naming the file, also for a photograph too plain, blurred or noisy to give
+// a page at any level of detail.
 struct PlacePictures {
     QImage line_drawing;
     QImage panel;
 };
-PlacePictures place_pictures(const QString& photograph);
+PlacePictures place_pictures(const QString& photograph, DetailLevel detail = DetailLevel::usual);
 
 // Makes a place of the catalogue from a photograph: the line drawing to colour, the photograph
 // for the panel beside it, the thumbnail of the strip and the description. Every file is written
