@@ -108,7 +108,7 @@ void RegionGraph::merge_similar(float limit, int keep)
 
 template <typename Cost> void RegionGraph::merge_cheapest(const Cost& cost, float limit, int keep)
 {
-    // Pairs wait in a queue, most similar first; a pair whose region changed since it was queued is
+    // Pairs wait in a queue, cheapest first; a pair whose region changed since it was queued is
     // stale and skipped, as the merge queued the changed region's pairs anew.
     struct Pair {
         float distance;
@@ -124,13 +124,11 @@ template <typename Cost> void RegionGraph::merge_cheapest(const Cost& cost, floa
     for (int r = 0; r < static_cast<int>(regions_.size()); ++r)
         if (parent_[static_cast<size_t>(r)] == r)
             enqueue(r);
-    int stale = 0, merged = 0;
     while (alive_ > keep && !queue.empty()) {
         const Pair pair = queue.top();
         queue.pop();
-        if (pair.distance >= limit) {
+        if (pair.distance >= limit)
             return;
-        }
         if (parent_[static_cast<size_t>(pair.a)] != pair.a ||
             parent_[static_cast<size_t>(pair.b)] != pair.b ||
             regions_[static_cast<size_t>(pair.a)].version != pair.version_a ||
