@@ -71,8 +71,9 @@ QRect subject_frame(const QImage& photo, QSize page)
     const bool sideways = centred.width() < photo.width();
     if (!sideways && centred.height() == photo.height())
         return centred;
-    const QImage grey = photo.scaled(profile_side, profile_side, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                            .convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey =
+        photo.scaled(profile_side, profile_side, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_Grayscale8);
     const double scale = double(grey.width()) / photo.width();
     const int free_side = sideways ? photo.width() : photo.height();
     const int frame_side = sideways ? centred.width() : centred.height();

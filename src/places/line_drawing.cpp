@@ -23,7 +23,7 @@ constexpr int last_flat_gradient = 6;
 constexpr float thinnest_half_width = 2.5f;
 // Borders are smoothed as a Gaussian of this width would smooth them: the stair-steps and wiggles of
 // the segmentation go, the shapes stay.
-constexpr double border_smoothing = 3.0;
+constexpr double border_smoothing = 5.0;
 
 cv::Mat page_bgr(const QImage& photograph)
 {
@@ -102,7 +102,7 @@ cv::Mat outlines(const cv::Mat& labels)
         }
     }
     static_assert(outline_width == 4, "a two-pixel step widened by one pixel on each side");
-    cv::dilate(black, black, cv::getStructuringElement(cv::MORPH_CROSS, cv::Size(3, 3)));
+    cv::dilate(black, black, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
     return black;
 }
 
@@ -125,8 +125,8 @@ cv::Mat smoothed_regions(const cv::Mat& labels, int count)
         const cv::Rect box = boxes[static_cast<size_t>(region)];
         if (box.empty())
             continue;
-        const cv::Rect around = cv::Rect(box.x - reach, box.y - reach, box.width + 2 * reach,
-                                         box.height + 2 * reach) & page;
+        const cv::Rect around =
+            cv::Rect(box.x - reach, box.y - reach, box.width + 2 * reach, box.height + 2 * reach) & page;
         cv::Mat mask;
         cv::Mat(labels(around) == region).convertTo(mask, CV_32F, 1.0 / 255);
         cv::GaussianBlur(mask, mask, cv::Size(), border_smoothing, 0, cv::BORDER_REPLICATE);
@@ -221,8 +221,8 @@ struct Segmentation {
 };
 
 // The regions of the watershed from areas flatter than `flatness`, with similar colours merged below
-// `similar`, then the cheapest pairs down to what the level aims at, then every pair that looks
-// alike; their borders smoothed. Returns the label map with its count.
+// `similar`, then the cheapest pairs down to what the level aims at; their borders smoothed, then
+// every pair that looks alike merged. Returns the label map with its count.
 cv::Mat merged_regions(const Segmentation& page, int flatness, float similar, AreaRange range, int& count)
 {
     cv::Mat labels = watershed_regions(page.smooth, flatness, count);
@@ -236,37 +236,45 @@ cv::Mat merged_regions(const Segmentation& page, int flatness, float similar, Ar
         labels = graph.relabelled(labels);
         count = graph.alive();
     }
+    // Smoothing can take a thin region away and make two others neighbours: they are asked only then.
+    labels = smoothed_regions(labels, count);
     RegionGraph seen(labels, page.seen_lab, count);
     seen.merge_similar(visible_step, 1);
-    labels = seen.relabelled(labels);
     count = seen.alive();
-    return smoothed_regions(labels, count);
+    return seen.relabelled(labels);
 }
 
-// The outlines (255) of `labels`, merged until every area between them can be brushed and there are
-// at most `most` of them.
-cv::Mat brushable_outlines(cv::Mat labels, const cv::Mat& lab, int most)
+// The outlines (255) of `labels` (of `regions`), merged until every area between them can be brushed, no two
+// neighbours look alike in `seen_lab` and there are at most `most` of them.
+cv::Mat brushable_outlines(cv::Mat labels, int regions, const cv::Mat& seen_lab, int most)
 {
     // Drawing the outlines takes their pixels from the regions, which can leave an area too small or
     // too thin, or cut one in two: such areas join a neighbour until every area can be brushed.
-    for (int round = 0;; ++round) {
+    for (int round = 0, count = regions;; ++round) {
+        // The areas merged in the last round meet along the middle of the outlines between them: those
+        // borders are smoothed again before they are drawn.
+        if (round > 0)
+            labels = smoothed_regions(labels, count);
         cv::Mat black = outlines(labels);
         std::vector<bool> unbrushable;
-        const int count = areas_as_regions(black, labels, unbrushable);
-        if (std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() && count <= most)
+        count = areas_as_regions(black, labels, unbrushable);
+        RegionGraph graph(labels, seen_lab, count);
+        graph.merge_similar(visible_step, 1);
+        if (graph.alive() == count &&
+            std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() && count <= most)
             return black;
         // A sliver still left between outlines after the merges is inked over with them.
         if (round == last_merge_round) {
             fill_unbrushable(black, labels, unbrushable);
             return black;
         }
-        RegionGraph graph(labels, lab, count);
         graph.merge_small(smallest_area, RegionGraph::Choice::longest_border, unbrushable);
         graph.merge_down_to(most);
         // A page of one area has no neighbour to merge into: it stays as it is.
         if (graph.alive() == count)
             return black;
         labels = graph.relabelled(labels);
+        count = graph.alive();
     }
 }
 
@@ -303,7 +311,7 @@ QImage line_drawing(const QImage& page_photograph, DetailLevel detail)
          flatness /= 2, similar /= 2) {
         int regions = 0;
         const cv::Mat labels = merged_regions(page, flatness, similar, range, regions);
-        cv::Mat black = brushable_outlines(labels, page.lab, range.most);
+        cv::Mat black = brushable_outlines(labels, regions, page.seen_lab, range.most);
         const int count = white_areas(black);
         if (count >= range.fewest)
             return drawn(black);

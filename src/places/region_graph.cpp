@@ -165,7 +165,8 @@ void RegionGraph::merge_small(int area, Choice choice, const std::vector<bool>& 
 
 void RegionGraph::merge_down_to(int count)
 {
-    merge_cheapest([this](int a, int b) { return ward_cost(a, b); }, std::numeric_limits<float>::max(), count);
+    merge_cheapest([this](int a, int b) { return ward_cost(a, b); }, std::numeric_limits<float>::max(),
+                   count);
 }
 
 cv::Mat RegionGraph::relabelled(const cv::Mat& labels)
