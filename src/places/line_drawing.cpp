@@ -24,6 +24,9 @@ constexpr float thinnest_half_width = 2.5f;
 // Borders are smoothed as a Gaussian of this width would smooth them: the stair-steps and wiggles of
 // the segmentation go, the shapes stay.
 constexpr double border_smoothing = 5.0;
+// The middle of an outline between two merged areas is smoothed less: its sides are smooth already,
+// and each smoothing also shrinks the small areas further.
+constexpr double midline_smoothing = 3.5;
 
 cv::Mat page_bgr(const QImage& photograph)
 {
@@ -109,7 +112,7 @@ cv::Mat outlines(const cv::Mat& labels)
 // The regions' borders smoothed: each region's mask blurred by a Gaussian, and each pixel given to
 // the region whose blurred mask is strongest there. The regions stay a partition of the page, so
 // every border drawn from them stays closed.
-cv::Mat smoothed_regions(const cv::Mat& labels, int count)
+cv::Mat smoothed_regions(const cv::Mat& labels, int count, double sigma = border_smoothing)
 {
     std::vector<cv::Rect> boxes(static_cast<size_t>(count));
     for (int y = 0; y < labels.rows; ++y)
@@ -117,7 +120,7 @@ cv::Mat smoothed_regions(const cv::Mat& labels, int count)
             cv::Rect& box = boxes[static_cast<size_t>(labels.at<int>(y, x))];
             box = box.empty() ? cv::Rect(x, y, 1, 1) : box | cv::Rect(x, y, 1, 1);
         }
-    const int reach = static_cast<int>(std::ceil(3 * border_smoothing));
+    const int reach = static_cast<int>(std::ceil(3 * sigma));
     const cv::Rect page(0, 0, labels.cols, labels.rows);
     cv::Mat strongest(labels.size(), CV_32F, cv::Scalar(-1));
     cv::Mat smoothed = labels.clone();
@@ -129,7 +132,7 @@ cv::Mat smoothed_regions(const cv::Mat& labels, int count)
             cv::Rect(box.x - reach, box.y - reach, box.width + 2 * reach, box.height + 2 * reach) & page;
         cv::Mat mask;
         cv::Mat(labels(around) == region).convertTo(mask, CV_32F, 1.0 / 255);
-        cv::GaussianBlur(mask, mask, cv::Size(), border_smoothing, 0, cv::BORDER_REPLICATE);
+        cv::GaussianBlur(mask, mask, cv::Size(), sigma, 0, cv::BORDER_REPLICATE);
         for (int y = 0; y < around.height; ++y) {
             const float* weight = mask.ptr<float>(y);
             float* best = strongest.ptr<float>(around.y + y) + around.x;
@@ -251,10 +254,10 @@ cv::Mat brushable_outlines(cv::Mat labels, int regions, const cv::Mat& seen_lab,
     // Drawing the outlines takes their pixels from the regions, which can leave an area too small or
     // too thin, or cut one in two: such areas join a neighbour until every area can be brushed.
     for (int round = 0, count = regions;; ++round) {
-        // The areas merged in the last round meet along the middle of the outlines between them: those
+        // The areas of the last round meet along the middle of the outlines between them: those
         // borders are smoothed again before they are drawn.
         if (round > 0)
-            labels = smoothed_regions(labels, count);
+            labels = smoothed_regions(labels, count, midline_smoothing);
         cv::Mat black = outlines(labels);
         std::vector<bool> unbrushable;
         count = areas_as_regions(black, labels, unbrushable);
