@@ -15,10 +15,28 @@ missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
 
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Photographs of a person, a cat, a cup and a rocket (public domain and CC0, as the package's data
+# module says) from the data folder of python3-skimage: only these files are unpacked, without the
+# package and the many it depends on.
+sample_dir=/usr/local/share/koloriton-sample-photographs
+sample_files=(astronaut.png chelsea.png coffee.png rocket.jpg)
+if [ ! -f "$sample_dir/${sample_files[-1]}" ]; then
+    download=$(mktemp -d)
+    chmod 755 "$download"
+    (cd "$download" && apt-get download -qq python3-skimage 2>/dev/null) ||
+        { "${as_root[@]}" apt-get update -qq && (cd "$download" && apt-get download -qq python3-skimage); }
+    dpkg-deb --fsys-tarfile "$download"/python3-skimage_*.deb |
+        tar -x -C "$download" "${sample_files[@]/#/./usr/lib/python3/dist-packages/skimage/data/}"
+    "${as_root[@]}" install -D -m 644 -t "$sample_dir" \
+        "${sample_files[@]/#/$download/usr/lib/python3/dist-packages/skimage/data/}"
+    rm -rf "$download"
+fi

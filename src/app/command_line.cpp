@@ -29,6 +29,12 @@ CommandLine::CommandLine(const QStringList& arguments)
           QCoreApplication::translate("app::CommandLine", "файл")),
       replace_option_("replace",
                       QCoreApplication::translate("app::CommandLine", "Заменить место с тем же названием.")),
+      detail_option_("detail",
+                     QCoreApplication::translate("app::CommandLine",
+                                                 "Сколько областей на странице: меньше (для самых "
+                                                 "маленьких), обычно или больше."),
+                     QCoreApplication::translate("app::CommandLine", "меньше|обычно|больше"),
+                     QCoreApplication::translate("app::CommandLine", "обычно")),
       settings_option_("settings",
                        QCoreApplication::translate("app::CommandLine",
                                                    "Открыть окно настроек для взрослых: что можно ребёнку, "
@@ -45,7 +51,7 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser_.setApplicationDescription(
         QCoreApplication::translate("app::CommandLine", "Колоритон, раскраска для детей."));
     parser_.addOptions({help_option_, add_place_option_, name_option_, description_option_, replace_option_,
-                        settings_option_, check_settings_option_, whole_screen_option_});
+                        detail_option_, settings_option_, check_settings_option_, whole_screen_option_});
     parsed_ = parser_.parse(arguments);
 }
 
@@ -106,6 +112,18 @@ int CommandLine::add_place(QTextStream& out, QTextStream& err) const
     request.name = parser_.value(name_option_);
     request.description = parser_.value(description_option_);
     request.replace = parser_.isSet(replace_option_);
+    // In the order of places::DetailLevel.
+    const QStringList levels{QCoreApplication::translate("app::CommandLine", "меньше"),
+                             QCoreApplication::translate("app::CommandLine", "обычно"),
+                             QCoreApplication::translate("app::CommandLine", "больше")};
+    const qsizetype level = levels.indexOf(parser_.value(detail_option_));
+    if (level < 0) {
+        err << QCoreApplication::translate("app::CommandLine",
+                                           "koloriton: --detail бывает только %1, а не «%2»\n")
+                   .arg(levels.join(QStringLiteral(", ")), parser_.value(detail_option_));
+        return 2;
+    }
+    request.detail = static_cast<places::DetailLevel>(level);
     request.destination = core::user_catalogue_dir();
     request.catalogue_dirs = core::catalogue_dirs_for_program(QCoreApplication::applicationDirPath());
     try {

@@ -39,6 +39,7 @@ private:
     QCommandLineOption name_option_;
     QCommandLineOption description_option_;
     QCommandLineOption replace_option_;
+    QCommandLineOption detail_option_;
     QCommandLineOption settings_option_;
     QCommandLineOption check_settings_option_;
     QCommandLineOption whole_screen_option_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QSize>
 
@@ -7,9 +8,9 @@ namespace places {
 
 // The largest rectangle of the page's shape centred on a photograph of `photo` size.
 QRect page_frame(QSize photo, QSize page);
-// The square the panel shows beside a page: as tall as the page and centred on it, showing the
-// photograph's scenery beside the page; narrowed to the photograph's width when the photograph is
-// narrower than that square, still centred on the page.
-QRect panel_square(const QRect& page_frame, QSize photo);
+// The rectangle of page_frame's size moved along the photograph's longer side to hold its busiest
+// part, where its strong edges are densest: the subject rather than the empty sky or wall beside
+// it. The drawing, the panel's photograph and the thumbnail all show this part.
+QRect subject_frame(const QImage& photo, QSize page);
 
 } // namespace places

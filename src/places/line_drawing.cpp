@@ -10,6 +10,9 @@ namespace {
 
 // Colour differences are measured in CIE Lab (OpenCV's 8-bit scale), where equal steps look equal.
 constexpr float similar_colours = 14.0f;
+// The least colour step a person sees between two areas (CIE76, in Lab's own units): areas closer
+// than it are one area.
+constexpr float visible_step = 6.0f;
 // Rounds of merging areas the outlines left too small; what is left after them is inked over.
 constexpr int last_merge_round = 6;
 // A flat area: the largest colour step to a neighbour, summed over both directions. A photograph
@@ -18,6 +21,12 @@ constexpr int flat_gradient = 24;
 constexpr int last_flat_gradient = 6;
 // An area the brush cannot get into: no pixel of it further than this from its outline.
 constexpr float thinnest_half_width = 2.5f;
+// Borders are smoothed as a Gaussian of this width would smooth them: the stair-steps and wiggles of
+// the segmentation go, the shapes stay.
+constexpr double border_smoothing = 5.0;
+// The middle of an outline between two merged areas is smoothed less: its sides are smooth already,
+// and each smoothing also shrinks the small areas further.
+constexpr double midline_smoothing = 3.5;
 
 cv::Mat page_bgr(const QImage& photograph)
 {
@@ -78,7 +87,8 @@ cv::Mat watershed_regions(const cv::Mat& bgr, int flatness, int& count)
 }
 
 // Black where a pixel's right or lower neighbour lies in another region, on both sides of the
-// step: lines two pixels wide that no 4-connected path from one region to another can cross.
+// step, widened by a pixel on either side: lines outline_width pixels wide that no 4-connected path
+// from one region to another can cross.
 cv::Mat outlines(const cv::Mat& labels)
 {
     cv::Mat black(labels.size(), CV_8U, cv::Scalar(0));
@@ -94,7 +104,45 @@ cv::Mat outlines(const cv::Mat& labels)
                 out[x] = out_below[x] = 255;
         }
     }
+    static_assert(outline_width == 4, "a two-pixel step widened by one pixel on each side");
+    cv::dilate(black, black, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
     return black;
+}
+
+// The regions' borders smoothed: each region's mask blurred by a Gaussian, and each pixel given to
+// the region whose blurred mask is strongest there. The regions stay a partition of the page, so
+// every border drawn from them stays closed.
+cv::Mat smoothed_regions(const cv::Mat& labels, int count, double sigma = border_smoothing)
+{
+    std::vector<cv::Rect> boxes(static_cast<size_t>(count));
+    for (int y = 0; y < labels.rows; ++y)
+        for (int x = 0; x < labels.cols; ++x) {
+            cv::Rect& box = boxes[static_cast<size_t>(labels.at<int>(y, x))];
+            box = box.empty() ? cv::Rect(x, y, 1, 1) : box | cv::Rect(x, y, 1, 1);
+        }
+    const int reach = static_cast<int>(std::ceil(3 * sigma));
+    const cv::Rect page(0, 0, labels.cols, labels.rows);
+    cv::Mat strongest(labels.size(), CV_32F, cv::Scalar(-1));
+    cv::Mat smoothed = labels.clone();
+    for (int region = 0; region < count; ++region) {
+        const cv::Rect box = boxes[static_cast<size_t>(region)];
+        if (box.empty())
+            continue;
+        const cv::Rect around =
+            cv::Rect(box.x - reach, box.y - reach, box.width + 2 * reach, box.height + 2 * reach) & page;
+        cv::Mat mask;
+        cv::Mat(labels(around) == region).convertTo(mask, CV_32F, 1.0 / 255);
+        cv::GaussianBlur(mask, mask, cv::Size(), sigma, 0, cv::BORDER_REPLICATE);
+        for (int y = 0; y < around.height; ++y) {
+            const float* weight = mask.ptr<float>(y);
+            float* best = strongest.ptr<float>(around.y + y) + around.x;
+            int* owner = smoothed.ptr<int>(around.y + y) + around.x;
+            for (int x = 0; x < around.width; ++x)
+                if (weight[x] > best[x])
+                    best[x] = weight[x], owner[x] = region;
+        }
+    }
+    return smoothed;
 }
 
 // The white areas of the drawing as regions of their own, each grown over the outline pixels
@@ -141,7 +189,7 @@ void fill_unbrushable(cv::Mat& black, const cv::Mat& regions, const std::vector<
                 black.at<uchar>(y, x) = 255;
 }
 
-int area_count(const cv::Mat& black)
+int white_areas(const cv::Mat& black)
 {
     cv::Mat labels;
     return cv::connectedComponents(black == 0, labels, 4, CV_32S) - 1;
@@ -159,71 +207,134 @@ QImage drawn(const cv::Mat& black)
     return image;
 }
 
-// The outlines (255) of the watershed from areas flatter than `flatness`, with similar colours merged
-// below `similar` while more than `keep` areas are left.
-cv::Mat outlines_merged(const cv::Mat& smooth, const cv::Mat& lab, int flatness, float similar, int keep)
+// The page's colours in CIE Lab's own units, where a step of 1 is about the least a person sees
+// side by side.
+cv::Mat true_lab(const cv::Mat& bgr)
 {
-    int count = 0;
-    cv::Mat labels = watershed_regions(smooth, flatness, count);
+    cv::Mat scaled, lab;
+    bgr.convertTo(scaled, CV_32FC3, 1.0 / 255);
+    cv::cvtColor(scaled, lab, cv::COLOR_BGR2Lab);
+    return lab;
+}
+
+struct Segmentation {
+    cv::Mat smooth;   // the photograph with its texture flattened
+    cv::Mat lab;      // of smooth, OpenCV's 8-bit Lab scale
+    cv::Mat seen_lab; // of the photograph, Lab's own units
+};
+
+// The regions of the watershed from areas flatter than `flatness`, with similar colours merged below
+// `similar`, then the cheapest pairs down to what the level aims at; their borders smoothed, then
+// every pair that looks alike merged. Returns the label map with its count.
+cv::Mat merged_regions(const Segmentation& page, int flatness, float similar, AreaRange range, int& count)
+{
+    cv::Mat labels = watershed_regions(page.smooth, flatness, count);
     {
-        RegionGraph graph(labels, lab, count);
+        RegionGraph graph(labels, page.lab, count);
         graph.merge_small(smallest_area / 8, RegionGraph::Choice::most_similar);
-        graph.merge_similar(similar, keep);
+        graph.merge_similar(similar, 3 * range.most);
         graph.merge_small(smallest_area, RegionGraph::Choice::most_similar);
-        graph.merge_down_to(most_areas);
+        // Aimed above the middle of the range: the outlines and the look-alikes take some areas away.
+        graph.merge_down_to(range.most - (range.most - range.fewest) / 4);
         labels = graph.relabelled(labels);
         count = graph.alive();
     }
+    // Smoothing can take a thin region away and make two others neighbours: they are asked only then.
+    labels = smoothed_regions(labels, count);
+    RegionGraph seen(labels, page.seen_lab, count);
+    seen.merge_similar(visible_step, 1);
+    count = seen.alive();
+    return seen.relabelled(labels);
+}
+
+// The outlines (255) of `labels` (of `regions`), merged until every area between them can be brushed, no two
+// neighbours look alike in `seen_lab` and there are at most `most` of them.
+cv::Mat brushable_outlines(cv::Mat labels, int regions, const cv::Mat& seen_lab, int most)
+{
     // Drawing the outlines takes their pixels from the regions, which can leave an area too small or
     // too thin, or cut one in two: such areas join a neighbour until every area can be brushed.
-    for (int round = 0;; ++round) {
+    for (int round = 0, count = regions;; ++round) {
+        // The areas of the last round meet along the middle of the outlines between them: those
+        // borders are smoothed again before they are drawn.
+        if (round > 0)
+            labels = smoothed_regions(labels, count, midline_smoothing);
         cv::Mat black = outlines(labels);
         std::vector<bool> unbrushable;
         count = areas_as_regions(black, labels, unbrushable);
-        if (std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() &&
-            count <= most_areas)
+        RegionGraph graph(labels, seen_lab, count);
+        graph.merge_similar(visible_step, 1);
+        if (graph.alive() == count &&
+            std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() && count <= most)
             return black;
         // A sliver still left between outlines after the merges is inked over with them.
         if (round == last_merge_round) {
             fill_unbrushable(black, labels, unbrushable);
             return black;
         }
-        RegionGraph graph(labels, lab, count);
         graph.merge_small(smallest_area, RegionGraph::Choice::longest_border, unbrushable);
-        graph.merge_down_to(most_areas);
+        graph.merge_down_to(most);
         // A page of one area has no neighbour to merge into: it stays as it is.
         if (graph.alive() == count)
             return black;
         labels = graph.relabelled(labels);
+        count = graph.alive();
     }
 }
 
 } // namespace
 
-QImage line_drawing(const QImage& page_photograph)
+AreaRange area_range(DetailLevel detail)
 {
-    const cv::Mat page = page_bgr(page_photograph);
-    cv::Mat smooth;
-    cv::pyrMeanShiftFiltering(page, smooth, 6, 16);
-    cv::Mat lab8, lab;
-    cv::cvtColor(smooth, lab8, cv::COLOR_BGR2Lab);
-    lab8.convertTo(lab, CV_32FC3);
-    // Drawing the outlines removes slivers, so merging similar colours stops well above the fewest
-    // areas a page holds. A photograph of few colours is merged less, then cut from more and
-    // smaller flat areas, until the page has enough areas; failing that, the page with the most.
+    switch (detail) {
+    case DetailLevel::fewer:
+        return {12, 30};
+    case DetailLevel::usual:
+        return {20, 50};
+    case DetailLevel::more:
+        return {35, 80};
+    }
+    return {20, 50};
+}
+
+QImage line_drawing(const QImage& page_photograph, DetailLevel detail)
+{
+    Segmentation page;
+    const cv::Mat bgr = page_bgr(page_photograph);
+    cv::pyrMeanShiftFiltering(bgr, page.smooth, 6, 16);
+    cv::Mat lab8;
+    cv::cvtColor(page.smooth, lab8, cv::COLOR_BGR2Lab);
+    lab8.convertTo(page.lab, CV_32FC3);
+    page.seen_lab = true_lab(bgr);
+    const AreaRange range = area_range(detail);
+    // A photograph of few colours is merged less, then cut from more and smaller flat areas, until
+    // the page has enough areas; failing that, the page with the most.
     cv::Mat most;
     int most_count = -1;
-    for (int flatness = flat_gradient; flatness >= last_flat_gradient; flatness /= 2)
-        for (auto [keep, similar] = std::pair(2 * fewest_areas, similar_colours); keep <= most_areas;
-             keep *= 2, similar /= 2) {
-            cv::Mat black = outlines_merged(smooth, lab, flatness, similar, keep);
-            const int count = area_count(black);
-            if (count >= fewest_areas)
-                return drawn(black);
-            if (count > most_count)
-                most = black, most_count = count;
-        }
+    for (auto [flatness, similar] = std::pair(flat_gradient, similar_colours); flatness >= last_flat_gradient;
+         flatness /= 2, similar /= 2) {
+        int regions = 0;
+        const cv::Mat labels = merged_regions(page, flatness, similar, range, regions);
+        cv::Mat black = brushable_outlines(labels, regions, page.seen_lab, range.most);
+        const int count = white_areas(black);
+        if (count >= range.fewest)
+            return drawn(black);
+        if (count > most_count)
+            most = black, most_count = count;
+    }
     return drawn(most);
+}
+
+int area_count(const QImage& drawing)
+{
+    const QImage rgb = drawing.convertToFormat(QImage::Format_RGB32);
+    cv::Mat black(rgb.height(), rgb.width(), CV_8U);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* out = black.ptr<uchar>(y);
+        for (int x = 0; x < rgb.width(); ++x)
+            out[x] = qGray(in[x]) < 128 ? 255 : 0;
+    }
+    return white_areas(black);
 }
 
 } // namespace places

@@ -13,6 +13,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
+#include <QPainter>
 
 namespace places {
 
@@ -42,19 +43,43 @@ QByteArray jpeg_bytes(const QImage& image)
     return bytes;
 }
 
-QImage square(const QImage& image, int side)
+// The page's part of the photograph in a square of `side`, whole, on the white of the page: the
+// panel and the strip show what the child colours, not more.
+QImage square(const QImage& page_part, int side)
 {
-    return image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
+    QImage out(side, side, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    const QImage scaled = page_part.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QPainter(&out).drawImage((side - scaled.width()) / 2, (side - scaled.height()) / 2, scaled);
+    return out;
+}
+
+// A page must hold at least the areas of the sparest level; fewer is a blank page, not a picture.
+void refuse_empty_page(const QString& photograph, const QImage& drawing)
+{
+    const int areas = area_count(drawing);
+    const int fewest = area_range(DetailLevel::fewer).fewest;
+    if (areas < fewest)
+        throw PlaceError(photograph,
+                         QCoreApplication::translate(
+                             "places",
+                             "на этой фотографии почти нечего раскрашивать: получилось бы %1 областей, "
+                             "а нужно хотя бы %2. Так бывает, когда фотография однотонная, размытая, "
+                             "снята в тумане или темноте или покрыта шумом. Попробуйте чёткую "
+                             "фотографию при хорошем свете, где предмет снят крупно")
+                             .arg(areas)
+                             .arg(fewest));
 }
 
 } // namespace
 
-PlacePictures place_pictures(const QString& photograph, [[maybe_unused]] DetailLevel detail)
+PlacePictures place_pictures(const QString& photograph, DetailLevel detail)
 {
     const QImage photo = read_photograph(photograph, page_size);
-    const QRect frame = page_frame(photo.size(), page_size);
-    return {line_drawing(photo.copy(frame)), photo.copy(panel_square(frame, photo.size()))};
+    const QImage page = photo.copy(subject_frame(photo, page_size));
+    QImage drawing = line_drawing(page, detail);
+    refuse_empty_page(photograph, drawing);
+    return {std::move(drawing), page};
 }
 
 namespace {

@@ -35,8 +35,10 @@ struct WrittenPlace {
     QString description; // empty without one
 };
 
-// The pictures made from a photograph: the line drawing and the square the panel shows, at the
-// scale it was read (see read_photograph). Throws PlaceError naming the file.
+// The pictures made from a photograph: the line drawing and the part of the photograph it was drawn
+// from, at the scale it was read (see read_photograph); the panel and the thumbnail show that same
+// part. Throws PlaceError naming the file, also for a photograph too plain, blurred or noisy to give
+// a page at any level of detail.
 struct PlacePictures {
     QImage line_drawing;
     QImage panel;

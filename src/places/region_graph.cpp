@@ -29,6 +29,9 @@ RegionGraph::RegionGraph(const cv::Mat& labels, const cv::Mat& colours, int coun
             }
         }
     }
+    // A label without pixels (a watershed basin its own lines covered) is no region.
+    alive_ = static_cast<int>(std::count_if(regions_.begin(), regions_.end(),
+                                            [](const Region& region) { return region.area > 0; }));
 }
 
 float RegionGraph::distance(int a, int b) const
@@ -36,6 +39,13 @@ float RegionGraph::distance(int a, int b) const
     const Region& ra = regions_[static_cast<size_t>(a)];
     const Region& rb = regions_[static_cast<size_t>(b)];
     return static_cast<float>(cv::norm(ra.sum / ra.area - rb.sum / rb.area));
+}
+
+float RegionGraph::ward_cost(int a, int b) const
+{
+    const double na = regions_[static_cast<size_t>(a)].area, nb = regions_[static_cast<size_t>(b)].area;
+    const double d = distance(a, b);
+    return static_cast<float>(d * d * na * nb / (na + nb));
 }
 
 int RegionGraph::find(int region)
@@ -93,7 +103,12 @@ int RegionGraph::merge_pair(int a, int b)
 
 void RegionGraph::merge_similar(float limit, int keep)
 {
-    // Pairs wait in a queue, most similar first; a pair whose region changed since it was queued is
+    merge_cheapest([this](int a, int b) { return distance(a, b); }, limit, keep);
+}
+
+template <typename Cost> void RegionGraph::merge_cheapest(const Cost& cost, float limit, int keep)
+{
+    // Pairs wait in a queue, cheapest first; a pair whose region changed since it was queued is
     // stale and skipped, as the merge queued the changed region's pairs anew.
     struct Pair {
         float distance;
@@ -103,7 +118,7 @@ void RegionGraph::merge_similar(float limit, int keep)
     std::priority_queue<Pair, std::vector<Pair>, std::greater<>> queue;
     const auto enqueue = [&](int a) {
         for (const auto& [b, length] : regions_[static_cast<size_t>(a)].borders)
-            queue.push({distance(a, b), a, b, regions_[static_cast<size_t>(a)].version,
+            queue.push({cost(a, b), a, b, regions_[static_cast<size_t>(a)].version,
                         regions_[static_cast<size_t>(b)].version});
     };
     for (int r = 0; r < static_cast<int>(regions_.size()); ++r)
@@ -150,7 +165,8 @@ void RegionGraph::merge_small(int area, Choice choice, const std::vector<bool>& 
 
 void RegionGraph::merge_down_to(int count)
 {
-    merge_similar(std::numeric_limits<float>::max(), count);
+    merge_cheapest([this](int a, int b) { return ward_cost(a, b); }, std::numeric_limits<float>::max(),
+                   count);
 }
 
 cv::Mat RegionGraph::relabelled(const cv::Mat& labels)
@@ -159,6 +175,8 @@ cv::Mat RegionGraph::relabelled(const cv::Mat& labels)
     int next = 0;
     for (int r = 0; r < static_cast<int>(regions_.size()); ++r) {
         const int root = find(r);
+        if (regions_[static_cast<size_t>(root)].area == 0)
+            continue;
         if (number[static_cast<size_t>(root)] < 0)
             number[static_cast<size_t>(root)] = next++;
         number[static_cast<size_t>(r)] = number[static_cast<size_t>(root)];

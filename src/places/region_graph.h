@@ -25,7 +25,9 @@ public:
     // Merges each region below `area` pixels, or marked in `too_thin`, into the neighbour `choice`
     // picks among those that are neither, smallest first.
     void merge_small(int area, Choice choice, const std::vector<bool>& too_thin = {});
-    // Merges the most similar pairs until at most `count` regions are left.
+    // Merges the cheapest pairs until at most `count` regions are left, a pair costing its colour
+    // distance squared times the areas' harmonic mean (Ward's criterion): small patches of texture
+    // go into their surroundings long before two large areas of different colours meet.
     void merge_down_to(int count);
     // `labels` rewritten to the merged regions, numbered 0 .. alive()-1.
     cv::Mat relabelled(const cv::Mat& labels);
@@ -39,6 +41,9 @@ private:
     };
 
     float distance(int a, int b) const;
+    float ward_cost(int a, int b) const;
+    // Merges the pairs of least `cost` first while it is below `limit` and more than `keep` are left.
+    template <typename Cost> void merge_cheapest(const Cost& cost, float limit, int keep);
     int find(int region);
     // The neighbour `choice` picks among those not marked in `avoid`, or among all when all are.
     int chosen_neighbour(int region, Choice choice, const std::vector<bool>& avoid) const;

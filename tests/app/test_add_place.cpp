@@ -204,6 +204,10 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing_data(
                                            << "{latin1}: описание должно быть текстом в кодировке UTF-8";
     QTest::newRow("unknown option") << photo << place << QStringList{"--colour"}
                                     << "неизвестный параметр «colour»";
+    QTest::newRow("unknown level of detail") << photo << place << QStringList{"--detail", "очень"}
+                                             << "--detail бывает только меньше, обычно, больше, а не «очень»";
+    QTest::newRow("nothing to colour") << "{plain}" << place << QStringList{"--detail", "больше"}
+                                       << "{plain}: на этой фотографии почти нечего раскрашивать";
 }
 
 void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
@@ -216,7 +220,11 @@ void AddPlaceTest::bad_input_is_refused_naming_the_file_and_writes_nothing()
     const QMap<QString, QString> files{
         {"{text}", data.filePath("заметка.jpg")},  {"{damaged}", data.filePath("обрезан.jpg")},
         {"{huge}", data.filePath("огромная.jpg")}, {"{latin1}", data.filePath("latin1.txt")},
-        {"{svg}", data.filePath("рисунок.png")},   {"{grows}", data.filePath("длинное.txt")}};
+        {"{svg}", data.filePath("рисунок.png")},   {"{grows}", data.filePath("длинное.txt")},
+        {"{plain}", data.filePath("туман.png")}};
+    QImage plain(640, 480, QImage::Format_RGB32);
+    plain.fill(qRgb(200, 200, 205));
+    plain.save(files["{plain}"]);
     write_file(files["{svg}"], "<svg xmlns='http://www.w3.org/2000/svg' width='900' height='900'/>");
     // 700 KB of a letter outside code page 1251, stored as seven bytes of RTF each.
     write_file(files["{grows}"], QString(350000, QChar(0x0109)).toUtf8());
@@ -301,7 +309,8 @@ void AddPlaceTest::the_help_is_russian()
     QTemporaryDir data;
     const Run run = koloriton(data.path(), {"--help"});
     QCOMPARE(run.exit_code, 0);
-    QVERIFY2(run.out.contains("Использование:") && run.out.contains("Параметры:") && !run.out.contains("Usage"),
+    QVERIFY2(run.out.contains("Использование:") && run.out.contains("Параметры:") &&
+                 !run.out.contains("Usage"),
              qPrintable(run.out));
 }
 

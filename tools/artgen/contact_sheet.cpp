@@ -21,7 +21,9 @@ void draw_cell(QPainter& p, int index, const QImage& line, const QImage& photo, 
 {
     const QPoint cell((index % columns) * cell_width, (index / columns) * cell_height);
     p.drawImage(QRect(cell + QPoint(10, 10), QSize(160, 200)), line);
-    p.drawImage(QRect(cell + QPoint(190, 10), QSize(200, 200)), photo);
+    // A place's photograph is the page's part of it: shown whole, as tall as the drawing.
+    const QSize shown = photo.size().scaled(200, 200, Qt::KeepAspectRatio);
+    p.drawImage(QRect(cell + QPoint(190 + (200 - shown.width()) / 2, 10), shown), photo);
     p.setPen(Qt::black);
     p.drawText(QRect(cell + QPoint(10, 212), QSize(cell_width - 20, 22)), Qt::AlignCenter, name);
 }
