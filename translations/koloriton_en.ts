@@ -87,6 +87,36 @@
         <translation>The settings files are fine.
 </translation>
     </message>
+    <message>
+        <source>Сколько областей на странице: меньше (для самых маленьких), обычно или больше.</source>
+        <translation>How many areas the page has: fewer (for the youngest), usual or more.</translation>
+    </message>
+    <message>
+        <source>меньше|обычно|больше</source>
+        <translation>fewer|usual|more</translation>
+    </message>
+    <message>
+        <source>обычно</source>
+        <translation>usual</translation>
+    </message>
+    <message>
+        <source>меньше</source>
+        <translation>fewer</translation>
+    </message>
+    <message>
+        <source>больше</source>
+        <translation>more</translation>
+    </message>
+    <message>
+        <source>koloriton: --detail бывает только %1, а не «%2»
+</source>
+        <translation>koloriton: --detail takes only %1, not &quot;%2&quot;
+</translation>
+    </message>
+    <message>
+        <source> (заменить его: --replace)</source>
+        <translation> (to replace it: --replace)</translation>
+    </message>
 </context>
 <context>
     <name>app::ExitConfirmation</name>
@@ -632,10 +662,6 @@
         <translation>cannot be compressed to JPEG (%1)</translation>
     </message>
     <message>
-        <source>место с таким названием уже есть (заменить его: --replace)</source>
-        <translation>a place with this name already exists (to replace it: --replace)</translation>
-    </message>
-    <message>
         <source>Название места</source>
         <translation>Place name</translation>
     </message>
@@ -662,6 +688,18 @@
     <message>
         <source>название места слишком длинное для файловой системы</source>
         <translation>the place name is too long for the file system</translation>
+    </message>
+    <message>
+        <source>на этой фотографии почти нечего раскрашивать: получилось бы %1 областей, а нужно хотя бы %2. Так бывает, когда фотография однотонная, размытая, снята в тумане или темноте или покрыта шумом. Попробуйте чёткую фотографию при хорошем свете, где предмет снят крупно</source>
+        <translation>there is almost nothing to colour in this photograph: it would give %1 areas, and a page needs at least %2. This happens when a photograph is of one colour, blurred, taken in fog or darkness, or noisy. Try a sharp photograph taken in good light, with the subject close up</translation>
+    </message>
+    <message>
+        <source>такого места больше нет</source>
+        <translation>this place no longer exists</translation>
+    </message>
+    <message>
+        <source>место с таким названием уже есть</source>
+        <translation>a place with this name already exists</translation>
     </message>
 </context>
 <context>
@@ -917,10 +955,77 @@
         <translation>Choose…</translation>
     </message>
     <message>
+        <source>Замена места «%1»</source>
+        <translation>Replacing the place &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>пусто: фотография и страница останутся прежними</source>
+        <translation>empty: the photograph and the page stay as they are</translation>
+    </message>
+    <message>
+        <source>пусто: описание останется прежним</source>
+        <translation>empty: the description stays as it is</translation>
+    </message>
+    <message>
+        <source>меньше деталей</source>
+        <translation>fewer details</translation>
+    </message>
+    <message>
+        <source>обычно</source>
+        <translation>usual</translation>
+    </message>
+    <message>
+        <source>больше деталей</source>
+        <translation>more details</translation>
+    </message>
+    <message>
+        <source>Подробность страницы:</source>
+        <translation>Page detail:</translation>
+    </message>
+    <message>
+        <source>Страница делается…</source>
+        <translation>Making the page…</translation>
+    </message>
+    <message>
+        <source>Так место выглядит сейчас.</source>
+        <translation>This is how the place looks now.</translation>
+    </message>
+    <message>
+        <source>%1. Дайте новому месту другое название или замените то место в списке своих мест.</source>
+        <translation>%1. Give the new place another name, or replace that place in the list of your places.</translation>
+    </message>
+    <message>
         <source>Место «%1» готово: %2
-Оно появится в ленте при следующем запуске.</source>
+Оно уже в ленте раскрасок.</source>
         <translation>The place &quot;%1&quot; is ready: %2
-It will appear in the strip the next time the program starts.</translation>
+It is already in the strip of pictures.</translation>
+    </message>
+</context>
+<context>
+    <name>settings::OwnPlaces</name>
+    <message>
+        <source>Заменить…</source>
+        <translation>Replace…</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Добавить место из фотографии…</source>
+        <translation>Add a place from a photograph…</translation>
+    </message>
+    <message>
+        <source>Удалить место</source>
+        <translation>Delete the place</translation>
+    </message>
+    <message>
+        <source>Удалить место «%1»? Его страница, фотография и описание будут удалены.</source>
+        <translation>Delete the place &quot;%1&quot;? Its page, photograph and description will be deleted.</translation>
+    </message>
+    <message>
+        <source>Оставить</source>
+        <translation>Keep</translation>
     </message>
 </context>
 <context>
@@ -976,10 +1081,6 @@ It will appear in the strip the next time the program starts.</translation>
     <message>
         <source>Как на компьютере</source>
         <translation>As on this computer</translation>
-    </message>
-    <message>
-        <source>Добавить место из фотографии…</source>
-        <translation>Add a place from a photograph…</translation>
     </message>
     <message>
         <source>Сохранить</source>

@@ -87,6 +87,36 @@
         <translation>Файли налаштувань у порядку.
 </translation>
     </message>
+    <message>
+        <source>Сколько областей на странице: меньше (для самых маленьких), обычно или больше.</source>
+        <translation>Скільки ділянок на сторінці: менше (для найменших), звичайно або більше.</translation>
+    </message>
+    <message>
+        <source>меньше|обычно|больше</source>
+        <translation>менше|звичайно|більше</translation>
+    </message>
+    <message>
+        <source>обычно</source>
+        <translation>звичайно</translation>
+    </message>
+    <message>
+        <source>меньше</source>
+        <translation>менше</translation>
+    </message>
+    <message>
+        <source>больше</source>
+        <translation>більше</translation>
+    </message>
+    <message>
+        <source>koloriton: --detail бывает только %1, а не «%2»
+</source>
+        <translation>koloriton: --detail буває лише %1, а не «%2»
+</translation>
+    </message>
+    <message>
+        <source> (заменить его: --replace)</source>
+        <translation> (замінити його: --replace)</translation>
+    </message>
 </context>
 <context>
     <name>app::ExitConfirmation</name>
@@ -632,10 +662,6 @@
         <translation>не вдається стиснути в JPEG (%1)</translation>
     </message>
     <message>
-        <source>место с таким названием уже есть (заменить его: --replace)</source>
-        <translation>місце з такою назвою вже є (замінити його: --replace)</translation>
-    </message>
-    <message>
         <source>Название места</source>
         <translation>Назва місця</translation>
     </message>
@@ -662,6 +688,18 @@
     <message>
         <source>название места слишком длинное для файловой системы</source>
         <translation>назва місця задовга для файлової системи</translation>
+    </message>
+    <message>
+        <source>на этой фотографии почти нечего раскрашивать: получилось бы %1 областей, а нужно хотя бы %2. Так бывает, когда фотография однотонная, размытая, снята в тумане или темноте или покрыта шумом. Попробуйте чёткую фотографию при хорошем свете, где предмет снят крупно</source>
+        <translation>на цій фотографії майже нічого розфарбовувати: вийшло б %1 ділянок, а потрібно щонайменше %2. Так буває, коли фотографія однотонна, розмита, знята в тумані чи темряві або вкрита шумом. Спробуйте чітку фотографію при доброму світлі, де предмет знято великим планом</translation>
+    </message>
+    <message>
+        <source>такого места больше нет</source>
+        <translation>такого місця більше немає</translation>
+    </message>
+    <message>
+        <source>место с таким названием уже есть</source>
+        <translation>місце з такою назвою вже є</translation>
     </message>
 </context>
 <context>
@@ -917,10 +955,77 @@
         <translation>Вибрати…</translation>
     </message>
     <message>
+        <source>Замена места «%1»</source>
+        <translation>Заміна місця «%1»</translation>
+    </message>
+    <message>
+        <source>пусто: фотография и страница останутся прежними</source>
+        <translation>порожньо: фотографія і сторінка залишаться такими, як були</translation>
+    </message>
+    <message>
+        <source>пусто: описание останется прежним</source>
+        <translation>порожньо: опис залишиться таким, як був</translation>
+    </message>
+    <message>
+        <source>меньше деталей</source>
+        <translation>менше деталей</translation>
+    </message>
+    <message>
+        <source>обычно</source>
+        <translation>звичайно</translation>
+    </message>
+    <message>
+        <source>больше деталей</source>
+        <translation>більше деталей</translation>
+    </message>
+    <message>
+        <source>Подробность страницы:</source>
+        <translation>Докладність сторінки:</translation>
+    </message>
+    <message>
+        <source>Страница делается…</source>
+        <translation>Сторінка створюється…</translation>
+    </message>
+    <message>
+        <source>Так место выглядит сейчас.</source>
+        <translation>Так місце виглядає зараз.</translation>
+    </message>
+    <message>
+        <source>%1. Дайте новому месту другое название или замените то место в списке своих мест.</source>
+        <translation>%1. Дайте новому місцю іншу назву або замініть те місце в списку своїх місць.</translation>
+    </message>
+    <message>
         <source>Место «%1» готово: %2
-Оно появится в ленте при следующем запуске.</source>
+Оно уже в ленте раскрасок.</source>
         <translation>Місце «%1» готове: %2
-Воно з&apos;явиться у стрічці під час наступного запуску.</translation>
+Воно вже у стрічці розмальовок.</translation>
+    </message>
+</context>
+<context>
+    <name>settings::OwnPlaces</name>
+    <message>
+        <source>Заменить…</source>
+        <translation>Замінити…</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Добавить место из фотографии…</source>
+        <translation>Додати місце з фотографії…</translation>
+    </message>
+    <message>
+        <source>Удалить место</source>
+        <translation>Видалити місце</translation>
+    </message>
+    <message>
+        <source>Удалить место «%1»? Его страница, фотография и описание будут удалены.</source>
+        <translation>Видалити місце «%1»? Його сторінку, фотографію та опис буде видалено.</translation>
+    </message>
+    <message>
+        <source>Оставить</source>
+        <translation>Залишити</translation>
     </message>
 </context>
 <context>
@@ -976,10 +1081,6 @@
     <message>
         <source>Как на компьютере</source>
         <translation>Як на комп&apos;ютері</translation>
-    </message>
-    <message>
-        <source>Добавить место из фотографии…</source>
-        <translation>Додати місце з фотографії…</translation>
     </message>
     <message>
         <source>Сохранить</source>

@@ -132,7 +132,8 @@ int CommandLine::add_place(QTextStream& out, QTextStream& err) const
                    .arg(place.name, request.destination);
         return 0;
     } catch (const places::NameTaken& error) {
-        err << "koloriton: " << error.text() << QStringLiteral(" (заменить его: --replace)\n");
+        err << "koloriton: " << error.text()
+            << QCoreApplication::translate("app::CommandLine", " (заменить его: --replace)") << '\n';
         return 1;
     } catch (const places::PlaceError& error) {
         err << "koloriton: " << error.text() << '\n';

@@ -137,7 +137,8 @@ void replace_place_parts(const QString& catalogue_dir, const QString& name, cons
     const QByteArray stored = description.isEmpty() ? QByteArray() : stored_description(description);
     PlaceFiles files(catalogue_dir);
     if (!place_exists({catalogue_dir}, name))
-        throw PlaceError(QStringLiteral("«%1»").arg(name), QStringLiteral("такого места больше нет"));
+        throw PlaceError(QStringLiteral("«%1»").arg(name),
+                         QCoreApplication::translate("places", "такого места больше нет"));
     if (pictures) {
         files.stage("clipart/" + name + ".bmp", bmp_bytes(pictures->line_drawing));
         files.stage("info/" + name + ".bmp", bmp_bytes(square(pictures->panel, photograph_side)));

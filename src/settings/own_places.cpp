@@ -30,7 +30,7 @@ OwnPlaces::OwnPlaces(bool allowed, QWidget* parent)
     list_->setIconSize(thumbnail_size);
     list_->setMaximumHeight(4 * (thumbnail_size.height() + 6));
     list_->setEnabled(allowed_);
-    auto* add_button = new QPushButton(QStringLiteral("Добавить место из фотографии…"), this);
+    auto* add_button = new QPushButton(tr("Добавить место из фотографии…"), this);
     add_button->setObjectName("add_place_button");
     add_button->setEnabled(allowed_);
     replace_button_->setObjectName("replace_place_button");
