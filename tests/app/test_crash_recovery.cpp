@@ -1,5 +1,6 @@
 #include "history/recovery_record.h"
 #include "support/main_window.h"
+#include "support/private_x_server.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,6 +63,66 @@ int draw_and_wait(const QStringList& arguments)
     return QApplication::exec();
 }
 
+// The program itself, shown on a private X server and driven by xdotool's real X input.
+struct RealProgram {
+    const testing_support::PrivateXServer& server;
+    QProcess process;
+    quint32 window = 0;
+
+    RealProgram(const testing_support::PrivateXServer& on, const QProcessEnvironment& environment)
+        : server(on)
+    {
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(KOLORITON_PROGRAM));
+        // The caller checks the window.
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                window = xdotool({"search", "--onlyvisible", "--pid", QString::number(process.processId())})
+                             .section('\n', 0, 0)
+                             .toUInt();
+                return window != 0;
+            },
+            30000));
+    }
+    ~RealProgram()
+    {
+        process.kill();
+        process.waitForFinished();
+    }
+    QString xdotool(const QStringList& arguments)
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(server.environment());
+        tool.start(QStringLiteral("xdotool"), arguments);
+        tool.waitForFinished();
+        return QString::fromLatin1(tool.readAllStandardOutput()).trimmed();
+    }
+    void click(QPoint at)
+    {
+        xdotool({"mousemove", "--window", QString::number(window), QString::number(at.x()),
+                 QString::number(at.y()), "click", "1"});
+    }
+    // The record's picture once no write has changed it for a second.
+    QByteArray settled_record(const QString& folder)
+    {
+        const QString path = folder + QStringLiteral("copy-%1-1.bmp").arg(process.processId());
+        QByteArray before;
+        for (;;) {
+            QTest::qWait(1000);
+            QFile file(path);
+            const QByteArray now = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            if (now == before)
+                return now;
+            before = now;
+        }
+    }
+};
+
+QRect in_window(const QWidget* control)
+{
+    return {control->mapTo(control->window(), QPoint()), control->size()};
+}
+
 } // namespace
 
 class CrashRecoveryTest : public QObject {
@@ -72,6 +133,7 @@ private slots:
     void a_killed_copy_gives_its_drawing_back_at_the_next_start();
     void copies_keep_their_records_apart_and_a_clean_exit_leaves_none();
     void the_program_itself_gives_a_drawing_back_and_keeps_it_when_killed();
+    void the_program_killed_on_a_real_screen_shows_the_last_press_again();
 };
 
 void CrashRecoveryTest::a_killed_copy_gives_its_drawing_back_at_the_next_start_data()
@@ -199,6 +261,62 @@ void CrashRecoveryTest::the_program_itself_gives_a_drawing_back_and_keeps_it_whe
     const std::optional<history::RecoveredDrawing> kept = history::RecoveryRecord::take_dead_copy_record(folder);
     QVERIFY(kept && kept->picture == drawing && kept->page == page);
     QVERIFY(!history::RecoveryRecord::take_dead_copy_record(folder));
+}
+
+// Six fill presses, each in another colour, by real X input on the program's own window, then
+// kill -9 and a new start: the screen shows the canvas as it was after the sixth press, and the
+// killed copy's record is taken.
+void CrashRecoveryTest::the_program_killed_on_a_real_screen_shows_the_last_press_again()
+{
+    testing_support::PrivateXServer server({QSize(1280, 1024)});
+    QVERIFY2(server.failure().isEmpty(), qPrintable(server.failure()));
+    // Where the controls lie in the window, from a window of the test's own.
+    testing_support::MainWindow layout;
+    const QRect thumbnail = in_window(layout.form().preview_strip().thumbnail(0));
+    const QRect canvas = in_window(layout.controls().canvas);
+    QTemporaryDir home;
+    QProcessEnvironment environment = server.environment();
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_STATE_HOME", home.path());
+    const QString folder = home.path() + "/koloriton/";
+
+    auto killed = std::make_unique<RealProgram>(server, environment);
+    QVERIFY(killed->window != 0);
+    // The strip fills in the background: the page opens once a thumbnail is there to press.
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            killed->click(thumbnail.center());
+            QTest::qWait(300);
+            return !QDir(folder).entryList({"*.page"}).isEmpty();
+        },
+        20000));
+    // Each press fills the sky around the sun in a jar's colour of its own.
+    const std::array<widgets::PictureControl*, 8> jars = layout.controls().jars();
+    const QPoint sky = canvas.topLeft() + QPoint(canvas.width() / 7, canvas.height() / 4);
+    constexpr int presses = 6;
+    QImage before_last;
+    for (int n = 1; n <= presses; ++n) {
+        if (n == presses) {
+            killed->settled_record(folder);
+            before_last = server.window_pixels(killed->window, canvas);
+        }
+        killed->click(in_window(jars.at(n)).center());
+        killed->click(sky);
+    }
+    QVERIFY(!killed->settled_record(folder).isEmpty());
+    const QImage drawn = server.window_pixels(killed->window, canvas);
+    QVERIFY(!drawn.isNull() && drawn != before_last);
+    const QString killed_prefix = QStringLiteral("copy-%1-").arg(killed->process.processId());
+    killed->process.kill();
+    QVERIFY(killed->process.waitForFinished(10000));
+    QCOMPARE(killed->process.exitStatus(), QProcess::CrashExit);
+    killed.reset();
+
+    RealProgram again(server, environment);
+    QVERIFY(again.window != 0);
+    // Once the notice over it has gone.
+    QVERIFY(QTest::qWaitFor([&] { return server.window_pixels(again.window, canvas) == drawn; }, 15000));
+    QCOMPARE(QDir(folder).entryList({killed_prefix + "*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 int main(int argc, char* argv[])

@@ -121,6 +121,26 @@ QProcessEnvironment PrivateXServer::environment() const
     return environment;
 }
 
+QImage PrivateXServer::window_pixels(quint32 window, const QRect& area) const
+{
+    xcb_connection_t* connection = xcb_connect(display_.toLatin1().constData(), nullptr);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(
+        connection,
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, static_cast<int16_t>(area.x()),
+                      static_cast<int16_t>(area.y()), static_cast<uint16_t>(area.width()),
+                      static_cast<uint16_t>(area.height()), ~0U),
+        nullptr);
+    QImage image;
+    // A 24-bit screen gives 32 bits a pixel, as QImage::Format_RGB32 holds them.
+    if (reply != nullptr && xcb_get_image_data_length(reply) == area.width() * area.height() * 4)
+        image = QImage(xcb_get_image_data(reply), area.width(), area.height(), area.width() * 4,
+                       QImage::Format_RGB32)
+                    .copy();
+    free(reply);
+    xcb_disconnect(connection);
+    return image;
+}
+
 bool PrivateXServer::start_manager(QProcess& process, const QString& program, const QStringList& arguments)
 {
     const QString path = QStandardPaths::findExecutable(program);

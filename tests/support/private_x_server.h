@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <QList>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -40,6 +41,9 @@ public:
     QString display() const { return display_; }
     // The environment of a Qt program shown on this server.
     QProcessEnvironment environment() const;
+    // What the server shows of `area` of the X window `window` (window coordinates), windows over
+    // it included; null when the server cannot give it.
+    QImage window_pixels(quint32 window, const QRect& area) const;
 
 private:
     bool start_server();
