@@ -4,6 +4,7 @@
 #include "support/main_window.h"
 #include "support/modal_window.h"
 #include "support/private_x_server.h"
+#include "support/tiled_photograph.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -63,9 +64,7 @@ private slots:
         QTemporaryDir dir;
         for (const char* variable : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
             qputenv(variable, QFile::encodeName(dir.filePath(variable)));
-        QImage photo(900, 700, QImage::Format_RGB32);
-        photo.fill(QColor(90, 160, 230));
-        QPainter(&photo).fillRect(250, 150, 400, 400, red);
+        QImage photo = testing_support::tiled_photograph({900, 700}, {250, 150, 400, 400}, red);
         QVERIFY(photo.save(dir.filePath("аквариум.jpg")));
         testing_support::MainWindow window;
         QVERIFY(!strip_names(window).contains(place + ".jpg"));

@@ -2,6 +2,7 @@
 #include "settings/settings_window.h"
 #include "support/modal_window.h"
 #include "support/private_x_server.h"
+#include "support/tiled_photograph.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -104,10 +105,8 @@ private slots:
     {
         QTemporaryDir dir;
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
-        QImage photo(800, 600, QImage::Format_RGB32);
-        photo.fill(QColor(90, 160, 230));
-        QPainter(&photo).fillRect(200, 250, 400, 350, QColor(200, 60, 40));
-        QVERIFY(photo.save(dir.filePath("дом.jpg")));
+        QVERIFY(testing_support::tiled_photograph({800, 600}, {200, 250, 400, 350}, QColor(200, 60, 40))
+                    .save(dir.filePath("дом.jpg")));
 
         settings::SettingsWindow window(settings::SettingsFiles::from_environment());
         QVERIFY(window.findChild<QPushButton*>("add_place_button"));
