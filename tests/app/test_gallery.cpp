@@ -163,7 +163,8 @@ private slots:
             formats::write_bmp(pixels::Bitmap::from_image(drawing),
                                window.saved(QString("%1.bmp").arg(i, 2, 10, QChar('0'))));
         }
-        QPointingDevice* finger = QTest::createTouchDevice();
+        // Qt keeps every pointing device for the life of the process.
+        static QPointingDevice* const finger = QTest::createTouchDevice();
         QString tapped;
         window.on_gallery([&](catalogue::GalleryPage& page) {
             QWidget* view = page.drawings()->viewport();
