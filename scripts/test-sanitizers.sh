@@ -2,7 +2,7 @@
 # Builds the program and the whole test suite with AddressSanitizer and UndefinedBehaviorSanitizer
 # in build-sanitizers and runs the suite there; any report of either fails its test. The resource
 # sweep starts a window for each of its hundreds of cases: the normal build (scripts/test.sh) runs
-# them all, here every fourth file is swept.
+# them all, here every sixth file is swept.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -15,5 +15,5 @@ cmake -S . -B build-sanitizers -DCMAKE_BUILD_TYPE=Debug -DKOLORITON_BUILD_TESTS=
 cmake --build build-sanitizers --parallel "$(nproc)"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitizers --output-on-failure --parallel "$(nproc)" \
     -E '^app_resource_sweep$'
-KOLORITON_SWEEP_EVERY=4 QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitizers --output-on-failure \
+KOLORITON_SWEEP_EVERY=6 QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitizers --output-on-failure \
     -R '^app_resource_sweep$'
