@@ -4,6 +4,7 @@
 
 #include <QHelpEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -223,17 +224,23 @@ private slots:
               std::tuple(with_3x ? "b@3x.bmp" : "", 3, blue)}) {
             QImage rendering(QSize(4, 3) * density, QImage::Format_RGB32);
             rendering.fill(colour);
+            // White, the bottom-left pixel's colour, in the right column: hidden when transparent.
+            QPainter(&rendering).fillRect(3 * density, 0, density, 3 * density, Qt::white);
+            QPainter(&rendering).fillRect(0, 2 * density, density, density, Qt::white);
             if (*name)
                 formats::write_bmp(Bitmap::from_image(rendering), dir.filePath(name));
         }
         PictureControl control;
         control.resize(4, 3);
         control.load_picture(dir.filePath("b.bmp"));
-        QImage screen(QSize(12, 12), QImage::Format_RGB32);
+        control.set_transparent(true);
+        QImage screen(QSize(16, 16), QImage::Format_RGB32);
         screen.fill(Qt::black);
         screen.setDevicePixelRatio(ratio);
-        control.render(&screen);
+        control.render(&screen, {}, {}, QWidget::DrawChildren);
         QCOMPARE(QColor(screen.pixel(1, 1)), QColor(shown));
+        const int right_column = static_cast<int>(3.5 * ratio);
+        QCOMPARE(QColor(screen.pixel(right_column, 1)), QColor(Qt::black));
     }
 
     // A disabled control shows its picture faded into what lies under it, with and without a denser
