@@ -421,9 +421,6 @@
         <source>Рисунок</source>
         <translation>Drawing</translation>
     </message>
-</context>
-<context>
-    <name>history::SavedNotice</name>
     <message>
         <source>Сохранено</source>
         <translation>Saved</translation>
@@ -1101,6 +1098,10 @@ It is already in the strip of pictures.</translation>
     <message>
         <source>Сохранение</source>
         <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Перо и сенсорный экран</source>
+        <translation>Pen and touch screen</translation>
     </message>
 </context>
 </TS>

@@ -421,9 +421,6 @@
         <source>Рисунок</source>
         <translation>Малюнок</translation>
     </message>
-</context>
-<context>
-    <name>history::SavedNotice</name>
     <message>
         <source>Сохранено</source>
         <translation>Збережено</translation>
@@ -1101,6 +1098,10 @@
     <message>
         <source>Сохранение</source>
         <translation>Збереження</translation>
+    </message>
+    <message>
+        <source>Перо и сенсорный экран</source>
+        <translation>Перо й сенсорний екран</translation>
     </message>
 </context>
 </TS>

@@ -28,11 +28,11 @@
 #include "platform/errors.h"
 #include "skin/hint_manager.h"
 #include "skin/skin_manager.h"
+#include "widgets/notice.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -254,8 +254,10 @@ void MainWindow::create_subsystems()
     page_switcher_->set_replace_check([this] { return saving_->may_leave(); });
     drawing_files_->set_replace_check([this] { return saving_->may_leave(); });
     // Saved without a dialog, a drawing is named after the place it began from.
-    page_switcher_->set_picture_opened([this](const QString& place) { drawing_files_->start_drawing(place); });
-    drawing_files_->set_gallery_runner([this](const QString& folder) { return gallery_page().choose(folder); });
+    page_switcher_->set_picture_opened(
+        [this](const QString& place) { drawing_files_->start_drawing(place); });
+    drawing_files_->set_gallery_runner(
+        [this](const QString& folder) { return gallery_page().choose(folder); });
     highlighting_ = std::make_unique<Highlighting>(
         HighlightControls{c.strip_down_button, c.strip_up_button, c.undo_button, c.redo_button, c.home_button,
                           c.print_button, c.open_button, c.save_button, c.exit_button},
@@ -322,6 +324,7 @@ void MainWindow::keep_recovery_record(const QString& folder)
     page_switcher_->set_page_listener(
         [this](const history::RecordedPage& page) { recovery_->page_opened(page); });
     undo_redo_->set_change_listener([this] { recovery_->record(controls_.canvas->picture()); });
+    drawing_files_->set_saved_listener([this] { recovery_->drawing_saved(); });
     if (recovered)
         platform::guarded([&] { restore_drawing(*recovered); });
 }
@@ -345,23 +348,9 @@ void MainWindow::restore_drawing(const history::RecoveredDrawing& recovered)
     }
     recovery_->page_opened(page);
     recovery_->record(controls_.canvas->picture());
-    show_notice(tr("Рисунок восстановлен"));
-}
-
-void MainWindow::show_notice(const QString& text)
-{
-    auto* notice = new QLabel(text, controls_.canvas->parentWidget());
-    notice->setObjectName("notice");
-    notice->setAlignment(Qt::AlignCenter);
-    notice->setStyleSheet(QStringLiteral("background: #fff8c0; color: black; border: 2px solid #e0a000;"
-                                         "border-radius: 8px; padding: 6px; font-size: 16pt;"));
-    notice->adjustSize();
-    const QRect canvas = controls_.canvas->geometry();
-    notice->move(canvas.center().x() - notice->width() / 2, canvas.top() + 12);
-    notice->show();
-    notice->raise();
     constexpr int shown_ms = 5000;
-    QTimer::singleShot(shown_ms, notice, &QObject::deleteLater);
+    widgets::Notice::of(controls_.canvas->parentWidget())
+        .show_words(tr("Рисунок восстановлен"), controls_.canvas->picture().to_rgb32(), shown_ms);
 }
 
 catalogue::GalleryPage& MainWindow::gallery_page()

@@ -122,8 +122,6 @@ private:
     void start_up(const QString& app_dir);
     void register_cursors();
     void restore_drawing(const history::RecoveredDrawing& recovered);
-    // One short line over the canvas that goes away by itself.
-    void show_notice(const QString& text);
     // A window of its own over the same folder, never shown on screen, on its work page with the
     // first catalogue picture open: what the help picture shows while this one is not there.
     output::WorkPageExample work_page_example() const;

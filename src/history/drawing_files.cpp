@@ -3,10 +3,13 @@
 #include "formats/bmp_codec.h"
 #include "history/fitted_picture.h"
 #include "history/gallery_names.h"
-#include "history/saved_notice.h"
 #include "platform/error_guard.h"
+#include "widgets/notice.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace history {
@@ -51,9 +54,17 @@ QString DrawingFiles::gallery_save_path()
 {
     if (drawing_file_.isEmpty()) {
         QDir().mkpath(paths_.save_dir());
-        drawing_file_ = free_drawing_path(paths_.save_dir(), place_, clock_());
+        drawing_file_ = claim_drawing_path(paths_.save_dir(), place_, clock_());
     }
     return drawing_file_;
+}
+
+void DrawingFiles::forget_unwritten_claim(const QString& path)
+{
+    if (path != drawing_file_ || QFileInfo(path).size() != 0)
+        return;
+    QFile::remove(path);
+    drawing_file_.clear();
 }
 
 void DrawingFiles::start_drawing(const QString& place)
@@ -85,12 +96,20 @@ bool DrawingFiles::save_drawing()
     const QString path = gallery_ ? gallery_save_path() : chosen_save_path();
     if (path.isEmpty())
         return false;
-    formats::write_bmp(controls_.canvas->picture(), path);
+    try {
+        formats::write_bmp(controls_.canvas->picture(), path);
+    } catch (...) {
+        forget_unwritten_claim(path);
+        throw;
+    }
     changes_.mark_clean();
+    if (saved_)
+        saved_();
     if (gallery_) {
-        if (!notice_)
-            notice_ = new SavedNotice(controls_.canvas->parentWidget());
-        notice_->show_saved(controls_.canvas->picture());
+        constexpr int shown_ms = 1500;
+        widgets::Notice::of(controls_.canvas->parentWidget())
+            .show_words(QCoreApplication::translate("history::DrawingFiles", "Сохранено"),
+                        controls_.canvas->picture().to_rgb32(), shown_ms);
     }
     return true;
 }

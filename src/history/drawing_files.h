@@ -24,8 +24,6 @@ struct DrawingFileControls {
     core::FileDialogSettings* open_dialog = nullptr;
 };
 
-class SavedNotice;
-
 // Saving the canvas as a bitmap (save_drawing) and opening a bitmap as a drawing (open_drawing),
 // through the file dialogs or, in the gallery mode, without them: a save goes at once into the
 // drawings folder under the page's place and the time, and opening shows that folder's drawings.
@@ -48,6 +46,8 @@ public:
     void set_gallery_runner(GalleryRunner runner) { run_gallery_ = std::move(runner); }
     // The time a drawing's name carries; the wall clock unless a test sets another.
     void set_clock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    // Told after every save that wrote its file.
+    void set_saved_listener(std::function<void()> listener) { saved_ = std::move(listener); }
     // Asked before a drawing is opened from a file; without it, opening always goes on.
     void set_replace_check(ReplaceCheck check) { may_replace_ = std::move(check); }
 
@@ -74,6 +74,9 @@ private:
     QString chosen_save_path();
     // The drawing's own file in the drawings folder, named when it is first saved.
     QString gallery_save_path();
+    // After a failed first save, the empty file that held the drawing's name is removed and the
+    // next save names it anew.
+    void forget_unwritten_claim(const QString& path);
     // The file to open, from the gallery in the gallery mode (or the dialog it leads to), otherwise
     // from the open dialog; empty when none was chosen.
     QString chosen_open_path();
@@ -89,10 +92,10 @@ private:
     ReplaceCheck may_replace_ = [] { return true; };
     QString opened_path_;
     std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+    std::function<void()> saved_;
     bool gallery_ = false;
     QString place_;
     QString drawing_file_;
-    SavedNotice* notice_ = nullptr; // a child of the canvas's parent, made at the first save
 };
 
 } // namespace history

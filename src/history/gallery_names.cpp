@@ -1,6 +1,7 @@
 #include "history/gallery_names.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -23,14 +24,18 @@ QString drawing_title(const QString& place)
     return title;
 }
 
-QString free_drawing_path(const QString& folder, const QString& place, const QDateTime& when)
+QString claim_drawing_path(const QString& folder, const QString& place, const QDateTime& when)
 {
     const QString stem =
         folder + drawing_title(place) + ' ' + when.toString(QStringLiteral("yyyy-MM-dd HH-mm"));
     QString path = stem + QStringLiteral(".bmp");
-    for (int number = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++number)
+    for (int number = 2;; ++number) {
+        if (QFile(path).open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return path;
+        if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+            return path;
         path = stem + QStringLiteral(" (%1).bmp").arg(number);
-    return path;
+    }
 }
 
 QString place_of_drawing_file(const QString& path)

@@ -129,9 +129,20 @@ void RecoveryRecord::page_opened(const RecordedPage& page)
     });
 }
 
+void RecoveryRecord::drawing_saved()
+{
+    ask([](Wanted& wanted) {
+        wanted.picture.reset();
+        wanted.picture_dropped = true;
+    });
+}
+
 void RecoveryRecord::record(const pixels::Bitmap& canvas)
 {
-    ask([&](Wanted& wanted) { wanted.picture = canvas; });
+    ask([&](Wanted& wanted) {
+        wanted.picture = canvas;
+        wanted.picture_dropped = false;
+    });
 }
 
 void RecoveryRecord::remove()
@@ -173,8 +184,9 @@ void RecoveryRecord::write_until_settled()
         {
             const std::lock_guard<std::mutex> guard(mutex_);
             // Taken out, so the canvas shares no pixels with the writer after this write.
-            wanted = std::exchange(wanted_, Wanted{wanted_.page, std::nullopt, wanted_.removed});
-            if (!wanted.picture && page_on_disk_ == wanted.page && !wanted.removed) {
+            wanted = std::exchange(wanted_, Wanted{wanted_.page, std::nullopt, false, wanted_.removed});
+            if (!wanted.picture && !wanted.picture_dropped && page_on_disk_ == wanted.page &&
+                !wanted.removed) {
                 writing_ = false;
                 return;
             }
@@ -201,6 +213,8 @@ bool RecoveryRecord::bring_files_to(const Wanted& wanted)
             write_file(page_path(), page_text(wanted.page), before_rename_);
             page_on_disk_ = wanted.page;
         }
+        if (wanted.picture_dropped)
+            QFile::remove(picture_path());
         if (wanted.picture)
             write_file(picture_path(), formats::encode_bmp(*wanted.picture), before_rename_);
         return true;

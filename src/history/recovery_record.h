@@ -54,6 +54,9 @@ public:
     // Another page was opened: its canvas holds nothing yet that a file does not, so the record of
     // the page before goes.
     void page_opened(const RecordedPage& page);
+    // The canvas was saved: a file holds it now, so the record keeps no picture until it changes,
+    // and a copy killed then gives back nothing the child would be asked to save again.
+    void drawing_saved();
     // The canvas changed: it is written in the background.
     void record(const pixels::Bitmap& canvas);
     // The program ends cleanly: the record and its lock go, and nothing more is written.
@@ -71,7 +74,8 @@ private:
     // What the files should hold; the writer brings them there.
     struct Wanted {
         RecordedPage page;
-        std::optional<pixels::Bitmap> picture; // none: no drawing to keep
+        std::optional<pixels::Bitmap> picture; // none: no newer drawing to write
+        bool picture_dropped = false;          // the drawing on disk goes (it was saved)
         bool removed = false;
     };
     void ask(const std::function<void(Wanted&)>& change);

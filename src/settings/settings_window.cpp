@@ -32,7 +32,8 @@ QString group_title(const QString& group)
         {"folders", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Папки")},
         {"saving", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Сохранение")},
         {"places", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Места")},
-        {"sound", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Звуки")}};
+        {"sound", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Звуки")},
+        {"input", QT_TRANSLATE_NOOP("settings::SettingsWindow", "Перо и сенсорный экран")}};
     for (const auto& [name, title] : titles)
         if (group == QLatin1String(name))
             return SettingsWindow::tr(title);

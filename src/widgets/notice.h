@@ -1,35 +1,37 @@
 #pragma once
 
-#include "pixels/bitmap.h"
-
+#include <QImage>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
-namespace history {
+namespace widgets {
 
-// The short word after a save without a dialog: the drawing's thumbnail with a green check mark
-// and "Сохранено", over the middle of the window, gone by itself. A child who cannot read yet
-// sees her picture and the mark. It takes no clicks, so drawing goes on underneath.
-class SavedNotice : public QWidget {
+// A short word over the middle of an area, gone by itself: a picture's thumbnail with a green
+// check mark beside the words ("Сохранено", "Рисунок восстановлен"). A child who cannot read yet
+// sees her picture and the mark. It takes no clicks, so drawing goes on underneath. An area has
+// one notice: a new word replaces the one shown.
+class Notice : public QWidget {
     Q_OBJECT
 
 public:
-    // How long the word stays.
-    static constexpr int shown_ms = 1500;
+    // The notice over `area` (a window's client area), made at its first use as a child of it.
+    static Notice& of(QWidget* area);
 
-    // Shown over `area` (the window's client), which it is a child of.
-    explicit SavedNotice(QWidget* area);
+    // Shows `words` with `picture`'s thumbnail for `shown_ms`, again from the start when it shows.
+    void show_words(const QString& words, const QImage& picture, int shown_ms);
 
-    // Shows the word with `drawing`'s thumbnail, again from the start when it shows already.
-    void show_saved(const pixels::Bitmap& drawing);
+    const QString& words() const { return words_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    explicit Notice(QWidget* area);
+
+    QString words_;
     QPixmap thumbnail_;
     QTimer timer_;
 };
 
-} // namespace history
+} // namespace widgets

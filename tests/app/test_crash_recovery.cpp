@@ -1,10 +1,10 @@
 #include "history/recovery_record.h"
 #include "support/main_window.h"
 #include "support/private_x_server.h"
+#include "widgets/notice.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
@@ -174,9 +174,9 @@ void CrashRecoveryTest::a_killed_copy_gives_its_drawing_back_at_the_next_start()
     // On the place's page, said in one line, and unsaved.
     QVERIFY(w.controls().canvas->isVisible());
     QVERIFY(w.controls().photograph->isVisible());
-    auto* notice = w.form().findChild<QLabel*>("notice");
+    auto* notice = w.form().findChild<widgets::Notice*>();
     QVERIFY(notice && notice->isVisible());
-    QCOMPARE(notice->text(), QStringLiteral("Рисунок восстановлен"));
+    QCOMPARE(notice->words(), QStringLiteral("Рисунок восстановлен"));
     int asked = 0;
     w.form().set_save_question([&] {
         ++asked;
@@ -211,7 +211,17 @@ void CrashRecoveryTest::copies_keep_their_records_apart_and_a_clean_exit_leaves_
     second.open_picture(0);
     second.drawing().current_tool = core::Tool::brush;
     press_brush(second.form(), 2);
+    // Saved, the drawing is the file's to keep until the next press.
+    QTemporaryDir drawings;
+    const QString saved = drawings.filePath("saved.bmp");
+    second.form().drawing_files().set_dialog_runner([&](auto...) { return std::optional(saved); });
+    QVERIFY(second.form().drawing_files().save_drawing());
     second.form().recovery_record()->wait_for_writes();
+    QVERIFY(!QFile::exists(second.form().recovery_record()->picture_path()));
+    press_brush(second.form(), 3);
+    second.form().recovery_record()->wait_for_writes();
+    QCOMPARE(formats::read_bmp(second.form().recovery_record()->picture_path()),
+             second.controls().canvas->picture());
 
     first.reset(); // ends without the exit question, as a crash does
     testing_support::MainWindow third;
@@ -258,7 +268,8 @@ void CrashRecoveryTest::the_program_itself_gives_a_drawing_back_and_keeps_it_whe
     program.kill();
     QVERIFY(program.waitForFinished(10000));
 
-    const std::optional<history::RecoveredDrawing> kept = history::RecoveryRecord::take_dead_copy_record(folder);
+    const std::optional<history::RecoveredDrawing> kept =
+        history::RecoveryRecord::take_dead_copy_record(folder);
     QVERIFY(kept && kept->picture == drawing && kept->page == page);
     QVERIFY(!history::RecoveryRecord::take_dead_copy_record(folder));
 }

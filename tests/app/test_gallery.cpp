@@ -1,8 +1,10 @@
 #include "catalogue/gallery_page.h"
 #include "history/drawing_files.h"
 #include "history/fitted_picture.h"
+#include "history/gallery_names.h"
 #include "support/main_window.h"
 #include "support/modal_window.h"
+#include "widgets/notice.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -107,7 +109,7 @@ private slots:
             window.open_picture(slot);
             drawn.push_back(window.draw());
             window.save_at(minute);
-            auto* notice = window.controls().canvas->parentWidget()->findChild<QWidget*>("saved_notice");
+            auto* notice = window.controls().canvas->parentWidget()->findChild<widgets::Notice*>();
             QVERIFY(notice && notice->isVisible());
             // Files written within one millisecond would tie.
             QTest::qWait(5);
@@ -118,7 +120,7 @@ private slots:
                  QStringList({names[1] + ".bmp", names[0] + ".bmp", names[2] + ".bmp"}));
         QCOMPARE(formats::read_bmp(window.saved(names[2] + ".bmp")), drawn[0]);
         // The word goes by itself.
-        auto* notice = window.controls().canvas->parentWidget()->findChild<QWidget*>("saved_notice");
+        auto* notice = window.controls().canvas->parentWidget()->findChild<widgets::Notice*>();
         QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 3000);
 
         window.on_gallery([&](catalogue::GalleryPage& page) {
@@ -216,6 +218,8 @@ private slots:
             << true
             << "open 0; draw; save 10:42 A 10-42.bmp; open 1; other A 10-42.bmp; draw; save 10:42 A 10-42 "
                "(2).bmp";
+        QTest::newRow("another copy saving in the same minute takes the next name")
+            << true << "open 0; draw; claim 10:42 A 10-42.bmp; save 10:42 A 10-42 (2).bmp";
         QTest::newRow("no place yet") << true << "save 09:05 Рисунок 2026-12-07 09-05.bmp";
         QTest::newRow("the question's Да saves the same way")
             << true << "open 0; draw; leave 11:00 A 11-00.bmp";
@@ -246,6 +250,10 @@ private slots:
                     page.findChild<QAbstractButton*>("other_file_button")->click();
                 });
                 QCOMPARE(window.controls().canvas->picture(), formats::read_bmp(chosen));
+            } else if (verb == "claim") {
+                const QDateTime when(window.now.date(), QTime::fromString(step.section(' ', 1, 1), "HH:mm"));
+                QCOMPARE(history::claim_drawing_path(window.saved(""), "аэропорт", when), window.saved(file));
+                expected.append(file);
             } else if (verb == "save") {
                 window.save_at(step.section(' ', 1, 1));
             } else if (verb == "leave") {

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -41,9 +42,10 @@ private slots:
     void a_change_is_written_and_locked_keys_are_greyed()
     {
         QTemporaryDir dir;
-        write_system_file(dir, "[locked]\nkeys=drawing/keep_outlines, allow/printing, sound/volume, saving/gallery\n"
-                               "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n[sound]\nvolume=30\n"
-                               "[saving]\ngallery=true\n");
+        write_system_file(
+            dir, "[locked]\nkeys=drawing/keep_outlines, allow/printing, sound/volume, saving/gallery\n"
+                 "[drawing]\nkeep_outlines=true\n[allow]\nprinting=false\n[sound]\nvolume=30\n"
+                 "[saving]\ngallery=true\n");
 
         settings::SettingsWindow window(settings::SettingsFiles::from_environment());
         window.show();
@@ -52,8 +54,9 @@ private slots:
         const auto locked_word = [&](const QString& name) {
             return window.findChild<QLabel*>(name + "/locked");
         };
-        for (const auto& [name, checked] :
-             {std::pair{"drawing/keep_outlines", true}, {"allow/printing", false}, {"saving/gallery", true}}) {
+        for (const auto& [name, checked] : {std::pair{"drawing/keep_outlines", true},
+                                            {"allow/printing", false},
+                                            {"saving/gallery", true}}) {
             QVERIFY(!box(name)->isEnabled());
             QCOMPARE(box(name)->isChecked(), checked);
             QVERIFY(locked_word(name)->isVisible());
@@ -61,6 +64,10 @@ private slots:
             QTest::mouseClick(box(name), Qt::LeftButton);
             QCOMPARE(box(name)->isChecked(), checked);
         }
+        // Every group is titled in words, none by its name in the file.
+        for (const auto* group : window.findChildren<QGroupBox*>())
+            QVERIFY2(group->title().contains(QRegularExpression("^\\p{Cyrillic}")),
+                     qPrintable(group->title()));
         const auto* volume = window.findChild<QSpinBox*>("sound/volume");
         QVERIFY(volume->value() == 30 && !volume->isEnabled() && locked_word("sound/volume")->isVisible());
         const auto* steps = window.findChild<QSpinBox*>("drawing/undo_steps");
