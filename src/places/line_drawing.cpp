@@ -261,7 +261,7 @@ cv::Mat brushable_outlines(cv::Mat labels, int regions, const cv::Mat& seen_lab,
         cv::Mat black = outlines(labels);
         std::vector<bool> unbrushable;
         count = areas_as_regions(black, labels, unbrushable);
-        RegionGraph graph(labels, seen_lab, count);
+        RegionGraph graph(labels, seen_lab, count, black == 0);
         graph.merge_similar(visible_step, 1);
         if (graph.alive() == count &&
             std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() && count <= most)

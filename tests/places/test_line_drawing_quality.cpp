@@ -462,3 +462,4 @@ void LineDrawingQualityTest::areas_the_outlines_leave_too_small_join_a_neighbour
 
 QTEST_GUILESS_MAIN(LineDrawingQualityTest)
 #include "test_line_drawing_quality.moc"
+
