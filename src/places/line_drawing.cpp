@@ -16,9 +16,11 @@ constexpr float visible_step = 6.0f;
 // Rounds of merging areas the outlines left too small; what is left after them is inked over.
 constexpr int last_merge_round = 6;
 // A flat area: the largest colour step to a neighbour, summed over both directions. A photograph
-// of soft gradients has few such areas: the bound is then halved, down to the last one.
+// of soft gradients has few such areas: the bound is then halved, down to the last one; the level of
+// most detail goes a step further, into the faint edges of a sky or a plain.
 constexpr int flat_gradient = 24;
 constexpr int last_flat_gradient = 6;
+constexpr int last_flat_gradient_of_most_detail = 3;
 // An area the brush cannot get into: no pixel of it further than this from its outline.
 constexpr float thinnest_half_width = 2.5f;
 // Borders are smoothed as a Gaussian of this width would smooth them: the stair-steps and wiggles of
@@ -261,7 +263,7 @@ cv::Mat brushable_outlines(cv::Mat labels, int regions, const cv::Mat& seen_lab,
         cv::Mat black = outlines(labels);
         std::vector<bool> unbrushable;
         count = areas_as_regions(black, labels, unbrushable);
-        RegionGraph graph(labels, seen_lab, count);
+        RegionGraph graph(labels, seen_lab, count, black == 0);
         graph.merge_similar(visible_step, 1);
         if (graph.alive() == count &&
             std::find(unbrushable.begin(), unbrushable.end(), true) == unbrushable.end() && count <= most)
@@ -310,7 +312,9 @@ QImage line_drawing(const QImage& page_photograph, DetailLevel detail)
     // the page has enough areas; failing that, the page with the most.
     cv::Mat most;
     int most_count = -1;
-    for (auto [flatness, similar] = std::pair(flat_gradient, similar_colours); flatness >= last_flat_gradient;
+    const int last_flatness =
+        detail == DetailLevel::more ? last_flat_gradient_of_most_detail : last_flat_gradient;
+    for (auto [flatness, similar] = std::pair(flat_gradient, similar_colours); flatness >= last_flatness;
          flatness /= 2, similar /= 2) {
         int regions = 0;
         const cv::Mat labels = merged_regions(page, flatness, similar, range, regions);

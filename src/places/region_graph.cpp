@@ -7,7 +7,7 @@
 
 namespace places {
 
-RegionGraph::RegionGraph(const cv::Mat& labels, const cv::Mat& colours, int count)
+RegionGraph::RegionGraph(const cv::Mat& labels, const cv::Mat& colours, int count, const cv::Mat& seen)
     : regions_(static_cast<size_t>(count)), parent_(static_cast<size_t>(count)), alive_(count)
 {
     std::iota(parent_.begin(), parent_.end(), 0);
@@ -15,9 +15,13 @@ RegionGraph::RegionGraph(const cv::Mat& labels, const cv::Mat& colours, int coun
         const int* row = labels.ptr<int>(y);
         const int* below = y + 1 < labels.rows ? labels.ptr<int>(y + 1) : nullptr;
         const cv::Vec3f* colour = colours.ptr<cv::Vec3f>(y);
+        const uchar* counted = seen.empty() ? nullptr : seen.ptr<uchar>(y);
         for (int x = 0; x < labels.cols; ++x) {
             Region& region = regions_[static_cast<size_t>(row[x])];
-            region.sum += cv::Vec3d(colour[x]);
+            if (!counted || counted[x]) {
+                region.sum += cv::Vec3d(colour[x]);
+                ++region.seen;
+            }
             ++region.area;
             if (x + 1 < labels.cols && row[x + 1] != row[x]) {
                 ++region.borders[row[x + 1]];
@@ -38,7 +42,7 @@ float RegionGraph::distance(int a, int b) const
 {
     const Region& ra = regions_[static_cast<size_t>(a)];
     const Region& rb = regions_[static_cast<size_t>(b)];
-    return static_cast<float>(cv::norm(ra.sum / ra.area - rb.sum / rb.area));
+    return static_cast<float>(cv::norm(ra.sum / std::max(1, ra.seen) - rb.sum / std::max(1, rb.seen)));
 }
 
 float RegionGraph::ward_cost(int a, int b) const
@@ -78,6 +82,7 @@ void RegionGraph::merge(int from, int into)
     Region& target = regions_[static_cast<size_t>(into)];
     target.sum += source.sum;
     target.area += source.area;
+    target.seen += source.seen;
     for (const auto& [neighbour, length] : source.borders) {
         auto& theirs = regions_[static_cast<size_t>(neighbour)].borders;
         theirs.erase(from);

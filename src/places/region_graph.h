@@ -13,7 +13,9 @@ namespace places {
 class RegionGraph {
 public:
     // `labels` (CV_32S, values 0 .. count-1) over `colours` (CV_32FC3, e.g. Lab), of the same size.
-    RegionGraph(const cv::Mat& labels, const cv::Mat& colours, int count);
+    // A region's colour is the mean over its pixels set in `seen` (CV_8U), or over all without it:
+    // an area of a drawing looks like the photograph under its white, not under its outline.
+    RegionGraph(const cv::Mat& labels, const cv::Mat& colours, int count, const cv::Mat& seen = {});
 
     int alive() const { return alive_; }
     // Merges, most similar pair first, while the pair's colour distance is below `distance` and
@@ -36,6 +38,7 @@ private:
     struct Region {
         cv::Vec3d sum;
         int area = 0;
+        int seen = 0;                         // the pixels in `sum`
         std::unordered_map<int, int> borders; // neighbour -> shared border length
         int version = 0;                      // grows with every merge into the region
     };

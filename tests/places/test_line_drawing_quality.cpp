@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <map>
 #include <opencv2/imgproc.hpp>
 #include <vector>
 
@@ -32,11 +33,9 @@ constexpr int most_areas = 150;
 // (4 pixels), borders without stair-steps, no two neighbours of one colour to the eye, and a count
 // of areas each level of detail promises.
 constexpr double least_outline_width = 3.5, most_outline_width = 5.0;
-// Measured so, a closed border also shortens as it is smoothed by its curvature alone: the shipped
-// pages' medians are 1.06 to 1.13, the photograph pages of two-pixel outlines had 1.12 to 1.29.
-constexpr double most_border_wiggle = 1.13;
-// Over all pages; a page of a sky crossed by dark bars, whose outlines stand for the bars, has many
-// areas of one sky colour on either side of a bar.
+// A border runs from one meeting of three areas to the next; the pixel steps of any line drawn on
+// a square grid alone make about 1.055.
+constexpr double most_border_wiggle = 1.10;
 constexpr double most_look_alike_share = 0.10;
 constexpr double visible_step = 6.0;
 struct Level {
@@ -139,6 +138,23 @@ void check_areas(const QString& name, const QImage& drawing, std::vector<int>* s
         *sizes_out = sizes;
 }
 
+// The area of each pixel: an outline pixel's is that of the nearest white pixel.
+cv::Mat nearest_area(const cv::Mat& white, const cv::Mat& labels)
+{
+    cv::Mat distance, nearest;
+    cv::distanceTransform(white == 0, distance, nearest, cv::DIST_L2, cv::DIST_MASK_5, cv::DIST_LABEL_PIXEL);
+    std::vector<int> area_of_white(white.total() + 1, 0);
+    for (int y = 0; y < white.rows; ++y)
+        for (int x = 0; x < white.cols; ++x)
+            if (white.at<uchar>(y, x))
+                area_of_white[size_t(nearest.at<int>(y, x))] = labels.at<int>(y, x);
+    cv::Mat areas(white.size(), CV_32S);
+    for (int y = 0; y < white.rows; ++y)
+        for (int x = 0; x < white.cols; ++x)
+            areas.at<int>(y, x) = area_of_white[size_t(nearest.at<int>(y, x))];
+    return areas;
+}
+
 // The share of areas with a neighbour whose mean colour in the photograph is less than a visible
 // step away (CIE76 in Lab). Outline pixels belong to the nearest area, so areas an outline divides
 // are neighbours.
@@ -159,22 +175,15 @@ double look_alike_share(const cv::Mat& white, const cv::Mat& labels, int areas, 
             sum[size_t(labels.at<int>(y, x))] += cv::Vec3d(lab.at<cv::Vec3f>(y, x));
             ++count[size_t(labels.at<int>(y, x))];
         }
-    cv::Mat distance, nearest;
-    cv::distanceTransform(white == 0, distance, nearest, cv::DIST_L2, cv::DIST_MASK_5, cv::DIST_LABEL_PIXEL);
-    std::vector<int> area_of_white(white.total() + 1, 0);
-    for (int y = 0; y < white.rows; ++y)
-        for (int x = 0; x < white.cols; ++x)
-            if (white.at<uchar>(y, x))
-                area_of_white[size_t(nearest.at<int>(y, x))] = labels.at<int>(y, x);
+    const cv::Mat area_at = nearest_area(white, labels);
     std::vector<bool> alike(size_t(areas) + 1, false);
-    const auto area_at = [&](int x, int y) { return area_of_white[size_t(nearest.at<int>(y, x))]; };
     const auto mean = [&](int a) { return sum[size_t(a)] / std::max(1, count[size_t(a)]); };
     for (int y = 0; y < white.rows; ++y)
         for (int x = 0; x < white.cols; ++x)
             for (const cv::Point n : {cv::Point(x + 1, y), cv::Point(x, y + 1)}) {
                 if (n.x >= white.cols || n.y >= white.rows)
                     continue;
-                const int a = area_at(x, y), b = area_at(n.x, n.y);
+                const int a = area_at.at<int>(y, x), b = area_at.at<int>(n);
                 if (a != b && a > 0 && b > 0 && cv::norm(mean(a) - mean(b)) < visible_step)
                     alike[size_t(a)] = alike[size_t(b)] = true;
             }
@@ -190,32 +199,80 @@ cv::Mat white_mask(const QImage& drawing)
     return white;
 }
 
-double contour_length(const std::vector<cv::Point2d>& points)
+double length(const std::vector<cv::Point2d>& points, bool closed)
 {
     double length = 0;
-    for (size_t i = 0; i < points.size(); ++i)
+    for (size_t i = 0; i + (closed ? 0 : 1) < points.size(); ++i)
         length += cv::norm(points[(i + 1) % points.size()] - points[i]);
     return length;
 }
 
-// A closed border's length against its length once smoothed along it by a Gaussian of 4 pixels:
-// 1 for a smooth curve, more for stair-steps and wiggles.
-double wiggle(const std::vector<cv::Point>& border)
+// A border smoothed along it by a Gaussian of 4 pixels: around it when closed, else with its ends
+// held (the points beyond an end are the border mirrored through it).
+std::vector<cv::Point2d> smoothed(const std::vector<cv::Point2d>& raw, bool closed)
 {
     constexpr double sigma = 4;
-    const int n = int(border.size()), reach = int(3 * sigma);
-    std::vector<cv::Point2d> raw(border.begin(), border.end()), smooth(border.size());
+    const int n = int(raw.size()), reach = int(3 * sigma);
+    const auto at = [&](int j) {
+        if (closed)
+            return raw[size_t((j % n + n) % n)];
+        if (j < 0)
+            return 2 * raw.front() - raw[size_t(std::min(-j, n - 1))];
+        return j < n ? raw[size_t(j)] : 2 * raw.back() - raw[size_t(std::max(2 * (n - 1) - j, 0))];
+    };
+    std::vector<cv::Point2d> smooth(raw.size());
     for (int i = 0; i < n; ++i) {
         cv::Point2d sum;
         double weights = 0;
         for (int k = -reach; k <= reach; ++k) {
             const double w = std::exp(-k * k / (2 * sigma * sigma));
-            sum += w * raw[size_t(((i + k) % n + n) % n)];
+            sum += w * at(i + k);
             weights += w;
         }
         smooth[size_t(i)] = sum / weights;
     }
-    return contour_length(raw) / std::max(1e-9, contour_length(smooth));
+    return smooth;
+}
+
+// The area across the outline from each point of `contour` (of `area`): the most frequent other
+// area within 4 pixels, 0 at the page's edge.
+std::vector<int> neighbours_across(const std::vector<cv::Point>& contour, int area, const cv::Mat& areas)
+{
+    std::vector<int> across;
+    for (const cv::Point p : contour) {
+        std::map<int, int> votes;
+        for (int dy = -4; dy <= 4; ++dy)
+            for (int dx = -4; dx <= 4; ++dx)
+                if (cv::Rect(0, 0, areas.cols, areas.rows).contains(p + cv::Point(dx, dy)) &&
+                    areas.at<int>(p + cv::Point(dx, dy)) != area)
+                    ++votes[areas.at<int>(p + cv::Point(dx, dy))];
+        const auto most =
+            std::max_element(votes.begin(), votes.end(), [](auto a, auto b) { return a.second < b.second; });
+        across.push_back(most == votes.end() ? 0 : most->first);
+    }
+    return across;
+}
+
+// The lengths, drawn and smoothed, of the borders of `area` along `contour`: each border from one
+// meeting of three areas to the next, as a corner there is no wiggle; a border all around it closed.
+cv::Point2d border_lengths(const std::vector<cv::Point>& contour, int area, const cv::Mat& areas)
+{
+    const std::vector<int> across = neighbours_across(contour, area, areas);
+    const size_t n = contour.size();
+    size_t start = 0;
+    while (start < n && across[start] == across[(start + n - 1) % n])
+        ++start;
+    const bool closed = start == n;
+    cv::Point2d lengths;
+    for (size_t i = 0; i < n;) {
+        std::vector<cv::Point2d> border;
+        const int neighbour = across[(start + i) % n];
+        for (; i < n && across[(start + i) % n] == neighbour; ++i)
+            border.push_back(contour[(start + i) % n]);
+        if (neighbour > 0 && border.size() > 8)
+            lengths += cv::Point2d(length(border, closed), length(smoothed(border, closed), closed));
+    }
+    return lengths;
 }
 
 struct Figures {
@@ -233,6 +290,7 @@ Figures measure(const QImage& drawing, const QImage& photograph = {})
     f.smallest = drawing.width() * drawing.height();
     std::vector<double> wiggles;
     double inner_border = 0;
+    const cv::Mat areas = nearest_area(white, labels);
     for (int a = 1; a <= f.areas; ++a) {
         const int area = stats.at<int>(a, cv::CC_STAT_AREA);
         f.smallest = std::min(f.smallest, area);
@@ -243,16 +301,18 @@ Figures measure(const QImage& drawing, const QImage& photograph = {})
         cv::Mat(labels(inside) == a).copyTo(mask(inside - box.tl()));
         std::vector<std::vector<cv::Point>> borders;
         cv::findContours(mask, borders, cv::RETR_LIST, cv::CHAIN_APPROX_NONE, box.tl());
+        cv::Point2d lengths;
         for (const auto& border : borders) {
+            lengths += border_lengths(border, a, areas);
             for (size_t i = 0; i < border.size(); ++i) {
                 const cv::Point p = border[i], q = border[(i + 1) % border.size()];
                 const bool on_edge = (p.x == q.x && (p.x == 0 || p.x == white.cols - 1)) ||
                                      (p.y == q.y && (p.y == 0 || p.y == white.rows - 1));
                 inner_border += on_edge ? 0 : cv::norm(q - p);
             }
-            if (area >= smallest_area && border.size() > 24)
-                wiggles.push_back(wiggle(border));
         }
+        if (area >= smallest_area && lengths.y > 0)
+            wiggles.push_back(lengths.x / lengths.y);
     }
     // Every outline lies between two borders of areas.
     f.outline_width =
@@ -340,12 +400,11 @@ void LineDrawingQualityTest::real_photographs_give_pages_a_child_can_colour()
     sheet.fill(Qt::lightGray);
     QPainter painter(&sheet);
     QStringList failures;
-    double look_alikes = 0;
     qInfo("%-36s %-6s %6s %6s %6s %7s %8s", "photograph", "level", "areas", "least", "width", "wiggle",
           "alike");
     for (int row = 0; row < photographs.size(); ++row) {
         const QString name = QFileInfo(photographs[row]).completeBaseName();
-        for (int column = 0; column < 3; ++column) {
+        for (int column = 0, fewer_areas = 0; column < 3; ++column) {
             const Level& level = levels[column];
             const places::PlacePictures page = places::place_pictures(photographs[row], level.detail);
             // The drawing, the panel and the thumbnail show one part of the photograph.
@@ -361,25 +420,28 @@ void LineDrawingQualityTest::real_photographs_give_pages_a_child_can_colour()
             painter.drawImage(QRect((column + 1) * cell, row * cell * 5 / 4, cell, cell * 5 / 4),
                               page.line_drawing);
             const QString what = name + " " + level.name + ": ";
-            // A photograph of few parts (a sky crossed by bars) gives fewer areas than a level aims at,
-            // never more, and never fewer than a page is refused below.
-            if (f.areas < levels[0].fewest || f.areas > level.most)
-                failures << what + "areas";
+            // A photograph of few parts (a sky crossed by bars) may give fewer areas than a level aims
+            // at, when every two neighbours are of visibly different colours: it holds no more. Never
+            // more, never fewer than the level below, never fewer than a page is refused below.
+            const bool short_of_parts = f.areas < level.fewest && f.look_alike_share == 0;
+            if ((f.areas < level.fewest && !short_of_parts) ||
+                f.areas < std::max(levels[0].fewest, fewer_areas) || f.areas > level.most)
+                failures << what + QStringLiteral("%1 areas").arg(f.areas);
+            fewer_areas = f.areas;
             if (f.smallest < smallest_area)
                 failures << what + "smallest area";
             if (f.outline_width < least_outline_width || f.outline_width > most_outline_width)
                 failures << what + "outline width";
             if (f.wiggle > most_border_wiggle)
                 failures << what + "wiggly borders";
-            look_alikes += f.look_alike_share / (3 * double(photographs.size()));
+            if (f.look_alike_share > most_look_alike_share)
+                failures << what + "look-alike neighbours";
         }
     }
     painter.end();
     const QString sheet_path = QDir::current().filePath("places-contact-sheet.png");
     QVERIFY(sheet.save(sheet_path));
-    qInfo("contact sheet: %s; mean share of look-alike areas %.3f", qPrintable(sheet_path), look_alikes);
-    if (look_alikes > most_look_alike_share)
-        failures << QStringLiteral("look-alike neighbours on all pages: %1").arg(look_alikes);
+    qInfo("contact sheet: %s", qPrintable(sheet_path));
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(", ")));
 }
 
