@@ -64,6 +64,15 @@ struct GalleryWindow : testing_support::MainWindow {
 };
 
 // A click on the thumbnail of the drawing saved as `name`.
+bool shows_colour(const QImage& image, QRgb colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == colour)
+                return true;
+    return false;
+}
+
 void click(const catalogue::GalleryPage& page, const QString& name)
 {
     for (int row = 0; row < page.drawings()->count(); ++row)
@@ -111,6 +120,10 @@ private slots:
             window.save_at(minute);
             auto* notice = window.controls().canvas->parentWidget()->findChild<widgets::Notice*>();
             QVERIFY(notice && notice->isVisible());
+            // Its thumbnail is the drawing just saved, the colour just filled in it.
+            const QImage shown = notice->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QRgb filled = drawn.back().to_rgb32().pixel(3, 3);
+            QVERIFY(shows_colour(shown, filled));
             // Files written within one millisecond would tie.
             QTest::qWait(5);
         }
